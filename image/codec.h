@@ -1,0 +1,31 @@
+// Checking, encoding and decoding of configuration images.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "image/config_image.h"
+#include "settings/settings.h"
+#include "settings/user_interface.h"
+
+namespace zeru {
+
+// Sum of the bytes at offsets 4..1287.
+std::uint32_t imageChecksum(const ConfigImage& image);
+// True when the stored checksum matches (checked first) and "END" stands at 1284.
+bool VerifyImage(const ConfigImage& image);
+
+// Validates the settings in the device's order and fills `writeImage`. The first
+// failing setting is told in an information box and ends it with false. A number
+// text that is not an integer throws ConversionError. The overload without a
+// stamp draws one from a generator seeded with the current time.
+bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage);
+bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
+                         std::uint16_t writeStamp);
+
+// Checks the configuration version, then sets every setting from `readImage`
+// and runs the position and port rules. False (after its message) when the
+// version differs; no setting is changed then.
+bool DecodeConfiguration(ConfigImage& readImage, Settings& settings, UserInterface& ui);
+
+}  // namespace zeru

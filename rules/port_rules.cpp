@@ -1,0 +1,70 @@
+#include "rules/rules.h"
+
+namespace zeru::rules {
+namespace {
+
+// Indices of the roles in the two port lists; the same role has another index
+// in each list.
+namespace rs232 {
+constexpr int kNone = 0, kConsole = 2, kGps = 3, kKiss = 4;
+}
+namespace bluetooth {
+constexpr int kNone = 0, kConsole = 1, kKiss = 2, kGpsPassthrough = 3;
+}
+
+constexpr const char* kConsoleReason = "Serial console can be selected on one port only.";
+constexpr const char* kKissReason = "KISS packet output can be selected on one port only.";
+
+std::string joinLines(const char* first, const char* reason) {
+    return std::string(first) + "\rReason:\r" + reason;
+}
+
+}  // namespace
+
+std::optional<std::string> Serial1_modeChange(Settings& settings) {
+    const int rs = settings.index("Serial1_mode");
+    const int bt = settings.index("Serial2_mode");
+    if (rs == rs232::kConsole && bt == bluetooth::kConsole) {
+        settings.setIndex("Serial2_mode", bluetooth::kNone);
+        return joinLines("Bluetooth port 1 changed to None.", kConsoleReason);
+    }
+    if (rs == rs232::kKiss && bt == bluetooth::kKiss) {
+        settings.setIndex("Serial2_mode", bluetooth::kNone);
+        return joinLines("Bluetooth port 1 changed to None.", kKissReason);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Serial2_modeChange(Settings& settings) {
+    const int bt = settings.index("Serial2_mode");
+    const int rs = settings.index("Serial1_mode");
+    if (bt == bluetooth::kConsole && rs == rs232::kConsole) {
+        settings.setIndex("Serial1_mode", rs232::kNone);
+        return joinLines("RS-232 port 2 changed to None.", kConsoleReason);
+    }
+    if (bt == bluetooth::kKiss && rs == rs232::kKiss) {
+        settings.setIndex("Serial1_mode", rs232::kNone);
+        return joinLines("RS-232 port 2 changed to None.", kKissReason);
+    }
+    if (bt == bluetooth::kGpsPassthrough && rs != rs232::kGps) {
+        settings.setIndex("Serial1_mode", rs232::kGps);
+        return joinLines("RS-232 port 2 changed to GPS.",
+                         "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.");
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> Weather_stationtypeChange(Settings& settings) {
+    std::vector<std::string> messages;
+    if (auto m = Serial1_modeChange(settings)) messages.push_back(*m);
+    if (auto m = Serial2_modeChange(settings)) messages.push_back(*m);
+    return messages;
+}
+
+void runPortRules(Settings& settings, UserInterface& ui) {
+    // Each message is shown before the next rule runs, as after a user's change.
+    if (auto m = Serial1_modeChange(settings)) ui.information(*m);
+    if (auto m = Serial2_modeChange(settings)) ui.information(*m);
+}
+
+}  // namespace zeru::rules

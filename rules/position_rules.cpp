@@ -1,0 +1,21 @@
+#include "rules/rules.h"
+
+namespace zeru::rules {
+
+void Position_report_modeChange(Settings&) {
+    // The report mode enables and disables nothing: every SmartBeaconing and
+    // fixed-interval field stays usable whatever the mode.
+}
+
+void Position_report_encodingChange(Settings& settings) {
+    const int encoding = settings.index("Position_report_encoding");
+    if (encoding < 0 || encoding > 2) return;  // no selection: leave the fields as they are
+    const bool micE = encoding == 0;
+    settings.setEnabled(kLabelMiceMessage1, micE);
+    settings.setEnabled(kLabelMiceMessage2, micE);
+    settings.setEnabled("Mice_message", micE);
+    settings.setEnabled(kLabelPositionTime, !micE);
+    settings.setEnabled("Position_time", !micE);
+}
+
+}  // namespace zeru::rules

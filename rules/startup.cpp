@@ -1,0 +1,25 @@
+#include "rules/rules.h"
+#include "settings/catalogue.h"
+
+namespace zeru::rules {
+
+void applyStartupSequence(Settings& settings, UserInterface& ui) {
+    for (const SettingDef& d : settingsCatalogue().defs()) {
+        if (d.kind == SettingKind::Text)
+            settings.setText(d.name, d.defaultText);
+        else
+            settings.setIndex(d.name, d.defaultIndex);
+
+        if (d.name == "Position_report_mode") Position_report_modeChange(settings);
+        if (d.name == "Position_report_encoding") Position_report_encodingChange(settings);
+        // The presets give each channel its name, units and coefficients once
+        // the whole block of its kind has its source selections.
+        if (d.name == "Teleanalog5_average")
+            for (int channel = 1; channel <= 5; ++channel) applyAnalogPreset(settings, channel);
+        if (d.name == "Teledigital8_inverted")
+            for (int channel = 1; channel <= 8; ++channel) applyDigitalPreset(settings, channel);
+    }
+    runPortRules(settings, ui);
+}
+
+}  // namespace zeru::rules

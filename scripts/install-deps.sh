@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that are missing for building, running and
+# testing the configurator. Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
+  libhidapi-dev                       # USB HID, hidraw backend
+  libgtest-dev libbenchmark-dev       # tests and benchmarks
+)
+if [ "${1:-}" = "--test" ]; then
+  packages+=(
+    clang libclang-rt-14-dev          # fuzzers
+    desktop-file-utils appstream      # checks of the desktop entry and metadata
+    dpkg-dev file                     # package build checks
+    qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
+  )
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the configurator and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_TESTS=OFF -DZERU_BUILD_BENCH=OFF
+cmake --build build -j"$(nproc)"
+exec ./build/app/zeru-configurator

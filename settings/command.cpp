@@ -1,0 +1,25 @@
+#include "settings/command.h"
+
+#include <exception>
+
+namespace zeru {
+
+std::string errorBoxText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && text.back() != '.') text += '.';
+    return text;
+}
+
+bool runCommand(UserInterface& ui, const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& e) {
+        ui.error(errorBoxText(e.what()));
+    } catch (...) {
+        ui.error("");  // a failure that is not an exception object has no message
+    }
+    return false;
+}
+
+}  // namespace zeru

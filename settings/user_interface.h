@@ -1,0 +1,50 @@
+// Every effect a flow has on the user goes through this interface: the window
+// implements it with Qt, the command-line tool with standard error, and tests
+// with a recorder that also answers the dialogs.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zeru {
+
+struct FileDialogOptions {
+    std::string startFolder;   // folder the dialog opens in
+    std::string filter;        // e.g. "Kestrovane Zeru config files (*.cfg)"
+    std::string proposedName;  // proposed file name ("" for none)
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // Modal information box: caption "Information", information icon, one OK button.
+    // Lines may be separated by "\n", "\r" or "\r\n".
+    virtual void information(std::string_view text) = 0;
+    // Plain modal box with one OK button, captioned with the application title.
+    virtual void message(std::string_view text) = 0;
+    // The application's standard error box, captioned with the application title.
+    virtual void error(std::string_view text) = 0;
+
+    // Appends one line to the log pane.
+    virtual void log(std::string_view line) = 0;
+
+    // Progress bar.
+    virtual void setProgressRange(int minimum, int maximum) = 0;
+    virtual void setProgress(int position) = 0;
+    virtual int progress() const = 0;
+    void stepProgress() { setProgress(progress() + 1); }
+
+    // Enables (false) or disables (true) the five command buttons together, in
+    // the order read, write, upload, save, load.
+    virtual void setBusy(bool busy) = 0;
+    // Lets pending window events run (repaints), without taking user input.
+    virtual void processEvents() = 0;
+
+    // File dialogs; nullopt when the user cancels.
+    virtual std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> chooseOpenFile(const FileDialogOptions& options) = 0;
+};
+
+}  // namespace zeru

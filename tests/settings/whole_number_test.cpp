@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "settings/command.h"
+#include "settings/whole_number.h"
+#include "support/recording_ui.h"
+
+namespace zeru {
+namespace {
+
+TEST(WholeNumber, Accepted) {
+    const std::pair<const char*, std::int32_t> rows[] = {
+        {"0", 0},         {"60", 60},       {"060", 60},           {"+5", 5},
+        {"-1", -1},       {"  42", 42},     {"\t7", 7},            {"$1F", 31},
+        {"0x1F", 31},     {"0X1f", 31},     {"x10", 16},           {"X10", 16},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1}, {"0x80000000", -2147483647 - 1},
+    };
+    for (const auto& [text, value] : rows) {
+        auto parsed = parseWholeNumber(text);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(*parsed, value) << text;
+    }
+}
+
+TEST(WholeNumber, Refused) {
+    for (const char* text : {"", " ", "12a", "1 ", "+", "-", "$", "0x", "2147483648", "-2147483649",
+                             "$100000000", "1.5", "--1", "+$1", "0x1G", "１"}) {
+        EXPECT_FALSE(parseWholeNumber(text).has_value()) << text;
+    }
+}
+
+TEST(WholeNumber, ConversionErrorNamesTheText) {
+    try {
+        toWholeNumber("12a");
+        FAIL() << "no exception";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'12a' is not a valid integer value");
+    }
+}
+
+TEST(Command, EscapedFailureShowsTheStandardErrorBoxAndGoesOn) {
+    test::RecordingUi ui;
+    EXPECT_FALSE(runCommand(ui, [] { toWholeNumber(""); }));
+    EXPECT_FALSE(runCommand(ui, [] { throw 42; }));
+    EXPECT_TRUE(runCommand(ui, [] {}));
+    EXPECT_EQ(ui.texts(test::RecordingUi::Event::Error),
+              (std::vector<std::string>{"'' is not a valid integer value.", ""}));
+}
+
+}  // namespace
+}  // namespace zeru
