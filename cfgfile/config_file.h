@@ -1,0 +1,52 @@
+// Saving the settings to a configuration file and loading them from one,
+// without dialogs: used by the "Save to file" / "Read from file" flows and by
+// the command-line tool.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cfgfile/profile_file.h"
+#include "settings/settings.h"
+#include "settings/user_interface.h"
+
+namespace zeru::cfgfile {
+
+inline constexpr std::string_view kIdentificationMessage =
+    "Imported configuration file is not a Kestrovane configuration file. \nOperation aborted.";
+inline constexpr std::string_view kVersionMessage =
+    "Imported configuration file version is different than your current application version. \n"
+    "Please double-check configuration fields after import. \n"
+    "Some configuration fields my change between firmware versions.";
+
+// The value text of every key of fileKeys(), in that order: header constants,
+// texts as they stand, numbers converted and written in decimal, choice
+// indices (-1 for none), flags "0"/"1". Throws zeru::ConversionError for the
+// first number setting whose text is not a whole number.
+std::vector<std::string> fileValues(const Settings& settings);
+
+// `existing` (the old file's bytes, "" for a new file) with every key written
+// in table order; unknown sections, keys, comments and blank lines are kept.
+std::string updatedFileContent(std::string_view existing, const std::vector<std::string>& values);
+
+// Saves every setting to `path`. All conversions are done before anything is
+// written, and the file is replaced whole (see replaceFileContent), so a save
+// that fails leaves the file on disk as it was. Throws zeru::ConversionError
+// (a number setting is not a whole number) or FileWriteError ("Unable to write
+// to %s"; also when an existing file cannot be read to be updated).
+void saveConfigFile(const Settings& settings, const std::string& path);
+
+// Loads the settings from a parsed file: checks "Application" (refused: shows
+// the identification message, changes nothing, returns false) and "Version"
+// (differs: shows the version message and goes on), sets every setting from
+// its key or the key's default, then runs the position encoding rule and the
+// two port rules (their messages shown as information boxes). Never throws for
+// the file's content.
+bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);
+
+// applyConfigFile on the file at `path`; a file that does not exist or cannot
+// be read is refused like a file of another program.
+bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui);
+
+}  // namespace zeru::cfgfile

@@ -1,0 +1,39 @@
+#include "cfgfile/file_flows.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cfgfile/config_file.h"
+#include "settings/command.h"
+
+namespace zeru::cfgfile {
+
+std::string configDialogFolder(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    const fs::path config = fs::path(programFolder) / "config";
+    std::error_code ec;
+    if (!programFolder.empty() && fs::is_directory(config, ec)) return config.string() + "/";
+    const char* home = std::getenv("HOME");
+    return home ? std::string(home) : std::string();
+}
+
+FileFlows::FileFlows(Settings& settings, UserInterface& ui, std::string programFolder)
+    : settings_(settings), ui_(ui), programFolder_(std::move(programFolder)) {}
+
+FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const {
+    return {configDialogFolder(programFolder_), std::string(kConfigFileFilter), std::string(proposedName)};
+}
+
+void FileFlows::Button_save_to_fileClick() {
+    const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
+    if (!path) return;
+    runCommand(ui_, [&] { saveConfigFile(settings_, *path); });
+}
+
+void FileFlows::Button_read_from_fileClick() {
+    const auto path = ui_.chooseOpenFile(dialogOptions(""));
+    if (!path) return;
+    runCommand(ui_, [&] { loadConfigFile(*path, settings_, ui_); });
+}
+
+}  // namespace zeru::cfgfile

@@ -1,0 +1,41 @@
+// The "Save to file" and "Read from file" commands of the main window.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+#include "settings/user_interface.h"
+
+namespace zeru::cfgfile {
+
+inline constexpr std::string_view kConfigFileFilter = "Kestrovane Zeru config files (*.cfg)";
+inline constexpr std::string_view kProposedFileName = "kestrovane_blue.cfg";
+
+// Where both dialogs start: "<programFolder>/config/" when that folder exists,
+// else the user's home folder ($HOME; "" when unset, the dialog's own choice).
+// The program may be installed where no "config" folder can exist.
+std::string configDialogFolder(const std::string& programFolder);
+
+class FileFlows {
+public:
+    // `programFolder`: the folder that holds the program file.
+    FileFlows(Settings& settings, UserInterface& ui, std::string programFolder);
+
+    // Asks for a file (proposed name "kestrovane_blue.cfg", no default
+    // extension) and saves every setting to it. A failure shows the error box
+    // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
+    // leaves the file on disk as it was; success shows nothing.
+    void Button_save_to_fileClick();
+    // Asks for a file and loads the settings from it (loadConfigFile).
+    void Button_read_from_fileClick();
+
+private:
+    FileDialogOptions dialogOptions(std::string_view proposedName) const;
+
+    Settings& settings_;
+    UserInterface& ui_;
+    std::string programFolder_;
+};
+
+}  // namespace zeru::cfgfile
