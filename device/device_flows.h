@@ -1,0 +1,46 @@
+// What the "Write config", "Read config" and "Upload firmware" buttons do.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "device/firmware_resource.h"
+#include "device/firmware_upload.h"
+#include "device/report_transport.h"
+#include "image/config_image.h"
+#include "settings/settings.h"
+#include "settings/user_interface.h"
+
+namespace zeru {
+
+class DeviceFlows {
+public:
+    DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images, ReportTransport& transport,
+                FirmwareSource firmware = findFirmwareResource);
+
+    // Encodes the settings into the write image and writes it to a device
+    // whose firmware matches ours. True when "Eeprom write success" was logged.
+    bool Button_write_configClick();
+    // Reads the device's image, checks and decodes it into the settings, then
+    // shows the device's versions. The settings change only when the image
+    // passes its checks. True when "Eeprom read success." was logged.
+    bool Button_read_configClick();
+    // Sends the built-in firmware image with the command buttons disabled.
+    // True when "Firmware upgrade success" was logged.
+    bool Button_upload_firmwareClick();
+
+    // The image of the last upload, zero-padded (all zeros before the first).
+    std::span<const std::uint8_t, kFirmwareBufferSize> firmwareBuffer() const { return *firmwareBuffer_; }
+
+private:
+    Settings& settings_;
+    UserInterface& ui_;
+    ConfigImages& images_;
+    ReportTransport& transport_;
+    FirmwareSource firmware_;
+    std::unique_ptr<std::array<std::uint8_t, kFirmwareBufferSize>> firmwareBuffer_;
+};
+
+}  // namespace zeru

@@ -1,0 +1,53 @@
+// Finding, opening and closing the device, and the one request/reply exchange
+// that every device request is made of.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "device/report.h"
+#include "device/report_transport.h"
+#include "settings/user_interface.h"
+
+namespace zeru {
+
+inline constexpr std::string_view kFoundLine = "Kestrovane Zeru found, vid: Vid_0483, pid: A050";
+inline constexpr std::string_view kNotFoundLine = "Kestrovane Zeru not found.";
+
+// The line logged after the found line when the device cannot be opened.
+std::string openFailureLine(std::string_view reason);
+
+// One operation's hold on the device: opened by FindDevice, closed by
+// CloseDevice or, at the latest, when the link is destroyed.
+class DeviceLink {
+public:
+    // A device that stops answering must not hang the window: every reply is
+    // awaited this long at most, and its absence fails the exchange.
+    static constexpr std::chrono::milliseconds kReplyTimeLimit{1000};
+
+    DeviceLink(ReportTransport& transport, UserInterface& ui) : transport_(transport), ui_(ui) {}
+    ~DeviceLink() { CloseDevice(); }
+    DeviceLink(const DeviceLink&) = delete;
+    DeviceLink& operator=(const DeviceLink&) = delete;
+
+    // Opens the first enumerated interface with vendor 0x0483 and product
+    // 0xA050 and logs the found or not-found line. True when one was found,
+    // even when it could not be opened (then a second line says why, and the
+    // first exchange fails).
+    bool FindDevice();
+    void CloseDevice();
+    // One request and its reply; nullopt when fewer than 65 bytes went either
+    // way, the reply did not come in time, or the device is not open.
+    std::optional<Report> TransferReport(const Report& request);
+
+    bool isOpen() const { return open_; }
+    UserInterface& ui() const { return ui_; }
+
+private:
+    ReportTransport& transport_;
+    UserInterface& ui_;
+    bool open_ = false;
+};
+
+}  // namespace zeru

@@ -1,0 +1,34 @@
+// ReportTransport over hidapi (hidraw backend on Linux). Create at most one per
+// process: it starts the library on first use and shuts it down when destroyed.
+#pragma once
+
+#include "device/report_transport.h"
+
+struct hid_device_;
+
+namespace zeru {
+
+class HidapiTransport final : public ReportTransport {
+public:
+    HidapiTransport() = default;
+    ~HidapiTransport() override;
+    HidapiTransport(const HidapiTransport&) = delete;
+    HidapiTransport& operator=(const HidapiTransport&) = delete;
+
+    std::vector<HidDeviceInfo> enumerate() override;
+    bool open(const std::string& path, std::string& whyNot) override;
+    int write(const Report& request) override;
+    int read(Report& reply, std::chrono::milliseconds limit) override;
+    void close() override;
+
+private:
+    bool start();
+
+    bool started_ = false;
+    hid_device_* device_ = nullptr;
+};
+
+// The plain-words reason for an errno value left by a failed open.
+std::string openFailureReason(int error);
+
+}  // namespace zeru

@@ -1,0 +1,47 @@
+// How the device link reaches a HID device: the real one through hidapi, or
+// the in-process simulator. One device is open at a time.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "device/report.h"
+
+namespace zeru {
+
+struct HidDeviceInfo {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    std::string path;  // what open() takes
+};
+
+class ReportTransport {
+public:
+    virtual ~ReportTransport() = default;
+
+    // Every present HID interface, in a stable order. Empty when there is none
+    // or the system cannot be asked.
+    virtual std::vector<HidDeviceInfo> enumerate() = 0;
+
+    // Opens one device path for reading and writing. On failure returns false
+    // and puts into `whyNot` a short plain-words reason such as
+    // "permission denied" (lower case, no full stop).
+    virtual bool open(const std::string& path, std::string& whyNot) = 0;
+
+    // Sends one request (report number first). Returns how many bytes were
+    // taken, -1 on failure.
+    virtual int write(const Report& request) = 0;
+
+    // Waits at most `limit` for one reply and puts it into `reply` with the
+    // report bytes at 1..64. Returns the bytes delivered counted in that
+    // framing (65 for a whole report), 0 when the time limit expired, -1 on
+    // failure.
+    virtual int read(Report& reply, std::chrono::milliseconds limit) = 0;
+
+    // Closes what open() opened; closing when nothing is open does nothing.
+    virtual void close() = 0;
+};
+
+}  // namespace zeru

@@ -1,0 +1,134 @@
+// zeru-sim: the device simulator presented to this computer as a real USB HID
+// device through /dev/uhid, so that the configurator, zeru-cli and anything
+// else built on hidapi find and use it exactly as they would the hardware.
+#include <poll.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "sim/device_simulator.h"
+#include "sim/memory_file.h"
+#include "sim/uhid/output_framing.h"
+#include "sim/uhid/report_descriptor.h"
+#include "sim/uhid/sim_options.h"
+#include "sim/uhid/uhid_device.h"
+
+namespace {
+
+constexpr int kCannotCreate = 2;  // exit status when /dev/uhid is missing or refused
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) { stopRequested = 1; }
+
+// Without SA_RESTART, so that a signal ends the wait for the next report at once.
+void catchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void logRequest(const zeru::sim::HidReport& request, const std::optional<zeru::sim::SimReply>& reply) {
+    const unsigned page = request[1] | (request[2] << 8);
+    std::fprintf(stderr, "zeru-sim: request 0x%02X page %u -> ", request[0], page);
+    if (reply)
+        std::fprintf(stderr, "reply 0x%02X (%zu bytes)\n", reply->bytes[0], reply->size);
+    else
+        std::fprintf(stderr, "no reply\n");
+}
+
+int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) {
+    using namespace zeru::uhid;
+    const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)", kVirtualVendorId, kVirtualProductId,
+                                  state.firmwareVersion, kReportDescriptor};
+    std::string error;
+    auto device = UhidDevice::create(options.uhidPath, identity, error);
+    if (!device) {
+        std::cerr << "zeru-sim: " << error << "\n";
+        return kCannotCreate;
+    }
+    std::cerr << "zeru-sim: Kestrovane Zeru attached (vendor 0x0483, product 0xA050); stop with Ctrl+C\n";
+
+    while (!stopRequested) {
+        if (!device) {  // unplugged by a "gone" fault: stay away until stopped
+            poll(nullptr, 0, 200);
+            continue;
+        }
+        const auto output = device->nextOutput(std::chrono::milliseconds(500));
+        if (device->failed()) {
+            std::cerr << "zeru-sim: the virtual device failed: " << device->lastError() << "\n";
+            return 3;
+        }
+        if (!output) continue;
+        const auto request = reportFromOutput(output->bytes);
+        if (!request) {
+            std::fprintf(stderr, "zeru-sim: ignored an output report of %zu bytes%s\n", output->bytes.size(),
+                         output->bytes.empty() || output->bytes[0] == 0 ? "" : " with a report number");
+            continue;
+        }
+        const auto reply = zeru::sim::respond(state, *request);
+        if (options.verbose) logRequest(*request, reply);
+        if (!state.present) {
+            device.reset();
+            std::cerr << "zeru-sim: the device is gone (unplugged) as the fault asked\n";
+            continue;
+        }
+        if (reply && !device->sendInput(std::span(reply->bytes.data(), reply->size))) {
+            std::cerr << "zeru-sim: cannot send a reply: " << device->lastError() << "\n";
+            return 3;
+        }
+    }
+    std::cerr << "zeru-sim: stopped, device removed\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zeru::uhid;
+    SimOptions options;
+    try {
+        options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const SimUsageError& e) {
+        std::cerr << "zeru-sim: " << e.what() << "\n\n" << simUsageText();
+        return 1;
+    }
+    if (options.help) {
+        std::cout << simUsageText();
+        return 0;
+    }
+
+    zeru::sim::DeviceState state;
+    state.firmwareVersion = options.firmwareVersion;
+    state.fault = options.fault;
+    if (options.stateFile && std::filesystem::exists(*options.stateFile)) {
+        std::string error;
+        auto memory = zeru::sim::readMemoryFile(*options.stateFile, error);
+        if (!memory) {
+            std::cerr << "zeru-sim: " << error << "\n";
+            return 1;
+        }
+        state.memory = *memory;
+    }
+
+    catchStopSignals();
+    const int status = serve(options, state);
+
+    // Nothing to keep when the device could not even be created.
+    if (options.stateFile && status != kCannotCreate) {
+        std::string error;
+        if (!zeru::sim::writeMemoryFile(*options.stateFile, state.memory, error)) {
+            std::cerr << "zeru-sim: " << error << "\n";
+            return status == 0 ? 3 : status;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,14 @@
+#include "sim/uhid/output_framing.h"
+
+#include <algorithm>
+
+namespace zeru::uhid {
+
+std::optional<sim::HidReport> reportFromOutput(std::span<const std::uint8_t> written) {
+    if (written.size() != sim::kHidReportSize + 1 || written[0] != 0) return std::nullopt;
+    sim::HidReport report{};
+    std::copy(written.begin() + 1, written.end(), report.begin());
+    return report;
+}
+
+}  // namespace zeru::uhid

@@ -1,0 +1,139 @@
+#include "sim/uhid/uhid_device.h"
+
+#include <fcntl.h>
+#include <linux/uhid.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace zeru::uhid {
+
+namespace {
+
+std::string openError(const std::string& path, int error) {
+    if (error == ENOENT || error == ENODEV || error == ENXIO)
+        return path + " does not exist: the kernel's uhid module is not loaded (run \"sudo modprobe uhid\")";
+    if (error == EACCES || error == EPERM)
+        return "no permission to open " + path +
+               ": run as root, or give your user read and write access to it (for example with a udev rule)";
+    return "cannot open " + path + ": " + std::strerror(error);
+}
+
+void copyText(std::uint8_t* field, std::size_t size, const std::string& text) {
+    std::memcpy(field, text.data(), std::min(text.size(), size - 1));
+}
+
+}  // namespace
+
+std::unique_ptr<UhidDevice> UhidDevice::create(const std::string& uhidPath, const DeviceIdentity& identity,
+                                               std::string& error) {
+    const int fd = ::open(uhidPath.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        error = openError(uhidPath, errno);
+        return nullptr;
+    }
+    std::unique_ptr<UhidDevice> device(new UhidDevice(fd));
+
+    uhid_event event{};
+    event.type = UHID_CREATE2;
+    auto& create = event.u.create2;
+    copyText(create.name, sizeof create.name, identity.name);
+    copyText(create.phys, sizeof create.phys, "zeru-sim");
+    if (identity.descriptor.size() > sizeof create.rd_data) {
+        error = "report descriptor too long";
+        return nullptr;
+    }
+    std::copy(identity.descriptor.begin(), identity.descriptor.end(), create.rd_data);
+    create.rd_size = static_cast<std::uint16_t>(identity.descriptor.size());
+    create.bus = BUS_USB;
+    create.vendor = identity.vendor;
+    create.product = identity.product;
+    create.version = identity.version;
+    if (!device->sendEvent(&event, sizeof event)) {
+        error = "cannot create the device through " + uhidPath + ": " + device->lastError_;
+        return nullptr;
+    }
+    return device;
+}
+
+UhidDevice::~UhidDevice() {
+    uhid_event event{};
+    event.type = UHID_DESTROY;
+    sendEvent(&event, sizeof event);  // closing the node would remove it too
+    ::close(fd_);
+}
+
+bool UhidDevice::sendEvent(const void* event, std::size_t size) {
+    const ssize_t written = ::write(fd_, event, size);
+    if (written == static_cast<ssize_t>(size)) return true;
+    lastError_ = written < 0 ? std::strerror(errno) : "short write";
+    return false;
+}
+
+bool UhidDevice::sendInput(std::span<const std::uint8_t> report) {
+    uhid_event event{};
+    event.type = UHID_INPUT2;
+    if (report.size() > sizeof event.u.input2.data) return false;
+    std::copy(report.begin(), report.end(), event.u.input2.data);
+    event.u.input2.size = static_cast<std::uint16_t>(report.size());
+    if (sendEvent(&event, sizeof event)) return true;
+    failed_ = true;
+    return false;
+}
+
+std::optional<UhidDevice::Output> UhidDevice::nextOutput(std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd waiting{fd_, POLLIN, 0};
+        const int ready = ::poll(&waiting, 1, static_cast<int>(std::max<std::int64_t>(left.count(), 0)));
+        if (ready < 0) {
+            if (errno == EINTR) return std::nullopt;
+            lastError_ = std::strerror(errno);
+            failed_ = true;
+            return std::nullopt;
+        }
+        if (ready == 0) return std::nullopt;
+
+        uhid_event event{};
+        const ssize_t got = ::read(fd_, &event, sizeof event);
+        if (got < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            lastError_ = std::strerror(errno);
+            failed_ = true;
+            return std::nullopt;
+        }
+        switch (event.type) {
+            case UHID_OUTPUT: {
+                const auto& output = event.u.output;
+                const std::size_t size = std::min<std::size_t>(output.size, sizeof output.data);
+                return Output{std::vector<std::uint8_t>(output.data, output.data + size)};
+            }
+            case UHID_GET_REPORT: {
+                // The device has no feature reports: refuse, so the asker does not wait.
+                uhid_event reply{};
+                reply.type = UHID_GET_REPORT_REPLY;
+                reply.u.get_report_reply.id = event.u.get_report.id;
+                reply.u.get_report_reply.err = EIO;
+                sendEvent(&reply, sizeof reply);
+                break;
+            }
+            case UHID_SET_REPORT: {
+                uhid_event reply{};
+                reply.type = UHID_SET_REPORT_REPLY;
+                reply.u.set_report_reply.id = event.u.set_report.id;
+                reply.u.set_report_reply.err = EIO;
+                sendEvent(&reply, sizeof reply);
+                break;
+            }
+            default:  // start, stop, open, close: nothing to do
+                break;
+        }
+    }
+}
+
+}  // namespace zeru::uhid
