@@ -47,15 +47,18 @@ void logRequest(const zeru::sim::HidReport& request, const std::optional<zeru::s
 
 int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) {
     using namespace zeru::uhid;
-    const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)", kVirtualVendorId, kVirtualProductId,
-                                  state.firmwareVersion, kReportDescriptor};
+    const bool otherProduct = options.breakage == UsbBreakage::OtherProduct;
+    const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)", kVirtualVendorId,
+                                  otherProduct ? kVirtualProductId + 1u : kVirtualProductId, state.firmwareVersion,
+                                  kReportDescriptor};
     std::string error;
     auto device = UhidDevice::create(options.uhidPath, identity, error);
     if (!device) {
         std::cerr << "zeru-sim: " << error << "\n";
         return kCannotCreate;
     }
-    std::cerr << "zeru-sim: Kestrovane Zeru attached (vendor 0x0483, product 0xA050); stop with Ctrl+C\n";
+    std::fprintf(stderr, "zeru-sim: Kestrovane Zeru attached (vendor 0x%04X, product 0x%04X); stop with Ctrl+C\n",
+                 identity.vendor, identity.product);
 
     while (!stopRequested) {
         if (!device) {  // unplugged by a "gone" fault: stay away until stopped
@@ -68,7 +71,8 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) 
             return 3;
         }
         if (!output) continue;
-        const auto request = reportFromOutput(output->bytes);
+        const auto request = options.breakage == UsbBreakage::KeepReportNumber ? reportKeepingNumber(output->bytes)
+                                                                               : reportFromOutput(output->bytes);
         if (!request) {
             std::fprintf(stderr, "zeru-sim: ignored an output report of %zu bytes%s\n", output->bytes.size(),
                          output->bytes.empty() || output->bytes[0] == 0 ? "" : " with a report number");

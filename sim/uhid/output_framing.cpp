@@ -11,4 +11,11 @@ std::optional<sim::HidReport> reportFromOutput(std::span<const std::uint8_t> wri
     return report;
 }
 
+std::optional<sim::HidReport> reportKeepingNumber(std::span<const std::uint8_t> written) {
+    if (written.size() < sim::kHidReportSize) return std::nullopt;
+    sim::HidReport report{};
+    std::copy(written.begin(), written.begin() + sim::kHidReportSize, report.begin());
+    return report;
+}
+
 }  // namespace zeru::uhid

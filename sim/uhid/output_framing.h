@@ -17,4 +17,8 @@ namespace zeru::uhid {
 // does not declare) is not a report of this device: nullopt.
 std::optional<sim::HidReport> reportFromOutput(std::span<const std::uint8_t> written);
 
+// The first 64 bytes of a write as they are, report number included: how a
+// device that got the framing wrong would see it (for checking the tests).
+std::optional<sim::HidReport> reportKeepingNumber(std::span<const std::uint8_t> written);
+
 }  // namespace zeru::uhid

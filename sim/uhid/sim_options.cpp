@@ -27,7 +27,7 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
         } else if (auto file = valueOf(arg, "--state")) {
             o.stateFile = *file;
         } else if (auto cliFile = valueOf(arg, "--simulate")) {  // zeru-cli's name for the same file
-            o.stateFile = *file;
+            o.stateFile = *cliFile;
         } else if (auto version = valueOf(arg, "--sim-version")) {
             const auto number = parseWholeNumber(*version);
             if (!number || *number < 0) throw SimUsageError("--sim-version needs a version number such as 102");
@@ -35,6 +35,13 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
         } else if (auto fault = valueOf(arg, "--sim-fault")) {
             o.fault = sim::parseFault(*fault);
             if (!o.fault) throw SimUsageError("--sim-fault needs KIND:PAGE, for example refuse:16");
+        } else if (auto breakage = valueOf(arg, "--break-usb")) {
+            if (*breakage == "report-number")
+                o.breakage = UsbBreakage::KeepReportNumber;
+            else if (*breakage == "ids")
+                o.breakage = UsbBreakage::OtherProduct;
+            else
+                throw SimUsageError("--break-usb needs report-number or ids");
         } else if (auto path = valueOf(arg, "--uhid")) {
             o.uhidPath = *path;
         } else {
@@ -63,7 +70,10 @@ std::string simUsageText() {
            "                          wrong-page or gone (PAGE may be fw or hw for the\n"
            "                          version requests)\n"
            "  --uhid=PATH             the uhid device node (default /dev/uhid)\n"
-           "  --verbose               log every request to standard error\n";
+           "  --verbose               log every request to standard error\n"
+           "  --break-usb=WHAT        for checking the tests: present a device that is wrong\n"
+           "                          on the USB level (report-number: reads the report\n"
+           "                          number as the first report byte; ids: product 0xA051)\n";
 }
 
 }  // namespace zeru::uhid

@@ -11,11 +11,20 @@
 
 namespace zeru::uhid {
 
+// Deliberate faults of the virtual USB device itself, not of the simulated
+// device, so that the end-to-end test can show it catches them.
+enum class UsbBreakage {
+    None,
+    KeepReportNumber,  // "report-number": take the report number as the first report byte
+    OtherProduct,      // "ids": present product 0xA051 instead of 0xA050
+};
+
 struct SimOptions {
     std::optional<std::string> stateFile;  // loaded when it exists, saved on exit
     std::uint32_t firmwareVersion = 102;
     std::optional<sim::Fault> fault;
     std::string uhidPath = "/dev/uhid";
+    UsbBreakage breakage = UsbBreakage::None;
     bool verbose = false;
     bool help = false;
 };
