@@ -1,0 +1,15 @@
+// The command row at the top of the main window: the "Connection:" and
+// "Configuration import/export:" groups with the five command buttons, and the
+// logo at the right end.
+#pragma once
+
+#include <QWidget>
+
+namespace zeru::app {
+
+class CommandRow : public QWidget {
+public:
+    explicit CommandRow(QWidget* parent = nullptr);
+};
+
+}  // namespace zeru::app

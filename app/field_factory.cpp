@@ -1,0 +1,109 @@
+#include "app/field_factory.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/beacon_message_edit.h"
+
+namespace zeru::app {
+namespace {
+
+bool isBeaconMessage(const SettingDef& def) {
+    return def.name.starts_with("Beacon") && def.name.ends_with("_message");
+}
+
+QWidget* createLineEdit(const SettingDef& def, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(def.maxLength);
+    // Short fields are as wide as their longest text, long ones may stretch.
+    const QFontMetrics fm = edit->fontMetrics();
+    if (def.maxLength <= 12) {
+        edit->setFixedWidth(fm.horizontalAdvance(QString(def.maxLength, QLatin1Char('X'))) + 10);
+    } else {
+        edit->setMinimumWidth(fm.averageCharWidth() * std::min(def.maxLength, 20) + 10);
+        edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    return edit;
+}
+
+QWidget* createComboBox(const SettingDef& def, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(false);  // only the listed entries can be picked
+    for (const std::string& entry : def.choices) box->addItem(latin1(entry));
+    box->setCurrentIndex(-1);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+}  // namespace
+
+QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
+    QWidget* widget = nullptr;
+    if (def.kind == SettingKind::Choice) {
+        widget = createComboBox(def, parent);
+    } else if (isBeaconMessage(def)) {
+        auto* message = new BeaconMessageEdit(parent);
+        message->setMaxLength(def.maxLength);
+        widget = message;
+    } else {
+        widget = createLineEdit(def, parent);
+    }
+    widget->setObjectName(latin1(def.name));
+    if (!def.help.empty()) widget->setToolTip(latin1(def.help));
+    return widget;
+}
+
+QWidget* createSettingWidget(std::string_view name, QWidget* parent) {
+    return createSettingWidget(settingsCatalogue().def(name), parent);
+}
+
+QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectName) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    if (!objectName.isEmpty()) label->setObjectName(objectName);
+    return label;
+}
+
+QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent) {
+    auto* entry = new QWidget(parent);
+    auto* row = new QHBoxLayout(entry);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(createSettingWidget(callName, entry));
+    row->addWidget(createLabel(QStringLiteral("-"), entry));
+    row->addWidget(createSettingWidget(ssidName, entry));
+    entry->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return entry;
+}
+
+QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent) {
+    const SettingDef& def = settingsCatalogue().def(name);
+    grid.addWidget(createLabel(latin1(def.label), parent), row, column);
+    QWidget* field = createSettingWidget(def, parent);
+    grid.addWidget(field, row, column + 1, Qt::AlignLeft);
+    return field;
+}
+
+QPushButton* createButton(const QString& caption, const QString& objectName, const QString& tooltip,
+                          QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    if (!tooltip.isEmpty()) button->setToolTip(tooltip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGridLayout* createPageGrid(QWidget* page) {
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    return grid;
+}
+
+}  // namespace zeru::app

@@ -1,0 +1,46 @@
+// Builds the widgets of the settings pages from the catalogue, so that every
+// page shows a setting the same way: objectName = setting name, tooltip = help
+// text, typing limit and choice entries as catalogued. Values are not set here:
+// the start-up sequence gives every setting its default.
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <string_view>
+
+#include "settings/catalogue.h"
+
+class QGridLayout;
+class QWidget;
+
+namespace zeru::app {
+
+// Text from the core (8-bit Latin-1) for a widget.
+inline QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The widget of one setting: a line edit, a drop-down list, or for the beacon
+// messages the two-line message field.
+QWidget* createSettingWidget(const SettingDef& def, QWidget* parent);
+QWidget* createSettingWidget(std::string_view name, QWidget* parent);
+
+// A static text (never read as markup: texts such as "<volt>" show as typed).
+QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectName = {});
+
+// An address entry: call, a "-" and the SSID, side by side.
+QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent);
+
+// Puts the catalogue label of `name` at (row, column) and its widget at
+// (row, column + 1); returns the widget.
+QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent);
+
+// A push button with its caption, objectName and tooltip.
+QPushButton* createButton(const QString& caption, const QString& objectName, const QString& tooltip,
+                          QWidget* parent);
+
+// A grid with the tight spacing all pages share.
+QGridLayout* createPageGrid(QWidget* page);
+
+}  // namespace zeru::app

@@ -1,0 +1,19 @@
+// Connects the form rules to the controls the user works: the port role lists,
+// the position report lists and the thirteen "Default parameters" buttons.
+// Choices are followed on `activated` only, which a user's pick emits and a
+// program's write does not, so loading, decoding and start-up run no rule by
+// themselves.
+#pragma once
+
+#include "settings/settings.h"
+#include "settings/user_interface.h"
+
+class QWidget;
+
+namespace zeru::app {
+
+// `settings` and `ui` must outlive `window`'s controls. Throws
+// std::logic_error when a control is missing.
+void connectFormRules(QWidget& window, Settings& settings, UserInterface& ui);
+
+}  // namespace zeru::app

@@ -1,0 +1,112 @@
+#include "app/main_window.h"
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/command_row.h"
+#include "app/field_factory.h"
+#include "app/form_rules_wiring.h"
+#include "app/page_tree.h"
+#include "app/special_strings_window.h"
+#include "app/widget_settings.h"
+#include "settings/catalogue.h"
+#include "settings/command.h"
+
+namespace zeru::app {
+namespace {
+
+// The client area the window was drawn for; it grows where Debian's default
+// font needs more room, so that no label or field is cut.
+constexpr QSize kDesignedClientSize(734, 416);
+
+constexpr const char* kButtonNames[5] = {"Button_read_config", "Button_write_config", "Button_upload_firmware",
+                                         "Button_save_to_file", "Button_read_from_file"};
+
+QPlainTextEdit* createLogPane(QWidget* parent) {
+    auto* log = new QPlainTextEdit(parent);
+    log->setObjectName(QStringLiteral("Memo1"));
+    log->setReadOnly(true);
+    log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    log->setFixedHeight(73);
+    return log;
+}
+
+QProgressBar* createProgressBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QStringLiteral("ProgressBar1"));
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    bar->setFixedHeight(20);
+    return bar;
+}
+
+}  // namespace
+
+TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
+    setObjectName(QStringLiteral("Form1"));
+    // Fixed frame: title, system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 4, 6, 0);
+    column->setSpacing(4);
+    column->addWidget(new CommandRow(this));
+    column->addWidget(createPageTree(this), 1);
+    column->addWidget(createLogPane(this));
+    // The progress bar runs across the full width along the bottom edge.
+    auto* bar = createProgressBar(this);
+    column->addWidget(bar);
+    column->setContentsMargins(6, 4, 6, 0);
+
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i] = findChild<QPushButton*>(QLatin1String(kButtonNames[i]));
+        connect(buttons_[i], &QPushButton::clicked, this,
+                [this, i] { runButtonCommand(static_cast<CommandButton>(i)); });
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("Button_special_strings")), &QPushButton::clicked, this, [this] {
+        if (specialStrings_) specialStrings_->showModally();
+    });
+
+    settings_ = std::make_unique<WidgetSettings>(*this);
+    connectFormRules(*this, *settings_, ui_);
+
+    setWindowTitle(caption());
+    setFixedSize(minimumSizeHint().expandedTo(kDesignedClientSize));
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::caption() {
+    return latin1(kApplicationTitle) + QLatin1Char(' ') + latin1(kVersionLabel);
+}
+
+Settings& TForm1::settings() { return *settings_; }
+
+void TForm1::setCommand(CommandButton button, std::function<void()> command) {
+    commands_[static_cast<std::size_t>(button)] = std::move(command);
+}
+
+QPushButton* TForm1::commandButton(CommandButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
+
+void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
+
+void TForm1::runButtonCommand(CommandButton button) {
+    const auto& command = commands_[static_cast<std::size_t>(button)];
+    if (command) runCommand(ui_, command);
+}
+
+void TForm1::centreOnScreen() {
+    if (QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+}  // namespace zeru::app

@@ -1,0 +1,12 @@
+// The tree of settings pages: PageControl1 with its top-level pages and the
+// second-level tab controls PageControl2, 3 and 4, in tab order.
+#pragma once
+
+class QTabWidget;
+class QWidget;
+
+namespace zeru::app {
+
+QTabWidget* createPageTree(QWidget* parent);
+
+}  // namespace zeru::app

@@ -1,0 +1,39 @@
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "app/field_factory.h"
+#include "app/pages/pages.h"
+
+namespace zeru::app {
+
+BeaconsPage::BeaconsPage(QWidget* parent) : SettingsPage("TabSheet_beacons", parent) {
+    QGridLayout* grid = createPageGrid(this);
+    const char* headers[] = {"Dest:", "Path 1:", "Path 2:", "RF[min]:", "Enable if:"};
+    for (int c = 0; c < 5; ++c) grid->addWidget(createLabel(QLatin1String(headers[c]), this), 0, c + 1);
+
+    // The message column's header shares its row with the "Special strings"
+    // button, which stands at the page's top right.
+    auto* messageHeader = new QHBoxLayout;
+    messageHeader->setContentsMargins(0, 0, 0, 0);
+    messageHeader->addWidget(createLabel(QStringLiteral("Message (empty fields are ignored):"), this));
+    messageHeader->addStretch(1);
+    messageHeader->addWidget(createButton(QStringLiteral("Special strings"),
+                                          QStringLiteral("Button_special_strings"), {}, this));
+    grid->addLayout(messageHeader, 0, 6);
+
+    for (int n = 1; n <= 4; ++n) {
+        const std::string b = "Beacon" + std::to_string(n);
+        grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this), n, 0);
+        grid->addWidget(createAddressEntry(b + "_dest_string", b + "_dest_ssid", this), n, 1);
+        grid->addWidget(createAddressEntry(b + "_path1_string", b + "_path1_ssid", this), n, 2);
+        grid->addWidget(createAddressEntry(b + "_path2_string", b + "_path2_ssid", this), n, 3);
+        grid->addWidget(createSettingWidget(b + "_txrate", this), n, 4);
+        grid->addWidget(createSettingWidget(b + "_enable", this), n, 5);
+        grid->addWidget(createSettingWidget(b + "_message", this), n, 6);
+    }
+    grid->setColumnStretch(6, 1);
+    grid->setRowStretch(5, 1);
+}
+
+}  // namespace zeru::app

@@ -1,0 +1,127 @@
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/field_factory.h"
+#include "app/pages/pages.h"
+#include "rules/rules.h"
+
+namespace zeru::app {
+namespace {
+
+QGroupBox* createGroup(const QString& title, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    return group;
+}
+
+QGridLayout* createGroupGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    return grid;
+}
+
+// When and how often the device reports: the mode and the two timing groups.
+QWidget* createTimingColumn(QWidget* page) {
+    auto* column = new QWidget(page);
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(3);
+
+    auto* top = new QGridLayout;
+    addLabelledField(*top, 0, 0, "Position_report_mode", column);
+    top->setColumnStretch(2, 1);
+    box->addLayout(top);
+
+    QGroupBox* smart = createGroup(QStringLiteral("SmartBeaconing:"), column);
+    QGridLayout* s = createGroupGrid(smart);
+    const char* fields[] = {"Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",
+                            "Smartbeaconing_min_turn_time", "Smartbeaconing_slow_speed",
+                            "Smartbeaconing_slow_period",    "Smartbeaconing_fast_speed",
+                            "Smartbeaconing_fast_period"};
+    for (int i = 0; i < 7; ++i) addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart);
+    box->addWidget(smart);
+
+    QGroupBox* fixed = createGroup(QStringLiteral("Fixed time interval:"), column);
+    QGridLayout* f = createGroupGrid(fixed);
+    addLabelledField(*f, 0, 0, "Position_report_interval", fixed);
+    f->setColumnStretch(2, 1);
+    box->addWidget(fixed);
+    box->addStretch(1);
+    return column;
+}
+
+// What a report holds: the encoding and its settings.
+QWidget* createEncodingColumn(QWidget* page) {
+    auto* column = new QWidget(page);
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(3);
+
+    auto* top = new QGridLayout;
+    addLabelledField(*top, 0, 0, "Position_report_encoding", column);
+    top->setColumnStretch(2, 1);
+    box->addLayout(top);
+
+    QGroupBox* group = createGroup(QStringLiteral("Report encoding settings:"), column);
+    QGridLayout* g = createGroupGrid(group);
+    addLabelledField(*g, 0, 0, "Position_symbol_code", group);
+    addLabelledField(*g, 0, 2, "Position_symbol_table", group);
+
+    // "Mic-E" over "message:", two labels the encoding rule switches with the list.
+    auto* micE = new QWidget(group);
+    auto* micELines = new QVBoxLayout(micE);
+    micELines->setContentsMargins(0, 0, 0, 0);
+    micELines->setSpacing(0);
+    micELines->addWidget(createLabel(QStringLiteral("Mic-E"), micE, QLatin1String(rules::kLabelMiceMessage1)));
+    micELines->addWidget(createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2)));
+    g->addWidget(micE, 1, 0);
+    g->addWidget(createSettingWidget("Mice_message", group), 1, 1, Qt::AlignLeft);
+    g->addWidget(createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime)), 1, 2);
+    g->addWidget(createSettingWidget("Position_time", group), 1, 3, Qt::AlignLeft);
+
+    // The digipeater path: three address entries separated by ",".
+    g->addWidget(createLabel(QStringLiteral("Path:"), group), 2, 0);
+    auto* path = new QWidget(group);
+    auto* entries = new QHBoxLayout(path);
+    entries->setContentsMargins(0, 0, 0, 0);
+    entries->setSpacing(2);
+    for (int n = 1; n <= 3; ++n) {
+        if (n > 1) entries->addWidget(createLabel(QStringLiteral(","), path));
+        const std::string i = std::to_string(n);
+        entries->addWidget(createAddressEntry("Position_path" + i, "Position_ssid" + i, path));
+    }
+    entries->addStretch(1);
+    g->addWidget(path, 2, 1, 1, 3);
+
+    g->addWidget(createLabel(QStringLiteral("Status text:"), group), 3, 0);
+    g->addWidget(createSettingWidget("Position_status_text", group), 3, 1, 1, 3);
+    addLabelledField(*g, 4, 0, "Position_coursespeed", group);
+    addLabelledField(*g, 4, 2, "Position_altitude", group);
+    // The two fix-lost settings have long labels: one row each across the group.
+    auto* fixLost = new QGridLayout;
+    fixLost->setHorizontalSpacing(6);
+    fixLost->setVerticalSpacing(3);
+    addLabelledField(*fixLost, 0, 0, "Position_reportonfixlost", group);
+    addLabelledField(*fixLost, 1, 0, "Position_fixlost_interval", group);
+    fixLost->setColumnStretch(2, 1);
+    g->addLayout(fixLost, 5, 0, 1, 4);
+    g->setColumnStretch(3, 1);
+    box->addWidget(group);
+    box->addStretch(1);
+    return column;
+}
+
+}  // namespace
+
+PositionReportsPage::PositionReportsPage(QWidget* parent) : SettingsPage("TabSheet_position_reports", parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 4, 6, 4);
+    row->setSpacing(10);
+    row->addWidget(createTimingColumn(this));
+    row->addWidget(createEncodingColumn(this), 1);
+}
+
+}  // namespace zeru::app

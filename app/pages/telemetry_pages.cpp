@@ -1,0 +1,107 @@
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/field_factory.h"
+#include "app/pages/pages.h"
+
+namespace zeru::app {
+namespace {
+
+void addHeaders(QGridLayout& grid, int row, int firstColumn, std::initializer_list<const char*> headers,
+                QWidget* parent) {
+    int column = firstColumn;
+    for (const char* h : headers) grid.addWidget(createLabel(QLatin1String(h), parent), row, column++);
+}
+
+QLabel* createNote(const QString& text, QWidget* parent) {
+    QLabel* note = createLabel(text, parent);
+    note->setWordWrap(true);
+    return note;
+}
+
+}  // namespace
+
+ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet_report_settings", parent) {
+    QGridLayout* grid = createPageGrid(this);
+    auto* top = new QGridLayout;
+    top->setHorizontalSpacing(6);
+    top->setVerticalSpacing(3);
+    addLabelledField(*top, 0, 0, "Tele_enable", this);
+    addLabelledField(*top, 1, 0, "Teletitle", this);
+    addLabelledField(*top, 2, 0, "Tele_holdoff", this);
+    top->setColumnStretch(2, 1);
+    grid->addLayout(top, 0, 0, 1, 6);
+
+    addHeaders(*grid, 1, 1, {"Dest:", "Path:", "Path:", "RF[min]:"}, this);
+    const std::pair<const char*, std::string> rows[] = {{"Telemetry parameters:", "Teleparams"},
+                                                        {"Telemetry data:", "Teledata"}};
+    int row = 2;
+    for (const auto& [caption, p] : rows) {
+        grid->addWidget(createLabel(QLatin1String(caption), this), row, 0);
+        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this), row, 1);
+        grid->addWidget(createAddressEntry(p + "_path1_string", p + "_path1_ssid", this), row, 2);
+        grid->addWidget(createAddressEntry(p + "_path2_string", p + "_path2_ssid", this), row, 3);
+        grid->addWidget(createSettingWidget(p + "_txrate_rf", this), row, 4);
+        ++row;
+    }
+    grid->addWidget(createNote(QStringLiteral("Please refer to APRS protocol reference v1.0.1, chapter 13, for more "
+                                              "info about telemetry reports, messages, and protocol limitations "
+                                              "(\"aprs protocol reference\" in google)."),
+                               this),
+                    row, 0, 1, 6);
+    grid->setColumnStretch(5, 1);
+    grid->setRowStretch(row + 1, 1);
+}
+
+AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet_analog_channels", parent) {
+    QGridLayout* grid = createPageGrid(this);
+    grid->setHorizontalSpacing(4);  // the widest page: nine columns
+    addHeaders(*grid, 0, 1, {"Name:", "Units:", "Source:", "Coeff A:", "Coeff B:", "Coeff C:", "1 min average:"},
+               this);
+    for (int n = 1; n <= 5; ++n) {
+        const std::string c = "Teleanalog" + std::to_string(n);
+        grid->addWidget(createLabel(QStringLiteral("Analog %1:").arg(n), this), n, 0);
+        int column = 1;
+        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"})
+            grid->addWidget(createSettingWidget(c + field, this), n, column++, Qt::AlignLeft);
+        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+                                     QStringLiteral("Button_teleanalog%1_default").arg(n),
+                                     QStringLiteral("Default parameters for analog channel."), this),
+                        n, column);
+    }
+    grid->addWidget(createNote(QStringLiteral("Note: types of telemetry sources are: (M) - from Pelvandrosk, "
+                                              "(E) - from external devices, (I) - device internal sources."),
+                               this),
+                    6, 0, 1, 9);
+    grid->setRowStretch(7, 1);
+}
+
+DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
+    : SettingsPage(firstChannel == 1 ? "TabSheet_digital_channels14" : "TabSheet_digital_channels58", parent) {
+    QGridLayout* grid = createPageGrid(this);
+    addHeaders(*grid, 0, 1, {"Name:", "Label", "Source", "Inverted:"}, this);
+    for (int row = 1; row <= 4; ++row) {
+        const int n = firstChannel + row - 1;
+        const std::string c = "Teledigital" + std::to_string(n);
+        grid->addWidget(createLabel(QStringLiteral("Digital %1:").arg(n), this), row, 0);
+        int column = 1;
+        for (const char* field : {"_name", "_units", "_source", "_inverted"})
+            grid->addWidget(createSettingWidget(c + field, this), row, column++, Qt::AlignLeft);
+        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+                                     QStringLiteral("Button_teledigital%1_default").arg(n),
+                                     QStringLiteral("Default parameters for digital channel."), this),
+                        row, column);
+    }
+    grid->setColumnStretch(6, 1);
+    grid->setRowStretch(5, 1);
+}
+
+OrvaxeOutputsPage::OrvaxeOutputsPage(QWidget* parent) : SettingsPage("TabSheet_orvaxe_outputs", parent) {
+    QGridLayout* grid = createPageGrid(this);
+    for (int n = 1; n <= 4; ++n) addLabelledField(*grid, n - 1, 0, "Orvaxe_output" + std::to_string(n), this);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(4, 1);
+}
+
+}  // namespace zeru::app

@@ -1,0 +1,65 @@
+// zeru::UserInterface shown with Qt: message boxes, the log pane Memo1, the
+// progress bar ProgressBar1, the five command buttons and the file dialogs.
+// The boxes and dialogs go through two protected virtual calls so that a test
+// can answer them without a person at the screen.
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "settings/user_interface.h"
+
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+
+namespace zeru::app {
+
+// A box as the configurator shows it: plain text, one OK button. Lines
+// separated by a carriage return alone show as separate lines.
+std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                              QWidget* parent);
+
+class QtUserInterface : public UserInterface {
+public:
+    explicit QtUserInterface(QString applicationTitle);
+
+    // Binds the log, progress and busy effects to the main window's widgets
+    // (found by objectName) and parents the boxes and dialogs on it.
+    void attach(QWidget& window);
+
+    void information(std::string_view text) override;
+    void message(std::string_view text) override;
+    void error(std::string_view text) override;
+    void log(std::string_view line) override;
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgress(int position) override;
+    int progress() const override;
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) override;
+    std::optional<std::string> chooseOpenFile(const FileDialogOptions& options) override;
+
+protected:
+    enum class FileDialogKind { Save, Open };
+    // Shows a modal box and returns when the user closes it.
+    virtual void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text);
+    // Asks for a file name; an empty result means the user cancelled.
+    virtual QString askFileName(FileDialogKind kind, const QString& startPath, const QString& filter);
+
+    QWidget* window() const { return window_; }
+
+private:
+    std::optional<std::string> chooseFile(FileDialogKind kind, const FileDialogOptions& options);
+
+    QString title_;
+    QPointer<QWidget> window_;
+    QPointer<QPlainTextEdit> log_;
+    QPointer<QProgressBar> progress_;
+    std::array<QPointer<QPushButton>, 5> commandButtons_;
+};
+
+}  // namespace zeru::app
