@@ -88,8 +88,12 @@ TEST_P(TransferReportTest, NeedsWholeReportsBothWays) {
     ASSERT_EQ(transport.written.size(), 1u);
     EXPECT_EQ(transport.written[0], request);
     EXPECT_EQ(transport.readLimits.size(), c.readsTried);
-    for (auto limit : transport.readLimits) EXPECT_EQ(limit, std::chrono::milliseconds(1000));
-    if (c.succeeds) EXPECT_EQ((*reply)[1], 0xFC);
+    for (auto limit : transport.readLimits) {
+        EXPECT_EQ(limit, std::chrono::milliseconds(1000));
+    }
+    if (c.succeeds) {
+        EXPECT_EQ((*reply)[1], 0xFC);
+    }
 }
 
 Report replyWith(std::uint8_t command) {
