@@ -19,29 +19,14 @@
 #include "settings/settings_model.h"
 #include "support/random_settings.h"
 #include "support/recording_ui.h"
+#include "vm/settings_difference.h"
 
 namespace {
 
+// What the window would have shown, for the record of a failure.
 void printEvents(const char* flow, const zeru::test::RecordingUi& ui) {
     for (const auto& event : ui.events)
         if (!event.text.empty()) std::fprintf(stderr, "%s: %s\n", flow, event.text.c_str());
-}
-
-int countDifferences(const zeru::SettingsModel& written, const zeru::SettingsModel& read) {
-    int differences = 0;
-    for (const auto& def : zeru::settingsCatalogue().defs()) {
-        const bool same = def.kind == zeru::SettingKind::Text ? written.text(def.name) == read.text(def.name)
-                                                               : written.index(def.name) == read.index(def.name);
-        if (same) continue;
-        ++differences;
-        if (def.kind == zeru::SettingKind::Text)
-            std::fprintf(stderr, "differs: %s written '%s' read '%s'\n", def.name.c_str(),
-                         written.text(def.name).c_str(), read.text(def.name).c_str());
-        else
-            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(), written.index(def.name),
-                         read.index(def.name));
-    }
-    return differences;
 }
 
 }  // namespace
@@ -59,8 +44,8 @@ int main(int argc, char** argv) {
     zeru::test::applyImageNormalisations(written);
     writeUi.events.clear();
     const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).Button_write_configClick();
-    printEvents("write", writeUi);
     if (!wrote) {
+        printEvents("write", writeUi);
         std::fprintf(stderr, "zeru-vm-flows: \"Write config\" failed\n");
         return 1;
     }
@@ -70,12 +55,12 @@ int main(int argc, char** argv) {
     zeru::rules::applyStartupSequence(read, readUi);
     readUi.events.clear();
     const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).Button_read_configClick();
-    printEvents("read", readUi);
     if (!readBack) {
+        printEvents("read", readUi);
         std::fprintf(stderr, "zeru-vm-flows: \"Read config\" failed\n");
         return 1;
     }
-    const int differences = countDifferences(written, read);
+    const int differences = zeru::vm::reportDifferences(written, read);
     if (differences != 0) {
         std::fprintf(stderr, "zeru-vm-flows: %d settings came back different\n", differences);
         return 1;

@@ -1,0 +1,195 @@
+#!/usr/bin/env bash
+# Runs inside the test guest (see run-in-vm.sh): zeru-sim makes a Kestrovane
+# Zeru appear through the kernel's uhid driver, and the configurator's programs
+# talk to it through hidraw and hidapi as they would to the hardware.
+#
+#   guest-end-to-end.sh working|broken sim=ZERU_SIM flows=ZERU_VM_FLOWS
+#                       bare=ZERU_VM_BARE_LOOP [cli=ZERU_CLI] [window=ZERU_VM_WINDOW_FLOWS]
+#
+# working: every program must succeed and every configuration come back.
+# broken:  zeru-sim presents a device with the wrong product or the wrong
+#          report framing; every program must then fail (the test would see it).
+# Exit 0 when everything went as it should; 1 otherwise, after all the steps.
+set -u
+
+mode=$1
+shift
+sim="" flows="" bare="" cli="" window=""
+for arg in "$@"; do
+  case "$arg" in
+    sim=*) sim=${arg#sim=} ;; flows=*) flows=${arg#flows=} ;; bare=*) bare=${arg#bare=} ;;
+    cli=*) cli=${arg#cli=} ;; window=*) window=${arg#window=} ;;
+    *) echo "guest-end-to-end: unknown argument $arg"; exit 2 ;;
+  esac
+done
+work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
+export QT_QPA_PLATFORM=offscreen
+failures=0
+step_limit=60   # seconds for any one program; a hung exchange must not eat the boot's time
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# The hidraw node of the virtual device, if there is one.
+sim_node() {
+  local uevent
+  for uevent in /sys/class/hidraw/hidraw*/device/uevent; do
+    [ -f "$uevent" ] && grep -q '^HID_PHYS=zeru-sim$' "$uevent" && { basename "$(dirname "$(dirname "$uevent")")"; return 0; }
+  done
+  return 1
+}
+
+sim_pid=""
+start_sim() {
+  "$sim" "$@" 2>>"$work/zeru-sim.log" &
+  sim_pid=$!
+  local i
+  for i in $(seq 100); do
+    sim_node >/dev/null && [ -e "/dev/$(sim_node)" ] && return 0
+    kill -0 "$sim_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "zeru-sim $* made no hidraw node"; cat "$work/zeru-sim.log"
+  return 1
+}
+
+stop_sim() {
+  [ -n "$sim_pid" ] || return 0
+  kill -TERM "$sim_pid"
+  local status=0
+  wait "$sim_pid" || status=$?
+  sim_pid=""
+  [ "$status" -eq 0 ] || { fail "zeru-sim ended with status $status"; cat "$work/zeru-sim.log"; }
+  local i
+  for i in $(seq 50); do sim_node >/dev/null || return 0; sleep 0.1; done
+  fail "the hidraw node stayed after zeru-sim stopped"
+}
+
+# expect STATUS WHAT COMMAND...: runs the command with a time limit; its exit
+# status must be STATUS.
+expect() {
+  local want=$1 what=$2
+  shift 2
+  local status=0
+  timeout "$step_limit" "$@" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+  if [ "$status" -eq "$want" ]; then
+    pass "$what"
+  else
+    fail "$what: exit status $status, expected $want"
+    tail -n 15 "$work/out.txt" "$work/err.txt"
+  fi
+}
+
+# expect_failure STATUS WHAT LINE COMMAND...: the command must end with exit
+# status STATUS ("any" for any but 0 and a time-out) and say LINE on standard error.
+expect_failure() {
+  local want=$1 what=$2 line=$3
+  shift 3
+  local status=0
+  timeout "$step_limit" "$@" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+  if { [ "$want" = any ] && [ "$status" -ne 0 ] && [ "$status" -ne 124 ]; } || [ "$status" = "$want" ]; then
+    if grep -qxF "$line" "$work/err.txt"; then
+      pass "$what (exit status $status, \"$line\")"
+    else
+      fail "$what: exit status $status but no line \"$line\""; tail -n 15 "$work/err.txt"
+    fi
+  else
+    fail "$what: exit status $status, expected $want"; tail -n 15 "$work/out.txt" "$work/err.txt"
+  fi
+}
+
+same_files() {
+  if cmp -s "$1" "$2"; then pass "$3"; else fail "$3: $1 and $2 differ"; diff "$1" "$2" | head -n 20; fi
+}
+
+run_working() {
+  local state="$work/state.bin"
+  start_sim --state="$state" || return
+
+  if [ -n "$cli" ]; then
+    local set=(--set Radio.Callsign=VM1TST)
+    expect 0 "zeru-cli defaults" "$cli" defaults -o "$work/base.cfg"
+    expect 0 "zeru-cli encode" "$cli" encode "$work/base.cfg" "${set[@]}" -o "$work/expected.bin"
+    expect 0 "zeru-cli decode" "$cli" decode "$work/expected.bin" -o "$work/expected.cfg"
+    local t0 t1 t2
+    t0=$(now_ms)
+    expect 0 "zeru-cli write through hidapi" "$cli" write "$work/base.cfg" "${set[@]}"
+    t1=$(now_ms)
+    # Stop and start again: the memory goes through the state file in between.
+    stop_sim
+    expect 0 "zeru-cli decode of the device's memory" "$cli" decode "$state" -o "$work/memory.cfg"
+    same_files "$work/expected.cfg" "$work/memory.cfg" "the device stored what zeru-cli wrote"
+    start_sim --state="$state" || return
+    t2=$(now_ms)
+    expect 0 "zeru-cli read through hidapi" "$cli" read -o "$work/back.cfg"
+    local cli_ms=$(($(now_ms) - t2 + t1 - t0))
+    same_files "$work/expected.cfg" "$work/back.cfg" "zeru-cli read back what it wrote"
+
+    expect 0 "zeru-cli info" "$cli" info
+    if grep -q '1\.02' "$work/out.txt" "$work/err.txt"; then pass "info names firmware 1.02"
+    else fail "info does not name firmware 1.02"; cat "$work/out.txt" "$work/err.txt"; fi
+    expect 0 "zeru-cli upload-firmware" "$cli" upload-firmware
+
+    t0=$(now_ms)
+    expect 0 "bare hidapi loop, 224 page writes" "$bare" write
+    expect 0 "bare hidapi loop, 224 page reads" "$bare" read
+    local bare_ms=$(($(now_ms) - t0))
+    echo "timing: zeru-cli write + read ${cli_ms} ms; bare hidapi write + read ${bare_ms} ms;" \
+         "ratio $(awk "BEGIN { printf \"%.2f\", $cli_ms / $bare_ms }")"
+  else
+    echo "note: zeru-cli is not built; its steps were left out"
+  fi
+
+  expect 0 "device flows over hidapi" "$flows"
+  if [ -n "$window" ]; then
+    local status=0
+    timeout "$step_limit" "$window" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+    case $status in
+      0) pass "window's Write config and Read config" ;;
+      77) echo "note: $(cat "$work/out.txt")" ;;
+      *) fail "window's Write config and Read config: exit status $status"; tail -n 15 "$work/out.txt" "$work/err.txt" ;;
+    esac
+  else
+    echo "note: the window is not built; its flows were left out"
+  fi
+  stop_sim
+
+  # A device that stops answering, and one that is unplugged mid-transfer,
+  # through the real kernel: the operation must end, not hang.
+  if [ -n "$cli" ]; then
+    start_sim --state="$state" --sim-fault=silent:5 || return
+    expect_failure 5 "zeru-cli read from a device that stops answering at page 5" "Page read error: 6/224" \
+      "$cli" --verbose read -o "$work/silent.cfg"
+    stop_sim
+    start_sim --state="$state" --sim-fault=gone:40 || return
+    expect_failure 5 "zeru-cli write to a device unplugged at page 40" "Page write error: 41/224" \
+      "$cli" --verbose write "$work/base.cfg"
+    stop_sim
+  fi
+}
+
+run_broken() {
+  local not_found="Kestrovane Zeru not found." no_version="Firmware version read error."
+  start_sim --break-usb=ids || return
+  [ -n "$cli" ] && expect_failure 4 "zeru-cli write with another product ID" "$not_found" "$cli" --verbose write "$work/base.cfg"
+  expect_failure any "device flows with another product ID" "write: $not_found" "$flows"
+  stop_sim
+  start_sim --break-usb=report-number || return
+  [ -n "$cli" ] && expect_failure 5 "zeru-cli write, device keeps the report number" "$no_version" \
+    "$cli" --verbose write "$work/base.cfg"
+  expect_failure any "device flows, device keeps the report number" "write: $no_version" "$flows"
+  stop_sim
+}
+
+if [ -n "$cli" ] && [ "$mode" = broken ]; then
+  timeout "$step_limit" "$cli" defaults -o "$work/base.cfg" || fail "zeru-cli defaults"
+fi
+case "$mode" in
+  working) run_working ;;
+  broken) run_broken ;;
+  *) echo "guest-end-to-end: mode must be working or broken"; exit 2 ;;
+esac
+[ -n "$sim_pid" ] && stop_sim
+echo "end-to-end ($mode): $failures failure(s)"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,29 @@
+// Compares two sets of settings over the whole catalogue and names each one
+// that differs on standard error: the end-to-end programs' verdict.
+#pragma once
+
+#include <cstdio>
+
+#include "settings/catalogue.h"
+#include "settings/settings.h"
+
+namespace zeru::vm {
+
+inline int reportDifferences(const Settings& written, const Settings& read) {
+    int differences = 0;
+    for (const auto& def : settingsCatalogue().defs()) {
+        if (def.kind == SettingKind::Text) {
+            if (written.text(def.name) == read.text(def.name)) continue;
+            std::fprintf(stderr, "differs: %s written '%s' read '%s'\n", def.name.c_str(),
+                         written.text(def.name).c_str(), read.text(def.name).c_str());
+        } else {
+            if (written.index(def.name) == read.index(def.name)) continue;
+            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(), written.index(def.name),
+                         read.index(def.name));
+        }
+        ++differences;
+    }
+    return differences;
+}
+
+}  // namespace zeru::vm
