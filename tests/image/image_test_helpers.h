@@ -1,0 +1,43 @@
+// Small helpers shared by the image tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "image/codec.h"
+#include "settings/catalogue.h"
+#include "settings/settings_model.h"
+#include "support/recording_ui.h"
+
+namespace zeru::test {
+
+inline std::vector<std::uint8_t> bytesOf(std::string_view chars) { return {chars.begin(), chars.end()}; }
+
+inline std::vector<std::uint8_t> slice(const ConfigImage& image, std::size_t offset, std::size_t size) {
+    return {image.begin() + static_cast<std::ptrdiff_t>(offset),
+            image.begin() + static_cast<std::ptrdiff_t>(offset + size)};
+}
+
+// Every setting of `actual` equals the one of `expected`, reported by name.
+inline void expectSameSettings(const Settings& expected, const Settings& actual) {
+    for (const SettingDef& d : settingsCatalogue().defs()) {
+        if (d.kind == SettingKind::Text)
+            EXPECT_EQ(expected.text(d.name), actual.text(d.name)) << d.name;
+        else
+            EXPECT_EQ(expected.index(d.name), actual.index(d.name)) << d.name;
+    }
+}
+
+// Encodes `settings` with a fixed stamp; the test fails when anything is refused.
+inline ConfigImage encodeOrFail(const Settings& settings, std::uint16_t stamp = 1234) {
+    ConfigImage image{};
+    RecordingUi ui;
+    EXPECT_TRUE(EncodeConfiguration(settings, ui, image, stamp));
+    EXPECT_EQ(ui.boxes(), std::vector<std::string>{});
+    return image;
+}
+
+}  // namespace zeru::test
