@@ -30,8 +30,11 @@ void SettingsModel::setText(std::string_view name, std::string_view value) {
 int SettingsModel::index(std::string_view name) const { return at(name, SettingKind::Choice).index; }
 
 void SettingsModel::setIndex(std::string_view name, int index) {
-    const auto count = static_cast<int>(catalogue_.def(name).choices.size());
-    at(name, SettingKind::Choice).index = (index >= 0 && index < count) ? index : -1;
+    // One name lookup: the value's position is also its definition's position.
+    Value& value = at(name, SettingKind::Choice);
+    const SettingDef& def = catalogue_.defs()[static_cast<std::size_t>(&value - values_.data())];
+    const auto count = static_cast<int>(def.choices.size());
+    value.index = (index >= 0 && index < count) ? index : -1;
 }
 
 void SettingsModel::setEnabled(std::string_view control, bool enabled) {
