@@ -105,6 +105,15 @@ same_files() {
 
 run_working() {
   local state="$work/state.bin"
+  # Someone without the right to open /dev/uhid is told so.
+  local nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  if "${nobody[@]}" test -x "$sim"; then
+    expect_failure 2 "zeru-sim without access to /dev/uhid" \
+      "zeru-sim: no permission to open /dev/uhid: run as root, or give your user read and write access to it (for example with a udev rule)" \
+      "${nobody[@]}" "$sim"
+  else
+    echo "note: user nobody cannot reach $sim; the permission check was left out"
+  fi
   start_sim --state="$state" || return
 
   if [ -n "$cli" ]; then

@@ -10,6 +10,7 @@
 #include "sim/uhid/output_framing.h"
 #include "sim/uhid/report_descriptor.h"
 #include "sim/uhid/sim_options.h"
+#include "sim/uhid/uhid_device.h"
 
 namespace zeru::uhid {
 namespace {
@@ -71,6 +72,14 @@ TEST(ReportDescriptor, OneUnnumberedReportOf64BytesEachWay) {
     for (auto [it, end] = items.equal_range(0x74); it != end; ++it) EXPECT_EQ(it->second, 8u);   // Report Size
     for (auto [it, end] = items.equal_range(0x94); it != end; ++it) EXPECT_EQ(it->second, 64u);  // Report Count
     EXPECT_EQ(items.find(0x04)->second, 0xFF00u);  // vendor-defined usage page
+}
+
+TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
+    std::string error;
+    const DeviceIdentity identity{"test", kVirtualVendorId, kVirtualProductId, 1, kReportDescriptor};
+    EXPECT_EQ(UhidDevice::create("/nonexistent/uhid", identity, error), nullptr);
+    EXPECT_NE(error.find("/nonexistent/uhid does not exist"), std::string::npos) << error;
+    EXPECT_NE(error.find("modprobe uhid"), std::string::npos) << error;
 }
 
 TEST(SimOptions, ReadsEveryOption) {
