@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cfgfile/config_file.h"
+#include "cfgfile/file_flows.h"
+#include "settings/settings_model.h"
+#include "support/recording_ui.h"
+#include "temp_folder.h"
+
+namespace zeru::cfgfile {
+namespace {
+
+using test::RecordingUi;
+using test::TempFolder;
+
+// Sets $HOME for one test.
+class HomeFolder {
+public:
+    explicit HomeFolder(const std::string& path) {
+        if (const char* old = std::getenv("HOME")) old_ = old;
+        ::setenv("HOME", path.c_str(), 1);
+    }
+    ~HomeFolder() {
+        if (old_) ::setenv("HOME", old_->c_str(), 1);
+        else ::unsetenv("HOME");
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
+TEST(FileFlows, DialogsStartInTheConfigFolderBesideTheProgram) {
+    TempFolder program;
+    std::filesystem::create_directory(program.path() / "config");
+    HomeFolder home("/home/somebody");
+    SettingsModel model;
+    RecordingUi ui;  // both dialogs cancelled
+    FileFlows flows(model, ui, program.path().string());
+    flows.Button_save_to_fileClick();
+    flows.Button_read_from_fileClick();
+
+    ASSERT_EQ(ui.dialogs.size(), 2u);
+    const std::string config = (program.path() / "config").string() + "/";
+    EXPECT_EQ(ui.dialogs[0].startFolder, config);
+    EXPECT_EQ(ui.dialogs[0].filter, "Kestrovane Zeru config files (*.cfg)");
+    EXPECT_EQ(ui.dialogs[0].proposedName, "kestrovane_blue.cfg");
+    EXPECT_EQ(ui.dialogs[1].startFolder, config);
+    EXPECT_EQ(ui.dialogs[1].filter, "Kestrovane Zeru config files (*.cfg)");
+    EXPECT_EQ(ui.dialogs[1].proposedName, "");
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_TRUE(program.entries() == std::vector<std::string>{"config"});
+}
+
+TEST(FileFlows, DialogsStartInTheHomeFolderWithoutAConfigFolder) {
+    TempFolder program;
+    HomeFolder home("/home/somebody");
+    EXPECT_EQ(configDialogFolder(program.path().string()), "/home/somebody");
+    EXPECT_EQ(configDialogFolder(""), "/home/somebody");
+    std::filesystem::create_directory(program.path() / "config");
+    EXPECT_EQ(configDialogFolder(program.path().string() + "/"), (program.path() / "config").string() + "/");
+}
+
+TEST(FileFlows, SaveThenReadBack) {
+    TempFolder folder;
+    const std::string path = folder.file("mine");  // no extension added
+    SettingsModel model;
+    model.setText("Callsign", "SP5QWE");
+    model.setText("Txdelay", "0300");
+    model.setIndex("Serial2_mode", 0);
+    RecordingUi ui;
+    ui.saveAnswer = path;
+    ui.openAnswer = path;
+    FileFlows(model, ui, folder.path().string()).Button_save_to_fileClick();
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"mine"});
+
+    SettingsModel loaded;
+    FileFlows(loaded, ui, folder.path().string()).Button_read_from_fileClick();
+    EXPECT_TRUE(ui.boxes().empty());
+    EXPECT_EQ(loaded.text("Callsign"), "SP5QWE");
+    EXPECT_EQ(loaded.text("Txdelay"), "300");
+    EXPECT_EQ(loaded.index("Serial2_mode"), 0);
+}
+
+TEST(FileFlows, FailuresShowTheErrorBox) {
+    TempFolder folder;
+    const std::string old = folder.file("old.cfg");
+    test::writeBytes(old, "old bytes\n");
+    struct Row {
+        std::string path;
+        std::string txdelay;
+        std::string box;
+    };
+    const std::string missing = folder.file("missing/x.cfg");
+    const Row rows[] = {
+        {old, "", "'' is not a valid integer value."},
+        {old, "25O", "'25O' is not a valid integer value."},
+        {missing, "250", "Unable to write to " + missing + "."},
+    };
+    for (const Row& r : rows) {
+        SettingsModel model;
+        model.setText("Txdelay", r.txdelay);
+        RecordingUi ui;
+        ui.saveAnswer = r.path;
+        FileFlows(model, ui, folder.path().string()).Button_save_to_fileClick();
+        EXPECT_EQ(ui.texts(RecordingUi::Event::Error), std::vector<std::string>{r.box});
+        EXPECT_EQ(test::readBytes(old), "old bytes\n");
+    }
+}
+
+TEST(FileFlows, ReadingAFileThatDoesNotExist) {
+    TempFolder folder;
+    SettingsModel model;
+    model.setText("Callsign", "KEEP");
+    RecordingUi ui;
+    ui.openAnswer = folder.file("nothing.cfg");
+    FileFlows(model, ui, folder.path().string()).Button_read_from_fileClick();
+    EXPECT_EQ(ui.boxes(), std::vector<std::string>{std::string(kIdentificationMessage)});
+    EXPECT_EQ(model.text("Callsign"), "KEEP");
+}
+
+}  // namespace
+}  // namespace zeru::cfgfile
