@@ -1,9 +1,42 @@
 #include "app/session.h"
 
-namespace zeru::app {
+#include <QCoreApplication>
+#include <QFile>
 
-// The device flows (device/) and the file flows (cfgfile/) are attached here
-// once they exist; until then the five buttons do nothing.
-std::unique_ptr<CommandSession> createSession(TForm1&, UserInterface&) { return nullptr; }
+#include "cfgfile/file_flows.h"
+#include "device/device_flows.h"
+#include "device/hidapi_transport.h"
+#include "image/config_image.h"
+
+namespace zeru::app {
+namespace {
+
+// Everything the five commands need for the whole run: the write and read
+// images, the one hidapi transport, and the device and file flows over the
+// window's settings.
+class Session final : public CommandSession {
+public:
+    Session(TForm1& form, UserInterface& ui)
+        : device_(form.settings(), ui, images_, transport_),
+          files_(form.settings(), ui, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
+        form.setCommand(CommandButton::ReadConfig, [this] { device_.Button_read_configClick(); });
+        form.setCommand(CommandButton::WriteConfig, [this] { device_.Button_write_configClick(); });
+        form.setCommand(CommandButton::UploadFirmware, [this] { device_.Button_upload_firmwareClick(); });
+        form.setCommand(CommandButton::SaveToFile, [this] { files_.Button_save_to_fileClick(); });
+        form.setCommand(CommandButton::ReadFromFile, [this] { files_.Button_read_from_fileClick(); });
+    }
+
+private:
+    ConfigImages images_;
+    HidapiTransport transport_;
+    DeviceFlows device_;
+    cfgfile::FileFlows files_;
+};
+
+}  // namespace
+
+std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui) {
+    return std::make_unique<Session>(form, ui);
+}
 
 }  // namespace zeru::app
