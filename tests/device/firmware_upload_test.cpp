@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -55,29 +56,36 @@ TEST(FirmwareResource, ShippedImageIsResourceOneAndMatchesItsFile) {
     EXPECT_TRUE(std::equal(image->begin(), image->end(), bytes.begin(), bytes.end()));
 }
 
-TEST(UploadFirmware, ShippedImageGoesAsStoredIn1408Pages) {
+TEST(FirmwareResource, ShippedBlockIs1408Pages) {
+    EXPECT_EQ(std::filesystem::file_size(ZERU_SHIPPED_FIRMWARE_PATH), 45056u);
+}
+
+// The built-in image (the shipped block unless the build names another file).
+TEST(UploadFirmware, BuiltInImageGoesAsStored) {
     sim::DeviceState device;
     sim::SimulatorTransport transport(device);
     RecordingUi ui;
     SettingsModel settings;
     ConfigImages images;
-    DeviceFlows flows(settings, ui, images, transport);  // the built-in image
+    DeviceFlows flows(settings, ui, images, transport);
 
     EXPECT_TRUE(flows.Button_upload_firmwareClick());
 
-    const auto shipped = findFirmwareResource(1);
-    ASSERT_TRUE(shipped);
-    ASSERT_EQ(shipped->size(), 45056u);
-    EXPECT_TRUE(std::equal(device.firmware.begin(), device.firmware.end(), shipped->begin(), shipped->end()));
+    const auto builtIn = findFirmwareResource(1);
+    ASSERT_TRUE(builtIn);
+    const int pages = static_cast<int>((builtIn->size() + 31) / 32);
+    EXPECT_TRUE(std::equal(builtIn->begin(), builtIn->end(), device.firmware.begin()));
+    EXPECT_EQ(device.firmware.size(), static_cast<std::size_t>(pages) * 32);
     EXPECT_EQ(ui.logLines(), concat({{std::string(kFoundLine)},
-                                     pageLines("Page written: ", 1, 1408, 1408),
+                                     pageLines("Page written: ", 1, pages, pages),
                                      {"Firmware upgrade success"}}));
-    EXPECT_EQ(ui.progressMax, 1408);
+    EXPECT_EQ(ui.progressMax, pages);
     EXPECT_EQ(ui.progressValue, 0);
-    EXPECT_EQ(ui.processEventsCalls, 1408);
+    EXPECT_EQ(ui.processEventsCalls, pages);
     EXPECT_EQ(busyEvents(ui), kBusyThenIdle);
     EXPECT_FALSE(ui.busy);
     EXPECT_FALSE(transport.isOpen());
+    EXPECT_TRUE(std::equal(builtIn->begin(), builtIn->end(), flows.firmwareBuffer().begin()));
 }
 
 struct SizeCase {
