@@ -1,0 +1,35 @@
+// A transport in front of another that records the time limit of every read
+// and how many reads ended with the limit expired, so that tests can tell how
+// long a flow could have waited on a real device.
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include "device/report_transport.h"
+
+namespace zeru::test {
+
+class LimitRecordingTransport final : public ReportTransport {
+public:
+    explicit LimitRecordingTransport(ReportTransport& inner) : inner_(inner) {}
+
+    std::vector<HidDeviceInfo> enumerate() override { return inner_.enumerate(); }
+    bool open(const std::string& path, std::string& whyNot) override { return inner_.open(path, whyNot); }
+    int write(const Report& request) override { return inner_.write(request); }
+    int read(Report& reply, std::chrono::milliseconds limit) override {
+        limits.push_back(limit);
+        const int delivered = inner_.read(reply, limit);
+        if (delivered == 0) ++expired;
+        return delivered;
+    }
+    void close() override { inner_.close(); }
+
+    std::vector<std::chrono::milliseconds> limits;  // of every read, in order
+    int expired = 0;                                 // reads that got no reply in time
+
+private:
+    ReportTransport& inner_;
+};
+
+}  // namespace zeru::test
