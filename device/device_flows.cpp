@@ -43,8 +43,8 @@ private:
 
 }  // namespace
 
-DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images, ReportTransport& transport,
-                         FirmwareSource firmware)
+DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images,
+                         ReportTransport& transport, FirmwareSource firmware)
     : settings_(settings),
       ui_(ui),
       images_(images),

@@ -46,7 +46,8 @@ std::string openFailureReason(int error) {
             return "unknown error";
         default: {
             std::string text = std::strerror(error);
-            if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+            if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+                text[0] = static_cast<char>(text[0] - 'A' + 'a');
             return text;
         }
     }
@@ -78,7 +79,8 @@ int HidapiTransport::read(Report& reply, std::chrono::milliseconds limit) {
     // hidapi leaves out the report number of input reports: the 64 report
     // bytes go to 1..64 so that every offset holds as in the request.
     reply[0] = 0;
-    const int n = hid_read_timeout(device_, reply.data() + 1, reply.size() - 1, static_cast<int>(limit.count()));
+    const int n =
+        hid_read_timeout(device_, reply.data() + 1, reply.size() - 1, static_cast<int>(limit.count()));
     if (n <= 0) return n;  // 0: time limit expired; -1: failure
     return n + 1;
 }

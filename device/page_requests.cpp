@@ -29,7 +29,8 @@ bool WriteFirmwarePage(DeviceLink& link, PageBytes page, std::uint16_t pageNumbe
     return writePage(link, kFirmwarePageWriteCommand, page, pageNumber);
 }
 
-bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination, std::uint16_t pageNumber) {
+bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination,
+                    std::uint16_t pageNumber) {
     Report request = makeRequest(kPageReadCommand);
     putLe16(request, kPageNumberOffset, pageNumber);
     const std::optional<Report> reply = link.TransferReport(request);

@@ -19,7 +19,8 @@ bool WriteEepromPage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber)
 
 // True when a page came back with the right echo and a matching sum; only then
 // is `destination` written. The page number in the reply is not compared.
-bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination, std::uint16_t pageNumber);
+bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination,
+                    std::uint16_t pageNumber);
 
 // True when the device accepted the firmware page (reply byte 1 is 0xFE).
 bool WriteFirmwarePage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber);

@@ -20,7 +20,9 @@ std::optional<std::string> GetHardwareVersion(DeviceLink& link) {
 
 namespace {
 
-double shown(std::uint32_t version) { return version * 0.01; }
+double shown(std::uint32_t version) {
+    return version * 0.01;
+}
 
 // snprintf into a string of the right length; the formats are the device
 // link's own literals.
@@ -49,7 +51,8 @@ bool ShowDeviceVersions(DeviceLink& link) {
 
 std::string writeIncompatibleText(std::uint32_t deviceVersion) {
     return format(
-        "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\nYou need to upload new firmware "
+        "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\nYou need to upload new "
+        "firmware "
         "using \"Upload firmware\" button.",
         shown(deviceVersion), shown(kConfiguratorVersion));
 }

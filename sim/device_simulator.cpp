@@ -52,7 +52,9 @@ bool faultHits(const Fault& fault, const HidReport& request) {
     return false;
 }
 
-SimReply refusal() { return SimReply{}; }
+SimReply refusal() {
+    return SimReply{};
+}
 
 bool sumMatches(const HidReport& request) {
     return sumOf(request.data() + kPageData) == get16(request, kPageSum);
@@ -90,7 +92,8 @@ SimReply readConfigPage(const DeviceState& state, const HidReport& request) {
 SimReply firmwareVersion(const DeviceState& state) {
     SimReply reply;
     reply.bytes[kCommand] = kFirmwareVersion;
-    for (std::size_t i = 0; i < 4; ++i) reply.bytes[kVersion + i] = static_cast<std::uint8_t>(state.firmwareVersion >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        reply.bytes[kVersion + i] = static_cast<std::uint8_t>(state.firmwareVersion >> (8 * i));
     return reply;
 }
 
@@ -147,7 +150,8 @@ std::optional<SimReply> respond(DeviceState& state, const HidReport& request) {
             put16(reply.bytes, kPageSum, static_cast<std::uint16_t>(get16(reply.bytes, kPageSum) + 1));
             break;
         case FaultKind::BadEcho:
-            reply.bytes[kCommand] = static_cast<std::uint8_t>(request[kCommand] ^ 0x01);  // a neighbour command
+            reply.bytes[kCommand] =
+                static_cast<std::uint8_t>(request[kCommand] ^ 0x01);  // a neighbour command
             break;
         case FaultKind::Short:
             reply.size = kHidReportSize / 2;

@@ -40,8 +40,8 @@ struct DeviceState {
     // The firmware pages accepted since the last page 0, in order.
     std::vector<std::uint8_t> firmware;
     std::optional<Fault> fault;
-    bool present = true;        // false once a "gone" fault has struck
-    std::size_t requests = 0;   // requests received while present
+    bool present = true;       // false once a "gone" fault has struck
+    std::size_t requests = 0;  // requests received while present
 };
 
 // The device's answer to one request, or nullopt when it gives none (silent or

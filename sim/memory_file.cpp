@@ -28,7 +28,8 @@ std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& 
 
 bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
+    if (out)
+        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
     if (out) out.close();
     if (!out) {
         error = "cannot write " + path;

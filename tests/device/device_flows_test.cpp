@@ -118,7 +118,8 @@ TEST(DeviceFlows, ReadLogsPagesSuccessFoundAgainThenShowsVersions) {
 
     EXPECT_TRUE(s.flows.Button_read_configClick());
 
-    EXPECT_EQ(s.ui.logLines(), concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
+    EXPECT_EQ(s.ui.logLines(),
+              concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Message), std::vector<std::string>{kVersionBox});
     EXPECT_EQ(s.ui.events.back(), (RecordingUi::Event{RecordingUi::Event::Message, kVersionBox}));
     EXPECT_EQ(s.settings.text("Callsign"), "OK2AAA");
@@ -172,7 +173,8 @@ TEST_P(IncompatibleFirmware, BoxNamesBothVersionsAndNothingMoves) {
 
 const std::string kWriteTail = "\n\nYou need to upload new firmware using \"Upload firmware\" button.";
 const std::string kReadTail =
-    "\n\nYou need use the same Configurator and firmware version to read device configuration or you can write "
+    "\n\nYou need use the same Configurator and firmware version to read device configuration or you can "
+    "write "
     "new configuration using \"Write config\" button.";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,8 +190,9 @@ INSTANTIATE_TEST_SUITE_P(
                          "Uncompatible firmware version:\nDevice: 1.03\nConfigurator: 1.02" + kReadTail},
         IncompatibleCase{"ReadZero", 0, false,
                          "Uncompatible firmware version:\nDevice: 0.00\nConfigurator: 1.02" + kReadTail},
-        IncompatibleCase{"WriteLargest", 0xFFFFFFFF, true,
-                         "Uncompatible firmware version:\nDevice: 42949672.95\nConfigurator: 1.02" + kWriteTail}),
+        IncompatibleCase{
+            "WriteLargest", 0xFFFFFFFF, true,
+            "Uncompatible firmware version:\nDevice: 42949672.95\nConfigurator: 1.02" + kWriteTail}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class FirmwareVersionFails : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
@@ -214,8 +217,8 @@ TEST_P(FirmwareVersionFails, LogsTheReadErrorAndClosesWithNothingMoved) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FirmwareVersionFails,
-                         ::testing::Combine(::testing::Values("refuse:fw", "bad-echo:fw", "short:fw", "silent:fw",
-                                                              "gone:fw"),
+                         ::testing::Combine(::testing::Values("refuse:fw", "bad-echo:fw", "short:fw",
+                                                              "silent:fw", "gone:fw"),
                                             ::testing::Bool()));
 
 TEST(DeviceFlows, OpenFailureLogsWhyAndMovesNothing) {
@@ -223,10 +226,11 @@ TEST(DeviceFlows, OpenFailureLogsWhyAndMovesNothing) {
         Session s;
         s.transport.failOpen("permission denied");
         EXPECT_FALSE(write ? s.flows.Button_write_configClick() : s.flows.Button_read_configClick());
-        EXPECT_EQ(s.ui.logLines(),
-                  (std::vector<std::string>{
-                      kFound, "Cannot open the device: permission denied. See \"Device access\" in the README.",
-                      "Firmware version read error."}));
+        EXPECT_EQ(
+            s.ui.logLines(),
+            (std::vector<std::string>{
+                kFound, "Cannot open the device: permission denied. See \"Device access\" in the README.",
+                "Firmware version read error."}));
         EXPECT_EQ(s.device.requests, 0u);
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
     }
@@ -270,8 +274,9 @@ TEST(DeviceFlows, ReadErrorAtPage41IsAChecksumError) {
 
     EXPECT_FALSE(s.flows.Button_read_configClick());
 
-    EXPECT_EQ(s.ui.logLines(),
-              concat({{kFound}, pageLines("Page read: ", 1, 40, 224), {"Page read error: 41/224", kChecksumError}}));
+    EXPECT_EQ(s.ui.logLines(), concat({{kFound},
+                                       pageLines("Page read: ", 1, 40, 224),
+                                       {"Page read error: 41/224", kChecksumError}}));
     EXPECT_TRUE(s.ui.boxes().empty());
     EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
     EXPECT_TRUE(std::all_of(s.images.readImage.begin() + 40 * 32, s.images.readImage.end(),
@@ -348,7 +353,8 @@ TEST_P(VersionDisplayFails, ReadStillSucceedsWithoutABox) {
 
     EXPECT_TRUE(s.flows.Button_read_configClick());
 
-    EXPECT_EQ(s.ui.logLines(), concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
+    EXPECT_EQ(s.ui.logLines(),
+              concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
     EXPECT_TRUE(s.ui.boxes().empty());
     EXPECT_EQ(differences(s.settings, stored), std::vector<std::string>{});
     EXPECT_FALSE(s.transport.isOpen());

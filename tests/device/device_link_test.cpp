@@ -35,14 +35,20 @@ TEST_P(FindDeviceTest, MatchesVendorAndProductFirstMatchWins) {
 
 INSTANTIATE_TEST_SUITE_P(
     Enumerations, FindDeviceTest,
-    ::testing::Values(
-        FindCase{"NoDevice", {}, false, {}},
-        FindCase{"OnlyOtherDevices", {{0x046D, 0xC52B, "/dev/hidraw0"}, {0x0483, 0x5740, "/dev/hidraw1"}}, false, {}},
-        FindCase{"ProductOfAnotherVendor", {{0x1234, 0xA050, "/dev/hidraw0"}}, false, {}},
-        FindCase{"AfterOtherDevices", {{0x046D, 0xC52B, "/dev/hidraw0"}, {0x0483, 0xA050, "/dev/hidraw3"}}, true,
-                 {"/dev/hidraw3"}},
-        FindCase{"TwoMatchingFirstWins", {{0x0483, 0xA050, "/dev/hidraw5"}, {0x0483, 0xA050, "/dev/hidraw2"}}, true,
-                 {"/dev/hidraw5"}}),
+    ::testing::Values(FindCase{"NoDevice", {}, false, {}},
+                      FindCase{"OnlyOtherDevices",
+                               {{0x046D, 0xC52B, "/dev/hidraw0"}, {0x0483, 0x5740, "/dev/hidraw1"}},
+                               false,
+                               {}},
+                      FindCase{"ProductOfAnotherVendor", {{0x1234, 0xA050, "/dev/hidraw0"}}, false, {}},
+                      FindCase{"AfterOtherDevices",
+                               {{0x046D, 0xC52B, "/dev/hidraw0"}, {0x0483, 0xA050, "/dev/hidraw3"}},
+                               true,
+                               {"/dev/hidraw3"}},
+                      FindCase{"TwoMatchingFirstWins",
+                               {{0x0483, 0xA050, "/dev/hidraw5"}, {0x0483, 0xA050, "/dev/hidraw2"}},
+                               true,
+                               {"/dev/hidraw5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeviceLink, OpenFailureLogsFoundThenWhyAndTheExchangeFailsWithoutWriting) {
@@ -53,9 +59,10 @@ TEST(DeviceLink, OpenFailureLogsFoundThenWhyAndTheExchangeFailsWithoutWriting) {
     DeviceLink link(transport, ui);
 
     EXPECT_TRUE(link.FindDevice());
-    EXPECT_EQ(ui.logLines(),
-              (std::vector<std::string>{kFound,
-                                        "Cannot open the device: permission denied. See \"Device access\" in the README."}));
+    EXPECT_EQ(
+        ui.logLines(),
+        (std::vector<std::string>{
+            kFound, "Cannot open the device: permission denied. See \"Device access\" in the README."}));
     EXPECT_FALSE(link.TransferReport(makeRequest(kFirmwareVersionCommand)));
     EXPECT_TRUE(transport.written.empty());
 }

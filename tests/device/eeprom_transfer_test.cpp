@@ -105,10 +105,9 @@ TEST_P(WriteEepromFault, StopsAtTheFailingPage) {
 
     EXPECT_FALSE(WriteEeprom(s.link, image));
 
-    EXPECT_EQ(s.ui.logLines(),
-              concat({{std::string(kFoundLine)},
-                      pageLines("Page written: ", 1, c.lastWritten, 224),
-                      {"Page write error: " + std::to_string(c.lastWritten + 1) + "/224"}}));
+    EXPECT_EQ(s.ui.logLines(), concat({{std::string(kFoundLine)},
+                                       pageLines("Page written: ", 1, c.lastWritten, 224),
+                                       {"Page write error: " + std::to_string(c.lastWritten + 1) + "/224"}}));
     EXPECT_EQ(s.ui.progressValue, c.lastWritten);
     // Nothing is sent after the failing page.
     const std::size_t sent = static_cast<std::size_t>(c.lastWritten + 1);
@@ -118,16 +117,15 @@ TEST_P(WriteEepromFault, StopsAtTheFailingPage) {
                             [](std::uint8_t b) { return b == 0xFF; }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, WriteEepromFault,
-    ::testing::Values(WriteFaultCase{"FirstPageRefused", "refuse:0", 0},
-                      WriteFaultCase{"SeventeenthPageRefused", "refuse:16", 16},
-                      // the rest of the reply repeats the request; only byte 1 differs
-                      WriteFaultCase{"WrongEcho", "bad-echo:100", 100},
-                      WriteFaultCase{"ShortReply", "short:5", 5},
-                      WriteFaultCase{"NoReply", "silent:223", 223},
-                      WriteFaultCase{"DeviceGone", "gone:30", 30}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, WriteEepromFault,
+                         ::testing::Values(WriteFaultCase{"FirstPageRefused", "refuse:0", 0},
+                                           WriteFaultCase{"SeventeenthPageRefused", "refuse:16", 16},
+                                           // the rest of the reply repeats the request; only byte 1 differs
+                                           WriteFaultCase{"WrongEcho", "bad-echo:100", 100},
+                                           WriteFaultCase{"ShortReply", "short:5", 5},
+                                           WriteFaultCase{"NoReply", "silent:223", 223},
+                                           WriteFaultCase{"DeviceGone", "gone:30", 30}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteEeprom, ReplyFieldsBeyondTheEchoAreNotExamined) {
     for (const char* fault : {"wrong-page:3", "bad-sum:3"}) {
@@ -186,16 +184,16 @@ TEST_P(ReadEepromFault, FailingPageAndLaterOnesKeepTheirContent) {
     EXPECT_TRUE(std::all_of(image.begin() + n * 32, image.end(), [](std::uint8_t b) { return b == 0x5A; }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, ReadEepromFault,
-    ::testing::Values(ReadFaultCase{"Refused", "refuse:0", false, 0},
-                      ReadFaultCase{"SumDoesNotMatchData", "bad-sum:40", false, 40},
-                      ReadFaultCase{"WrongEcho", "bad-echo:41", false, 41},
-                      ReadFaultCase{"ShortReply", "short:7", false, 7},
-                      ReadFaultCase{"NoReply", "silent:100", false, 100},
-                      ReadFaultCase{"DeviceGone", "gone:223", false, 223},
-                      ReadFaultCase{"OtherPageNumberAccepted", "wrong-page:12", true, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, ReadEepromFault,
+                         ::testing::Values(ReadFaultCase{"Refused", "refuse:0", false, 0},
+                                           ReadFaultCase{"SumDoesNotMatchData", "bad-sum:40", false, 40},
+                                           ReadFaultCase{"WrongEcho", "bad-echo:41", false, 41},
+                                           ReadFaultCase{"ShortReply", "short:7", false, 7},
+                                           ReadFaultCase{"NoReply", "silent:100", false, 100},
+                                           ReadFaultCase{"DeviceGone", "gone:223", false, 223},
+                                           ReadFaultCase{"OtherPageNumberAccepted", "wrong-page:12", true,
+                                                         0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zeru::test

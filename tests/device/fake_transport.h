@@ -19,9 +19,9 @@ public:
     };
 
     std::vector<HidDeviceInfo> devices;
-    std::string openFailure;          // non-empty: open fails with this reason
-    int writeResult = 65;             // what write() returns
-    std::deque<ReadResult> reads;     // what read() returns, in order; empty: time limit expired
+    std::string openFailure;       // non-empty: open fails with this reason
+    int writeResult = 65;          // what write() returns
+    std::deque<ReadResult> reads;  // what read() returns, in order; empty: time limit expired
 
     std::vector<std::string> opened;  // paths opened, in order
     std::vector<Report> written;

@@ -30,7 +30,8 @@ struct UploadRig {
     SettingsModel settings;
     ConfigImages images;
     std::optional<std::vector<std::uint8_t>> image;
-    DeviceFlows flows{settings, ui, images, transport, [this](int id) -> std::optional<std::span<const std::uint8_t>> {
+    DeviceFlows flows{settings, ui, images, transport,
+                      [this](int id) -> std::optional<std::span<const std::uint8_t>> {
                           if (id != 1 || !image) return std::nullopt;
                           return std::span<const std::uint8_t>(*image);
                       }};
@@ -43,7 +44,8 @@ std::vector<RecordingUi::Event> busyEvents(const RecordingUi& ui) {
     return out;
 }
 
-const std::vector<RecordingUi::Event> kBusyThenIdle{{RecordingUi::Event::Busy, {}}, {RecordingUi::Event::Idle, {}}};
+const std::vector<RecordingUi::Event> kBusyThenIdle{{RecordingUi::Event::Busy, {}},
+                                                    {RecordingUi::Event::Idle, {}}};
 
 TEST(FirmwareResource, ShippedImageIsResourceOneAndMatchesItsFile) {
     EXPECT_FALSE(findFirmwareResource(0));
@@ -52,7 +54,8 @@ TEST(FirmwareResource, ShippedImageIsResourceOneAndMatchesItsFile) {
     ASSERT_TRUE(image);
     std::ifstream file(ZERU_FIRMWARE_IMAGE_PATH, std::ios::binary);
     ASSERT_TRUE(file) << ZERU_FIRMWARE_IMAGE_PATH;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
     EXPECT_TRUE(std::equal(image->begin(), image->end(), bytes.begin(), bytes.end()));
 }
 
@@ -163,11 +166,11 @@ TEST_P(UploadRefusal, BoxNothingSentButtonsBackDeviceClosed) {
     EXPECT_FALSE(rig.transport.isOpen());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, UploadRefusal,
-    ::testing::Values(RefusalCase{"NoResource", std::nullopt, "Firmware resource not found (FindResource)."},
-                      RefusalCase{"OneByteTooLong", 112641, "Firmware file too long."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refusals, UploadRefusal,
+                         ::testing::Values(RefusalCase{"NoResource", std::nullopt,
+                                                       "Firmware resource not found (FindResource)."},
+                                           RefusalCase{"OneByteTooLong", 112641, "Firmware file too long."}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UploadFirmware, RefusedPageStopsTheUploadAndFreesTheButtons) {
     UploadRig rig;

@@ -22,7 +22,8 @@ struct SimLink {
 // "Page written: 1/224" ... "Page written: last/224" and the like.
 inline std::vector<std::string> pageLines(const std::string& prefix, int first, int last, int count) {
     std::vector<std::string> lines;
-    for (int n = first; n <= last; ++n) lines.push_back(prefix + std::to_string(n) + "/" + std::to_string(count));
+    for (int n = first; n <= last; ++n)
+        lines.push_back(prefix + std::to_string(n) + "/" + std::to_string(count));
     return lines;
 }
 

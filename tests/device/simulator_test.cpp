@@ -56,7 +56,8 @@ HidReport pageWrite(std::uint8_t command, std::uint16_t page, std::uint8_t fill,
 
 TEST(DeviceSimulator, StartsErasedAndAtVersion102) {
     DeviceState state;
-    EXPECT_TRUE(std::all_of(state.memory.begin(), state.memory.end(), [](std::uint8_t b) { return b == 0xFF; }));
+    EXPECT_TRUE(
+        std::all_of(state.memory.begin(), state.memory.end(), [](std::uint8_t b) { return b == 0xFF; }));
     HidReport request{};
     request[0] = 0xFB;
     const auto reply = respond(state, request);
@@ -105,7 +106,8 @@ TEST(DeviceSimulator, HardwareTextFillsTheReportWhenTooLongForAZeroByte) {
     request[0] = 0xFA;
     const auto reply = respond(state, request);
     ASSERT_TRUE(reply);
-    EXPECT_TRUE(std::all_of(reply->bytes.begin() + 1, reply->bytes.end(), [](std::uint8_t b) { return b == 'h'; }));
+    EXPECT_TRUE(
+        std::all_of(reply->bytes.begin() + 1, reply->bytes.end(), [](std::uint8_t b) { return b == 'h'; }));
 }
 
 TEST(DeviceSimulator, FaultsHitOnlyTheirTarget) {
