@@ -1,5 +1,6 @@
 #include "cfgfile/profile_file.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zeru::cfgfile {
@@ -32,26 +33,31 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     return trimBlanks(line.substr(1, close - 1));
 }
 
-struct Entry {
-    std::string_view key;
-    std::string_view value;
-};
-
-// "key=value"; blanks around the key name are not part of it.
-std::optional<Entry> entry(std::string_view line) {
-    if (sectionName(line)) return std::nullopt;
-    const auto eq = line.find('=');
-    if (eq == std::string_view::npos) return std::nullopt;
-    return Entry{trimBlanks(line.substr(0, eq)), line.substr(eq + 1)};
-}
-
 bool isBlank(std::string_view line) { return trimBlanks(line).empty(); }
 
 bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 }  // namespace
 
+ProfileFile::Line::Line(std::string lineText, std::string_view lineEnding)
+    : text(std::move(lineText)), ending(lineEnding) {
+    const std::string_view t = text;
+    std::optional<std::string_view> name = sectionName(t);
+    if (name) {
+        kind = Kind::Section;
+    } else if (const auto eq = t.find('='); eq != std::string_view::npos) {
+        // "key=value"; blanks around the key name are not part of it.
+        kind = Kind::Entry;
+        name = trimBlanks(t.substr(0, eq));
+    }
+    if (name) {
+        nameStart = static_cast<std::size_t>(name->data() - t.data());
+        nameLength = name->size();
+    }
+}
+
 ProfileFile::ProfileFile(std::string_view bytes) {
+    lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     while (!bytes.empty()) {
         const auto lf = bytes.find('\n');
         std::string_view text = bytes.substr(0, lf);
@@ -66,21 +72,19 @@ ProfileFile::ProfileFile(std::string_view bytes) {
         } else {
             bytes = {};
         }
-        lines_.push_back({std::string(text), ending});
+        lines_.emplace_back(std::string(text), ending);
     }
 }
 
 std::optional<std::size_t> ProfileFile::findSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto name = sectionName(lines_[i].text);
-        if (name && sameName(*name, section)) return i;
-    }
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].isSection() && sameName(lines_[i].name(), section)) return i;
     return std::nullopt;
 }
 
 std::size_t ProfileFile::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && !sectionName(lines_[i].text)) ++i;
+    while (i < lines_.size() && !lines_[i].isSection()) ++i;
     return i;
 }
 
@@ -89,8 +93,9 @@ std::optional<std::string> ProfileFile::value(std::string_view section, std::str
     if (!header) return std::nullopt;
     const std::size_t end = sectionEnd(*header);
     for (std::size_t i = *header + 1; i < end; ++i) {
-        auto e = entry(lines_[i].text);
-        if (e && sameName(e->key, key)) return std::string(e->value.substr(0, kMaxValueLength));
+        const Line& l = lines_[i];
+        if (l.isEntry() && sameName(l.name(), key))
+            return l.text.substr(l.text.find('=') + 1, kMaxValueLength);
     }
     return std::nullopt;
 }
@@ -115,22 +120,21 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     const auto header = findSection(section);
     if (!header) {
         if (!lines_.empty()) terminate(lines_.size() - 1);
-        lines_.push_back({"[" + std::string(section) + "]", kCrLf});
-        lines_.push_back({std::move(line), kCrLf});
+        lines_.emplace_back("[" + std::string(section) + "]", kCrLf);
+        lines_.emplace_back(std::move(line), kCrLf);
         return;
     }
     const std::size_t end = sectionEnd(*header);
     std::size_t last = *header;  // the section's last non-blank line
     for (std::size_t i = *header + 1; i < end; ++i) {
-        auto e = entry(lines_[i].text);
-        if (e && sameName(e->key, key)) {
-            lines_[i] = {std::move(line), kCrLf};
+        if (lines_[i].isEntry() && sameName(lines_[i].name(), key)) {
+            lines_[i] = Line(std::move(line), kCrLf);
             return;
         }
         if (!isBlank(lines_[i].text)) last = i;
     }
     terminate(last);
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line{std::move(line), kCrLf});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), Line(std::move(line), kCrLf));
 }
 
 std::string ProfileFile::bytes() const {

@@ -45,8 +45,16 @@ public:
 
 private:
     struct Line {
+        Line(std::string text, std::string_view ending);
+        bool isSection() const { return kind == Kind::Section; }
+        bool isEntry() const { return kind == Kind::Entry; }
+        std::string_view name() const { return std::string_view(text).substr(nameStart, nameLength); }
+
         std::string text;         // without its line ending
         std::string_view ending;  // "\r\n", "\n" or "" (last line without one)
+        // Worked out once per line, so that lookups only compare names.
+        enum class Kind { Other, Section, Entry } kind = Kind::Other;
+        std::size_t nameStart = 0, nameLength = 0;  // the section's or the key's name in `text`
     };
     std::optional<std::size_t> findSection(std::string_view section) const;
     std::size_t sectionEnd(std::size_t header) const;  // index of the line after the section's body
