@@ -14,6 +14,7 @@ if [ "${1:-}" = "--test" ]; then
     clang libclang-rt-14-dev          # fuzzers
     desktop-file-utils appstream      # checks of the desktop entry and metadata
     dpkg-dev file                     # package build checks
+    groff-base                        # check of the zeru-cli manual page
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
   )
 fi
