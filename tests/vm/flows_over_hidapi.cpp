@@ -8,9 +8,11 @@
 // Writes a random valid configuration, reads it back into settings that start
 // from the defaults and compares them setting by setting. Exit 0 when both
 // flows succeed and every setting came back; 1 otherwise, naming what differs.
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "device/device_flows.h"
 #include "device/hidapi_transport.h"
@@ -23,6 +25,36 @@
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using Ms = std::chrono::duration<double, std::milli>;
+
+// Passes everything on to hidapi and keeps apart the time spent finding and
+// opening the device, which the flows do three times, from the exchanges.
+class TimedTransport final : public zeru::ReportTransport {
+    template <typename F>
+    static auto timed(Clock::duration& total, F f) {
+        const auto start = Clock::now();
+        auto result = f();
+        total += Clock::now() - start;
+        return result;
+    }
+
+public:
+    std::vector<zeru::HidDeviceInfo> enumerate() override { return timed(finding, [&] { return inner.enumerate(); }); }
+    bool open(const std::string& path, std::string& whyNot) override {
+        return timed(finding, [&] { return inner.open(path, whyNot); });
+    }
+    int write(const zeru::Report& request) override { return timed(exchanging, [&] { return inner.write(request); }); }
+    int read(zeru::Report& reply, std::chrono::milliseconds limit) override {
+        return timed(exchanging, [&] { return inner.read(reply, limit); });
+    }
+    void close() override { inner.close(); }
+
+    zeru::HidapiTransport inner;
+    Clock::duration finding{}, exchanging{};
+
+};
+
 // What the window would have shown, for the record of a failure.
 void printEvents(const char* flow, const zeru::test::RecordingUi& ui) {
     for (const auto& event : ui.events)
@@ -33,7 +65,7 @@ void printEvents(const char* flow, const zeru::test::RecordingUi& ui) {
 
 int main(int argc, char** argv) {
     const unsigned seed = argc > 1 ? static_cast<unsigned>(std::stoul(argv[1])) : 2024u;
-    zeru::HidapiTransport transport;
+    TimedTransport transport;
     zeru::ConfigImages images;
 
     zeru::test::RecordingUi writeUi;
@@ -43,7 +75,9 @@ int main(int argc, char** argv) {
     zeru::test::fillRandomValidSettings(written, rng, {.canonical = true});
     zeru::test::applyImageNormalisations(written);
     writeUi.events.clear();
+    const auto writeStart = Clock::now();
     const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).Button_write_configClick();
+    const auto writeTime = Clock::now() - writeStart;
     if (!wrote) {
         printEvents("write", writeUi);
         std::fprintf(stderr, "zeru-vm-flows: \"Write config\" failed\n");
@@ -54,7 +88,9 @@ int main(int argc, char** argv) {
     zeru::SettingsModel read;
     zeru::rules::applyStartupSequence(read, readUi);
     readUi.events.clear();
+    const auto readStart = Clock::now();
     const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).Button_read_configClick();
+    const auto readTime = Clock::now() - readStart;
     if (!readBack) {
         printEvents("read", readUi);
         std::fprintf(stderr, "zeru-vm-flows: \"Read config\" failed\n");
@@ -66,5 +102,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("zeru-vm-flows: wrote and read back %zu settings through hidapi\n", zeru::settingsCatalogue().size());
+    std::printf("device flows: Write config + Read config in %.1f ms (finding and opening the device %.1f ms,"
+                " exchanges %.1f ms)\n",
+                Ms(writeTime + readTime).count(), Ms(transport.finding).count(), Ms(transport.exchanging).count());
     return 0;
 }
