@@ -1,0 +1,79 @@
+// Saving and loading the configuration file (all 229 keys) through a real file,
+// against a key-by-key profile writer that rereads and rewrites the whole file
+// for every key.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "cfgfile/config_file.h"
+#include "cfgfile/file_keys.h"
+#include "cfgfile/file_replace.h"
+#include "cfgfile/profile_file.h"
+#include "settings/settings_model.h"
+#include "support_null_ui.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class BenchFolder {
+public:
+    BenchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "zeru-bench-cfg-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~BenchFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string file(const char* name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+void BM_SaveConfigFile(benchmark::State& state) {
+    BenchFolder folder;
+    const std::string path = folder.file("bench.cfg");
+    zeru::SettingsModel model;
+    for (auto _ : state) zeru::cfgfile::saveConfigFile(model, path);
+}
+BENCHMARK(BM_SaveConfigFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_LoadConfigFile(benchmark::State& state) {
+    BenchFolder folder;
+    const std::string path = folder.file("bench.cfg");
+    zeru::SettingsModel model;
+    zeru::bench::NullUi ui;
+    zeru::cfgfile::saveConfigFile(model, path);
+    for (auto _ : state) benchmark::DoNotOptimize(zeru::cfgfile::loadConfigFile(path, model, ui));
+}
+BENCHMARK(BM_LoadConfigFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What a profile writer that handles one key per call does: read the file,
+// change one key, write the whole file back, 229 times.
+void BM_SaveConfigFilePerKey(benchmark::State& state) {
+    BenchFolder folder;
+    const std::string path = folder.file("bench.cfg");
+    zeru::SettingsModel model;
+    zeru::cfgfile::saveConfigFile(model, path);
+    const auto keys = zeru::cfgfile::fileKeys();
+    for (auto _ : state) {
+        const auto values = zeru::cfgfile::fileValues(model);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            zeru::cfgfile::ProfileFile file(zeru::cfgfile::readFileBytes(path).value_or(""));
+            file.write(keys[i].section, keys[i].key, values[i]);
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out << file.bytes();
+            if (!out) state.SkipWithError("write failed");
+        }
+    }
+}
+BENCHMARK(BM_SaveConfigFilePerKey)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
