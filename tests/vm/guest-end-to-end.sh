@@ -3,12 +3,13 @@
 # Zeru appear through the kernel's uhid driver, and the configurator's programs
 # talk to it through hidraw and hidapi as they would to the hardware.
 #
-#   guest-end-to-end.sh working|broken sim=ZERU_SIM flows=ZERU_VM_FLOWS
+#   guest-end-to-end.sh working|faults sim=ZERU_SIM flows=ZERU_VM_FLOWS
 #                       bare=ZERU_VM_BARE_LOOP [cli=ZERU_CLI] [window=ZERU_VM_WINDOW_FLOWS]
 #
 # working: every program must succeed and every configuration come back.
-# broken:  zeru-sim presents a device with the wrong product or the wrong
-#          report framing; every program must then fail (the test would see it).
+# faults:  zeru-sim presents a device with the wrong product or the wrong
+#          report framing, or one that misbehaves at a page; every program
+#          must then fail with the right line (the test would see it).
 # Exit 0 when everything went as it should; 1 otherwise, after all the steps.
 set -u
 
@@ -203,21 +204,9 @@ run_working() {
   fi
   stop_sim
 
-  # A device that stops answering, and one that is unplugged mid-transfer,
-  # through the real kernel: the operation must end, not hang.
-  if [ -n "$cli" ]; then
-    start_sim --state="$state" --sim-fault=silent:5 || return
-    expect_failure 5 "zeru-cli read from a device that stops answering at page 5" "Page read error: 6/224" \
-      "$cli" --verbose read -o "$work/silent.cfg"
-    stop_sim
-    start_sim --state="$state" --sim-fault=gone:40 || return
-    expect_failure 5 "zeru-cli write to a device unplugged at page 40" "Page write error: 41/224" \
-      "$cli" --verbose write "$work/base.cfg"
-    stop_sim
-  fi
 }
 
-run_broken() {
+run_faults() {
   local not_found="Kestrovane Zeru not found." no_version="Firmware version read error."
   start_sim --break-usb=ids || return
   [ -n "$cli" ] && expect_failure 4 "zeru-cli write with another product ID" "$not_found" "$cli" --verbose write "$work/base.cfg"
@@ -228,15 +217,30 @@ run_broken() {
     "$cli" --verbose write "$work/base.cfg"
   expect_failure any "device flows, device keeps the report number" "write: $no_version" "$flows"
   stop_sim
+
+  # Replies that stop, come short, or a device unplugged mid-transfer, through
+  # the real kernel: the operation must end with the right line, not hang.
+  local fault line
+  for fault in silent:5 short:7 gone:40; do
+    line="Page write error: $((${fault#*:} + 1))/224"
+    start_sim --sim-fault="$fault" || return
+    if [ -n "$cli" ]; then
+      expect_failure 5 "zeru-cli write, device fault $fault" "$line" "$cli" --verbose write "$work/base.cfg"
+      stop_sim
+      start_sim --sim-fault="$fault" || return
+    fi
+    expect_failure any "device flows, device fault $fault" "write: $line" "$flows"
+    stop_sim
+  done
 }
 
-if [ -n "$cli" ] && [ "$mode" = broken ]; then
+if [ -n "$cli" ] && [ "$mode" = faults ]; then
   timeout "$step_limit" "$cli" defaults -o "$work/base.cfg" || fail "zeru-cli defaults"
 fi
 case "$mode" in
   working) run_working ;;
-  broken) run_broken ;;
-  *) echo "guest-end-to-end: mode must be working or broken"; exit 2 ;;
+  faults) run_faults ;;
+  *) echo "guest-end-to-end: mode must be working or faults"; exit 2 ;;
 esac
 [ -n "$sim_pid" ] && stop_sim
 echo "end-to-end ($mode): $failures failure(s)"
