@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
@@ -48,6 +49,18 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         EXPECT_EQ(test::readBytes(old), kOldContent);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});  // no new file, no temporary
     }
+}
+
+// A text with a line break would add lines of its own to the file.
+TEST(SaveFailure, TextWithALineBreakWritesNothing) {
+    TempFolder folder;
+    const std::string old = folder.file("old.cfg");
+    test::writeBytes(old, kOldContent);
+    SettingsModel model;
+    model.setText("Beacon4_message", "hello\r\n[Radio]\r\nCallsign=INJECTED");
+    EXPECT_THROW(saveConfigFile(model, old), std::invalid_argument);
+    EXPECT_EQ(test::readBytes(old), kOldContent);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});
 }
 
 void expectUnableToWrite(const std::string& path) {
