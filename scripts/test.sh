@@ -17,3 +17,6 @@ ctest --test-dir build-test-core --output-on-failure -j"$jobs"
 cmake -S . -B build-test -DZERU_SANITIZE=ON
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+# Each fuzzer for 60 seconds on top of its committed corpus (clang, own build).
+ZERU_FUZZ_BUILD=build-fuzz ./scripts/fuzz.sh 60
