@@ -52,17 +52,23 @@ DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& im
       firmware_(std::move(firmware)),
       firmwareBuffer_(std::make_unique<std::array<std::uint8_t, kFirmwareBufferSize>>()) {}
 
+bool DeviceFlows::finish(DeviceOutcome outcome) {
+    outcome_ = outcome;
+    return outcome == DeviceOutcome::Success;
+}
+
 bool DeviceFlows::Button_write_configClick() {
-    if (!EncodeConfiguration(settings_, ui_, images_.writeImage)) return false;
+    outcome_ = DeviceOutcome::SettingsRefused;  // stays so when encoding throws
+    if (!EncodeConfiguration(settings_, ui_, images_.writeImage)) return finish(DeviceOutcome::SettingsRefused);
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) {
         link.CloseDevice();
-        return false;
+        return finish(DeviceOutcome::NoDevice);
     }
     bool written = false;
     if (firmwareMatches(link, writeIncompatibleText)) written = WriteEeprom(link, images_.writeImage);
     link.CloseDevice();
-    return written;
+    return finish(written ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
 }
 
 bool DeviceFlows::Button_read_configClick() {
@@ -70,40 +76,44 @@ bool DeviceFlows::Button_read_configClick() {
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) {
         link.CloseDevice();
-        return false;
+        return finish(DeviceOutcome::NoDevice);
     }
     if (!firmwareMatches(link, readIncompatibleText)) {
         link.CloseDevice();
-        return false;
+        return finish(DeviceOutcome::DeviceFailed);
     }
     // A failed page leaves zeros behind; the checks below tell whether the
     // part of the image that matters came through.
-    ReadEeprom(link, images_.readImage);
+    const bool allPages = ReadEeprom(link, images_.readImage);
     link.CloseDevice();
     if (!VerifyImage(images_.readImage)) {
         ui_.log("Eeprom checksum error. Please reload configuration.");
-        return false;
+        return finish(allPages ? DeviceOutcome::ImageRefused : DeviceOutcome::DeviceFailed);
     }
     if (!DecodeConfiguration(images_.readImage, settings_, ui_)) {
         ui_.log("Eeprom read error. Please reload configuration.");
-        return false;
+        return finish(DeviceOutcome::ImageRefused);
     }
     ui_.log("Eeprom read success.");
     if (link.FindDevice()) ShowDeviceVersions(link);
     link.CloseDevice();
+    // A page past the configuration block may fail without harm to the
+    // settings ("Eeprom read success." stands); the outcome still tells that
+    // the device misbehaved.
+    finish(allPages ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
     return true;
 }
 
 bool DeviceFlows::Button_upload_firmwareClick() {
     DeviceLink link(transport_, ui_);
-    if (!link.FindDevice()) return false;
+    if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
     bool uploaded = false;
     {
         BusyScope busy(ui_);
         uploaded = UploadFirmware(link, firmware_, *firmwareBuffer_);
     }
     link.CloseDevice();
-    return uploaded;
+    return finish(uploaded ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
 }
 
 }  // namespace zeru

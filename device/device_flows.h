@@ -15,6 +15,16 @@
 
 namespace zeru {
 
+// How the last flow ended, for callers that must tell failures apart (the
+// command-line tool's exit status).
+enum class DeviceOutcome {
+    Success,
+    SettingsRefused,  // encoding refused a setting (or a number did not convert)
+    ImageRefused,     // the image read back failed its checksum or version test
+    NoDevice,
+    DeviceFailed,     // incompatible firmware, a failed request or page, a refused upload
+};
+
 class DeviceFlows {
 public:
     DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images, ReportTransport& transport,
@@ -34,7 +44,12 @@ public:
     // The image of the last upload, zero-padded (all zeros before the first).
     std::span<const std::uint8_t, kFirmwareBufferSize> firmwareBuffer() const { return *firmwareBuffer_; }
 
+    DeviceOutcome lastOutcome() const { return outcome_; }
+
 private:
+    bool finish(DeviceOutcome outcome);
+
+    DeviceOutcome outcome_ = DeviceOutcome::Success;
     Settings& settings_;
     UserInterface& ui_;
     ConfigImages& images_;

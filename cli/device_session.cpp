@@ -1,0 +1,47 @@
+#include "cli/device_session.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "cli/options.h"
+#include "device/hidapi_transport.h"
+#include "settings/whole_number.h"
+#include "sim/fault.h"
+#include "sim/memory_file.h"
+#include "sim/simulator_transport.h"
+
+namespace zeru::cli {
+
+DeviceSession::DeviceSession(const Options& options) {
+    if (!options.simulate) {
+        transport_ = std::make_unique<HidapiTransport>();
+        return;
+    }
+    statePath_ = *options.simulate;
+    simulated_ = std::make_unique<sim::DeviceState>();
+    if (std::filesystem::exists(*statePath_)) {
+        std::string error;
+        auto memory = sim::readMemoryFile(*statePath_, error);
+        if (!memory) throw std::runtime_error(error);
+        simulated_->memory = *memory;
+    }
+    if (options.simVersion) {
+        auto version = parseWholeNumber(*options.simVersion);
+        if (!version || *version < 0) throw UsageError("--sim-version takes a whole number, not '" + *options.simVersion + "'");
+        simulated_->firmwareVersion = static_cast<std::uint32_t>(*version);
+    }
+    if (options.simFault) {
+        simulated_->fault = sim::parseFault(*options.simFault);
+        if (!simulated_->fault) throw UsageError("--sim-fault takes KIND:PAGE, not '" + *options.simFault + "'");
+    }
+    transport_ = std::make_unique<sim::SimulatorTransport>(*simulated_);
+}
+
+DeviceSession::~DeviceSession() = default;
+
+bool DeviceSession::saveState(std::string& error) const {
+    if (!statePath_) return true;
+    return sim::writeMemoryFile(*statePath_, simulated_->memory, error);
+}
+
+}  // namespace zeru::cli

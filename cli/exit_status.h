@@ -1,0 +1,15 @@
+// zeru-cli's exit statuses.
+#pragma once
+
+namespace zeru::cli {
+
+enum ExitStatus : int {
+    kSuccess = 0,
+    kUsageError = 1,
+    kSettingsRefused = 2,  // validation, integer conversion, an unknown --set key
+    kImageRefused = 3,     // checksum, end marker, version, identification; a file not read or written
+    kNoDevice = 4,
+    kDeviceFailed = 5,     // incompatible firmware, page error, time limit
+};
+
+}  // namespace zeru::cli

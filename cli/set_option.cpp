@@ -1,0 +1,48 @@
+#include "cli/set_option.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "cfgfile/file_keys.h"
+#include "settings/whole_number.h"
+
+namespace zeru::cli {
+namespace {
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value) {
+    const auto dot = sectionKey.find('.');
+    const std::string_view section = std::string_view(sectionKey).substr(0, dot);
+    const std::string_view key = dot == std::string::npos ? std::string_view{} : std::string_view(sectionKey).substr(dot + 1);
+    const auto keys = cfgfile::fileKeys();
+    auto it = std::find_if(keys.begin(), keys.end(), [&](const cfgfile::FileKey& k) {
+        return sameIgnoringCase(k.section, section) && sameIgnoringCase(k.key, key);
+    });
+    if (it == keys.end() || it->form == cfgfile::KeyForm::Header)
+        throw SetOptionError("Unknown setting key: " + sectionKey);
+
+    switch (it->form) {
+        case cfgfile::KeyForm::Text:
+        case cfgfile::KeyForm::Number:
+            settings.setText(it->setting, value);
+            break;
+        case cfgfile::KeyForm::Choice:
+        case cfgfile::KeyForm::Flag: {
+            const auto index = parseWholeNumber(value);
+            if (!index) throw SetOptionError("'" + value + "' is not a valid choice index for " + sectionKey);
+            settings.setIndex(it->setting, *index);
+            break;
+        }
+        case cfgfile::KeyForm::Header:
+            break;
+    }
+}
+
+}  // namespace zeru::cli

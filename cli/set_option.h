@@ -1,0 +1,24 @@
+// --set SECTION.KEY=VALUE: one setting, named by its configuration file key,
+// set as a user would type or pick it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "settings/settings.h"
+
+namespace zeru::cli {
+
+// Sets the setting behind file key `sectionKey` ("Radio.Callsign"; matched
+// without regard to case, as a file is read). A text setting takes `value` as
+// it is (a number is not converted: encoding refuses what is not a number); a
+// choice takes `value` as its index. Throws SetOptionError for an unknown key,
+// a header key, or a choice value that is not a whole number.
+void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value);
+
+class SetOptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace zeru::cli

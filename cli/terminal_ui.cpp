@@ -1,0 +1,63 @@
+#include "cli/terminal_ui.h"
+
+namespace zeru::cli {
+
+bool isFailureLine(std::string_view line) {
+    return line.find("error") != std::string_view::npos || line.find("not found") != std::string_view::npos ||
+           line.rfind("Cannot open", 0) == 0;
+}
+
+TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)
+    : out_(out), verbose_(verbose), progressBar_(progressBar && !verbose) {}
+
+void TerminalUi::printLines(std::string_view text) {
+    endBar();
+    // A box's lines may be separated by "\r\n", "\n" or a lone "\r".
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
+        lastLine_.assign(line);
+        if (end == text.size()) break;
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+    std::fflush(out_);
+}
+
+void TerminalUi::log(std::string_view line) {
+    if (!verbose_ && !isFailureLine(line)) return;
+    endBar();
+    std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
+    lastLine_.assign(line);
+}
+
+void TerminalUi::setProgressRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+}
+
+void TerminalUi::setProgress(int position) {
+    position_ = position;
+    if (!progressBar_) return;
+    if (position == 0 && barShown_) {  // a transfer ended
+        endBar();
+        return;
+    }
+    const int span = maximum_ > minimum_ ? maximum_ - minimum_ : 1;
+    const int width = 40;
+    const int filled = (position - minimum_) * width / span;
+    std::fprintf(out_, "\r[%-*s] %d/%d", width, std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 position - minimum_, span);
+    std::fflush(out_);
+    barShown_ = true;
+}
+
+void TerminalUi::endBar() {
+    if (!barShown_) return;
+    std::fputc('\n', out_);
+    barShown_ = false;
+}
+
+}  // namespace zeru::cli

@@ -1,0 +1,49 @@
+// The command-line tool's face: every box becomes lines on standard error, log
+// lines appear with --verbose (failure lines always), and a transfer draws one
+// progress bar when standard error is a terminal.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "settings/user_interface.h"
+
+namespace zeru::cli {
+
+// Log lines that tell a failure ("Page write error: 17/224", "Kestrovane Zeru
+// not found.", "Cannot open the device: ..."): shown even without --verbose,
+// since they are what a user must see when a command fails.
+bool isFailureLine(std::string_view line);
+
+class TerminalUi : public UserInterface {
+public:
+    TerminalUi(std::FILE* out, bool verbose, bool progressBar);
+
+    void information(std::string_view text) override { printLines(text); }
+    void message(std::string_view text) override { printLines(text); }
+    void error(std::string_view text) override { printLines(text); }
+    void log(std::string_view line) override;
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgress(int position) override;
+    int progress() const override { return position_; }
+    void setBusy(bool) override {}
+    void processEvents() override {}
+    std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
+
+    // The last line written to standard error ("" when none).
+    const std::string& lastLine() const { return lastLine_; }
+
+private:
+    void printLines(std::string_view text);
+    void endBar();
+
+    std::FILE* out_;
+    bool verbose_;
+    bool progressBar_;
+    bool barShown_ = false;
+    int minimum_ = 0, maximum_ = 100, position_ = 0;
+    std::string lastLine_;
+};
+
+}  // namespace zeru::cli
