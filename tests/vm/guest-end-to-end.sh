@@ -24,6 +24,9 @@ for arg in "$@"; do
   esac
 done
 work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
+for program in "$sim" "$flows" "$bare" $cli $window; do
+  [ -x "$program" ] || { echo "FAIL: $program is not built (build everything before ctest)"; exit 1; }
+done
 export QT_QPA_PLATFORM=offscreen
 failures=0
 step_limit=60   # seconds for any one program; a hung exchange must not eat the boot's time
