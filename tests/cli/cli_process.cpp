@@ -1,0 +1,150 @@
+#include "cli_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+extern char** environ;
+
+namespace zeru::test {
+namespace {
+
+[[noreturn]] void fail(const char* what) { throw std::system_error(errno, std::generic_category(), what); }
+
+class Pipe {
+public:
+    Pipe() {
+        if (::pipe2(fds_.data(), O_CLOEXEC) != 0) fail("pipe2");
+    }
+    ~Pipe() {
+        closeRead();
+        closeWrite();
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+    int readEnd() const { return fds_[0]; }
+    int writeEnd() const { return fds_[1]; }
+    void closeRead() { closeOne(fds_[0]); }
+    void closeWrite() { closeOne(fds_[1]); }
+
+private:
+    static void closeOne(int& fd) {
+        if (fd >= 0) ::close(fd);
+        fd = -1;
+    }
+    std::array<int, 2> fds_{-1, -1};
+};
+
+// Reads both pipes until the child closes them, so that neither can fill up
+// and stall the child while the other is being read.
+void drain(Pipe& out, Pipe& err, std::string& outText, std::string& errText) {
+    std::array<pollfd, 2> fds{{{out.readEnd(), POLLIN, 0}, {err.readEnd(), POLLIN, 0}}};
+    std::array<std::string*, 2> into{&outText, &errText};
+    int open = 2;
+    while (open > 0) {
+        if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR) continue;
+            fail("poll");
+        }
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            char buffer[4096];
+            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                into[i]->append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> CliRun::errLines() const {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < err.size()) {
+        std::size_t end = err.find('\n', start);
+        if (end == std::string::npos) end = err.size();
+        lines.push_back(err.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string CliRun::lastErrLine() const {
+    const auto lines = errLines();
+    return lines.empty() ? std::string() : lines.back();
+}
+
+CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder) {
+    Pipe out, err;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out.writeEnd(), 1);
+    posix_spawn_file_actions_adddup2(&actions, err.writeEnd(), 2);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+
+    std::vector<std::string> argvText{ZERU_CLI_PATH};
+    argvText.insert(argvText.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : argvText) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, ZERU_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        errno = spawned;
+        fail("posix_spawn " ZERU_CLI_PATH);
+    }
+    out.closeWrite();
+    err.closeWrite();
+
+    CliRun run;
+    drain(out, err, run.out, run.err);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) fail("waitpid");
+    }
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    return run;
+}
+
+ScratchFolder::ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zeru-cli-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) fail("mkdtemp");
+    path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+}  // namespace zeru::test
