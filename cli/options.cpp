@@ -20,18 +20,18 @@ constexpr std::array<CommandInfo, 8> kCommands{{
      "zeru-cli defaults -o OUT.cfg\n      Saves the start-up settings (with the telemetry presets) as \"Save to file\" would.\n"},
     {"encode", 1, true, true,
      "zeru-cli encode IN.cfg -o OUT.bin [--set SECTION.KEY=VALUE]...\n"
-     "  Loads IN.cfg as \"Read from file\" does, validates and encodes it; writes the 7168-byte image.\n"},
+     "      Loads IN.cfg as \"Read from file\" does, validates and encodes it; writes the 7168-byte image.\n"},
     {"decode", 1, true, false,
      "zeru-cli decode IN.bin -o OUT.cfg\n"
-     "  Checks an image and decodes it over the start-up settings (rules included); saves the settings.\n"},
+     "      Checks an image and decodes it over the start-up settings (rules included); saves the settings.\n"},
     {"verify", 1, false, false, "zeru-cli verify IN.bin\n      Checks the checksum and end marker of an image.\n"},
     {"read", 0, true, false,
-     "zeru-cli read -o OUT.cfg\n  \"Read config\" from the device, then saves the settings.\n"},
+     "zeru-cli read -o OUT.cfg\n      \"Read config\" from the device, then saves the settings.\n"},
     {"write", 1, false, true,
      "zeru-cli write IN.cfg [--set SECTION.KEY=VALUE]...\n      Loads IN.cfg, then \"Write config\" to the device.\n"},
     {"info", 0, false, false, "zeru-cli info\n      Shows the device's firmware and hardware versions.\n"},
     {"upload-firmware", 0, false, false,
-     "zeru-cli upload-firmware\n  \"Upload firmware\" with the built-in firmware image.\n"},
+     "zeru-cli upload-firmware\n      \"Upload firmware\" with the built-in firmware image.\n"},
 }};
 
 const CommandInfo* findCommand(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "cli/terminal_ui.h"
 
+#include <algorithm>
+
 namespace zeru::cli {
 
 bool isFailureLine(std::string_view line) {
@@ -47,7 +49,8 @@ void TerminalUi::setProgress(int position) {
     }
     const int span = maximum_ > minimum_ ? maximum_ - minimum_ : 1;
     const int width = 40;
-    const int filled = (position - minimum_) * width / span;
+    // A position outside the range must not draw a bar of absurd length.
+    const int filled = std::clamp((position - minimum_) * width / span, 0, width);
     std::fprintf(out_, "\r[%-*s] %d/%d", width, std::string(static_cast<std::size_t>(filled), '#').c_str(),
                  position - minimum_, span);
     std::fflush(out_);

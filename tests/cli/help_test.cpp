@@ -44,6 +44,8 @@ TEST_P(CommandHelp, ShowsThatCommandsUsageOnly) {
         EXPECT_EQ(r.out.rfind(usage, 0), 0u) << r.out;
         EXPECT_TRUE(r.out[usage.size()] == ' ' || r.out[usage.size()] == '\n') << r.out;
         EXPECT_EQ(r.out.find("Commands:"), std::string::npos);
+        // The description stands indented under the command line.
+        EXPECT_EQ(r.out.find("\n      ", usage.size()), r.out.find('\n')) << r.out;
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
