@@ -131,6 +131,7 @@ int deviceStatus(DeviceOutcome outcome) {
 }
 
 int finishDevice(int status, const DeviceSession& session, TerminalUi& ui) {
+    if (status == kDeviceFailed) ui.endWithFailureLine();
     std::string error;
     if (!session.saveState(error)) {
         ui.error(error);

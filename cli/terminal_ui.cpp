@@ -29,10 +29,18 @@ void TerminalUi::printLines(std::string_view text) {
 }
 
 void TerminalUi::log(std::string_view line) {
+    if (isFailureLine(line)) lastFailureLine_.assign(line);
     if (!verbose_ && !isFailureLine(line)) return;
     endBar();
     std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
     lastLine_.assign(line);
+}
+
+void TerminalUi::endWithFailureLine() {
+    if (lastFailureLine_.empty() || lastLine_ == lastFailureLine_) return;
+    endBar();
+    std::fprintf(out_, "%s\n", lastFailureLine_.c_str());
+    lastLine_ = lastFailureLine_;
 }
 
 void TerminalUi::setProgressRange(int minimum, int maximum) {

@@ -34,6 +34,11 @@ public:
     // The last line written to standard error ("" when none).
     const std::string& lastLine() const { return lastLine_; }
 
+    // A failed command ends with its failure line, even when the flow told
+    // more after it (a read whose unused pages failed still shows the
+    // device's versions).
+    void endWithFailureLine();
+
 private:
     void printLines(std::string_view text);
     void endBar();
@@ -44,6 +49,7 @@ private:
     bool barShown_ = false;
     int minimum_ = 0, maximum_ = 100, position_ = 0;
     std::string lastLine_;
+    std::string lastFailureLine_;
 };
 
 }  // namespace zeru::cli

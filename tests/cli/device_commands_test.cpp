@@ -184,6 +184,7 @@ TEST_F(DeviceCommands, ReadFailingPastTheConfigurationBlockExitsFive) {
     const auto lines = r.errLines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "Page read error: 101/224");
+    EXPECT_EQ(lines.back(), "Page read error: 101/224") << "the failure is the last word, after the versions";
     EXPECT_FALSE(folder.exists("out.cfg"));
 }
 
