@@ -11,7 +11,7 @@
 #include "app/field_factory.h"
 #include "app/form_rules_wiring.h"
 #include "app/page_tree.h"
-#include "app/special_strings_window.h"
+#include "app/beacon_strings_window.h"
 #include "app/widget_settings.h"
 #include "settings/catalogue.h"
 #include "settings/command.h"

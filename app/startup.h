@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/special_strings_window.h"
+#include "app/beacon_strings_window.h"
 #include "settings/user_interface.h"
 
 namespace zeru::app {

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
-#include "app/special_strings_window.h"
+#include "app/beacon_strings_window.h"
 #include "app/startup.h"
 #include "support/recording_ui.h"
 

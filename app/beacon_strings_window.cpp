@@ -1,4 +1,4 @@
-#include "app/special_strings_window.h"
+#include "app/beacon_strings_window.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
