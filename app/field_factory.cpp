@@ -34,9 +34,14 @@ QWidget* createLineEdit(const SettingDef& def, QWidget* parent) {
 QWidget* createComboBox(const SettingDef& def, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(false);  // only the listed entries can be picked
-    for (const std::string& entry : def.choices) box->addItem(latin1(entry));
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(def.choices.size()));
+    for (const std::string& entry : def.choices) entries.append(latin1(entry));
+    box->addItems(entries);
     box->setCurrentIndex(-1);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The lists never change after start-up, so sizing each box to its
+    // entries when it is first shown (Qt's default) gives the same widths as
+    // sizing it at once, without measuring the boxes of pages not yet shown.
     return box;
 }
 
