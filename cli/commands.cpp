@@ -95,24 +95,25 @@ int commandEncode(const Options& o, TerminalUi& ui) {
     return kSuccess;
 }
 
-int commandVerify(const Options& o, TerminalUi& ui) {
-    auto image = readImageFile(o.inputs.at(0), ui);
-    if (!image) return kImageRefused;
-    if (!VerifyImage(*image)) {
+// An image file whose checksum and end marker are right.
+std::optional<ConfigImage> readVerifiedImage(const std::string& path, TerminalUi& ui) {
+    auto image = readImageFile(path, ui);
+    if (image && !VerifyImage(*image)) {
         ui.error("Image checksum or end marker error.");
-        return kImageRefused;
+        return std::nullopt;
     }
+    return image;
+}
+
+int commandVerify(const Options& o, TerminalUi& ui) {
+    if (!readVerifiedImage(o.inputs.at(0), ui)) return kImageRefused;
     std::printf("%s: checksum and end marker are right.\n", o.inputs.at(0).c_str());
     return kSuccess;
 }
 
 int commandDecode(const Options& o, TerminalUi& ui) {
-    auto image = readImageFile(o.inputs.at(0), ui);
+    auto image = readVerifiedImage(o.inputs.at(0), ui);
     if (!image) return kImageRefused;
-    if (!VerifyImage(*image)) {
-        ui.error("Image checksum or end marker error.");
-        return kImageRefused;
-    }
     SettingsModel settings = startupSettings(ui);
     if (!DecodeConfiguration(*image, settings, ui)) return kImageRefused;
     return saveSettings(settings, *o.output, ui);
