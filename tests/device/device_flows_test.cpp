@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/settings_diff.h"
+
 #include "device/version_requests.h"
 #include "image/codec.h"
 #include "settings/settings_model.h"
@@ -43,18 +45,6 @@ SettingsModel storedSettings(std::string_view callsign) {
     return s;
 }
 
-// The settings whose values differ, as "name: 'a' / 'b'" lines, for messages.
-std::vector<std::string> differences(const SettingsModel& a, const SettingsModel& b) {
-    std::vector<std::string> out;
-    for (const SettingDef& def : a.catalogue().defs()) {
-        if (def.kind == SettingKind::Text && a.text(def.name) != b.text(def.name))
-            out.push_back(def.name + ": '" + a.text(def.name) + "' / '" + b.text(def.name) + "'");
-        if (def.kind == SettingKind::Choice && a.index(def.name) != b.index(def.name))
-            out.push_back(def.name + ": " + std::to_string(a.index(def.name)) + " / " +
-                          std::to_string(b.index(def.name)));
-    }
-    return out;
-}
 
 // One configurator session (settings, images, flows) against one simulated
 // device. The session's settings start changed; `before` keeps them.

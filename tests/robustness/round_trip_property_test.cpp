@@ -6,6 +6,8 @@
 // of the symbols) and the one the file applies to flags.
 #include <gtest/gtest.h>
 
+#include "support/settings_diff.h"
+
 #include <filesystem>
 #include <random>
 #include <string>
@@ -28,18 +30,7 @@ namespace {
 // enough under the sanitizers.
 constexpr int kConfigurations = 3000;
 
-// The settings whose values differ, as "name: 'a' / 'b'" lines.
-std::vector<std::string> differences(const SettingsModel& a, const SettingsModel& b) {
-    std::vector<std::string> out;
-    for (const SettingDef& def : a.catalogue().defs()) {
-        if (def.kind == SettingKind::Text && a.text(def.name) != b.text(def.name))
-            out.push_back(def.name + ": '" + a.text(def.name) + "' / '" + b.text(def.name) + "'");
-        if (def.kind == SettingKind::Choice && a.index(def.name) != b.index(def.name))
-            out.push_back(def.name + ": " + std::to_string(a.index(def.name)) + " / " +
-                          std::to_string(b.index(def.name)));
-    }
-    return out;
-}
+using test::differences;
 
 // A flag key of the file holds "0" for the first entry and "1" for anything
 // else, so a flag without a selection (as an image may bring it) loads as "1".
