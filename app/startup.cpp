@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -31,6 +32,8 @@ std::unique_ptr<TForm1> buildMainWindow(UserInterface& ui) {
 
 Configurator startConfigurator(UserInterface& ui, const StartupOptions& options) {
     QCoreApplication::setApplicationName(latin1(kApplicationTitle));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrovane.ZeruConfigurator"));
 
     auto splash = std::make_unique<TSplashScreen>();
     splash->showAndPaint();
