@@ -103,9 +103,9 @@ QPushButton* createButton(const QString& caption, const QString& objectName, con
     return button;
 }
 
-QGridLayout* createPageGrid(QWidget* page) {
+QGridLayout* createPageGrid(QWidget* page, const QMargins& margins) {
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setContentsMargins(margins);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     return grid;

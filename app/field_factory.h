@@ -4,6 +4,8 @@
 // the start-up sequence gives every setting its default.
 #pragma once
 
+#include <QMargins>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -40,7 +42,7 @@ QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_vi
 QPushButton* createButton(const QString& caption, const QString& objectName, const QString& tooltip,
                           QWidget* parent);
 
-// A grid with the tight spacing all pages share.
-QGridLayout* createPageGrid(QWidget* page);
+// A grid with the tight spacing all pages and groups share.
+QGridLayout* createPageGrid(QWidget* page, const QMargins& margins = QMargins(6, 4, 6, 4));
 
 }  // namespace zeru::app

@@ -10,32 +10,26 @@
 namespace zeru::app {
 namespace {
 
-QGroupBox* createGroup(const QString& title, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    return group;
-}
+QGridLayout* createGroupGrid(QGroupBox* group) { return createPageGrid(group, QMargins(6, 2, 6, 4)); }
 
-QGridLayout* createGroupGrid(QGroupBox* group) {
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
-    return grid;
+// A column of the page headed by the choice `head`; its groups go below.
+QVBoxLayout* createColumn(QWidget* column, std::string_view head) {
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(3);
+    auto* top = new QGridLayout;
+    addLabelledField(*top, 0, 0, head, column);
+    top->setColumnStretch(2, 1);
+    box->addLayout(top);
+    return box;
 }
 
 // When and how often the device reports: the mode and the two timing groups.
 QWidget* createTimingColumn(QWidget* page) {
     auto* column = new QWidget(page);
-    auto* box = new QVBoxLayout(column);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(3);
+    QVBoxLayout* box = createColumn(column, "Position_report_mode");
 
-    auto* top = new QGridLayout;
-    addLabelledField(*top, 0, 0, "Position_report_mode", column);
-    top->setColumnStretch(2, 1);
-    box->addLayout(top);
-
-    QGroupBox* smart = createGroup(QStringLiteral("SmartBeaconing:"), column);
+    auto* smart = new QGroupBox(QStringLiteral("SmartBeaconing:"), column);
     QGridLayout* s = createGroupGrid(smart);
     const char* fields[] = {"Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",
                             "Smartbeaconing_min_turn_time", "Smartbeaconing_slow_speed",
@@ -44,7 +38,7 @@ QWidget* createTimingColumn(QWidget* page) {
     for (int i = 0; i < 7; ++i) addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart);
     box->addWidget(smart);
 
-    QGroupBox* fixed = createGroup(QStringLiteral("Fixed time interval:"), column);
+    auto* fixed = new QGroupBox(QStringLiteral("Fixed time interval:"), column);
     QGridLayout* f = createGroupGrid(fixed);
     addLabelledField(*f, 0, 0, "Position_report_interval", fixed);
     f->setColumnStretch(2, 1);
@@ -56,16 +50,9 @@ QWidget* createTimingColumn(QWidget* page) {
 // What a report holds: the encoding and its settings.
 QWidget* createEncodingColumn(QWidget* page) {
     auto* column = new QWidget(page);
-    auto* box = new QVBoxLayout(column);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(3);
+    QVBoxLayout* box = createColumn(column, "Position_report_encoding");
 
-    auto* top = new QGridLayout;
-    addLabelledField(*top, 0, 0, "Position_report_encoding", column);
-    top->setColumnStretch(2, 1);
-    box->addLayout(top);
-
-    QGroupBox* group = createGroup(QStringLiteral("Report encoding settings:"), column);
+    auto* group = new QGroupBox(QStringLiteral("Report encoding settings:"), column);
     QGridLayout* g = createGroupGrid(group);
     addLabelledField(*g, 0, 0, "Position_symbol_code", group);
     addLabelledField(*g, 0, 2, "Position_symbol_table", group);
