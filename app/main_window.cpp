@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
 #include <QPlainTextEdit>
@@ -7,14 +8,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/beacon_strings_window.h"
 #include "app/command_row.h"
 #include "app/field_factory.h"
 #include "app/form_rules_wiring.h"
+#include "app/input_dropper.h"
 #include "app/page_tree.h"
-#include "app/beacon_strings_window.h"
 #include "app/widget_settings.h"
+#include "interaction/command.h"
 #include "settings/catalogue.h"
-#include "settings/command.h"
 
 namespace zeru::app {
 namespace {
@@ -23,8 +25,9 @@ namespace {
 // font needs more room, so that no label or field is cut.
 constexpr QSize kDesignedClientSize(734, 416);
 
-constexpr const char* kButtonNames[5] = {"Button_read_config", "Button_write_config", "Button_upload_firmware",
-                                         "Button_save_to_file", "Button_read_from_file"};
+constexpr const char* kButtonNames[5] = {"Button_read_config", "Button_write_config",
+                                         "Button_upload_firmware", "Button_save_to_file",
+                                         "Button_read_from_file"};
 
 QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);
@@ -50,8 +53,9 @@ QProgressBar* createProgressBar(QWidget* parent) {
 TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     setObjectName(QStringLiteral("Form1"));
     // Fixed frame: title, system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
@@ -69,9 +73,10 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
         connect(buttons_[i], &QPushButton::clicked, this,
                 [this, i] { runButtonCommand(static_cast<CommandButton>(i)); });
     }
-    connect(findChild<QPushButton*>(QStringLiteral("Button_special_strings")), &QPushButton::clicked, this, [this] {
-        if (specialStrings_) specialStrings_->showModally();
-    });
+    connect(findChild<QPushButton*>(QStringLiteral("Button_special_strings")), &QPushButton::clicked, this,
+            [this] {
+                if (specialStrings_) specialStrings_->showModally();
+            });
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(*this, *settings_, ui_);
@@ -82,9 +87,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
 TForm1::~TForm1() = default;
 
-QString TForm1::caption() {
-    return latin1(kApplicationTitle) + QLatin1Char(' ') + latin1(kVersionLabel);
-}
+QString TForm1::caption() { return latin1(kApplicationTitle) + QLatin1Char(' ') + latin1(kVersionLabel); }
 
 Settings& TForm1::settings() { return *settings_; }
 
@@ -92,13 +95,17 @@ void TForm1::setCommand(CommandButton button, std::function<void()> command) {
     commands_[static_cast<std::size_t>(button)] = std::move(command);
 }
 
-QPushButton* TForm1::commandButton(CommandButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
+QPushButton* TForm1::commandButton(CommandButton button) const {
+    return buttons_[static_cast<std::size_t>(button)];
+}
 
 void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
 
 void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
-    if (command) runCommand(ui_, command);
+    if (!command) return;
+    InputDropper dropper(*this);
+    runCommand(ui_, command);
 }
 
 void TForm1::centreOnScreen() {
