@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The beacon message field: two visible lines with wrapping, but one line of
 // text. The device sends the message as one information field, so a line break
 // can never be part of it: Enter does nothing and pasted line breaks are dropped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form2, the reference card of the placeholders a beacon message may hold.
 // Created hidden once at start-up and shown modally, again and again, by the
 // "Special strings" button; it keeps no state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_row.h"
 
 #include <QGroupBox>
@@ -25,7 +26,8 @@ QGroupBox* createGroup(const char* title, const char* name, std::initializer_lis
     row->setContentsMargins(6, 2, 6, 4);
     row->setSpacing(4);
     for (const ButtonText& b : buttons)
-        row->addWidget(createButton(QLatin1String(b.caption), QLatin1String(b.name), QLatin1String(b.tooltip), group));
+        row->addWidget(
+            createButton(QLatin1String(b.caption), QLatin1String(b.name), QLatin1String(b.tooltip), group));
     return group;
 }
 
@@ -35,17 +37,18 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    row->addWidget(createGroup("Connection:", "GroupBox3",
-                               {{"Read config", "Button_read_config", "Reads current configuration from device."},
-                                {"Write config", "Button_write_config", "Writes current configuration to device."},
-                                {"Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
+    row->addWidget(
+        createGroup("Connection:", "GroupBox3",
+                    {{"Read config", "Button_read_config", "Reads current configuration from device."},
+                     {"Write config", "Button_write_config", "Writes current configuration to device."},
+                     {"Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
+                    this));
+    row->addWidget(createGroup("Configuration import/export:", "GroupBox1",
+                               {{"Save to file", "Button_save_to_file",
+                                 "Saves current configuration from Configurator application to file."},
+                                {"Read from file", "Button_read_from_file",
+                                 "Reads current configuration from file to Configurator application."}},
                                this));
-    row->addWidget(createGroup(
-        "Configuration import/export:", "GroupBox1",
-        {{"Save to file", "Button_save_to_file", "Saves current configuration from Configurator application to file."},
-         {"Read from file", "Button_read_from_file",
-          "Reads current configuration from file to Configurator application."}},
-        this));
     row->addStretch(1);
 
     auto* logo = new QLabel(this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command row at the top of the main window: the "Connection:" and
 // "Configuration import/export:" groups with the five command buttons, and the
 // logo at the right end.

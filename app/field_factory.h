@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the widgets of the settings pages from the catalogue, so that every
 // page shows a setting the same way: objectName = setting name, tooltip = help
 // text, typing limit and choice entries as catalogued. Values are not set here:
 // the start-up sequence gives every setting its default.
 #pragma once
 
-#include <QMargins>
-
 #include <QLabel>
+#include <QMargins>
 #include <QPushButton>
 #include <QString>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the form rules to the controls the user works: the port role lists,
 // the position report lists and the thirteen "Default parameters" buttons.
 // Choices are followed on `activated` only, which a user's pick emits and a
@@ -5,8 +6,8 @@
 // themselves.
 #pragma once
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 class QWidget;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configurator's program: no command line is read (Qt is handed the
 // program name only), everything starts from the built-in defaults.
 #include <QApplication>

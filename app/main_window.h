@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window Form1: the command row, the tree of settings pages, the log
 // pane Memo1 and the progress bar ProgressBar1. It is a view: the settings are
 // reached through settings(), the rules are wired by connectFormRules, and the
@@ -9,8 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 class QPushButton;
 

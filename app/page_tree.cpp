@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/page_tree.h"
 
 #include <QTabBar>
@@ -39,7 +40,8 @@ QTabWidget* createPageTree(QWidget* parent) {
     top->addTab(new PositionReportsPage, QStringLiteral("Position reports"));
 
     QTabWidget* digipeater = nullptr;
-    top->addTab(createNestedPage("TabSheet_digipeater", "PageControl3", digipeater), QStringLiteral("Digipeater"));
+    top->addTab(createNestedPage("TabSheet_digipeater", "PageControl3", digipeater),
+                QStringLiteral("Digipeater"));
     digipeater->addTab(new DigipeaterCommonPage, QStringLiteral("Common settings"));
     digipeater->addTab(new SimpleAliasesPage, QStringLiteral("Simple aliases"));
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree of settings pages: PageControl1 with its top-level pages and the
 // second-level tab controls PageControl2, 3 and 4, in tab order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_user_interface.h"
 
 #include <QCoreApplication>
@@ -23,13 +24,14 @@ QString displayLines(std::string_view text) {
     return lines;
 }
 
-constexpr const char* kCommandButtons[5] = {"Button_read_config", "Button_write_config", "Button_upload_firmware",
-                                            "Button_save_to_file", "Button_read_from_file"};
+constexpr const char* kCommandButtons[5] = {"Button_read_config", "Button_write_config",
+                                            "Button_upload_firmware", "Button_save_to_file",
+                                            "Button_read_from_file"};
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
-                                              QWidget* parent) {
+std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption,
+                                              const QString& text, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);  // a message may quote "<" or "&" from a setting
     return box;
@@ -44,7 +46,8 @@ void QtUserInterface::attach(QWidget& window) {
     if (!log_ || !progress_) throw std::logic_error("the window has no log pane or progress bar");
     for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
         commandButtons_[i] = window.findChild<QPushButton*>(QLatin1String(kCommandButtons[i]));
-        if (!commandButtons_[i]) throw std::logic_error(std::string("the window has no ") + kCommandButtons[i]);
+        if (!commandButtons_[i])
+            throw std::logic_error(std::string("the window has no ") + kCommandButtons[i]);
     }
 }
 
@@ -52,9 +55,13 @@ void QtUserInterface::information(std::string_view text) {
     showBox(QMessageBox::Information, QStringLiteral("Information"), displayLines(text));
 }
 
-void QtUserInterface::message(std::string_view text) { showBox(QMessageBox::NoIcon, title_, displayLines(text)); }
+void QtUserInterface::message(std::string_view text) {
+    showBox(QMessageBox::NoIcon, title_, displayLines(text));
+}
 
-void QtUserInterface::error(std::string_view text) { showBox(QMessageBox::Critical, title_, displayLines(text)); }
+void QtUserInterface::error(std::string_view text) {
+    showBox(QMessageBox::Critical, title_, displayLines(text));
+}
 
 void QtUserInterface::log(std::string_view line) {
     if (log_) log_->appendPlainText(latin1(line));
@@ -85,7 +92,8 @@ std::optional<std::string> QtUserInterface::chooseOpenFile(const FileDialogOptio
     return chooseFile(FileDialogKind::Open, options);
 }
 
-std::optional<std::string> QtUserInterface::chooseFile(FileDialogKind kind, const FileDialogOptions& options) {
+std::optional<std::string> QtUserInterface::chooseFile(FileDialogKind kind,
+                                                       const FileDialogOptions& options) {
     // Paths are file-system names (UTF-8 here), not Latin-1 setting texts.
     const QString folder = QFile::decodeName(QByteArray::fromStdString(options.startFolder));
     const QString name = QFile::decodeName(QByteArray::fromStdString(options.proposedName));

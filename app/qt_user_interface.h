@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zeru::UserInterface shown with Qt: message boxes, the log pane Memo1, the
 // progress bar ProgressBar1, the five command buttons and the file dialogs.
 // The boxes and dialogs go through two protected virtual calls so that a test
@@ -9,7 +10,7 @@
 #include <array>
 #include <memory>
 
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 class QPlainTextEdit;
 class QProgressBar;
@@ -20,8 +21,8 @@ namespace zeru::app {
 
 // A box as the configurator shows it: plain text, one OK button. Lines
 // separated by a carriage return alone show as separate lines.
-std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
-                                              QWidget* parent);
+std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption,
+                                              const QString& text, QWidget* parent);
 
 class QtUserInterface : public UserInterface {
 public:

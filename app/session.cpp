@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/session.h"
 
 #include <QCoreApplication>
@@ -18,15 +19,23 @@ class Session final : public CommandSession {
 public:
     Session(TForm1& form, UserInterface& ui)
         : device_(form.settings(), ui, images_, transport_),
-          files_(form.settings(), ui, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
-        form.setCommand(CommandButton::ReadConfig, [this] { device_.Button_read_configClick(); });
-        form.setCommand(CommandButton::WriteConfig, [this] { device_.Button_write_configClick(); });
-        form.setCommand(CommandButton::UploadFirmware, [this] { device_.Button_upload_firmwareClick(); });
-        form.setCommand(CommandButton::SaveToFile, [this] { files_.Button_save_to_fileClick(); });
-        form.setCommand(CommandButton::ReadFromFile, [this] { files_.Button_read_from_fileClick(); });
+          files_(form.settings(), ui,
+                 QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
+        form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
+        form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
+        form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
+        form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
+        form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
     }
 
 private:
+    // The window's handlers of its five command buttons.
+    void Button_read_configClick() { device_.readConfig(); }
+    void Button_write_configClick() { device_.writeConfig(); }
+    void Button_upload_firmwareClick() { device_.uploadFirmware(); }
+    void Button_save_to_fileClick() { files_.saveToFile(); }
+    void Button_read_from_fileClick() { files_.readFromFile(); }
+
     ConfigImages images_;
     HidapiTransport transport_;
     DeviceFlows device_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root of the five command buttons: what each of them runs.
 #pragma once
 

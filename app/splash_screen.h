@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: borderless, 254 x 254, centred, above other windows,
 // filled by the configurator's JPEG picture. It lives only during start-up.
 #pragma once

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QThread>
 
 #include "app/field_factory.h"
 #include "app/qt_user_interface.h"
 #include "app/splash_screen.h"
+#include "interaction/command.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
-#include "settings/command.h"
 
 namespace zeru::app {
 
@@ -54,7 +55,8 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
 
 int runConfigurator(QtUserInterface& ui, StartupOptions options) {
     const CommandSessionFactory attach = std::move(options.attachCommands);
-    options.attachCommands = [&ui, attach](TForm1& form, UserInterface& shown) -> std::unique_ptr<CommandSession> {
+    options.attachCommands = [&ui, attach](TForm1& form,
+                                           UserInterface& shown) -> std::unique_ptr<CommandSession> {
         ui.attach(form);
         return attach ? attach(form, shown) : nullptr;
     };

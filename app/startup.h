@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: application title, splash, the main window with every
 // default and start-up rule, the hidden reference window, the splash's time on
 // screen, then the main window.
@@ -7,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
 #include "app/beacon_strings_window.h"
-#include "settings/user_interface.h"
+#include "app/main_window.h"
+#include "interaction/user_interface.h"
 
 namespace zeru::app {
 
@@ -37,7 +38,7 @@ struct StartupOptions {
 // The windows start-up leaves running.
 struct Configurator {
     std::unique_ptr<TForm1> form1;
-    TForm2* form2 = nullptr;                   // owned by form1
+    TForm2* form2 = nullptr;                  // owned by form1
     std::unique_ptr<CommandSession> session;  // declared last: let go before the window
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/widget_settings.h"
 
 #include <QComboBox>
@@ -56,7 +57,8 @@ WidgetSettings::WidgetSettings(QWidget& root) {
             throw std::logic_error("the control " + def.name + " is not of the setting's kind");
         controls_.emplace(def.name, c);
     }
-    for (std::string_view label : {rules::kLabelMiceMessage1, rules::kLabelMiceMessage2, rules::kLabelPositionTime})
+    for (std::string_view label :
+         {rules::kLabelMiceMessage1, rules::kLabelMiceMessage2, rules::kLabelPositionTime})
         controls_.emplace(label, Control{find(label), nullptr, nullptr, nullptr, 0});
 }
 

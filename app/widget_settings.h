@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zeru::Settings over the window's widgets, found once by objectName: a text
 // setting is the text of its field, a choice setting the selected index of its
 // drop-down list. Writing never emits `activated`, so no form rule runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the configuration file (all 229 keys) through a real file,
 // against a key-by-key profile writer that rereads and rewrites the whole file
 // for every key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The software's own cost of the device link, against the in-process
 // simulated device (no USB): on real hardware each exchange takes at least a
 // USB frame, and our share must stay a rounding error beside it.

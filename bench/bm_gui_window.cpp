@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window: the real one (every page, default, preset and
 // rule) against a plain window of as many pages holding 226 bare fields with
 // labels and choice lists and no logic.

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding, checking and decoding of the configuration image over the settings
 // model (no widgets).
 #include <benchmark/benchmark.h>
 
-#include "support_null_ui.h"
 #include "image/codec.h"
 #include "settings/settings_model.h"
+#include "support_null_ui.h"
 
 namespace {
 

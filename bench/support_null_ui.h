@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A UserInterface that shows nothing, for benchmarks.
 #pragma once
 
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 namespace zeru::bench {
 

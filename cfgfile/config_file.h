@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the settings to a configuration file and loading them from one,
 // without dialogs: used by the "Save to file" / "Read from file" flows and by
 // the command-line tool.
@@ -8,8 +9,8 @@
 #include <vector>
 
 #include "cfgfile/profile_file.h"
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 namespace zeru::cfgfile {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_replace.h"
@@ -20,11 +21,18 @@ std::int32_t numberOf(const FileKey& k, const std::optional<std::string>& stored
 void applyKey(const FileKey& k, const ProfileFile& file, Settings& settings) {
     const auto stored = file.value(k.section, k.key);
     switch (k.form) {
-        case KeyForm::Header: break;
-        case KeyForm::Text: settings.setText(k.setting, stored ? *stored : std::string(k.defaultText)); break;
-        case KeyForm::Number: settings.setText(k.setting, std::to_string(numberOf(k, stored))); break;
+        case KeyForm::Header:
+            break;
+        case KeyForm::Text:
+            settings.setText(k.setting, stored ? *stored : std::string(k.defaultText));
+            break;
+        case KeyForm::Number:
+            settings.setText(k.setting, std::to_string(numberOf(k, stored)));
+            break;
         case KeyForm::Choice:
-        case KeyForm::Flag: settings.setIndex(k.setting, numberOf(k, stored)); break;
+        case KeyForm::Flag:
+            settings.setIndex(k.setting, numberOf(k, stored));
+            break;
     }
 }
 
@@ -40,7 +48,7 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     for (const FileKey& k : fileKeys()) applyKey(k, file, settings);
 
     // The fields that the loaded encoding uses are enabled, as after a user's choice.
-    rules::Position_report_encodingChange(settings);
+    rules::positionEncodingChanged(settings);
     rules::runPortRules(settings, ui);
     return true;
 }

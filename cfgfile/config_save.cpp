@@ -1,20 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <filesystem>
+
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_replace.h"
 #include "settings/whole_number.h"
-
-#include <filesystem>
 
 namespace zeru::cfgfile {
 namespace {
 
 std::string valueOf(const FileKey& k, const Settings& settings) {
     switch (k.form) {
-        case KeyForm::Header: return std::string(k.defaultText);
-        case KeyForm::Text: return settings.text(k.setting);
-        case KeyForm::Number: return std::to_string(toWholeNumber(settings.text(k.setting)));
-        case KeyForm::Choice: return std::to_string(settings.index(k.setting));
-        case KeyForm::Flag: return settings.index(k.setting) == 0 ? "0" : "1";
+        case KeyForm::Header:
+            return std::string(k.defaultText);
+        case KeyForm::Text:
+            return settings.text(k.setting);
+        case KeyForm::Number:
+            return std::to_string(toWholeNumber(settings.text(k.setting)));
+        case KeyForm::Choice:
+            return std::to_string(settings.index(k.setting));
+        case KeyForm::Flag:
+            return settings.index(k.setting) == 0 ? "0" : "1";
     }
     return {};
 }

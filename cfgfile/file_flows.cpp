@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/file_flows.h"
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "cfgfile/config_file.h"
-#include "settings/command.h"
+#include "interaction/command.h"
 
 namespace zeru::cfgfile {
 
@@ -24,13 +25,13 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
     return {configDialogFolder(programFolder_), std::string(kConfigFileFilter), std::string(proposedName)};
 }
 
-void FileFlows::Button_save_to_fileClick() {
+void FileFlows::saveToFile() {
     const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
     if (!path) return;
     runCommand(ui_, [&] { saveConfigFile(settings_, *path); });
 }
 
-void FileFlows::Button_read_from_fileClick() {
+void FileFlows::readFromFile() {
     const auto path = ui_.chooseOpenFile(dialogOptions(""));
     if (!path) return;
     runCommand(ui_, [&] { loadConfigFile(*path, settings_, ui_); });

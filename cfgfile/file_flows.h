@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Save to file" and "Read from file" commands of the main window.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 namespace zeru::cfgfile {
 
@@ -26,9 +27,9 @@ public:
     // extension) and saves every setting to it. A failure shows the error box
     // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
     // leaves the file on disk as it was; success shows nothing.
-    void Button_save_to_fileClick();
+    void saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
-    void Button_read_from_fileClick();
+    void readFromFile();
 
 private:
     FileDialogOptions dialogOptions(std::string_view proposedName) const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/file_keys.h"
 
 namespace zeru::cfgfile {
@@ -6,6 +7,7 @@ namespace {
 // One row per key. Choice and flag defaults are indices: see the choice lists
 // of the catalogue for the entries they select. The telemetry channels load
 // "Not used" and plain names here, not the presets they get at start-up.
+// clang-format off
 constexpr std::array<FileKey, kFileKeyCount> kFileKeys{{
     // [!WARNING]
     {"!WARNING", "WARNING", "", KeyForm::Header, "Please do not try to modify this file. It should be managed with Kestrovane configurator program."},
@@ -251,6 +253,7 @@ constexpr std::array<FileKey, kFileKeyCount> kFileKeys{{
     {"SerialPorts", "KISSDirection", "Kiss_direction", KeyForm::Choice, "1"},
     {"SerialPorts", "KISSCheck", "Kiss_check", KeyForm::Choice, "1"},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration file's keys: its nine sections, the three header keys and
 // one key for each of the 226 settings, as one table in the order a save
 // writes them and a load reads them.
@@ -41,8 +42,8 @@ std::span<const FileKey> fileKeys();
 
 // The sections in the order a file written anew holds them.
 inline constexpr std::array<std::string_view, 9> kFileSections{
-    "!WARNING", "Radio", "PositionReports", "Digipeater", "Beacons",
-    "Telemetry", "Weather", "SerialPorts", "Debug",
+    "!WARNING",  "Radio",   "PositionReports", "Digipeater", "Beacons",
+    "Telemetry", "Weather", "SerialPorts",     "Debug",
 };
 
 inline constexpr std::string_view kHeaderSection = "!WARNING";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading and crash-safe replacement of a file's content.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/profile_file.h"
 
 #include <algorithm>
@@ -100,7 +101,8 @@ std::optional<std::string> ProfileFile::value(std::string_view section, std::str
     return std::nullopt;
 }
 
-std::string ProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string ProfileFile::read(std::string_view section, std::string_view key,
+                              std::string_view fallback) const {
     auto stored = value(section, key);
     return stored ? *stored : std::string(fallback);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile file (INI file) held in memory as its lines, with the rules that
 // files written by other profile-file writers rely on:
 //   - "[Section]" lines open sections; entries are "key=value" lines;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands.h"
 
 #include <cstdio>
@@ -12,8 +13,8 @@
 #include "device/device_link.h"
 #include "device/version_requests.h"
 #include "image/codec.h"
+#include "interaction/command.h"
 #include "rules/rules.h"
-#include "settings/command.h"
 #include "settings/settings_model.h"
 #include "settings/whole_number.h"
 
@@ -122,11 +123,16 @@ int commandDecode(const Options& o, TerminalUi& ui) {
 // Runs one device flow and maps its outcome to an exit status.
 int deviceStatus(DeviceOutcome outcome) {
     switch (outcome) {
-        case DeviceOutcome::Success: return kSuccess;
-        case DeviceOutcome::SettingsRefused: return kSettingsRefused;
-        case DeviceOutcome::ImageRefused: return kImageRefused;
-        case DeviceOutcome::NoDevice: return kNoDevice;
-        case DeviceOutcome::DeviceFailed: return kDeviceFailed;
+        case DeviceOutcome::Success:
+            return kSuccess;
+        case DeviceOutcome::SettingsRefused:
+            return kSettingsRefused;
+        case DeviceOutcome::ImageRefused:
+            return kImageRefused;
+        case DeviceOutcome::NoDevice:
+            return kNoDevice;
+        case DeviceOutcome::DeviceFailed:
+            return kDeviceFailed;
     }
     return kDeviceFailed;
 }
@@ -145,7 +151,7 @@ int commandRead(const Options& o, TerminalUi& ui, DeviceSession& session) {
     SettingsModel settings = startupSettings(ui);
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
-    flows.Button_read_configClick();
+    flows.readConfig();
     int status = deviceStatus(flows.lastOutcome());
     if (status == kSuccess) status = saveSettings(settings, *o.output, ui);
     return finishDevice(status, session, ui);
@@ -157,7 +163,7 @@ int commandWrite(const Options& o, TerminalUi& ui, DeviceSession& session) {
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
     try {
-        flows.Button_write_configClick();
+        flows.writeConfig();
     } catch (const ConversionError& e) {
         ui.error(errorBoxText(e.what()));
         return kSettingsRefused;
@@ -178,7 +184,7 @@ int commandUpload(TerminalUi& ui, DeviceSession& session) {
     SettingsModel settings;
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
-    flows.Button_upload_firmwareClick();
+    flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, ui);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of zeru-cli, each over the same catalogue, file, image, rule
 // and device code as the window. Each returns the tool's exit status.
 #pragma once

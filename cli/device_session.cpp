@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/device_session.h"
 
 #include <filesystem>
@@ -27,12 +28,14 @@ DeviceSession::DeviceSession(const Options& options) {
     }
     if (options.simVersion) {
         auto version = parseWholeNumber(*options.simVersion);
-        if (!version || *version < 0) throw UsageError("--sim-version takes a whole number, not '" + *options.simVersion + "'");
+        if (!version || *version < 0)
+            throw UsageError("--sim-version takes a whole number, not '" + *options.simVersion + "'");
         simulated_->firmwareVersion = static_cast<std::uint32_t>(*version);
     }
     if (options.simFault) {
         simulated_->fault = sim::parseFault(*options.simFault);
-        if (!simulated_->fault) throw UsageError("--sim-fault takes KIND:PAGE, not '" + *options.simFault + "'");
+        if (!simulated_->fault)
+            throw UsageError("--sim-fault takes KIND:PAGE, not '" + *options.simFault + "'");
     }
     transport_ = std::make_unique<sim::SimulatorTransport>(*simulated_);
 }

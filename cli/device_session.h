@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device a zeru-cli command talks to: the USB device through hidapi, or the
 // in-process simulator whose configuration memory lives in a state file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zeru-cli's exit statuses.
 #pragma once
 
@@ -9,7 +10,7 @@ enum ExitStatus : int {
     kSettingsRefused = 2,  // validation, integer conversion, an unknown --set key
     kImageRefused = 3,     // checksum, end marker, version, identification; a file not read or written
     kNoDevice = 4,
-    kDeviceFailed = 5,     // incompatible firmware, page error, time limit
+    kDeviceFailed = 5,  // incompatible firmware, page error, time limit
 };
 
 }  // namespace zeru::cli

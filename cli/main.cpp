@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zeru-cli: provision, back up and inspect Kestrovane Zeru devices without the
 // window.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/options.h"
 
 #include <algorithm>
@@ -9,33 +10,39 @@ namespace {
 
 struct CommandInfo {
     std::string_view name;
-    int inputs;        // positional arguments it takes
-    bool output;       // needs -o
-    bool acceptsSet;   // takes --set
+    int inputs;       // positional arguments it takes
+    bool output;      // needs -o
+    bool acceptsSet;  // takes --set
     std::string_view usage;
 };
 
 constexpr std::array<CommandInfo, 8> kCommands{{
     {"defaults", 0, true, false,
-     "zeru-cli defaults -o OUT.cfg\n      Saves the start-up settings (with the telemetry presets) as \"Save to file\" would.\n"},
+     "zeru-cli defaults -o OUT.cfg\n      Saves the start-up settings (with the telemetry presets) as \"Save "
+     "to file\" would.\n"},
     {"encode", 1, true, true,
      "zeru-cli encode IN.cfg -o OUT.bin [--set SECTION.KEY=VALUE]...\n"
-     "      Loads IN.cfg as \"Read from file\" does, validates and encodes it; writes the 7168-byte image.\n"},
+     "      Loads IN.cfg as \"Read from file\" does, validates and encodes it; writes the 7168-byte "
+     "image.\n"},
     {"decode", 1, true, false,
      "zeru-cli decode IN.bin -o OUT.cfg\n"
-     "      Checks an image and decodes it over the start-up settings (rules included); saves the settings.\n"},
-    {"verify", 1, false, false, "zeru-cli verify IN.bin\n      Checks the checksum and end marker of an image.\n"},
+     "      Checks an image and decodes it over the start-up settings (rules included); saves the "
+     "settings.\n"},
+    {"verify", 1, false, false,
+     "zeru-cli verify IN.bin\n      Checks the checksum and end marker of an image.\n"},
     {"read", 0, true, false,
      "zeru-cli read -o OUT.cfg\n      \"Read config\" from the device, then saves the settings.\n"},
     {"write", 1, false, true,
-     "zeru-cli write IN.cfg [--set SECTION.KEY=VALUE]...\n      Loads IN.cfg, then \"Write config\" to the device.\n"},
+     "zeru-cli write IN.cfg [--set SECTION.KEY=VALUE]...\n      Loads IN.cfg, then \"Write config\" to the "
+     "device.\n"},
     {"info", 0, false, false, "zeru-cli info\n      Shows the device's firmware and hardware versions.\n"},
     {"upload-firmware", 0, false, false,
      "zeru-cli upload-firmware\n      \"Upload firmware\" with the built-in firmware image.\n"},
 }};
 
 const CommandInfo* findCommand(std::string_view name) {
-    auto it = std::find_if(kCommands.begin(), kCommands.end(), [&](const CommandInfo& c) { return c.name == name; });
+    auto it = std::find_if(kCommands.begin(), kCommands.end(),
+                           [&](const CommandInfo& c) { return c.name == name; });
     return it == kCommands.end() ? nullptr : &*it;
 }
 
@@ -83,18 +90,21 @@ Options parseOptions(const std::vector<std::string>& args) {
     if (o.command.empty()) throw UsageError("no command given");
     const CommandInfo* c = findCommand(o.command);
     if (!c) throw UsageError("unknown command " + o.command);
-    if (static_cast<int>(o.inputs.size()) != c->inputs) throw UsageError("wrong number of arguments for " + o.command);
+    if (static_cast<int>(o.inputs.size()) != c->inputs)
+        throw UsageError("wrong number of arguments for " + o.command);
     if (c->output && !o.output) throw UsageError(o.command + " needs -o OUT");
     if (!c->output && o.output) throw UsageError(o.command + " takes no -o");
     if (!c->acceptsSet && !o.sets.empty()) throw UsageError(o.command + " takes no --set");
-    if (!o.simulate && (o.simVersion || o.simFault)) throw UsageError("--sim-version and --sim-fault need --simulate");
+    if (!o.simulate && (o.simVersion || o.simFault))
+        throw UsageError("--sim-version and --sim-fault need --simulate");
     return o;
 }
 
 std::string usageText(const std::string& command) {
     if (const CommandInfo* c = findCommand(command)) return "Usage: " + std::string(c->usage);
     std::string text =
-        "Usage: zeru-cli [--simulate=STATE.bin [--sim-version=N] [--sim-fault=KIND:PAGE]] [--verbose] COMMAND [ARGS]\n"
+        "Usage: zeru-cli [--simulate=STATE.bin [--sim-version=N] [--sim-fault=KIND:PAGE]] [--verbose] "
+        "COMMAND [ARGS]\n"
         "\n"
         "Commands:\n";
     for (const CommandInfo& c : kCommands) text += "  " + std::string(c.usage);
@@ -102,11 +112,14 @@ std::string usageText(const std::string& command) {
         "\n"
         "Options:\n"
         "  --simulate=STATE.bin     talk to the built-in device simulator instead of USB; its configuration\n"
-        "                           memory is loaded from STATE.bin when it exists and saved back afterwards\n"
+        "                           memory is loaded from STATE.bin when it exists and saved back "
+        "afterwards\n"
         "  --sim-version=N          the simulator reports firmware version number N (102 is 1.02)\n"
-        "  --sim-fault=KIND:PAGE    the simulator misbehaves at page PAGE (from 0); KIND is refuse, bad-sum,\n"
+        "  --sim-fault=KIND:PAGE    the simulator misbehaves at page PAGE (from 0); KIND is refuse, "
+        "bad-sum,\n"
         "                           bad-echo, short, silent, wrong-page or gone\n"
-        "  --set SECTION.KEY=VALUE  (encode, write) after the load, set one setting by its file key, as a user\n"
+        "  --set SECTION.KEY=VALUE  (encode, write) after the load, set one setting by its file key, as a "
+        "user\n"
         "                           would type or pick it: a text as is, a choice by its index\n"
         "  --verbose                show the log lines\n"
         "  --help                   this text; COMMAND --help for one command\n"

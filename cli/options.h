@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of zeru-cli.
 #pragma once
 
@@ -15,9 +16,9 @@ struct Options {
     std::optional<std::string> simFault;  // KIND:PAGE
     bool verbose = false;
     bool help = false;
-    std::string command;                  // "" when none was given
-    std::vector<std::string> inputs;      // positional arguments of the command
-    std::optional<std::string> output;    // -o
+    std::string command;                                    // "" when none was given
+    std::vector<std::string> inputs;                        // positional arguments of the command
+    std::optional<std::string> output;                      // -o
     std::vector<std::pair<std::string, std::string>> sets;  // --set SECTION.KEY=VALUE
 };
 

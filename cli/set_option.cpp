@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/set_option.h"
 
 #include <algorithm>
@@ -20,7 +21,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value) {
     const auto dot = sectionKey.find('.');
     const std::string_view section = std::string_view(sectionKey).substr(0, dot);
-    const std::string_view key = dot == std::string::npos ? std::string_view{} : std::string_view(sectionKey).substr(dot + 1);
+    const std::string_view key =
+        dot == std::string::npos ? std::string_view{} : std::string_view(sectionKey).substr(dot + 1);
     const auto keys = cfgfile::fileKeys();
     auto it = std::find_if(keys.begin(), keys.end(), [&](const cfgfile::FileKey& k) {
         return sameIgnoringCase(k.section, section) && sameIgnoringCase(k.key, key);

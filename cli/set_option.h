@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --set SECTION.KEY=VALUE: one setting, named by its configuration file key,
 // set as a user would type or pick it.
 #pragma once

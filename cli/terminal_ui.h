@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's face: every box becomes lines on standard error, log
 // lines appear with --verbose (failure lines always), and a transfer draws one
 // progress bar when standard error is a terminal.
@@ -6,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 namespace zeru::cli {
 

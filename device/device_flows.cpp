@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_flows.h"
 
 #include <utility>
@@ -57,9 +58,10 @@ bool DeviceFlows::finish(DeviceOutcome outcome) {
     return outcome == DeviceOutcome::Success;
 }
 
-bool DeviceFlows::Button_write_configClick() {
+bool DeviceFlows::writeConfig() {
     outcome_ = DeviceOutcome::SettingsRefused;  // stays so when encoding throws
-    if (!EncodeConfiguration(settings_, ui_, images_.writeImage)) return finish(DeviceOutcome::SettingsRefused);
+    if (!EncodeConfiguration(settings_, ui_, images_.writeImage))
+        return finish(DeviceOutcome::SettingsRefused);
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) {
         link.CloseDevice();
@@ -71,7 +73,7 @@ bool DeviceFlows::Button_write_configClick() {
     return finish(written ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
 }
 
-bool DeviceFlows::Button_read_configClick() {
+bool DeviceFlows::readConfig() {
     images_.readImage.fill(0);
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) {
@@ -104,7 +106,7 @@ bool DeviceFlows::Button_read_configClick() {
     return true;
 }
 
-bool DeviceFlows::Button_upload_firmwareClick() {
+bool DeviceFlows::uploadFirmware() {
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
     bool uploaded = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the "Write config", "Read config" and "Upload firmware" buttons do.
 #pragma once
 
@@ -10,8 +11,8 @@
 #include "device/firmware_upload.h"
 #include "device/report_transport.h"
 #include "image/config_image.h"
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 namespace zeru {
 
@@ -22,7 +23,7 @@ enum class DeviceOutcome {
     SettingsRefused,  // encoding refused a setting (or a number did not convert)
     ImageRefused,     // the image read back failed its checksum or version test
     NoDevice,
-    DeviceFailed,     // incompatible firmware, a failed request or page, a refused upload
+    DeviceFailed,  // incompatible firmware, a failed request or page, a refused upload
 };
 
 class DeviceFlows {
@@ -32,14 +33,14 @@ public:
 
     // Encodes the settings into the write image and writes it to a device
     // whose firmware matches ours. True when "Eeprom write success" was logged.
-    bool Button_write_configClick();
+    bool writeConfig();
     // Reads the device's image, checks and decodes it into the settings, then
     // shows the device's versions. The settings change only when the image
     // passes its checks. True when "Eeprom read success." was logged.
-    bool Button_read_configClick();
+    bool readConfig();
     // Sends the built-in firmware image with the command buttons disabled.
     // True when "Firmware upgrade success" was logged.
-    bool Button_upload_firmwareClick();
+    bool uploadFirmware();
 
     // The image of the last upload, zero-padded (all zeros before the first).
     std::span<const std::uint8_t, kFirmwareBufferSize> firmwareBuffer() const { return *firmwareBuffer_; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding, opening and closing the device, and the one request/reply exchange
 // that every device request is made of.
 #pragma once
@@ -8,7 +9,7 @@
 
 #include "device/report.h"
 #include "device/report_transport.h"
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 namespace zeru {
 

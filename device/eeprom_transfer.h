@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a whole configuration image to or from the device, page by page, with
 // one log line per page and the progress bar following.
 #pragma once

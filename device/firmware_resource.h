@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware image built into the configurator, found by its identifier.
 #pragma once
 

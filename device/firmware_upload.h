@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sending the built-in firmware image to the device, 32 bytes a page.
 #pragma once
 

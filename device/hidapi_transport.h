@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReportTransport over hidapi (hidraw backend on Linux). Create at most one per
 // process: it starts the library on first use and shuts it down when destroyed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three page requests: configuration page write and read, firmware page
 // write. Each is one exchange on an open link followed by its reply check.
 #pragma once

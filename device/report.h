@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 65-byte report buffer that every request and reply travels in, and the
 // byte layout shared by the device requests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the device link reaches a HID device: the real one through hidapi, or
 // the in-process simulator. One device is open at a time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/version_requests.h"
 
 #include <algorithm>
@@ -20,9 +21,7 @@ std::optional<std::string> GetHardwareVersion(DeviceLink& link) {
 
 namespace {
 
-double shown(std::uint32_t version) {
-    return version * 0.01;
-}
+double shown(std::uint32_t version) { return version * 0.01; }
 
 // snprintf into a string of the right length; the formats are the device
 // link's own literals.

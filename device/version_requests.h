@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device's firmware and hardware version requests and the texts that show
 // them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a fuzzer's input apart piece by piece; once it is used up every piece
 // is zero, so any input, however short, drives a whole run.
 #pragma once

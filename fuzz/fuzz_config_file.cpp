@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a configuration file: the profile-file reader and the
 // "Read from file" flow must take anything without crashing, and what they
 // load must survive a save and a second load unchanged.
@@ -7,8 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "cfgfile/config_file.h"
@@ -28,7 +29,8 @@ using zeru::test::RecordingUi;
 
 const std::string& scratchFile() {
     static const std::string path =
-        (std::filesystem::temp_directory_path() / ("zeru-fuzz-load-" + std::to_string(getpid()) + ".cfg")).string();
+        (std::filesystem::temp_directory_path() / ("zeru-fuzz-load-" + std::to_string(getpid()) + ".cfg"))
+            .string();
     return path;
 }
 
@@ -43,7 +45,8 @@ void checkReader(std::string_view bytes, const ProfileFile& file) {
 
 bool holdsLineBreak(const SettingsModel& settings) {
     for (const auto& def : settings.catalogue().defs())
-        if (def.kind == zeru::SettingKind::Text && settings.text(def.name).find('\r') != std::string::npos) return true;
+        if (def.kind == zeru::SettingKind::Text && settings.text(def.name).find('\r') != std::string::npos)
+            return true;
     return false;
 }
 
@@ -85,19 +88,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool loaded = zeru::cfgfile::applyConfigFile(file, settings, ui);
     if (!loaded) {
         ZERU_FUZZ_CHECK(settings == before);
-        ZERU_FUZZ_CHECK(ui.boxes() == std::vector<std::string>{std::string(zeru::cfgfile::kIdentificationMessage)});
+        ZERU_FUZZ_CHECK(ui.boxes() ==
+                        std::vector<std::string>{std::string(zeru::cfgfile::kIdentificationMessage)});
         return 0;
     }
 
     // The whole flow, through the dialog and the file on disk, loads the same.
     {
-        std::ofstream(scratchFile(), std::ios::binary | std::ios::trunc).write(bytes.data(),
-                                                                             static_cast<std::streamsize>(size));
+        std::ofstream(scratchFile(), std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(size));
         SettingsModel viaFlow;
         RecordingUi flowUi;
         flowUi.openAnswer = scratchFile();
         zeru::cfgfile::FileFlows flows(viaFlow, flowUi, "/nonexistent");
-        flows.Button_read_from_fileClick();
+        flows.readFromFile();
         std::filesystem::remove(scratchFile());
         ZERU_FUZZ_CHECK(viaFlow == settings);
         ZERU_FUZZ_CHECK(flowUi.texts(RecordingUi::Event::Error).empty());

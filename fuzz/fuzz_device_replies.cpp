@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary replies from a misbehaving device: the reply handling of every
 // request (firmware and hardware version, page read, page write, firmware page
 // write) and the whole read, write and upload flows must take any reply
@@ -104,7 +105,8 @@ void pageRead(Bench& b, ByteStream& input) {
     }
     const Report& reply = b.transport.lastReply();
     ZERU_FUZZ_CHECK(reply[zeru::kCommandOffset] == zeru::kPageReadCommand);
-    ZERU_FUZZ_CHECK(std::equal(destination.begin(), destination.end(), reply.begin() + zeru::kPageDataOffset));
+    ZERU_FUZZ_CHECK(
+        std::equal(destination.begin(), destination.end(), reply.begin() + zeru::kPageDataOffset));
     ZERU_FUZZ_CHECK(zeru::pageSum(destination) == zeru::getLe16(reply, zeru::kPageSumOffset));
 }
 
@@ -114,7 +116,8 @@ void pageWrite(Bench& b, ByteStream& input, bool firmware) {
     const std::uint16_t page = input.le16() % 256;
     std::array<std::uint8_t, zeru::kPageSize> bytes;
     input.fill(bytes);
-    const bool accepted = firmware ? zeru::WriteFirmwarePage(link, bytes, page) : zeru::WriteEepromPage(link, bytes, page);
+    const bool accepted =
+        firmware ? zeru::WriteFirmwarePage(link, bytes, page) : zeru::WriteEepromPage(link, bytes, page);
     if (accepted)
         ZERU_FUZZ_CHECK(b.transport.lastReply()[zeru::kCommandOffset] ==
                         (firmware ? zeru::kFirmwarePageWriteCommand : zeru::kPageWriteCommand));
@@ -132,7 +135,7 @@ void readFlow(Bench& b) {
     const SettingsModel before = changedSettings();
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
-    const bool read = flows.Button_read_configClick();
+    const bool read = flows.readConfig();
     ZERU_FUZZ_CHECK(read == logged(b.ui, "Eeprom read success."));
     if (!read) ZERU_FUZZ_CHECK(settings == before);
 }
@@ -141,7 +144,7 @@ void writeFlow(Bench& b) {
     SettingsModel settings = changedSettings();
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
-    const bool written = flows.Button_write_configClick();
+    const bool written = flows.writeConfig();
     ZERU_FUZZ_CHECK(written == logged(b.ui, "Eeprom write success"));
     // The device stores every page it is sent, whatever its reply says.
     if (written) ZERU_FUZZ_CHECK(b.device.memory == images.writeImage);
@@ -151,7 +154,7 @@ void uploadFlow(Bench& b) {
     SettingsModel settings;
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
-    const bool uploaded = flows.Button_upload_firmwareClick();
+    const bool uploaded = flows.uploadFirmware();
     ZERU_FUZZ_CHECK(uploaded == logged(b.ui, "Firmware upgrade success"));
     if (uploaded) {
         std::vector<std::uint8_t> padded = firmwareImage();
@@ -168,14 +171,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t which = input.byte();
     Bench b(input);
     switch (which % 8) {
-        case 0: firmwareVersion(b); break;
-        case 1: hardwareVersion(b); break;
-        case 2: pageRead(b, input); break;
-        case 3: pageWrite(b, input, false); break;
-        case 4: pageWrite(b, input, true); break;
-        case 5: readFlow(b); break;
-        case 6: writeFlow(b); break;
-        case 7: uploadFlow(b); break;
+        case 0:
+            firmwareVersion(b);
+            break;
+        case 1:
+            hardwareVersion(b);
+            break;
+        case 2:
+            pageRead(b, input);
+            break;
+        case 3:
+            pageWrite(b, input, false);
+            break;
+        case 4:
+            pageWrite(b, input, true);
+            break;
+        case 5:
+            readFlow(b);
+            break;
+        case 6:
+            writeFlow(b);
+            break;
+        case 7:
+            uploadFlow(b);
+            break;
     }
     // However it ended, the device is closed and the buttons are enabled.
     ZERU_FUZZ_CHECK(!b.transport.isOpen());

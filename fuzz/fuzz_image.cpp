@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary 7168-byte images, as a damaged device might give them back:
 // checking and decoding must take anything without crashing. The checksum and
 // the end marker are then made right so that decoding is reached, and a
@@ -45,7 +46,8 @@ bool holdsNumberBeyondSigned32(const SettingsModel& settings, std::string_view m
     const std::size_t close = message.find('\'', open + 1);
     if (open == std::string_view::npos || close == std::string_view::npos) return false;
     const std::string text(message.substr(open + 1, close - open - 1));
-    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 10 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     if (std::stoull(text) <= 2147483647ULL) return false;
     for (const auto& def : settings.catalogue().defs())
@@ -103,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // choose whether the configuration version is made right too.
     const bool keepVersion = size > 0 && (data[0] & 1) != 0;
     if (!keepVersion)
-        std::copy(zeru::kVersionLabel.begin(), zeru::kVersionLabel.end(), image.begin() + zeru::kConfigVersionOffset);
+        std::copy(zeru::kVersionLabel.begin(), zeru::kVersionLabel.end(),
+                  image.begin() + zeru::kConfigVersionOffset);
     makeChecksumRight(image);
     ZERU_FUZZ_CHECK(zeru::VerifyImage(image));
     checkDecode(image);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzzed_reply_transport.h"
 
 #include "device/device_link.h"

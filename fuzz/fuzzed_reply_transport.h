@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transport in front of the simulated device whose replies the fuzzer
 // spoils: each reply is, by one byte of the input, the device's honest reply,
 // that reply with input bytes mixed in, input bytes alone, or any of these

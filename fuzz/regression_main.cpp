@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain runner of a fuzz target: feeds every file of the directories (or
 // the files) named on the command line to the target once, so that the
 // committed corpus runs as an ordinary test under the sanitizers.
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
         }
         for (const auto& file : files) {
             std::ifstream in(file, std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++runs;
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian numbers and terminated texts in an image.
 #pragma once
 

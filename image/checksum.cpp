@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <numeric>
 
@@ -8,7 +9,8 @@
 namespace zeru {
 
 std::uint32_t imageChecksum(const ConfigImage& image) {
-    return std::accumulate(image.begin() + kChecksumFirst, image.begin() + kConfigBlockSize, std::uint32_t{0});
+    return std::accumulate(image.begin() + kChecksumFirst, image.begin() + kConfigBlockSize,
+                           std::uint32_t{0});
 }
 
 bool VerifyImage(const ConfigImage& image) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking, encoding and decoding of configuration images.
 #pragma once
 
@@ -5,8 +6,8 @@
 #include <string_view>
 
 #include "image/config_image.h"
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 namespace zeru {
 

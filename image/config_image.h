@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration image exchanged with the device: 224 pages of 32 bytes.
 #pragma once
 
@@ -11,7 +12,7 @@ inline constexpr std::size_t kImageSize = 7168;
 inline constexpr std::size_t kPageSize = 32;
 inline constexpr std::size_t kPageCount = 224;
 inline constexpr std::size_t kConfigBlockSize = 1288;
-inline constexpr std::size_t kChecksumFirst = 4;     // summed range 4..1287
+inline constexpr std::size_t kChecksumFirst = 4;  // summed range 4..1287
 inline constexpr std::size_t kEndMarkerOffset = 1284;
 inline constexpr std::size_t kConfigVersionOffset = 6;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets every setting from its field of the read image, in the device's order,
 // and lets the form rules follow as they would after a user's change.
 #include <algorithm>
@@ -25,16 +26,28 @@ public:
 
     void operator()(const Field& f) {
         switch (f.encoding) {
-            case Encoding::U8: setNumber(f, image_[f.offset]); break;
-            case Encoding::U16: setNumber(f, getU16(image_, f.offset)); break;
-            case Encoding::U32: setNumber(f, getU32(image_, f.offset)); break;
+            case Encoding::U8:
+                setNumber(f, image_[f.offset]);
+                break;
+            case Encoding::U16:
+                setNumber(f, getU16(image_, f.offset));
+                break;
+            case Encoding::U32:
+                setNumber(f, getU32(image_, f.offset));
+                break;
             // An index beyond the list leaves the choice without a selection.
-            case Encoding::Choice: settings_.setIndex(f.setting, image_[f.offset]); break;
+            case Encoding::Choice:
+                settings_.setIndex(f.setting, image_[f.offset]);
+                break;
             case Encoding::Choice32:
                 settings_.setIndex(f.setting, static_cast<int>(getU32(image_, f.offset)));
                 break;
-            case Encoding::Char: settings_.setText(f.setting, getChars(image_, f.offset, 1)); break;
-            case Encoding::Text: settings_.setText(f.setting, getChars(image_, f.offset, f.width)); break;
+            case Encoding::Char:
+                settings_.setText(f.setting, getChars(image_, f.offset, 1));
+                break;
+            case Encoding::Text:
+                settings_.setText(f.setting, getChars(image_, f.offset, f.width));
+                break;
             case Encoding::Station:
                 DecodeStation(ConstStationField(image_.data() + f.offset, layout::kStationWidth), settings_,
                               f.setting, f.ssidSetting);
@@ -47,11 +60,14 @@ public:
     }
 
     void miceMessage() {
-        settings_.setIndex(layout::kMiceMessage.setting, layout::kMiceMessageTop - image_[layout::kMiceMessage.offset]);
+        settings_.setIndex(layout::kMiceMessage.setting,
+                           layout::kMiceMessageTop - image_[layout::kMiceMessage.offset]);
     }
 
 private:
-    void setNumber(const Field& f, std::uint32_t value) { settings_.setText(f.setting, std::to_string(value)); }
+    void setNumber(const Field& f, std::uint32_t value) {
+        settings_.setText(f.setting, std::to_string(value));
+    }
 
     const ConfigImage& image_;
     Settings& settings_;
@@ -83,24 +99,25 @@ bool DecodeConfiguration(ConfigImage& readImage, Settings& settings, UserInterfa
     Decoder decode(readImage, settings);
     decode({kCallsign, kTxdelay, kQuiettime, kQuiettimeRandomize, kPtt, kSquelch, kBusydetect,
             kConsecutivePackets, kLatitude, kLongitude, kOutputLevel, kPositionReportMode});
-    rules::Position_report_modeChange(settings);
+    rules::positionReportModeChanged(settings);
 
     decode(kPositionReportInterval);
     for (const Field& f : kSmartBeaconing) decode(f);
     decode(kPositionReportEncoding);
-    rules::Position_report_encodingChange(settings);
+    rules::positionEncodingChanged(settings);
 
     decode.miceMessage();
     decode({kPositionSymbolCode, kPositionSymbolTable, kPositionStatusText, kPositionTime});
     for (const Field& f : kPositionPaths) decode(f);
-    decode({kPositionCoursespeed, kPositionAltitude, kPositionReportonfixlost, kPositionFixlostInterval, kDigion,
-            kFloodtimeout});
+    decode({kPositionCoursespeed, kPositionAltitude, kPositionReportonfixlost, kPositionFixlostInterval,
+            kDigion, kFloodtimeout});
 
     for (const AliasRecord& a : kAliases) decode({a.station, a.traceable, a.enable});
-    for (const BeaconRecord& b : kBeacons) decode({b.destination, b.path1, b.path2, b.txrate, b.enable, b.message});
+    for (const BeaconRecord& b : kBeacons)
+        decode({b.destination, b.path1, b.path2, b.txrate, b.enable, b.message});
 
-    decode({kTeledataDest, kTeledataPath1, kTeledataPath2, kTeledataTxrateRf, kTeleparamsDest, kTeleparamsPath1,
-            kTeleparamsPath2, kTeleparamsTxrateRf, kTeletitle, kTeleEnable, kTeleHoldoff});
+    decode({kTeledataDest, kTeledataPath1, kTeledataPath2, kTeledataTxrateRf, kTeleparamsDest,
+            kTeleparamsPath1, kTeleparamsPath2, kTeleparamsTxrateRf, kTeletitle, kTeleEnable, kTeleHoldoff});
     for (const AnalogRecord& c : kAnalogChannels)
         decode({c.source, c.name, c.units, c.coefa, c.coefb, c.coefc, c.average});
     for (const DigitalRecord& c : kDigitalChannels) decode({c.source, c.name, c.units, c.inverted});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the settings one by one in the device's order and stores each in its
 // field of the write image; the first failing setting ends the encoding.
 #include <algorithm>
@@ -63,9 +64,15 @@ public:
     // Stores a number already known to fit the field.
     void putNumber(const Field& f, std::uint32_t value) {
         switch (f.encoding) {
-            case layout::Encoding::U8: image_[f.offset] = static_cast<std::uint8_t>(value); break;
-            case layout::Encoding::U16: putU16(image_, f.offset, static_cast<std::uint16_t>(value)); break;
-            default: putU32(image_, f.offset, value); break;
+            case layout::Encoding::U8:
+                image_[f.offset] = static_cast<std::uint8_t>(value);
+                break;
+            case layout::Encoding::U16:
+                putU16(image_, f.offset, static_cast<std::uint16_t>(value));
+                break;
+            default:
+                putU32(image_, f.offset, value);
+                break;
         }
     }
 
@@ -145,14 +152,16 @@ bool Encoder::radio() {
     putChars(image_, kLatitude.offset, latitude);
 
     const std::string longitude = text(kLongitude);
-    if (longitude.size() != 9) return refuse("Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM).");
-    if (!IsLongitude(longitude)) return refuse("Our longitude - syntax error (ex. 01653.63E, format: DDDMM.MM).");
+    if (longitude.size() != 9)
+        return refuse("Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM).");
+    if (!IsLongitude(longitude))
+        return refuse("Our longitude - syntax error (ex. 01653.63E, format: DDDMM.MM).");
     putChars(image_, kLongitude.offset, longitude);
 
     if (!ranged(kTxdelay, 200, 1000, "Preamble len - range error (200 - 1000).")) return false;
     if (!ranged(kQuiettime, 200, 3000, "Quiet time - range error (200 - 3000).")) return false;
-    for (const Field& f : {kQuiettimeRandomize, kPtt, kSquelch, kBusydetect, kConsecutivePackets, kOutputLevel,
-                           kPositionReportMode})
+    for (const Field& f : {kQuiettimeRandomize, kPtt, kSquelch, kBusydetect, kConsecutivePackets,
+                           kOutputLevel, kPositionReportMode})
         choice(f);
     return true;
 }
@@ -167,7 +176,8 @@ bool Encoder::positionReports() {
         "SmartBeaconing fast period",
     };
     for (std::size_t i = 0; i < kSmartBeaconing.size(); ++i)
-        if (!ranged(kSmartBeaconing[i], 0, 65535, Label{kSmartBeaconingLabels[i], 0, " - range error (0 - 65535)."}))
+        if (!ranged(kSmartBeaconing[i], 0, 65535,
+                    Label{kSmartBeaconingLabels[i], 0, " - range error (0 - 65535)."}))
             return false;
 
     choice(kPositionReportEncoding);
@@ -178,12 +188,14 @@ bool Encoder::positionReports() {
     choice(kPositionTime);
 
     for (int n = 1; n <= 3; ++n)
-        if (!station(kPositionPaths[static_cast<std::size_t>(n - 1)], {"Position report path ", n})) return false;
+        if (!station(kPositionPaths[static_cast<std::size_t>(n - 1)], {"Position report path ", n}))
+            return false;
 
     choice(kPositionCoursespeed);
     choice(kPositionAltitude);
     choice(kPositionReportonfixlost);
-    return ranged(kPositionFixlostInterval, 60, 3600, "Position report interval on fix lost range error (60 - 3600).");
+    return ranged(kPositionFixlostInterval, 60, 3600,
+                  "Position report interval on fix lost range error (60 - 3600).");
 }
 
 bool Encoder::digipeater() {
@@ -206,9 +218,11 @@ bool Encoder::beacons() {
         if (!station(beacon.destination, {"Beacon ", n, " destination"})) return false;
         if (!station(beacon.path1, {"Beacon ", n, " path 1"})) return false;
         if (!station(beacon.path2, {"Beacon ", n, " path 2"})) return false;
-        if (!ranged(beacon.txrate, 5, 1440, Label{"Beacon ", n, " tx rate range error (5 - 1440)."})) return false;
+        if (!ranged(beacon.txrate, 5, 1440, Label{"Beacon ", n, " tx rate range error (5 - 1440)."}))
+            return false;
         choice(beacon.enable);
-        if (!printableText(beacon.message, withoutLineBreaks(text(beacon.message)), {"Beacon ", n, " message"}))
+        if (!printableText(beacon.message, withoutLineBreaks(text(beacon.message)),
+                           {"Beacon ", n, " message"}))
             return false;
     }
     return true;
@@ -223,14 +237,18 @@ bool Encoder::telemetry() {
         return false;
 
     if (!station(kTeleparamsDest, {"Telemetry parameters destination"})) return false;
-    if (!station(kTeleparamsPath1, {"Telemetry parameters path 1"}, {"Telemetry parameters path"})) return false;
-    if (!station(kTeleparamsPath2, {"Telemetry parameters path 2"}, {"Telemetry parameters path"})) return false;
-    if (!ranged(kTeleparamsTxrateRf, 5, 1440, "Telemetry parameters tx rate (RF) range error (5 - 1440).", true))
+    if (!station(kTeleparamsPath1, {"Telemetry parameters path 1"}, {"Telemetry parameters path"}))
+        return false;
+    if (!station(kTeleparamsPath2, {"Telemetry parameters path 2"}, {"Telemetry parameters path"}))
+        return false;
+    if (!ranged(kTeleparamsTxrateRf, 5, 1440, "Telemetry parameters tx rate (RF) range error (5 - 1440).",
+                true))
         return false;
 
     if (!textField(kTeletitle, {"Telemetry project title"})) return false;
     choice(kTeleEnable);
-    if (!ranged(kTeleHoldoff, 0, 250, "First telemetry data packet delay range error (0 - 250).")) return false;
+    if (!ranged(kTeleHoldoff, 0, 250, "First telemetry data packet delay range error (0 - 250)."))
+        return false;
 
     for (int n = 1; n <= 5; ++n) {
         const AnalogRecord& channel = kAnalogChannels[static_cast<std::size_t>(n - 1)];
@@ -269,7 +287,8 @@ bool Encoder::weatherAndPorts() {
     const std::string name = text(kBluetoothName);
     if (name.empty()) return refuse("Bluetooth name - wrong length. Should be at least one letter or digit.");
     if (!fitting(kBluetoothName, name, {"Bluetooth name"})) return false;
-    if (!IsLettersOrDigits(name)) return refuse("Bluetooth name - forbidden characters. Should be letters or digits.");
+    if (!IsLettersOrDigits(name))
+        return refuse("Bluetooth name - forbidden characters. Should be letters or digits.");
     putChars(image_, kBluetoothName.offset, name);
 
     const std::string password = text(kBluetoothPassword);

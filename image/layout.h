@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every setting lives in the configuration block: offset, width and
 // encoding of each field, as one table of named constants. The encoder and the
 // decoder both read this table; neither holds an offset of its own.
@@ -74,7 +75,7 @@ constexpr Field station(FieldName name, FieldName ssid, std::size_t o) {
 // Fixed content of the block.
 inline constexpr std::size_t kChecksumOffset = 0;
 inline constexpr std::size_t kWriteStampOffset = 4;
-inline constexpr std::size_t kConfigVersionWidth = 8;          // "v1.02" and zeros up to 13
+inline constexpr std::size_t kConfigVersionWidth = 8;         // "v1.02" and zeros up to 13
 inline constexpr std::size_t kCallsignTerminatorOffset = 21;  // always 0
 inline constexpr std::string_view kEndMarker = "END";
 
@@ -190,6 +191,7 @@ inline constexpr Field kTeleparamsTxrateRf = u16("Teleparams_txrate_rf", 914);
 struct AnalogRecord {
     Field source, name, units, coefa, coefb, coefc, average;
 };
+// clang-format off
 constexpr AnalogRecord analogRecord(int n) {
     const std::size_t at = 918 + 45 * static_cast<std::size_t>(n - 1);
     return {choice({"Teleanalog", n, "_source"}, at),     text({"Teleanalog", n, "_name"}, at + 1, 8),
@@ -231,6 +233,7 @@ inline constexpr std::array<Field, 17> kClosingChoices = {
     kDebug[5],  kDebug[6],         kDebug[7],         kGpsBaudrate,        kKissBaudrate,
     kKissDirection, kKissCheck,
 };
+// clang-format on
 
 static_assert(kDigitalChannels[7].inverted.offset == 1270);
 static_assert(kAnalogChannels[4].average.offset == 1142);

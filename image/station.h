@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station field: an address entry (name and SSID) in seven bytes.
 #pragma once
 

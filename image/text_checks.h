@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character tests of the texts that the device parses itself.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write stamp: a fresh number 0..9999 in every encoded image.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/rules.h"
 
 namespace zeru::rules {
@@ -21,7 +22,7 @@ std::string joinLines(const char* first, const char* reason) {
 
 }  // namespace
 
-std::optional<std::string> Serial1_modeChange(Settings& settings) {
+std::optional<std::string> serial1ModeChanged(Settings& settings) {
     const int rs = settings.index("Serial1_mode");
     const int bt = settings.index("Serial2_mode");
     if (rs == rs232::kConsole && bt == bluetooth::kConsole) {
@@ -35,7 +36,7 @@ std::optional<std::string> Serial1_modeChange(Settings& settings) {
     return std::nullopt;
 }
 
-std::optional<std::string> Serial2_modeChange(Settings& settings) {
+std::optional<std::string> serial2ModeChanged(Settings& settings) {
     const int bt = settings.index("Serial2_mode");
     const int rs = settings.index("Serial1_mode");
     if (bt == bluetooth::kConsole && rs == rs232::kConsole) {
@@ -48,23 +49,24 @@ std::optional<std::string> Serial2_modeChange(Settings& settings) {
     }
     if (bt == bluetooth::kGpsPassthrough && rs != rs232::kGps) {
         settings.setIndex("Serial1_mode", rs232::kGps);
-        return joinLines("RS-232 port 2 changed to GPS.",
-                         "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.");
+        return joinLines(
+            "RS-232 port 2 changed to GPS.",
+            "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.");
     }
     return std::nullopt;
 }
 
-std::vector<std::string> Weather_stationtypeChange(Settings& settings) {
+std::vector<std::string> weatherStationTypeChanged(Settings& settings) {
     std::vector<std::string> messages;
-    if (auto m = Serial1_modeChange(settings)) messages.push_back(*m);
-    if (auto m = Serial2_modeChange(settings)) messages.push_back(*m);
+    if (auto m = serial1ModeChanged(settings)) messages.push_back(*m);
+    if (auto m = serial2ModeChanged(settings)) messages.push_back(*m);
     return messages;
 }
 
 void runPortRules(Settings& settings, UserInterface& ui) {
     // Each message is shown before the next rule runs, as after a user's change.
-    if (auto m = Serial1_modeChange(settings)) ui.information(*m);
-    if (auto m = Serial2_modeChange(settings)) ui.information(*m);
+    if (auto m = serial1ModeChanged(settings)) ui.information(*m);
+    if (auto m = serial2ModeChanged(settings)) ui.information(*m);
 }
 
 }  // namespace zeru::rules

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/rules.h"
 
 namespace zeru::rules {
 
-void Position_report_modeChange(Settings&) {
+void positionReportModeChanged(Settings&) {
     // The report mode enables and disables nothing: every SmartBeaconing and
     // fixed-interval field stays usable whatever the mode.
 }
 
-void Position_report_encodingChange(Settings& settings) {
+void positionEncodingChanged(Settings& settings) {
     const int encoding = settings.index("Position_report_encoding");
     if (encoding < 0 || encoding > 2) return;  // no selection: leave the fields as they are
     const bool micE = encoding == 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <array>
 #include <string>
 
@@ -15,6 +16,7 @@ struct AnalogPreset {
 };
 
 // Indexed by the analog source list.
+// clang-format off
 constexpr std::array<AnalogPreset, 14> kAnalogPresets{{
     {nullptr, "None", "0", "0", "0"},    // Not used
     {"I1", "mA", "0", "19.5", "0"},      // (M) Current1 (5A fullscale)
@@ -31,6 +33,7 @@ constexpr std::array<AnalogPreset, 14> kAnalogPresets{{
     {"Temp", "C", "0", "0.5", "-64"},    // (E) Temperature (DS18B20)
     {"Temp", "C", "0", "0.5", "-64"},    // (E) Temperature (DS18S20)
 }};
+// clang-format on
 
 struct DigitalPreset {
     const char* name;   // nullptr: "B" and the channel number
@@ -38,11 +41,13 @@ struct DigitalPreset {
 };
 
 // Indexed by the digital source list.
+// clang-format off
 constexpr std::array<DigitalPreset, 9> kDigitalPresets{{
     {nullptr, nullptr},  // Not used
     {"O1", "On"}, {"O2", "On"}, {"O3", "On"}, {"O4", "On"},
     {"I1", "Hi"}, {"I2", "Hi"}, {"I3", "Hi"}, {"I4", "Hi"},
 }};
+// clang-format on
 
 std::string channelSetting(const char* prefix, int channel, const char* field) {
     return prefix + std::to_string(channel) + field;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form rules: plain functions over the settings that return what the user must
 // be told. They run on a user's change of a choice and where the program calls
 // them explicitly (start-up, file load, decoding); a program's write of a
@@ -9,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
-#include "settings/user_interface.h"
 
 namespace zeru::rules {
 
@@ -20,15 +21,15 @@ inline constexpr std::string_view kLabelMiceMessage2 = "Label_mice_message2";  /
 inline constexpr std::string_view kLabelPositionTime = "Label_position_time";  // "Time:"
 
 // Position report rules.
-void Position_report_modeChange(Settings& settings);      // has no effect
-void Position_report_encodingChange(Settings& settings);  // enables the fields of the encoding
+void positionReportModeChanged(Settings& settings);  // has no effect
+void positionEncodingChanged(Settings& settings);    // enables the fields of the encoding
 
 // Serial port role rules. Each returns the message to show (three lines joined
 // by a carriage return) when it changed the other port, nothing otherwise.
-std::optional<std::string> Serial1_modeChange(Settings& settings);
-std::optional<std::string> Serial2_modeChange(Settings& settings);
+std::optional<std::string> serial1ModeChanged(Settings& settings);
+std::optional<std::string> serial2ModeChanged(Settings& settings);
 // Runs the RS-232 port rule, then the Bluetooth port rule.
-std::vector<std::string> Weather_stationtypeChange(Settings& settings);
+std::vector<std::string> weatherStationTypeChanged(Settings& settings);
 
 // Runs the RS-232 port rule, then the Bluetooth port rule, showing each message
 // in an information box as it comes (after a file load, decoding, start-up).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/rules.h"
 #include "settings/catalogue.h"
 
@@ -10,8 +11,8 @@ void applyStartupSequence(Settings& settings, UserInterface& ui) {
         else
             settings.setIndex(d.name, d.defaultIndex);
 
-        if (d.name == "Position_report_mode") Position_report_modeChange(settings);
-        if (d.name == "Position_report_encoding") Position_report_encodingChange(settings);
+        if (d.name == "Position_report_mode") positionReportModeChanged(settings);
+        if (d.name == "Position_report_encoding") positionEncodingChanged(settings);
         // The presets give each channel its name, units and coefficients once
         // the whole block of its kind has its source selections.
         if (d.name == "Teleanalog5_average")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer fuzzers with clang (in their own build directory, since
 # the normal build uses g++) and runs each for a given number of seconds.
 #

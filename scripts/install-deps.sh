@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that are missing for building, running and
 # testing the configurator. Safe to run again: it installs only what is missing.
 set -euo pipefail

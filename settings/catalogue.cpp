@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/catalogue.h"
 
 #include <stdexcept>
@@ -7,16 +8,16 @@ namespace {
 
 using Choices = std::vector<std::string>;
 
-SettingDef text(std::string name, int maxLength, std::string def, std::string label,
-                std::string help, std::string page) {
-    return {std::move(name), SettingKind::Text, maxLength, {}, std::move(def), -1,
-            std::move(label), std::move(help), std::move(page)};
+SettingDef text(std::string name, int maxLength, std::string def, std::string label, std::string help,
+                std::string page) {
+    return {std::move(name),  SettingKind::Text, maxLength,      {}, std::move(def), -1,
+            std::move(label), std::move(help),   std::move(page)};
 }
 
 SettingDef choice(std::string name, Choices choices, int def, std::string label, std::string help,
                   std::string page) {
-    return {std::move(name), SettingKind::Choice, 0, std::move(choices), {}, def,
-            std::move(label), std::move(help), std::move(page)};
+    return {std::move(name), SettingKind::Choice, 0, std::move(choices), {}, def, std::move(label),
+            std::move(help), std::move(page)};
 }
 
 std::string numbered(std::string_view prefix, int n, std::string_view suffix) {
@@ -28,13 +29,13 @@ const Choices kDisabledEnabled{"Disabled", "Enabled"};
 const Choices kBaudrates{"9600", "19200", "38400", "57600", "115200"};
 
 // An address entry: a call or alias of up to 6 characters and an SSID of up to 2.
-void addAddress(std::vector<SettingDef>& out, std::string name, std::string ssid,
-                std::string defName, std::string defSsid, std::string nameHelp,
-                std::string ssidHelp, const std::string& page) {
+void addAddress(std::vector<SettingDef>& out, std::string name, std::string ssid, std::string defName,
+                std::string defSsid, std::string nameHelp, std::string ssidHelp, const std::string& page) {
     out.push_back(text(std::move(name), 6, std::move(defName), "", std::move(nameHelp), page));
     out.push_back(text(std::move(ssid), 2, std::move(defSsid), "", std::move(ssidHelp), page));
 }
 
+// clang-format off
 void addRadio(std::vector<SettingDef>& s) {
     const std::string p = "TabSheet_radio";
     s.push_back(text("Callsign", 6, "NOCALL", "Callsign:", "Station callsign.", p));
@@ -266,6 +267,8 @@ void addExternalInterfaces(std::vector<SettingDef>& s) {
                        "If enabled then checks packet header and drops incorrect packets.", kiss));
 }
 
+// clang-format on
+
 std::vector<SettingDef> buildCatalogue() {
     std::vector<SettingDef> s;
     s.reserve(226);
@@ -322,8 +325,8 @@ const std::vector<std::string>& analogSourceList() {
 
 const std::vector<std::string>& digitalSourceList() {
     static const std::vector<std::string> list{
-        "Not used",     "(M) Output 1", "(M) Output 2", "(M) Output 3", "(M) Output 4",
-        "(M) Input 1",  "(M) Input 2",  "(M) Input 3",  "(M) Input 4",
+        "Not used",    "(M) Output 1", "(M) Output 2", "(M) Output 3", "(M) Output 4",
+        "(M) Input 1", "(M) Input 2",  "(M) Input 3",  "(M) Input 4",
     };
     return list;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings catalogue: every setting of the device, as one declarative table.
 //
 // A setting's name is the objectName of the widget that shows it and the key by
@@ -18,13 +19,13 @@ enum class SettingKind { Text, Choice };
 struct SettingDef {
     std::string name;
     SettingKind kind = SettingKind::Text;
-    int maxLength = 0;                  // text: the most characters a user can type
-    std::vector<std::string> choices;   // choice: the entries, index 0 first
-    std::string defaultText;            // text: value at start-up
-    int defaultIndex = -1;              // choice: selected index at start-up
-    std::string label;                  // field label beside the widget ("" where a column header serves)
-    std::string help;                   // tooltip ("" when the field has none)
-    std::string page;                   // objectName of the page that holds the widget
+    int maxLength = 0;                 // text: the most characters a user can type
+    std::vector<std::string> choices;  // choice: the entries, index 0 first
+    std::string defaultText;           // text: value at start-up
+    int defaultIndex = -1;             // choice: selected index at start-up
+    std::string label;                 // field label beside the widget ("" where a column header serves)
+    std::string help;                  // tooltip ("" when the field has none)
+    std::string page;                  // objectName of the page that holds the widget
 };
 
 class Catalogue {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one small interface through which image, file and rule code reach the
 // settings, by name. The window implements it over its widgets; the command-line
 // tool, tests and benchmarks use SettingsModel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings held in memory, without any widget: the model used by the
 // command-line tool, the tests and the benchmarks.
 #pragma once

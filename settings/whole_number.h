@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text-to-integer conversion as the settings use it: optional leading blanks,
 // then decimal digits with an optional sign, or hexadecimal digits after "$",
 // "x", "X", "0x" or "0X"; nothing may follow and the value must fit in 32 bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/device_simulator.h"
 
 #include <algorithm>
@@ -52,9 +53,7 @@ bool faultHits(const Fault& fault, const HidReport& request) {
     return false;
 }
 
-SimReply refusal() {
-    return SimReply{};
-}
+SimReply refusal() { return SimReply{}; }
 
 bool sumMatches(const HidReport& request) {
     return sumOf(request.data() + kPageData) == get16(request, kPageSum);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device's side of every request, as a function of the device's state and
 // one 64-byte report: used in process by the tests, the benchmarks and the
 // command-line tool, and by the virtual HID device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults the simulated device can be told to show at one request, to test how
 // the configurator copes with a misbehaving device.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated device's configuration memory kept in a file of 7168 bytes,
 // so that a simulated device can keep its configuration between runs.
 #pragma once

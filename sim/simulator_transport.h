@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ReportTransport that hands every request to an in-process simulated
 // device. The simulated device never makes anyone wait: a missing reply is
 // reported at once as an expired time limit.

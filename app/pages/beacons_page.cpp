@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,8 +19,8 @@ BeaconsPage::BeaconsPage(QWidget* parent) : SettingsPage("TabSheet_beacons", par
     messageHeader->setContentsMargins(0, 0, 0, 0);
     messageHeader->addWidget(createLabel(QStringLiteral("Message (empty fields are ignored):"), this));
     messageHeader->addStretch(1);
-    messageHeader->addWidget(createButton(QStringLiteral("Special strings"),
-                                          QStringLiteral("Button_special_strings"), {}, this));
+    messageHeader->addWidget(
+        createButton(QStringLiteral("Special strings"), QStringLiteral("Button_special_strings"), {}, this));
     grid->addLayout(messageHeader, 0, 6);
 
     for (int n = 1; n <= 4; ++n) {

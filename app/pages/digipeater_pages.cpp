@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 
 #include "app/field_factory.h"
@@ -5,7 +6,8 @@
 
 namespace zeru::app {
 
-DigipeaterCommonPage::DigipeaterCommonPage(QWidget* parent) : SettingsPage("TabSheet_common_settings", parent) {
+DigipeaterCommonPage::DigipeaterCommonPage(QWidget* parent)
+    : SettingsPage("TabSheet_common_settings", parent) {
     QGridLayout* grid = createPageGrid(this);
     addLabelledField(*grid, 0, 0, "Digion", this);
     addLabelledField(*grid, 1, 0, "Floodtimeout", this);

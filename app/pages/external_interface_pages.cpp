@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,11 +34,12 @@ Rs485Page::Rs485Page(QWidget* parent) : SettingsPage("TabSheet_rs485_port", pare
     for (const char* name : {"RS485_mode", "Telemodule_enable", "Bitsmodule_enable"})
         addLabelledField(*grid, row++, 0, name, this);
     QLabel* note = createLabel(
-        QStringLiteral("Starting with firmware version 1.00, you can directly connect DS18B20/DS18S20 thermometer "
-                       "to RS-485 port instead of telemetry module.\n"
-                       "Wiring: thermometer VDD and GND to device ground (pin 2, 3 or 5), thermometer DQ to "
-                       "RS-485 A+ (pin 6), and a 10 kOhm resistor between RS-485 B- (pin 7) and Vin (pin 9).\n"
-                       "Warning: any other resistor value, or a short circuit, will damage the device!"),
+        QStringLiteral(
+            "Starting with firmware version 1.00, you can directly connect DS18B20/DS18S20 thermometer "
+            "to RS-485 port instead of telemetry module.\n"
+            "Wiring: thermometer VDD and GND to device ground (pin 2, 3 or 5), thermometer DQ to "
+            "RS-485 A+ (pin 6), and a 10 kOhm resistor between RS-485 B- (pin 7) and Vin (pin 9).\n"
+            "Warning: any other resistor value, or a short circuit, will damage the device!"),
         this);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);

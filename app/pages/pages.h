@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One widget class per settings page. Each builds its fields from the
 // catalogue through the shared field helpers and only lays them out: pages hold
 // no behaviour (the rules are wired by the main window).

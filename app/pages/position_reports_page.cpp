@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ QWidget* createTimingColumn(QWidget* page) {
     auto* smart = new QGroupBox(QStringLiteral("SmartBeaconing:"), column);
     QGridLayout* s = createGroupGrid(smart);
     const char* fields[] = {"Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",
-                            "Smartbeaconing_min_turn_time", "Smartbeaconing_slow_speed",
+                            "Smartbeaconing_min_turn_time",  "Smartbeaconing_slow_speed",
                             "Smartbeaconing_slow_period",    "Smartbeaconing_fast_speed",
                             "Smartbeaconing_fast_period"};
     for (int i = 0; i < 7; ++i) addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart);
@@ -62,8 +63,10 @@ QWidget* createEncodingColumn(QWidget* page) {
     auto* micELines = new QVBoxLayout(micE);
     micELines->setContentsMargins(0, 0, 0, 0);
     micELines->setSpacing(0);
-    micELines->addWidget(createLabel(QStringLiteral("Mic-E"), micE, QLatin1String(rules::kLabelMiceMessage1)));
-    micELines->addWidget(createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2)));
+    micELines->addWidget(
+        createLabel(QStringLiteral("Mic-E"), micE, QLatin1String(rules::kLabelMiceMessage1)));
+    micELines->addWidget(
+        createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2)));
     g->addWidget(micE, 1, 0);
     g->addWidget(createSettingWidget("Mice_message", group), 1, 1, Qt::AlignLeft);
     g->addWidget(createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime)), 1, 2);
@@ -103,7 +106,8 @@ QWidget* createEncodingColumn(QWidget* page) {
 
 }  // namespace
 
-PositionReportsPage::PositionReportsPage(QWidget* parent) : SettingsPage("TabSheet_position_reports", parent) {
+PositionReportsPage::PositionReportsPage(QWidget* parent)
+    : SettingsPage("TabSheet_position_reports", parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 4, 6, 4);
     row->setSpacing(10);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -45,11 +46,12 @@ ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet
         grid->addWidget(createSettingWidget(p + "_txrate_rf", this), row, 4);
         ++row;
     }
-    grid->addWidget(createNote(QStringLiteral("Please refer to APRS protocol reference v1.0.1, chapter 13, for more "
-                                              "info about telemetry reports, messages, and protocol limitations "
-                                              "(\"aprs protocol reference\" in google)."),
-                               this),
-                    row, 0, 1, 6);
+    grid->addWidget(
+        createNote(QStringLiteral("Please refer to APRS protocol reference v1.0.1, chapter 13, for more "
+                                  "info about telemetry reports, messages, and protocol limitations "
+                                  "(\"aprs protocol reference\" in google)."),
+                   this),
+        row, 0, 1, 6);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(row + 1, 1);
 }
@@ -57,8 +59,8 @@ ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet
 AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet_analog_channels", parent) {
     QGridLayout* grid = createPageGrid(this);
     grid->setHorizontalSpacing(4);  // the widest page: nine columns
-    addHeaders(*grid, 0, 1, {"Name:", "Units:", "Source:", "Coeff A:", "Coeff B:", "Coeff C:", "1 min average:"},
-               this);
+    addHeaders(*grid, 0, 1,
+               {"Name:", "Units:", "Source:", "Coeff A:", "Coeff B:", "Coeff C:", "1 min average:"}, this);
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
         grid->addWidget(createLabel(QStringLiteral("Analog %1:").arg(n), this), n, 0);
@@ -78,7 +80,8 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
 }
 
 DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
-    : SettingsPage(firstChannel == 1 ? "TabSheet_digital_channels14" : "TabSheet_digital_channels58", parent) {
+    : SettingsPage(firstChannel == 1 ? "TabSheet_digital_channels14" : "TabSheet_digital_channels58",
+                   parent) {
     QGridLayout* grid = createPageGrid(this);
     addHeaders(*grid, 0, 1, {"Name:", "Label", "Source", "Inverted:"}, this);
     for (int row = 1; row <= 4; ++row) {

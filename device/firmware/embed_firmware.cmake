@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns a binary file into a C++ source that defines its bytes.
 # Usage: cmake -DINPUT=<file> -DOUTPUT=<source.cpp> -P embed_firmware.cmake
 if(NOT EXISTS "${INPUT}")

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the placeholder firmware image that ships with the configurator.
 
 The real firmware is stored enciphered and the configurator never looks inside

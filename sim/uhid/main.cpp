@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zeru-sim: the device simulator presented to this computer as a real USB HID
 // device through /dev/uhid, so that the configurator, zeru-cli and anything
 // else built on hidapi find and use it exactly as they would the hardware.
@@ -49,15 +50,16 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) 
     using namespace zeru::uhid;
     const bool otherProduct = options.breakage == UsbBreakage::OtherProduct;
     const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)", kVirtualVendorId,
-                                  otherProduct ? kVirtualProductId + 1u : kVirtualProductId, state.firmwareVersion,
-                                  kReportDescriptor};
+                                  otherProduct ? kVirtualProductId + 1u : kVirtualProductId,
+                                  state.firmwareVersion, kReportDescriptor};
     std::string error;
     auto device = UhidDevice::create(options.uhidPath, identity, error);
     if (!device) {
         std::cerr << "zeru-sim: " << error << "\n";
         return kCannotCreate;
     }
-    std::fprintf(stderr, "zeru-sim: Kestrovane Zeru attached (vendor 0x%04X, product 0x%04X); stop with Ctrl+C\n",
+    std::fprintf(stderr,
+                 "zeru-sim: Kestrovane Zeru attached (vendor 0x%04X, product 0x%04X); stop with Ctrl+C\n",
                  identity.vendor, identity.product);
 
     while (!stopRequested) {
@@ -71,8 +73,9 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) 
             return 3;
         }
         if (!output) continue;
-        const auto request = options.breakage == UsbBreakage::KeepReportNumber ? reportKeepingNumber(output->bytes)
-                                                                               : reportFromOutput(output->bytes);
+        const auto request = options.breakage == UsbBreakage::KeepReportNumber
+                                 ? reportKeepingNumber(output->bytes)
+                                 : reportFromOutput(output->bytes);
         if (!request) {
             std::fprintf(stderr, "zeru-sim: ignored an output report of %zu bytes%s\n", output->bytes.size(),
                          output->bytes.empty() || output->bytes[0] == 0 ? "" : " with a report number");

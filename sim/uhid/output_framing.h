@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the device receives from an output report that the kernel's uhid
 // driver hands over. A hidraw write carries the report number first; over real
 // USB the host strips a report number 0 before the bytes reach the device, but

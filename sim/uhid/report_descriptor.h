@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HID report descriptor the virtual device presents: one vendor-defined
 // application collection with a 64-byte input report and a 64-byte output
 // report, and no report IDs, like the hardware's single unnumbered report in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/uhid/sim_options.h"
 
 #include <string_view>
@@ -30,7 +31,8 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
             o.stateFile = *cliFile;
         } else if (auto version = valueOf(arg, "--sim-version")) {
             const auto number = parseWholeNumber(*version);
-            if (!number || *number < 0) throw SimUsageError("--sim-version needs a version number such as 102");
+            if (!number || *number < 0)
+                throw SimUsageError("--sim-version needs a version number such as 102");
             o.firmwareVersion = static_cast<std::uint32_t>(*number);
         } else if (auto fault = valueOf(arg, "--sim-fault")) {
             o.fault = sim::parseFault(*fault);

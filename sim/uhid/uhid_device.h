@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A HID device made by this program through the kernel's /dev/uhid: created
 // with an identity and report descriptor, it receives the output reports that
 // programs write to its hidraw node and sends input reports back. Linux only.

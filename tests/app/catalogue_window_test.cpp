@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every catalogued setting stands in the window as a widget of its kind, with
 // its default, tooltip, label, typing limit and choice list.
 #include <QComboBox>
@@ -18,12 +19,24 @@ using CatalogueInWindow = StartedWindow;
 
 TEST_F(CatalogueInWindow, EveryPageHoldsItsSettings) {
     const std::map<std::string, int> expected = {
-        {"TabSheet_radio", 12},           {"TabSheet_position_reports", 25}, {"TabSheet_common_settings", 2},
-        {"TabSheet_simple_aliases", 32},  {"TabSheet_beacons", 36},          {"TabSheet_report_settings", 17},
-        {"TabSheet_analog_channels", 35}, {"TabSheet_digital_channels14", 16}, {"TabSheet_digital_channels58", 16},
-        {"TabSheet_orvaxe_outputs", 4},   {"TabSheet_weather_reports", 10},   {"TabSheet_serial_ports", 2},
-        {"TabSheet_bluetooth", 2},        {"TabSheet_rs485_port", 3},        {"TabSheet_weather_station", 1},
-        {"TabSheet_serial_console", 9},   {"TabSheet_gps_receiver", 1},      {"TabSheet_kiss", 3},
+        {"TabSheet_radio", 12},
+        {"TabSheet_position_reports", 25},
+        {"TabSheet_common_settings", 2},
+        {"TabSheet_simple_aliases", 32},
+        {"TabSheet_beacons", 36},
+        {"TabSheet_report_settings", 17},
+        {"TabSheet_analog_channels", 35},
+        {"TabSheet_digital_channels14", 16},
+        {"TabSheet_digital_channels58", 16},
+        {"TabSheet_orvaxe_outputs", 4},
+        {"TabSheet_weather_reports", 10},
+        {"TabSheet_serial_ports", 2},
+        {"TabSheet_bluetooth", 2},
+        {"TabSheet_rs485_port", 3},
+        {"TabSheet_weather_station", 1},
+        {"TabSheet_serial_console", 9},
+        {"TabSheet_gps_receiver", 1},
+        {"TabSheet_kiss", 3},
     };
     std::map<std::string, int> found;
     for (const SettingDef& def : settingsCatalogue().defs()) {
@@ -62,7 +75,8 @@ TEST_F(CatalogueInWindow, EveryFieldLabelIsShownOnItsPage) {
     for (const SettingDef& def : settingsCatalogue().defs()) {
         if (def.label.empty()) continue;
         bool shown = false;
-        for (QLabel* label : find(def.page)->findChildren<QLabel*>()) shown |= label->text() == latin1(def.label);
+        for (QLabel* label : find(def.page)->findChildren<QLabel*>())
+            shown |= label->text() == latin1(def.label);
         EXPECT_TRUE(shown) << def.name << " has no label " << def.label;
     }
 }
@@ -91,10 +105,12 @@ TEST_F(CatalogueInWindow, SourceListsAreFilledAndChannelsShowTheirPresets) {
         const char* name;
         const char* text;
     };
-    const Row rows[] = {{"Teleanalog1_name", "Vin"}, {"Teleanalog1_units", "Volt"}, {"Teleanalog1_coefb", "0.075"},
-                        {"Teleanalog5_name", "A5"},  {"Teleanalog5_units", "None"}, {"Teledigital8_name", "I4"},
-                        {"Teledigital8_units", "Hi"}, {"Teledigital1_name", "O1"}, {"Teledigital1_units", "On"}};
-    for (const Row& row : rows) EXPECT_EQ(find<QLineEdit>(row.name)->text(), QLatin1String(row.text)) << row.name;
+    const Row rows[] = {
+        {"Teleanalog1_name", "Vin"},  {"Teleanalog1_units", "Volt"}, {"Teleanalog1_coefb", "0.075"},
+        {"Teleanalog5_name", "A5"},   {"Teleanalog5_units", "None"}, {"Teledigital8_name", "I4"},
+        {"Teledigital8_units", "Hi"}, {"Teledigital1_name", "O1"},   {"Teledigital1_units", "On"}};
+    for (const Row& row : rows)
+        EXPECT_EQ(find<QLineEdit>(row.name)->text(), QLatin1String(row.text)) << row.name;
     EXPECT_EQ(find<QComboBox>("Teleanalog1_source")->currentText(), QStringLiteral("(I) Input voltage"));
     EXPECT_EQ(find<QComboBox>("Teledigital8_source")->currentText(), QStringLiteral("(M) Input 4"));
     EXPECT_EQ(find<QComboBox>("Teleanalog3_source")->count(), 14);

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the user interface: what the boxes show, the log, the
 // progress bar, the busy state and the file dialogs' questions.
+#include "app/qt_user_interface.h"
+
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/qt_user_interface.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -44,15 +46,16 @@ protected:
 };
 
 TEST_F(QtUserInterfaceTest, BoxesShowTheirKindCaptionAndLines) {
-    qtUi.information("RS-232 port 2 changed to None.\rReason:\rSerial console can be selected on one port only.");
+    qtUi.information(
+        "RS-232 port 2 changed to None.\rReason:\rSerial console can be selected on one port only.");
     qtUi.message("Firmware version: 1.02\r\nHardware version: B");
     qtUi.error("'12a' is not a valid integer value.");
     ASSERT_EQ(qtUi.boxes.size(), 3u);
     EXPECT_EQ(qtUi.boxes[0].icon, QMessageBox::Information);
     EXPECT_EQ(qtUi.boxes[0].caption, QStringLiteral("Information"));
     EXPECT_EQ(qtUi.boxes[0].text.split('\n'),
-              QStringList({"RS-232 port 2 changed to None.", "Reason:",
-                           "Serial console can be selected on one port only."}));
+              QStringList({"RS-232 port 2 changed to None.",
+                           "Reason:", "Serial console can be selected on one port only."}));
     EXPECT_EQ(qtUi.boxes[1].icon, QMessageBox::NoIcon);
     EXPECT_EQ(qtUi.boxes[1].caption, QStringLiteral("Kestrovane Zeru Configurator"));
     EXPECT_EQ(qtUi.boxes[1].text, QStringLiteral("Firmware version: 1.02\nHardware version: B"));
@@ -61,8 +64,8 @@ TEST_F(QtUserInterfaceTest, BoxesShowTheirKindCaptionAndLines) {
 }
 
 TEST_F(QtUserInterfaceTest, BoxesShowMarkupAsTyped) {
-    auto box = createMessageBox(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("<b>x</b>"),
-                                form.get());
+    auto box = createMessageBox(QMessageBox::Information, QStringLiteral("Information"),
+                                QStringLiteral("<b>x</b>"), form.get());
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
 }
@@ -70,7 +73,8 @@ TEST_F(QtUserInterfaceTest, BoxesShowMarkupAsTyped) {
 TEST_F(QtUserInterfaceTest, LogProgressAndBusyReachTheWindow) {
     qtUi.log("Page written: 1");
     qtUi.log("Eeprom write success");
-    EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("Page written: 1\nEeprom write success"));
+    EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(),
+              QStringLiteral("Page written: 1\nEeprom write success"));
 
     qtUi.setProgressRange(0, 224);
     qtUi.setProgress(0);

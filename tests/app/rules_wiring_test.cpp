@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules run when the user changes a choice or presses a "Default
 // parameters" button, and never when the program writes a setting.
 #include <QComboBox>
@@ -36,7 +37,12 @@ TEST_F(RulesInWindow, PortRulesFollowTheUsersPick) {
         {"Serial2_mode", 1, 2, 2, 0, 1, {rsNone + console}},
         {"Serial1_mode", 4, 2, 2, 4, 0, {btNone + kiss}},
         {"Serial2_mode", 3, 3, 2, 3, 3, {}},  // GPS already there
-        {"Serial2_mode", 3, 4, 2, 3, 3,
+        {"Serial2_mode",
+         3,
+         4,
+         2,
+         3,
+         3,
          {"RS-232 port 2 changed to GPS.\rReason:\rGPS passthrough function on Bluetooth 1 port needs a GPS "
           "connected to RS-232 port 2."}},
         {"Serial1_mode", 0, 3, 3, 0, 3, {}},  // no chain: the pair stays inconsistent
@@ -57,7 +63,7 @@ TEST_F(RulesInWindow, PortRulesFollowTheUsersPick) {
 
 TEST_F(RulesInWindow, KeyboardChangeOfAPortRunsItsRule) {
     auto* bluetooth = find<QComboBox>("Serial2_mode");  // "KISS"
-    QTest::keyClick(bluetooth, Qt::Key_Up);               // "Serial console"
+    QTest::keyClick(bluetooth, Qt::Key_Up);             // "Serial console"
     EXPECT_EQ(bluetooth->currentIndex(), 1);
     EXPECT_EQ(form->settings().index("Serial1_mode"), 0);
     EXPECT_EQ(ui.texts(Event::Information).size(), 1u);
@@ -123,10 +129,12 @@ TEST_F(RulesInWindow, DefaultParametersButtonsFillOnlyTheirChannel) {
 TEST_F(RulesInWindow, AttachedCommandsRunAndTheirFailuresAreShown) {
     int runs = 0;
     form->setCommand(CommandButton::ReadConfig, [&] { ++runs; });
-    form->setCommand(CommandButton::WriteConfig, [] { throw std::runtime_error("'x' is not a valid integer value"); });
+    form->setCommand(CommandButton::WriteConfig,
+                     [] { throw std::runtime_error("'x' is not a valid integer value"); });
     QTest::mouseClick(form->commandButton(CommandButton::ReadConfig), Qt::LeftButton);
     QTest::mouseClick(form->commandButton(CommandButton::WriteConfig), Qt::LeftButton);
-    QTest::mouseClick(form->commandButton(CommandButton::UploadFirmware), Qt::LeftButton);  // nothing attached
+    QTest::mouseClick(form->commandButton(CommandButton::UploadFirmware),
+                      Qt::LeftButton);  // nothing attached
     QTest::mouseClick(form->commandButton(CommandButton::ReadConfig), Qt::LeftButton);
     EXPECT_EQ(runs, 2) << "the window goes on after a failed command";
     EXPECT_EQ(ui.events, (std::vector<Event>{{Event::Error, "'x' is not a valid integer value."}}));

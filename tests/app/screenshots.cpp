@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
 // README picture). Usage: app_screenshots <folder> (offscreen platform).
@@ -6,9 +7,9 @@
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/beacon_strings_window.h"
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
-#include "app/beacon_strings_window.h"
 #include "app/startup.h"
 #include "support/recording_ui.h"
 
@@ -20,8 +21,8 @@ int main(int argc, char** argv) {
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
-    std::printf("window %dx%d, font %s %g\n", form->width(), form->height(), qPrintable(form->font().family()),
-                form->font().pointSizeF());
+    std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
+                qPrintable(form->font().family()), form->font().pointSizeF());
 
     auto* top = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     int shot = 0;
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
         if (auto* page = form->findChild<QWidget*>(name))
             std::printf("%-32s minimum %dx%d\n", qPrintable(name), page->minimumSizeHint().width(),
                         page->minimumSizeHint().height());
-        form->grab().save(out.filePath(QStringLiteral("%1_%2.png").arg(shot++, 2, 10, QLatin1Char('0')).arg(name)));
+        form->grab().save(
+            out.filePath(QStringLiteral("%1_%2.png").arg(shot++, 2, 10, QLatin1Char('0')).arg(name)));
     };
     for (int i = 0; i < top->count(); ++i) {
         top->setCurrentIndex(i);
@@ -48,10 +50,11 @@ int main(int argc, char** argv) {
     top->setCurrentIndex(0);
     save(QStringLiteral("main_window"));
 
-    auto box = createMessageBox(QMessageBox::Information, QStringLiteral("Information"),
-                                QStringLiteral("RS-232 port 2 changed to None.\nReason:\nSerial console can be selected "
-                                               "on one port only."),
-                                form.get());
+    auto box = createMessageBox(
+        QMessageBox::Information, QStringLiteral("Information"),
+        QStringLiteral("RS-232 port 2 changed to None.\nReason:\nSerial console can be selected "
+                       "on one port only."),
+        form.get());
     box->show();
     QApplication::processEvents();
     box->grab().save(out.filePath(QStringLiteral("port_rule_box.png")));

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user first sees it.
 #include <QComboBox>
 #include <QGroupBox>
-#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 
 #include "settings/settings_model.h"
@@ -20,7 +21,8 @@ using WindowAtStartup = StartedWindow;
 TEST_F(WindowAtStartup, CaptionFirstPageEmptyLogAndIdleProgress) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Kestrovane Zeru Configurator v1.02"));
     EXPECT_EQ(form->objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet_radio"));
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentWidget()->objectName(),
+              QStringLiteral("TabSheet_radio"));
     for (const char* nested : {"PageControl2", "PageControl3", "PageControl4"})
         EXPECT_EQ(find<QTabWidget>(nested)->currentIndex(), 0) << nested;
     auto* log = find<QPlainTextEdit>("Memo1");
@@ -38,21 +40,23 @@ TEST_F(WindowAtStartup, PagesStandInTabOrder) {
     auto names = [&](const char* control) {
         QStringList list;
         auto* tabs = find<QTabWidget>(control);
-        for (int i = 0; i < tabs->count(); ++i) list << tabs->widget(i)->objectName() + '=' + tabs->tabText(i);
+        for (int i = 0; i < tabs->count(); ++i)
+            list << tabs->widget(i)->objectName() + '=' + tabs->tabText(i);
         return list;
     };
     EXPECT_EQ(names("PageControl1"),
               QStringList({"TabSheet_radio=Radio", "TabSheet_position_reports=Position reports",
                            "TabSheet_digipeater=Digipeater", "TabSheet_beacons=Beacons",
-                           "TabSheet_telemetry_reports=Telemetry reports", "TabSheet_weather_reports=Weather reports",
+                           "TabSheet_telemetry_reports=Telemetry reports",
+                           "TabSheet_weather_reports=Weather reports",
                            "TabSheet_external_interfaces=External interfaces"}));
     EXPECT_EQ(names("PageControl3"), QStringList({"TabSheet_common_settings=Common settings",
                                                   "TabSheet_simple_aliases=Simple aliases"}));
-    EXPECT_EQ(names("PageControl2"),
-              QStringList({"TabSheet_report_settings=Report settings", "TabSheet_analog_channels=Analog channels",
-                           "TabSheet_digital_channels14=Digital channels 1-4",
-                           "TabSheet_digital_channels58=Digital channels 5-8",
-                           "TabSheet_orvaxe_outputs=Orvaxe outputs"}));
+    EXPECT_EQ(names("PageControl2"), QStringList({"TabSheet_report_settings=Report settings",
+                                                  "TabSheet_analog_channels=Analog channels",
+                                                  "TabSheet_digital_channels14=Digital channels 1-4",
+                                                  "TabSheet_digital_channels58=Digital channels 5-8",
+                                                  "TabSheet_orvaxe_outputs=Orvaxe outputs"}));
     EXPECT_EQ(names("PageControl4"),
               QStringList({"TabSheet_serial_ports=Serial ports", "TabSheet_bluetooth=Bluetooth",
                            "TabSheet_rs485_port=RS-485 port", "TabSheet_weather_station=Weather station",
@@ -71,8 +75,8 @@ TEST_F(WindowAtStartup, CommandRowButtonsWithCaptionsAndTooltips) {
         {"Button_read_config", "Read config", "Reads current configuration from device.", "GroupBox3"},
         {"Button_write_config", "Write config", "Writes current configuration to device.", "GroupBox3"},
         {"Button_upload_firmware", "Upload firmware", "Uploads firmware to device.", "GroupBox3"},
-        {"Button_save_to_file", "Save to file", "Saves current configuration from Configurator application to file.",
-         "GroupBox1"},
+        {"Button_save_to_file", "Save to file",
+         "Saves current configuration from Configurator application to file.", "GroupBox1"},
         {"Button_read_from_file", "Read from file",
          "Reads current configuration from file to Configurator application.", "GroupBox1"},
     };
@@ -92,7 +96,8 @@ TEST_F(WindowAtStartup, CommandRowButtonsWithCaptionsAndTooltips) {
 TEST_F(WindowAtStartup, EverythingIsEnabledButTheTimeFormat) {
     const QSet<QString> disabled = {QStringLiteral("Position_time"), QStringLiteral("Label_position_time")};
     for (QWidget* w : form->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;  // Qt's own parts
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;  // Qt's own parts
         EXPECT_EQ(w->isEnabled(), !disabled.contains(w->objectName())) << w->objectName().toStdString();
     }
     EXPECT_TRUE(form->settings().isEnabled("Mice_message"));
@@ -127,11 +132,11 @@ TEST_F(WindowAtStartup, NoFieldIsNarrowerThanItNeeds) {
             for (QWidget* w : page->findChildren<QWidget*>()) {
                 if (!w->isVisible() || qobject_cast<QLineEdit*>(w)) continue;  // line edits have fixed widths
                 const QSize need = w->minimumSizeHint();
-                EXPECT_GE(w->width(), need.width()) << page->objectName().toStdString() << " "
-                                                    << w->metaObject()->className() << " "
-                                                    << w->objectName().toStdString();
-                EXPECT_GE(w->height(), need.height()) << page->objectName().toStdString() << " "
-                                                      << w->objectName().toStdString();
+                EXPECT_GE(w->width(), need.width())
+                    << page->objectName().toStdString() << " " << w->metaObject()->className() << " "
+                    << w->objectName().toStdString();
+                EXPECT_GE(w->height(), need.height())
+                    << page->objectName().toStdString() << " " << w->objectName().toStdString();
             }
         }
     }

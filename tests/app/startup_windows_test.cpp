@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence's windows: the splash before and around the building
 // of the main window, the hidden reference window, and start-up failures.
 #include <gtest/gtest.h>
@@ -107,7 +108,8 @@ TEST(StartupFailure, IsShownInTheErrorBoxAndEndsTheProgram) {
     EXPECT_EQ(runConfigurator(ui, options), 1);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].first, QMessageBox::Critical);
-    EXPECT_EQ(ui.boxes[0].second, QStringLiteral("Kestrovane Zeru Configurator|the device layer could not start."));
+    EXPECT_EQ(ui.boxes[0].second,
+              QStringLiteral("Kestrovane Zeru Configurator|the device layer could not start."));
     EXPECT_EQ(splashOnScreen(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_NE(w->objectName(), QStringLiteral("Form1")) << "nothing of the failed start-up is left";
@@ -149,16 +151,17 @@ protected:
 TEST_F(SpecialStrings, ShowsTheTenLinesInItsFixedWindow) {
     EXPECT_EQ(run.form2->objectName(), QStringLiteral("Form2"));
     EXPECT_EQ(run.form2->windowTitle(), QStringLiteral("Beacon special strings"));
-    EXPECT_EQ(lines(),
-              QStringList({"<statlat> - inserts latitude defined on  \"Radio\" Tab.",
-                           "<statlong> - inserts longitude defined on  \"Radio\" Tab.",
-                           "<gpsdate> - inserts time received from GPS in format: DDHHMM. ",
-                           "<gpslat> - inserts latitude received from GPS.",
-                           "<gpslong> - inserts longitude received from GPS.",
-                           "<volt> - inserts measured input voltage.",
-                           "<temp> - inserts temperature from thermometer connected to RS-485 bus (Celsius).",
-                           "<tempf> - inserts temperature from thermometer connected to RS-485 bus. (Fahrenheit)",
-                           "Example:", "/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V."}));
+    EXPECT_EQ(
+        lines(),
+        QStringList({"<statlat> - inserts latitude defined on  \"Radio\" Tab.",
+                     "<statlong> - inserts longitude defined on  \"Radio\" Tab.",
+                     "<gpsdate> - inserts time received from GPS in format: DDHHMM. ",
+                     "<gpslat> - inserts latitude received from GPS.",
+                     "<gpslong> - inserts longitude received from GPS.",
+                     "<volt> - inserts measured input voltage.",
+                     "<temp> - inserts temperature from thermometer connected to RS-485 bus (Celsius).",
+                     "<tempf> - inserts temperature from thermometer connected to RS-485 bus. (Fahrenheit)",
+                     "Example:", "/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V."}));
     for (QLabel* label : run.form2->findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(run.form2->minimumSize(), run.form2->maximumSize());
     EXPECT_GE(run.form2->width(), 317);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings over the widgets: whole texts, Latin-1, selections, enabled state,
 // and the beacon message field's refusals.
 #include <QApplication>

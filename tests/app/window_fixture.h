@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window after the start-up sequence, with a recorder for every effect.
 #pragma once
 
@@ -19,7 +20,9 @@ protected:
     std::unique_ptr<TForm1> form = buildMainWindow(ui);
 
     template <typename T = QWidget>
-    T* find(QLatin1String name) const { return find<T>(QString(name)); }
+    T* find(QLatin1String name) const {
+        return find<T>(QString(name));
+    }
     template <typename T = QWidget>
     T* find(const QString& name) const {
         T* widget = form->findChild<T*>(name);

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/config_file.h"
+
 #include <gtest/gtest.h>
 
-#include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "settings/catalogue.h"
 #include "settings/settings_model.h"
@@ -15,7 +17,8 @@ using test::TempFolder;
 
 const std::string kHeader =
     "[!WARNING]\r\n"
-    "WARNING=Please do not try to modify this file. It should be managed with Kestrovane configurator program.\r\n"
+    "WARNING=Please do not try to modify this file. It should be managed with Kestrovane configurator "
+    "program.\r\n"
     "Application=Kestrovane Zeru Configurator\r\n"
     "Version=v1.02\r\n";
 
@@ -68,10 +71,10 @@ TEST(SaveConfigFile, NewFileHoldsAllKeysInSectionOrder) {
     const auto lines = splitCrLf(bytes);
     const std::vector<std::string> serialPorts(std::find(lines.begin(), lines.end(), "[SerialPorts]"),
                                                std::find(lines.begin(), lines.end(), "[Debug]"));
-    EXPECT_EQ(serialPorts, (std::vector<std::string>{"[SerialPorts]", "Serial1=2", "Serial2=2",
-                                                     "Bluetooth_name=KestrovaneBlue", "Bluetooth_password=7351",
-                                                     "RS485=1", "ConsoleBaudrate=4", "GPSBaudrate=3",
-                                                     "KISSBaudrate=0", "KISSDirection=1", "KISSCheck=1"}));
+    EXPECT_EQ(serialPorts, (std::vector<std::string>{
+                               "[SerialPorts]", "Serial1=2", "Serial2=2", "Bluetooth_name=KestrovaneBlue",
+                               "Bluetooth_password=7351", "RS485=1", "ConsoleBaudrate=4", "GPSBaudrate=3",
+                               "KISSBaudrate=0", "KISSDirection=1", "KISSCheck=1"}));
 }
 
 // Gives every setting a value other than its default, in every form, and
@@ -111,7 +114,8 @@ SettingsModel changedSettings(SettingsModel& expected) {
                 expected.setIndex(name, index == 0 ? 0 : 1);
                 break;
             }
-            case KeyForm::Header: break;
+            case KeyForm::Header:
+                break;
         }
     }
     return model;
@@ -192,21 +196,33 @@ TEST(LoadConfigFile, IdentificationAndVersion) {
     const std::string body = "[Radio]\r\nCallsign=SP2XYZ\r\n";
     const Row rows[] = {
         {"correct", kHeader + body, true, {}},
-        {"names in other letter case", "[!warning]\r\nAPPLICATION=Kestrovane Zeru Configurator\r\nversion=v1.02\r\n" + body,
-         true, {}},
-        {"application in other letter case", "[!WARNING]\r\nApplication=kestrovane zeru configurator\r\nVersion=v1.02\r\n" + body,
-         false, {ident}},
-        {"application with a trailing blank", "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator \r\nVersion=v1.02\r\n" + body,
-         false, {ident}},
-        {"application in another section", "[WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v1.02\r\n" + body,
-         false, {ident}},
+        {"names in other letter case",
+         "[!warning]\r\nAPPLICATION=Kestrovane Zeru Configurator\r\nversion=v1.02\r\n" + body,
+         true,
+         {}},
+        {"application in other letter case",
+         "[!WARNING]\r\nApplication=kestrovane zeru configurator\r\nVersion=v1.02\r\n" + body,
+         false,
+         {ident}},
+        {"application with a trailing blank",
+         "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator \r\nVersion=v1.02\r\n" + body,
+         false,
+         {ident}},
+        {"application in another section",
+         "[WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v1.02\r\n" + body,
+         false,
+         {ident}},
         {"no header section", body, false, {ident}},
         {"empty file", "", false, {ident}},
         {"application says unknown", "[!WARNING]\r\nApplication=unknown\r\n" + body, false, {ident}},
-        {"other version", "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v1.01\r\n" + body,
-         true, {version}},
-        {"version in other letter case", "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=V1.02\r\n" + body,
-         true, {version}},
+        {"other version",
+         "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v1.01\r\n" + body,
+         true,
+         {version}},
+        {"version in other letter case",
+         "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=V1.02\r\n" + body,
+         true,
+         {version}},
         {"no version", "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\n" + body, true, {version}},
     };
     for (const Row& r : rows) {
@@ -250,21 +266,11 @@ TEST(LoadConfigFile, NumberChoiceAndFlagValues) {
     };
     const Row rows[] = {
         {"1F", "250", 0, 0},  // hexadecimal needs its prefix
-        {"$1F", "31", -1, -1},
-        {"0x1F", "31", -1, -1},
-        {"0X1f", "31", -1, -1},
-        {"x1F", "31", -1, -1},
-        {"  1", "1", 1, 1},
-        {"+1", "1", 1, 1},
-        {"060", "60", -1, -1},
-        {"-1", "-1", -1, -1},
-        {"7", "7", -1, -1},
-        {"$0", "0", 0, 0},
-        {"abc", "250", 0, 0},
-        {"", "250", 0, 0},
-        {"1 ", "250", 0, 0},
-        {"12a", "250", 0, 0},
-        {"2147483648", "250", 0, 0},
+        {"$1F", "31", -1, -1},       {"0x1F", "31", -1, -1}, {"0X1f", "31", -1, -1},
+        {"x1F", "31", -1, -1},       {"  1", "1", 1, 1},     {"+1", "1", 1, 1},
+        {"060", "60", -1, -1},       {"-1", "-1", -1, -1},   {"7", "7", -1, -1},
+        {"$0", "0", 0, 0},           {"abc", "250", 0, 0},   {"", "250", 0, 0},
+        {"1 ", "250", 0, 0},         {"12a", "250", 0, 0},   {"2147483648", "250", 0, 0},
         {"$FFFFFFFF", "-1", -1, -1},
     };
     for (const Row& r : rows) {
@@ -275,8 +281,8 @@ TEST(LoadConfigFile, NumberChoiceAndFlagValues) {
         model.setIndex("Alias2_enable", 1);
         RecordingUi ui;
         const std::string v = r.stored;
-        ASSERT_TRUE(loadText(kHeader + "[Radio]\r\nTXdelay=" + v + "\r\nPTT=" + v + "\r\n[Digipeater]\r\nDigi2_enable=" +
-                                 v + "\r\n",
+        ASSERT_TRUE(loadText(kHeader + "[Radio]\r\nTXdelay=" + v + "\r\nPTT=" + v +
+                                 "\r\n[Digipeater]\r\nDigi2_enable=" + v + "\r\n",
                              model, ui));
         EXPECT_EQ(model.text("Txdelay"), r.txdelay);
         EXPECT_EQ(model.index("Ptt"), r.ptt);
@@ -287,8 +293,9 @@ TEST(LoadConfigFile, NumberChoiceAndFlagValues) {
 TEST(SaveLoad, ChoicesOutOfRangeAreSavedBackWithoutSelection) {
     SettingsModel model;
     RecordingUi ui;
-    ASSERT_TRUE(loadText(kHeader + "[Radio]\r\nPTT=7\r\nSquelch=-1\r\n[Digipeater]\r\nDigi1_enable=5\r\nDigi2_enable=-3\r\n",
-                         model, ui));
+    ASSERT_TRUE(loadText(
+        kHeader + "[Radio]\r\nPTT=7\r\nSquelch=-1\r\n[Digipeater]\r\nDigi1_enable=5\r\nDigi2_enable=-3\r\n",
+        model, ui));
     EXPECT_EQ(model.index("Ptt"), -1);
     EXPECT_EQ(model.index("Squelch"), -1);
     EXPECT_EQ(model.index("Alias1_enable"), -1);
@@ -316,7 +323,8 @@ TEST(LoadConfigFile, PortRulesRunAfterTheLoad) {
         int afterSerial1, afterSerial2;
         std::vector<std::string> boxes;
     };
-    const std::string otherVersion = "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v0.99\r\n";
+    const std::string otherVersion =
+        "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\nVersion=v0.99\r\n";
     const Row rows[] = {
         {kHeader, 2, 1, 2, 0, {kPortMessageBtNone}},
         {kHeader, 4, 2, 4, 0, {btNoneKiss}},
@@ -344,8 +352,8 @@ TEST(LoadConfigFile, EnabledPositionFieldsFollowTheLoadedEncoding) {
         model.setEnabled("Mice_message", !micE);
         model.setEnabled("Position_time", micE);
         RecordingUi ui;
-        ASSERT_TRUE(loadText(kHeader + "[PositionReports]\r\nReportEncoding=" + std::to_string(encoding) + "\r\n",
-                             model, ui));
+        ASSERT_TRUE(loadText(
+            kHeader + "[PositionReports]\r\nReportEncoding=" + std::to_string(encoding) + "\r\n", model, ui));
         EXPECT_EQ(model.isEnabled("Mice_message"), micE) << encoding;
         EXPECT_EQ(model.isEnabled("Position_time"), !micE) << encoding;
     }
@@ -374,8 +382,10 @@ TEST(LoadConfigFile, HandWrittenFile) {
             "DIGI3_alias=RELAY\n";
         std::string withEndings;
         for (char c : content) {
-            if (c == '\n') withEndings += ending;
-            else withEndings += c;
+            if (c == '\n')
+                withEndings += ending;
+            else
+                withEndings += c;
         }
         SettingsModel model;
         RecordingUi ui;

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/file_flows.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "cfgfile/config_file.h"
-#include "cfgfile/file_flows.h"
 #include "settings/settings_model.h"
 #include "support/recording_ui.h"
 #include "temp_folder.h"
@@ -23,8 +25,10 @@ public:
         ::setenv("HOME", path.c_str(), 1);
     }
     ~HomeFolder() {
-        if (old_) ::setenv("HOME", old_->c_str(), 1);
-        else ::unsetenv("HOME");
+        if (old_)
+            ::setenv("HOME", old_->c_str(), 1);
+        else
+            ::unsetenv("HOME");
     }
 
 private:
@@ -38,8 +42,8 @@ TEST(FileFlows, DialogsStartInTheConfigFolderBesideTheProgram) {
     SettingsModel model;
     RecordingUi ui;  // both dialogs cancelled
     FileFlows flows(model, ui, program.path().string());
-    flows.Button_save_to_fileClick();
-    flows.Button_read_from_fileClick();
+    flows.saveToFile();
+    flows.readFromFile();
 
     ASSERT_EQ(ui.dialogs.size(), 2u);
     const std::string config = (program.path() / "config").string() + "/";
@@ -72,11 +76,11 @@ TEST(FileFlows, SaveThenReadBack) {
     RecordingUi ui;
     ui.saveAnswer = path;
     ui.openAnswer = path;
-    FileFlows(model, ui, folder.path().string()).Button_save_to_fileClick();
+    FileFlows(model, ui, folder.path().string()).saveToFile();
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"mine"});
 
     SettingsModel loaded;
-    FileFlows(loaded, ui, folder.path().string()).Button_read_from_fileClick();
+    FileFlows(loaded, ui, folder.path().string()).readFromFile();
     EXPECT_TRUE(ui.boxes().empty());
     EXPECT_EQ(loaded.text("Callsign"), "SP5QWE");
     EXPECT_EQ(loaded.text("Txdelay"), "300");
@@ -103,7 +107,7 @@ TEST(FileFlows, FailuresShowTheErrorBox) {
         model.setText("Txdelay", r.txdelay);
         RecordingUi ui;
         ui.saveAnswer = r.path;
-        FileFlows(model, ui, folder.path().string()).Button_save_to_fileClick();
+        FileFlows(model, ui, folder.path().string()).saveToFile();
         EXPECT_EQ(ui.texts(RecordingUi::Event::Error), std::vector<std::string>{r.box});
         EXPECT_EQ(test::readBytes(old), "old bytes\n");
     }
@@ -115,7 +119,7 @@ TEST(FileFlows, ReadingAFileThatDoesNotExist) {
     model.setText("Callsign", "KEEP");
     RecordingUi ui;
     ui.openAnswer = folder.file("nothing.cfg");
-    FileFlows(model, ui, folder.path().string()).Button_read_from_fileClick();
+    FileFlows(model, ui, folder.path().string()).readFromFile();
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{std::string(kIdentificationMessage)});
     EXPECT_EQ(model.text("Callsign"), "KEEP");
 }

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/file_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <set>
 
-#include "cfgfile/file_keys.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
@@ -41,12 +43,26 @@ TEST(FileKeys, OneKeyForEverySettingOfTheCatalogue) {
 }
 
 TEST(FileKeys, FormsMatchTheSettingKinds) {
-    const std::set<std::string> numbers{
-        "Txdelay", "Quiettime", "Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",
-        "Smartbeaconing_min_turn_time", "Smartbeaconing_slow_speed", "Smartbeaconing_slow_period",
-        "Smartbeaconing_fast_speed", "Smartbeaconing_fast_period", "Position_report_interval",
-        "Position_fixlost_interval", "Floodtimeout", "Beacon1_txrate", "Beacon2_txrate", "Beacon3_txrate",
-        "Beacon4_txrate", "Teleparams_txrate_rf", "Teledata_txrate_rf", "Tele_holdoff", "Weather_txrate"};
+    const std::set<std::string> numbers{"Txdelay",
+                                        "Quiettime",
+                                        "Smartbeaconing_min_turn_angle",
+                                        "Smartbeaconing_turn_slope",
+                                        "Smartbeaconing_min_turn_time",
+                                        "Smartbeaconing_slow_speed",
+                                        "Smartbeaconing_slow_period",
+                                        "Smartbeaconing_fast_speed",
+                                        "Smartbeaconing_fast_period",
+                                        "Position_report_interval",
+                                        "Position_fixlost_interval",
+                                        "Floodtimeout",
+                                        "Beacon1_txrate",
+                                        "Beacon2_txrate",
+                                        "Beacon3_txrate",
+                                        "Beacon4_txrate",
+                                        "Teleparams_txrate_rf",
+                                        "Teledata_txrate_rf",
+                                        "Tele_holdoff",
+                                        "Weather_txrate"};
     std::set<std::string> seenNumbers, flags;
     for (const FileKey& k : fileKeys()) {
         if (k.form == KeyForm::Header) continue;
@@ -66,8 +82,9 @@ TEST(FileKeys, FormsMatchTheSettingKinds) {
         }
     }
     EXPECT_EQ(seenNumbers, numbers);
-    EXPECT_EQ(flags, (std::set<std::string>{"Alias1_enable", "Alias2_enable", "Alias3_enable", "Alias4_enable",
-                                            "Alias5_enable", "Alias6_enable", "Alias7_enable", "Alias8_enable"}));
+    EXPECT_EQ(flags,
+              (std::set<std::string>{"Alias1_enable", "Alias2_enable", "Alias3_enable", "Alias4_enable",
+                                     "Alias5_enable", "Alias6_enable", "Alias7_enable", "Alias8_enable"}));
 }
 
 // The file's defaults are the start-up values, except for the telemetry
@@ -77,7 +94,8 @@ TEST(FileKeys, DefaultsDifferFromStartUpOnlyForTheTelemetryChannels) {
     for (const FileKey& k : fileKeys()) {
         if (k.form == KeyForm::Header) continue;
         const SettingDef& d = settingsCatalogue().def(k.setting);
-        const std::string startUp = d.kind == SettingKind::Text ? d.defaultText : std::to_string(d.defaultIndex);
+        const std::string startUp =
+            d.kind == SettingKind::Text ? d.defaultText : std::to_string(d.defaultIndex);
         if (startUp != k.defaultText) differing.insert(std::string(k.setting));
     }
     std::set<std::string> expected{"Teleanalog1_source", "Teleanalog1_name", "Teleanalog1_units",

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/profile_file.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-#include "cfgfile/profile_file.h"
 
 namespace zeru::cfgfile {
 namespace {
@@ -20,7 +21,8 @@ TEST(ProfileFileRead, Lookups) {
         {"other case", "[rADIO]\r\nCALLSIGN=SP1\r\n", "Radio", "callsign", "SP1"},
         {"LF endings", "[Radio]\nCallsign=SP1\nSSID=3\n", "Radio", "SSID", "3"},
         {"no final line end", "[Radio]\r\nCallsign=SP1", "Radio", "Callsign", "SP1"},
-        {"same key, other section", "[Beacons]\r\nCallsign=X\r\n[Radio]\r\n", "Radio", "Callsign", std::nullopt},
+        {"same key, other section", "[Beacons]\r\nCallsign=X\r\n[Radio]\r\n", "Radio", "Callsign",
+         std::nullopt},
         {"key before any section", "Callsign=X\r\n[Radio]\r\n", "Radio", "Callsign", std::nullopt},
         {"section absent", "[Beacons]\r\nCallsign=X\r\n", "Radio", "Callsign", std::nullopt},
         {"empty value is a value", "[Radio]\r\nCallsign=\r\n", "Radio", "Callsign", ""},
@@ -63,8 +65,8 @@ TEST(ProfileFileWrite, Placement) {
     };
     const Row rows[] = {
         {"new file", "", "Radio", "Callsign", "SP1", "[Radio]\r\nCallsign=SP1\r\n"},
-        {"replaced in place, spelled as written", "[radio]\nA=1\ncallsign=old\nB=2\n", "Radio", "Callsign", "SP1",
-         "[radio]\nA=1\nCallsign=SP1\r\nB=2\n"},
+        {"replaced in place, spelled as written", "[radio]\nA=1\ncallsign=old\nB=2\n", "Radio", "Callsign",
+         "SP1", "[radio]\nA=1\nCallsign=SP1\r\nB=2\n"},
         {"new key ends its section", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n", "a", "z", "3",
          "[A]\r\nx=1\r\nz=3\r\n[B]\r\ny=2\r\n"},
         {"new key before the blank lines that end a section", "[A]\r\nx=1\r\n\r\n \r\n[B]\r\n", "A", "z", "3",
@@ -76,7 +78,8 @@ TEST(ProfileFileWrite, Placement) {
         {"last line without line end", "[A]\r\nx=1", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n"},
         {"new section at the end", "; top\r\n[A]\r\nx=1\r\n\r\n", "B", "y", "2",
          "; top\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
-        {"new section after a line without line end", "[A]\nx=1", "B", "y", "2", "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
+        {"new section after a line without line end", "[A]\nx=1", "B", "y", "2",
+         "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
         {"same key in another section untouched", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n", "B", "K", "9",
          "[A]\r\nk=1\r\n[B]\r\nK=9\r\n"},
         {"empty value", "[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
@@ -117,8 +120,13 @@ TEST(ProfileFileWrite, RefusesWhatCannotStandOnOneLine) {
         const char* value;
     };
     const Row rows[] = {
-        {"S", "k", "a\r\n[Radio]\r\nCallsign=X"}, {"S", "k", "a\nb"}, {"S", "k", "a\rb"},
-        {"S", "k=x", "v"}, {"S", "k\n", "v"}, {"S]", "k", "v"}, {"S\n", "k", "v"},
+        {"S", "k", "a\r\n[Radio]\r\nCallsign=X"},
+        {"S", "k", "a\nb"},
+        {"S", "k", "a\rb"},
+        {"S", "k=x", "v"},
+        {"S", "k\n", "v"},
+        {"S]", "k", "v"},
+        {"S\n", "k", "v"},
     };
     for (const Row& r : rows) {
         ProfileFile file("[S]\r\nk=old\r\n");

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that fails must leave the file on disk exactly as it was.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,7 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempFolder;
 
-const std::string kOldContent = "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\n[Radio]\r\nTXdelay=100\r\n; old\n";
+const std::string kOldContent =
+    "[!WARNING]\r\nApplication=Kestrovane Zeru Configurator\r\n[Radio]\r\nTXdelay=100\r\n; old\n";
 
 TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
     struct Row {
@@ -29,8 +30,9 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         const char* text;
     };
     // The first and the last number setting of the save order.
-    const Row rows[] = {{"Txdelay", ""}, {"Txdelay", "abc"}, {"Txdelay", "1.5"}, {"Txdelay", "12 "},
-                        {"Txdelay", "99999999999"}, {"Weather_txrate", ""}, {"Weather_txrate", "0x"}};
+    const Row rows[] = {{"Txdelay", ""},         {"Txdelay", "abc"},         {"Txdelay", "1.5"},
+                        {"Txdelay", "12 "},      {"Txdelay", "99999999999"}, {"Weather_txrate", ""},
+                        {"Weather_txrate", "0x"}};
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.setting) + " '" + r.text + "'");
         TempFolder folder;
@@ -43,7 +45,8 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
                 saveConfigFile(model, path);
                 ADD_FAILURE() << "saved";
             } catch (const ConversionError& e) {
-                EXPECT_EQ(std::string(e.what()), "'" + std::string(r.text) + "' is not a valid integer value");
+                EXPECT_EQ(std::string(e.what()),
+                          "'" + std::string(r.text) + "' is not a valid integer value");
             }
         }
         EXPECT_EQ(test::readBytes(old), kOldContent);

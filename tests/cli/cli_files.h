@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tests make of the files zeru-cli leaves: settings loaded back from
 // a configuration file, and images built or spoiled on purpose.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real zeru-cli executable as a separate process, the way a script
 // would, and keeps what it left behind: exit status, standard output and
 // standard error, each on its own.

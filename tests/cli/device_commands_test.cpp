@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // read, write, info and upload-firmware through the real executable, against
 // the built-in simulator (--simulate) and, for "no device", against USB.
 #include <gtest/gtest.h>
@@ -53,11 +54,12 @@ TEST_F(DeviceCommands, WriteThenReadInTwoRunsGivesTheWrittenSettings) {
     const CliRun read = run({"--simulate=state.bin", "read", "-o", "read.cfg"});
     ASSERT_EQ(read.status, 0) << read.err;
     // After the read the window shows the device's versions.
-    EXPECT_EQ(read.errLines(), (std::vector<std::string>{"Firmware version: 1.02", "Hardware version: Zeru-1 rev. A"}));
+    EXPECT_EQ(read.errLines(),
+              (std::vector<std::string>{"Firmware version: 1.02", "Hardware version: Zeru-1 rev. A"}));
 
     // The same settings through an image file, with the image's normalisations.
-    ASSERT_EQ(run({"encode", "base.cfg", "--set", "Radio.Callsign=OK1ZRU", "--set", "Radio.TXdelay=300", "--set",
-                   "Radio.PTT=1", "-o", "expected.bin"})
+    ASSERT_EQ(run({"encode", "base.cfg", "--set", "Radio.Callsign=OK1ZRU", "--set", "Radio.TXdelay=300",
+                   "--set", "Radio.PTT=1", "-o", "expected.bin"})
                   .status,
               0);
     ASSERT_EQ(run({"decode", "expected.bin", "-o", "expected.cfg"}).status, 0);
@@ -83,7 +85,8 @@ TEST_F(DeviceCommands, WriteOfRefusedSettingsLeavesTheDeviceAlone) {
     const CliRun r = run({"--simulate=state.bin", "write", "base.cfg", "--set", "Radio.TXdelay=12a"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.lastErrLine(), "'12a' is not a valid integer value.");
-    const CliRun range = run({"--simulate=state.bin", "write", "base.cfg", "--set", "Beacons.Beacon2_txrate=2"});
+    const CliRun range =
+        run({"--simulate=state.bin", "write", "base.cfg", "--set", "Beacons.Beacon2_txrate=2"});
     EXPECT_EQ(range.status, 2);
     EXPECT_EQ(range.lastErrLine(), "Beacon 2 tx rate range error (5 - 1440).");
     if (folder.exists("state.bin")) {
@@ -220,7 +223,8 @@ TEST_P(Version, IncompatibleFirmwareIsRefused) {
 
 const std::string kWriteIncompatible = "You need to upload new firmware using \"Upload firmware\" button.";
 const std::string kReadIncompatible =
-    "You need use the same Configurator and firmware version to read device configuration or you can write new "
+    "You need use the same Configurator and firmware version to read device configuration or you can write "
+    "new "
     "configuration using \"Write config\" button.";
 
 const VersionCase kVersions[] = {
@@ -243,7 +247,8 @@ TEST_F(DeviceCommands, IncompatibleWriteShowsTheVersions) {
 TEST_F(DeviceCommands, InfoShowsBothVersions) {
     const CliRun r = run({"--simulate=state.bin", "--sim-version=103", "info"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.errLines(), (std::vector<std::string>{"Firmware version: 1.03", "Hardware version: Zeru-1 rev. A"}));
+    EXPECT_EQ(r.errLines(),
+              (std::vector<std::string>{"Firmware version: 1.03", "Hardware version: Zeru-1 rev. A"}));
 }
 
 TEST_F(DeviceCommands, InfoFailsWhenAVersionRequestFails) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // defaults, encode, decode and verify through the real executable: the files
 // they leave and how they go back and forth between file and image.
 #include <gtest/gtest.h>
@@ -83,7 +84,8 @@ TEST_F(FileCommands, EncodeThenDecodeGivesTheSavedFileBack) {
         const std::string key = "Digi" + std::to_string(n) + "_SSID";
         normalised.push_back(key + ": " + key + "=\r / " + key + "=0\r");
     }
-    EXPECT_EQ(differingKeys(readFile(folder.file("base.cfg")), readFile(folder.file("back.cfg"))), normalised);
+    EXPECT_EQ(differingKeys(readFile(folder.file("base.cfg")), readFile(folder.file("back.cfg"))),
+              normalised);
     runQuietly({"encode", "back.cfg", "-o", "back.bin"});
     runQuietly({"decode", "back.bin", "-o", "back-again.cfg"});
     EXPECT_EQ(readFile(folder.file("back-again.cfg")), readFile(folder.file("back.cfg")));

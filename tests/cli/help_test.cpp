@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --help on the tool and on each command: the usage on standard output, exit 0.
 #include <gtest/gtest.h>
 
@@ -22,7 +23,8 @@ TEST(Help, ToolListsEveryCommandAndTheExitStatuses) {
         EXPECT_EQ(r.out.rfind("Usage: zeru-cli [--simulate=STATE.bin", 0), 0u) << r.out;
         for (const char* command : kCommands) {
             const std::string line = std::string("\n  zeru-cli ") + command;
-            EXPECT_TRUE(r.out.find(line + " ") != std::string::npos || r.out.find(line + "\n") != std::string::npos)
+            EXPECT_TRUE(r.out.find(line + " ") != std::string::npos ||
+                        r.out.find(line + "\n") != std::string::npos)
                 << command;
         }
         EXPECT_NE(r.out.find("Exit status: 0 success, 1 usage error"), std::string::npos);
@@ -35,7 +37,8 @@ TEST_P(CommandHelp, ShowsThatCommandsUsageOnly) {
     ScratchFolder folder;
     const std::string command = GetParam();
     // --help wins over missing or extra arguments, before or after the command.
-    for (const auto& args : {std::vector<std::string>{command, "--help"}, {"--help", command},
+    for (const auto& args : {std::vector<std::string>{command, "--help"},
+                             {"--help", command},
                              {command, "a", "b", "c", "--help"}}) {
         const CliRun r = runCli(args, folder.path());
         EXPECT_EQ(r.status, 0) << r.err;
@@ -50,12 +53,11 @@ TEST_P(CommandHelp, ShowsThatCommandsUsageOnly) {
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
-INSTANTIATE_TEST_SUITE_P(EachCommand, CommandHelp, ::testing::ValuesIn(kCommands),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EachCommand, CommandHelp, ::testing::ValuesIn(kCommands), [](const auto& info) {
+    std::string name = info.param;
+    std::erase(name, '-');
+    return name;
+});
 
 }  // namespace
 }  // namespace zeru::test

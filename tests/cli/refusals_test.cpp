@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What zeru-cli says and how it exits when it refuses: a usage error (1),
 // settings that do not validate (2), a file or image it will not take (3).
 // The refusal's own message is the last line of standard error.
@@ -85,24 +86,42 @@ const RefusalCase kRefusals[] = {
     {"TooManyInputs", {"encode", "base.cfg", "base.cfg", "-o", "out.bin"}, 1, kUsageLastLine},
     {"SetNotTaken", {"decode", "good.bin", "-o", "out.cfg", "--set", "Radio.Callsign=X"}, 1, kUsageLastLine},
     {"SetWithoutSection", {"encode", "base.cfg", "-o", "out.bin", "--set", "Callsign=X"}, 1, kUsageLastLine},
-    {"SetWithoutValue", {"encode", "base.cfg", "-o", "out.bin", "--set", "Radio.Callsign"}, 1, kUsageLastLine},
+    {"SetWithoutValue",
+     {"encode", "base.cfg", "-o", "out.bin", "--set", "Radio.Callsign"},
+     1,
+     kUsageLastLine},
     {"SimFaultWithoutSimulate", {"--sim-fault=refuse:3", "read", "-o", "out.cfg"}, 1, kUsageLastLine},
-    {"UnknownFaultKind", {"--simulate=s.bin", "--sim-fault=melt:3", "read", "-o", "out.cfg"}, 1, kUsageLastLine},
+    {"UnknownFaultKind",
+     {"--simulate=s.bin", "--sim-fault=melt:3", "read", "-o", "out.cfg"},
+     1,
+     kUsageLastLine},
     {"FaultWithoutPage", {"--simulate=s.bin", "--sim-fault=refuse", "info"}, 1, kUsageLastLine},
     {"VersionNotANumber", {"--simulate=s.bin", "--sim-version=1.02", "info"}, 1, kUsageLastLine},
 
     // Settings refused by validation, integer conversion or the --set key.
-    {"RangeError", {"encode", "base.cfg", "--set", "Beacons.Beacon2_txrate=2", "-o", "out.bin"}, 2,
+    {"RangeError",
+     {"encode", "base.cfg", "--set", "Beacons.Beacon2_txrate=2", "-o", "out.bin"},
+     2,
      "Beacon 2 tx rate range error (5 - 1440)."},
-    {"NotAnInteger", {"encode", "base.cfg", "--set", "Radio.TXdelay=12a", "-o", "out.bin"}, 2,
+    {"NotAnInteger",
+     {"encode", "base.cfg", "--set", "Radio.TXdelay=12a", "-o", "out.bin"},
+     2,
      "'12a' is not a valid integer value."},
-    {"UnknownKey", {"encode", "base.cfg", "--set", "Radio.Nonsense=1", "-o", "out.bin"}, 2,
+    {"UnknownKey",
+     {"encode", "base.cfg", "--set", "Radio.Nonsense=1", "-o", "out.bin"},
+     2,
      "Unknown setting key: Radio.Nonsense"},
-    {"KeyOfAnotherSection", {"encode", "base.cfg", "--set", "Beacons.Callsign=X", "-o", "out.bin"}, 2,
+    {"KeyOfAnotherSection",
+     {"encode", "base.cfg", "--set", "Beacons.Callsign=X", "-o", "out.bin"},
+     2,
      "Unknown setting key: Beacons.Callsign"},
-    {"HeaderKey", {"encode", "base.cfg", "--set", "!WARNING.Application=X", "-o", "out.bin"}, 2,
+    {"HeaderKey",
+     {"encode", "base.cfg", "--set", "!WARNING.Application=X", "-o", "out.bin"},
+     2,
      "Unknown setting key: !WARNING.Application"},
-    {"ChoiceByName", {"encode", "base.cfg", "--set", "Radio.PTT=High", "-o", "out.bin"}, 2,
+    {"ChoiceByName",
+     {"encode", "base.cfg", "--set", "Radio.PTT=High", "-o", "out.bin"},
+     2,
      "'High' is not a valid choice index for Radio.PTT"},
 
     // Files and images refused, or not to be read or written.
@@ -112,16 +131,30 @@ const RefusalCase kRefusals[] = {
     {"VerifyNoEndMarker", {"verify", "no-end.bin"}, 3, kImageError},
     {"DecodeWrongSum", {"decode", "bad-sum.bin", "-o", "out.cfg"}, 3, kImageError},
     {"DecodeNoEndMarker", {"decode", "no-end.bin", "-o", "out.cfg"}, 3, kImageError},
-    {"DecodeForeignVersion", {"decode", "v101.bin", "-o", "out.cfg"}, 3,
+    {"DecodeForeignVersion",
+     {"decode", "v101.bin", "-o", "out.cfg"},
+     3,
      "You need to use Configurator v1.01 or write new configuration using \"Write config\" button."},
-    {"VerifyShortImage", {"verify", "short.bin"}, 3, "short.bin is not a configuration image (100 bytes, not 7168)."},
-    {"DecodeShortImage", {"decode", "short.bin", "-o", "out.cfg"}, 3,
+    {"VerifyShortImage",
+     {"verify", "short.bin"},
+     3,
+     "short.bin is not a configuration image (100 bytes, not 7168)."},
+    {"DecodeShortImage",
+     {"decode", "short.bin", "-o", "out.cfg"},
+     3,
      "short.bin is not a configuration image (100 bytes, not 7168)."},
     {"VerifyMissingImage", {"verify", "missing.bin"}, 3, "Unable to read missing.bin."},
-    {"DefaultsIntoMissingFolder", {"defaults", "-o", "nowhere/out.cfg"}, 3, "Unable to write to nowhere/out.cfg."},
-    {"EncodeIntoMissingFolder", {"encode", "base.cfg", "-o", "nowhere/out.bin"}, 3,
+    {"DefaultsIntoMissingFolder",
+     {"defaults", "-o", "nowhere/out.cfg"},
+     3,
+     "Unable to write to nowhere/out.cfg."},
+    {"EncodeIntoMissingFolder",
+     {"encode", "base.cfg", "-o", "nowhere/out.bin"},
+     3,
      "Unable to write to nowhere/out.bin."},
-    {"DecodeIntoMissingFolder", {"decode", "good.bin", "-o", "nowhere/out.cfg"}, 3,
+    {"DecodeIntoMissingFolder",
+     {"decode", "good.bin", "-o", "nowhere/out.cfg"},
+     3,
      "Unable to write to nowhere/out.cfg."},
 };
 
@@ -142,15 +175,17 @@ TEST_F(Refusals, UsageErrorTellsTheReasonThenTheUsage) {
 TEST_F(Refusals, FileOfAnotherProgramShowsTheWholeIdentificationMessage) {
     const CliRun r = runCli({"encode", "other.cfg", "-o", "out.bin"}, folder.path());
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.err, "Imported configuration file is not a Kestrovane configuration file. \nOperation aborted.\n");
+    EXPECT_EQ(r.err,
+              "Imported configuration file is not a Kestrovane configuration file. \nOperation aborted.\n");
 }
 
 TEST_F(Refusals, ForeignVersionShowsTheWholeVersionMessage) {
     const CliRun r = runCli({"decode", "v101.bin", "-o", "out.cfg"}, folder.path());
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.err,
-              "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\n\n"
-              "You need to use Configurator v1.01 or write new configuration using \"Write config\" button.\n");
+    EXPECT_EQ(
+        r.err,
+        "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\n\n"
+        "You need to use Configurator v1.01 or write new configuration using \"Write config\" button.\n");
 }
 
 // A refused decode leaves an existing output file as it was.

@@ -1,14 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_flows.h"
 
 #include <gtest/gtest.h>
-
-#include "support/settings_diff.h"
 
 #include "device/version_requests.h"
 #include "image/codec.h"
 #include "settings/settings_model.h"
 #include "settings/whole_number.h"
 #include "sim_link.h"
+#include "support/settings_diff.h"
 
 namespace zeru::test {
 namespace {
@@ -45,7 +45,6 @@ SettingsModel storedSettings(std::string_view callsign) {
     return s;
 }
 
-
 // One configurator session (settings, images, flows) against one simulated
 // device. The session's settings start changed; `before` keeps them.
 struct Session {
@@ -73,7 +72,7 @@ struct Session {
 
 TEST(DeviceFlows, WriteThenReadRestoresEverySetting) {
     Session writer(true);
-    ASSERT_TRUE(writer.flows.Button_write_configClick());
+    ASSERT_TRUE(writer.flows.writeConfig());
     EXPECT_EQ(writer.device.memory, writer.images.writeImage);
 
     // Another session with start-up settings reads the same device.
@@ -84,7 +83,7 @@ TEST(DeviceFlows, WriteThenReadRestoresEverySetting) {
     DeviceFlows reader(settings, ui, images, transport);
     ASSERT_FALSE(settings == writer.settings);
 
-    ASSERT_TRUE(reader.Button_read_configClick());
+    ASSERT_TRUE(reader.readConfig());
 
     EXPECT_EQ(differences(settings, writer.settings), std::vector<std::string>{});
     EXPECT_EQ(images.readImage, writer.images.writeImage);
@@ -94,7 +93,7 @@ TEST(DeviceFlows, WriteThenReadRestoresEverySetting) {
 
 TEST(DeviceFlows, WriteLogsEveryPageAndSuccess) {
     Session s;
-    EXPECT_TRUE(s.flows.Button_write_configClick());
+    EXPECT_TRUE(s.flows.writeConfig());
     EXPECT_EQ(s.ui.logLines(),
               concat({{kFound}, pageLines("Page written: ", 1, 224, 224), {"Eeprom write success"}}));
     EXPECT_TRUE(s.ui.boxes().empty());
@@ -106,7 +105,7 @@ TEST(DeviceFlows, ReadLogsPagesSuccessFoundAgainThenShowsVersions) {
     const SettingsModel stored = storedSettings("OK2AAA");
     s.storeImageOf(stored);
 
-    EXPECT_TRUE(s.flows.Button_read_configClick());
+    EXPECT_TRUE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(),
               concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
@@ -120,7 +119,7 @@ TEST(DeviceFlows, ReadLogsPagesSuccessFoundAgainThenShowsVersions) {
 TEST(DeviceFlows, WriteRefusesSettingsThatFailValidationBeforeTouchingTheDevice) {
     Session s;
     s.settings.setText("Latitude", "4905.12X");
-    EXPECT_FALSE(s.flows.Button_write_configClick());
+    EXPECT_FALSE(s.flows.writeConfig());
     EXPECT_TRUE(s.ui.logLines().empty());
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Information).size(), 1u);
     EXPECT_EQ(s.transport.opens(), 0);
@@ -129,7 +128,7 @@ TEST(DeviceFlows, WriteRefusesSettingsThatFailValidationBeforeTouchingTheDevice)
 TEST(DeviceFlows, WriteLetsAConversionErrorThroughWithTheDeviceUntouched) {
     Session s;
     s.settings.setText("Txdelay", "12a");
-    EXPECT_THROW(s.flows.Button_write_configClick(), ConversionError);
+    EXPECT_THROW(s.flows.writeConfig(), ConversionError);
     EXPECT_EQ(s.transport.opens(), 0);
 }
 
@@ -150,7 +149,7 @@ TEST_P(IncompatibleFirmware, BoxNamesBothVersionsAndNothingMoves) {
     s.storeImageOf(stored);
     const ConfigImage memory = s.device.memory;
 
-    EXPECT_FALSE(c.write ? s.flows.Button_write_configClick() : s.flows.Button_read_configClick());
+    EXPECT_FALSE(c.write ? s.flows.writeConfig() : s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(), std::vector<std::string>{kFound});
     EXPECT_EQ(s.ui.boxes(), std::vector<std::string>{c.box});
@@ -196,7 +195,7 @@ TEST_P(FirmwareVersionFails, LogsTheReadErrorAndClosesWithNothingMoved) {
     s.storeImageOf(stored);
     const ConfigImage memory = s.device.memory;
 
-    EXPECT_FALSE(write ? s.flows.Button_write_configClick() : s.flows.Button_read_configClick());
+    EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, "Firmware version read error."}));
     EXPECT_TRUE(s.ui.boxes().empty());
@@ -215,7 +214,7 @@ TEST(DeviceFlows, OpenFailureLogsWhyAndMovesNothing) {
     for (bool write : {true, false}) {
         Session s;
         s.transport.failOpen("permission denied");
-        EXPECT_FALSE(write ? s.flows.Button_write_configClick() : s.flows.Button_read_configClick());
+        EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
         EXPECT_EQ(
             s.ui.logLines(),
             (std::vector<std::string>{
@@ -230,7 +229,7 @@ TEST(DeviceFlows, NoDeviceLogsNotFoundOnly) {
     for (bool write : {true, false}) {
         Session s;
         s.device.present = false;
-        EXPECT_FALSE(write ? s.flows.Button_write_configClick() : s.flows.Button_read_configClick());
+        EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
         EXPECT_EQ(s.ui.logLines(), std::vector<std::string>{kNotFound});
         EXPECT_TRUE(s.ui.boxes().empty());
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
@@ -240,7 +239,7 @@ TEST(DeviceFlows, NoDeviceLogsNotFoundOnly) {
 TEST(DeviceFlows, WriteStopsAtTheSeventeenthPage) {
     Session s;
     s.device.fault = sim::parseFault("refuse:16");
-    EXPECT_FALSE(s.flows.Button_write_configClick());
+    EXPECT_FALSE(s.flows.writeConfig());
     EXPECT_EQ(s.ui.logLines(),
               concat({{kFound}, pageLines("Page written: ", 1, 16, 224), {"Page write error: 17/224"}}));
     EXPECT_EQ(s.ui.progressValue, 16);
@@ -250,7 +249,7 @@ TEST(DeviceFlows, WriteStopsAtTheSeventeenthPage) {
 TEST(DeviceFlows, SilentDeviceEndsTheWriteAtItsPage) {
     Session s;
     s.device.fault = sim::parseFault("silent:0");
-    EXPECT_FALSE(s.flows.Button_write_configClick());
+    EXPECT_FALSE(s.flows.writeConfig());
     EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, "Page write error: 1/224"}));
 }
 
@@ -262,7 +261,7 @@ TEST(DeviceFlows, ReadErrorAtPage41IsAChecksumError) {
     s.storeImageOf(stored);
     s.device.fault = sim::parseFault("bad-sum:40");
 
-    EXPECT_FALSE(s.flows.Button_read_configClick());
+    EXPECT_FALSE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(), concat({{kFound},
                                        pageLines("Page read: ", 1, 40, 224),
@@ -279,7 +278,7 @@ TEST(DeviceFlows, ReadErrorAtPage42StillReadsTheConfiguration) {
     s.storeImageOf(stored);
     s.device.fault = sim::parseFault("refuse:41");
 
-    EXPECT_TRUE(s.flows.Button_read_configClick());
+    EXPECT_TRUE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(), concat({{kFound},
                                        pageLines("Page read: ", 1, 41, 224),
@@ -294,7 +293,7 @@ TEST(DeviceFlows, DeviceGoneAfterTheConfigurationBlockEndsWithNotFound) {
     s.storeImageOf(stored);
     s.device.fault = sim::parseFault("gone:100");
 
-    EXPECT_TRUE(s.flows.Button_read_configClick());
+    EXPECT_TRUE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(), concat({{kFound},
                                        pageLines("Page read: ", 1, 100, 224),
@@ -305,7 +304,7 @@ TEST(DeviceFlows, DeviceGoneAfterTheConfigurationBlockEndsWithNotFound) {
 
 TEST(DeviceFlows, ErasedDeviceIsAChecksumError) {
     Session s;
-    EXPECT_FALSE(s.flows.Button_read_configClick());
+    EXPECT_FALSE(s.flows.readConfig());
     EXPECT_EQ(s.ui.logLines().back(), kChecksumError);
     EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
 }
@@ -320,7 +319,7 @@ TEST(DeviceFlows, OtherConfigurationVersionIsRefusedByDecoding) {
     for (int i = 0; i < 4; ++i) image[i] = static_cast<std::uint8_t>(sum >> (8 * i));
     ASSERT_TRUE(VerifyImage(image));
 
-    EXPECT_FALSE(s.flows.Button_read_configClick());
+    EXPECT_FALSE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines().back(), "Eeprom read error. Please reload configuration.");
     ASSERT_EQ(s.ui.boxes().size(), 1u);
@@ -341,7 +340,7 @@ TEST_P(VersionDisplayFails, ReadStillSucceedsWithoutABox) {
     s.storeImageOf(stored);
     s.device.fault = sim::parseFault(GetParam().fault);
 
-    EXPECT_TRUE(s.flows.Button_read_configClick());
+    EXPECT_TRUE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.logLines(),
               concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
@@ -365,7 +364,7 @@ TEST(DeviceFlows, HardwareTextWithoutZeroByteEndsAtByte64) {
     for (int i = 0; i < 80; ++i) text += static_cast<char>('A' + i % 26);
     s.device.hardwareVersion = text;
 
-    EXPECT_TRUE(s.flows.Button_read_configClick());
+    EXPECT_TRUE(s.flows.readConfig());
 
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Message),
               std::vector<std::string>{"Firmware version: 1.02\r\nHardware version: " + text.substr(0, 63)});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ReportTransport whose every answer the test sets: a list of devices, an
 // open outcome, write and read results. It records what it was asked.
 #pragma once

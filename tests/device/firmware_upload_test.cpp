@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,7 +73,7 @@ TEST(UploadFirmware, BuiltInImageGoesAsStored) {
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, transport);
 
-    EXPECT_TRUE(flows.Button_upload_firmwareClick());
+    EXPECT_TRUE(flows.uploadFirmware());
 
     const auto builtIn = findFirmwareResource(1);
     ASSERT_TRUE(builtIn);
@@ -104,7 +105,7 @@ TEST_P(UploadSize, PagesCountedUpAndLastPageZeroPadded) {
     UploadRig rig;
     rig.image = pseudoRandomBytes(c.size, 7);
 
-    EXPECT_TRUE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_TRUE(rig.flows.uploadFirmware());
 
     const std::string count = std::to_string(c.pages);
     const auto lines = rig.ui.logLines();
@@ -126,7 +127,7 @@ TEST(UploadFirmware, ThirtyThreeBytesSumCoversThePadding) {
     // anything but the 33rd byte and 31 zeros would end in a write error.
     UploadRig rig;
     rig.image = std::vector<std::uint8_t>(33, 0xFF);
-    EXPECT_TRUE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_TRUE(rig.flows.uploadFirmware());
     ASSERT_EQ(rig.device.firmware.size(), 64u);
     EXPECT_EQ(rig.device.firmware[32], 0xFF);
     EXPECT_TRUE(std::all_of(rig.device.firmware.begin() + 33, rig.device.firmware.end(),
@@ -136,9 +137,9 @@ TEST(UploadFirmware, ThirtyThreeBytesSumCoversThePadding) {
 TEST(UploadFirmware, ShorterImageAfterALongerOneIsStillZeroPadded) {
     UploadRig rig;
     rig.image = std::vector<std::uint8_t>(100, 0xAA);
-    ASSERT_TRUE(rig.flows.Button_upload_firmwareClick());
+    ASSERT_TRUE(rig.flows.uploadFirmware());
     rig.image = std::vector<std::uint8_t>(33, 0x55);
-    ASSERT_TRUE(rig.flows.Button_upload_firmwareClick());
+    ASSERT_TRUE(rig.flows.uploadFirmware());
     std::vector<std::uint8_t> expected(33, 0x55);
     expected.resize(64, 0);
     EXPECT_EQ(rig.device.firmware, expected);
@@ -157,7 +158,7 @@ TEST_P(UploadRefusal, BoxNothingSentButtonsBackDeviceClosed) {
     UploadRig rig;
     if (c.size) rig.image = std::vector<std::uint8_t>(*c.size, 1);
 
-    EXPECT_FALSE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_FALSE(rig.flows.uploadFirmware());
 
     EXPECT_EQ(rig.ui.texts(RecordingUi::Event::Information), std::vector<std::string>{c.box});
     EXPECT_EQ(rig.ui.logLines(), std::vector<std::string>{std::string(kFoundLine)});
@@ -177,7 +178,7 @@ TEST(UploadFirmware, RefusedPageStopsTheUploadAndFreesTheButtons) {
     rig.image = pseudoRandomBytes(45056, 3);
     rig.device.fault = sim::parseFault("refuse:100");
 
-    EXPECT_FALSE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_FALSE(rig.flows.uploadFirmware());
 
     EXPECT_EQ(rig.ui.logLines(), concat({{std::string(kFoundLine)},
                                          pageLines("Page written: ", 1, 100, 1408),
@@ -192,7 +193,7 @@ TEST(UploadFirmware, NoDeviceLeavesTheButtonsAlone) {
     rig.image = pseudoRandomBytes(64, 1);
     rig.device.present = false;
 
-    EXPECT_FALSE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_FALSE(rig.flows.uploadFirmware());
 
     EXPECT_EQ(rig.ui.logLines(), std::vector<std::string>{std::string(kNotFoundLine)});
     EXPECT_TRUE(busyEvents(rig.ui).empty());
@@ -218,7 +219,7 @@ TEST(UploadFirmware, ButtonsDisabledWhileEveryPageGoes) {
     DeviceFlows flows(settings, ui, images, transport,
                       [&](int) { return std::optional<std::span<const std::uint8_t>>(image); });
 
-    EXPECT_TRUE(flows.Button_upload_firmwareClick());
+    EXPECT_TRUE(flows.uploadFirmware());
 
     EXPECT_EQ(ui.processEventsCalls, 10);
     EXPECT_EQ(ui.roundsWhileIdle, 0);
@@ -234,7 +235,7 @@ TEST(UploadFirmware, SilentDeviceEndsTheUploadAtItsPage) {
     rig.image = pseudoRandomBytes(45056, 5);
     rig.device.fault = sim::parseFault("silent:0");
 
-    EXPECT_FALSE(rig.flows.Button_upload_firmwareClick());
+    EXPECT_FALSE(rig.flows.uploadFirmware());
 
     EXPECT_EQ(rig.ui.logLines(),
               (std::vector<std::string>{std::string(kFoundLine), "Page write error: 1/1408"}));

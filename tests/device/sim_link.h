@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A simulated device on the in-process transport, a recording user interface
 // and a link between them: the common ground of the device tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <set>
@@ -106,15 +107,15 @@ TEST(Decode, VersionWithMoreCharactersAfterOursIsAccepted) {
 
 TEST(Decode, ValuesAreShownAsStoredWithoutRangeChecks) {
     ConfigImage image = defaultImage();
-    putU32(image, 24, 50);                 // Txdelay below its range
-    putU32(image, 28, 0xFFFFFFFF);         // Quiettime
-    putU16(image, 94, 65535);              // Position_report_interval
-    image[1275] = 255;                     // Tele_holdoff
-    image[53] = 10;                        // Squelch has 10 entries: no selection
-    image[52] = 255;                       // Ptt: no selection
-    putU32(image, 184, 0xFFFFFFFF);        // Digion: no selection
-    image[164] = 8;                        // Mice_message above 7: no selection
-    image[121] = 0;                        // symbol code: empty
+    putU32(image, 24, 50);           // Txdelay below its range
+    putU32(image, 28, 0xFFFFFFFF);   // Quiettime
+    putU16(image, 94, 65535);        // Position_report_interval
+    image[1275] = 255;               // Tele_holdoff
+    image[53] = 10;                  // Squelch has 10 entries: no selection
+    image[52] = 255;                 // Ptt: no selection
+    putU32(image, 184, 0xFFFFFFFF);  // Digion: no selection
+    image[164] = 8;                  // Mice_message above 7: no selection
+    image[121] = 0;                  // symbol code: empty
     image[122] = '\\';
     SettingsModel s;
     RecordingUi ui;
@@ -145,10 +146,10 @@ TEST(Decode, MiceMessageIsSevenMinusTheByte) {
 // Damaged fields that still pass the checksum: every text stops at its width.
 TEST(Decode, TextWithoutTerminatorIsReadOnlyToItsWidth) {
     ConfigImage image = defaultImage();
-    std::fill_n(image.begin() + 123, 41, 'S');    // status text runs into Mice_message
-    std::fill_n(image.begin() + 1144, 7, 'N');    // digital 1 name runs into its units
+    std::fill_n(image.begin() + 123, 41, 'S');       // status text runs into Mice_message
+    std::fill_n(image.begin() + 1144, 7, 'N');       // digital 1 name runs into its units
     std::fill_n(image.begin() + 264 + 29, 99, 'M');  // beacon 1 message runs into beacon 2
-    std::fill_n(image.begin() + 59, 21, 'B');     // Bluetooth name runs into the password
+    std::fill_n(image.begin() + 59, 21, 'B');        // Bluetooth name runs into the password
     SettingsModel s;
     RecordingUi ui;
     ASSERT_TRUE(DecodeConfiguration(image, s, ui));
@@ -163,7 +164,8 @@ TEST(Decode, TextWithoutTerminatorIsReadOnlyToItsWidth) {
     RecordingUi writeUi;
     ConfigImage out{};
     EXPECT_FALSE(EncodeConfiguration(s, writeUi, out, 0));
-    EXPECT_EQ(writeUi.boxes(), std::vector<std::string>{"Position report status text - too long (max 40 characters)."});
+    EXPECT_EQ(writeUi.boxes(),
+              std::vector<std::string>{"Position report status text - too long (max 40 characters)."});
 }
 
 TEST(Decode, PositionRulesFollowTheDecodedEncoding) {

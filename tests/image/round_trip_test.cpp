@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding any valid configuration and decoding the image gives the settings
 // back, apart from the normalisations the image imposes.
 #include <gtest/gtest.h>

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "image/station.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "image/station.h"
 #include "image_test_helpers.h"
 
 namespace zeru::test {
@@ -23,20 +25,13 @@ TEST(EncodeStation, Table) {
         std::string bytes;  // the field after the call
     };
     const Row rows[] = {
-        {"nocall", "4", true, "NOCALL\x34"},
-        {"AB", "12", true, "AB    \x3C"},
-        {"a b", "0", true, "A B   0"},
-        {"wide1", "15", true, "WIDE1 ?"},
-        {"x", "+07", true, "X     7"},
-        {"caf\xE9", "1", true, "CAF\xE9  1"},  // only a to z change case
-        {"", "", true, "      0"},
-        {"", "letters", true, "      0"},
-        {"", "16", true, "      0"},
-        {"call", "16", false, "#######"},
-        {"call", "-1", false, "#######"},
-        {"call", "", false, "#######"},
-        {"call", "x", false, "#######"},
-        {"toolong", "1", false, "#######"},
+        {"nocall", "4", true, "NOCALL\x34"}, {"AB", "12", true, "AB    \x3C"},
+        {"a b", "0", true, "A B   0"},       {"wide1", "15", true, "WIDE1 ?"},
+        {"x", "+07", true, "X     7"},       {"caf\xE9", "1", true, "CAF\xE9  1"},  // only a to z change case
+        {"", "", true, "      0"},           {"", "letters", true, "      0"},
+        {"", "16", true, "      0"},         {"call", "16", false, "#######"},
+        {"call", "-1", false, "#######"},    {"call", "", false, "#######"},
+        {"call", "x", false, "#######"},     {"toolong", "1", false, "#######"},
     };
     for (const Row& r : rows) {
         Field7 f = field("#######");

@@ -1,15 +1,16 @@
-#include <gtest/gtest.h>
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/text_checks.h"
+
+#include <gtest/gtest.h>
 
 namespace zeru {
 namespace {
 
 TEST(Coordinates, Latitude) {
     const std::pair<const char*, bool> rows[] = {
-        {"5223.08N", true},  {"0000.00S", true},   {"8959.99N", true},   {"9000.00N", false},
-        {"8960.00N", false}, {"5260.00N", false},  {"5223.08n", false},  {"5223.08W", false},
-        {"5223x08N", false}, {"52a3.08N", false},  {"5223.0N", false},   {"", false},
+        {"5223.08N", true},  {"0000.00S", true},  {"8959.99N", true},  {"9000.00N", false},
+        {"8960.00N", false}, {"5260.00N", false}, {"5223.08n", false}, {"5223.08W", false},
+        {"5223x08N", false}, {"52a3.08N", false}, {"5223.0N", false},  {"", false},
         {"5223.08N+", true},  // only the first 8 characters count; the encoder checks the length
     };
     for (const auto& [text, ok] : rows) EXPECT_EQ(IsLatitude(text), ok) << text;

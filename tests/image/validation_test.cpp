@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every refusal of the encoding: its exact text, its boundaries and its place
 // in the order of checks.
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <string>
 
 #include "image_test_helpers.h"
-#include "settings/command.h"
+#include "interaction/command.h"
 #include "settings/whole_number.h"
 
 namespace zeru::test {
@@ -114,7 +115,7 @@ std::vector<Case> singleSettingCases() {
         {"Tele_holdoff", "250", ""},
         {"Tele_holdoff", "251", kHoldoff},
         {"Tele_holdoff", "-1", kHoldoff},
-        {"Tele_holdoff", "256", kHoldoff},  // would wrap to 0
+        {"Tele_holdoff", "256", kHoldoff},    // would wrap to 0
         {"Teleanalog5_name", "1234567", ""},  // the field takes 7 whatever the typing limit
         {"Teleanalog5_name", "12345678", tooLong("Analog channel 5 name", 7)},
         {"Teleanalog2_units", "12345678", tooLong("Analog channel 2 units", 7)},
@@ -148,8 +149,9 @@ std::vector<Case> singleSettingCases() {
         {"Bluetooth_password", " 123", kPwChars},
     };
     const std::pair<const char*, const char*> smart[] = {
-        {"min_turn_angle", "min turn angle"}, {"turn_slope", "turn slope"}, {"min_turn_time", "min turn time"},
-        {"slow_speed", "slow speed"},         {"slow_period", "slow period"}, {"fast_speed", "fast speed"},
+        {"min_turn_angle", "min turn angle"}, {"turn_slope", "turn slope"},
+        {"min_turn_time", "min turn time"},   {"slow_speed", "slow speed"},
+        {"slow_period", "slow period"},       {"fast_speed", "fast speed"},
         {"fast_period", "fast period"},
     };
     for (const auto& [name, words] : smart) {
@@ -237,7 +239,8 @@ TEST(Validation, FirstFailingSettingInEncodingOrderWins) {
         {"Txdelay", "1001", kTxdelay},
         {"Quiettime", "3001", kQuiettime},
         {"Position_report_interval", "14", kInterval},
-        {"Smartbeaconing_min_turn_angle", "65536", "SmartBeaconing min turn angle - range error (0 - 65535)."},
+        {"Smartbeaconing_min_turn_angle", "65536",
+         "SmartBeaconing min turn angle - range error (0 - 65535)."},
         {"Smartbeaconing_fast_period", "-1", "SmartBeaconing fast period - range error (0 - 65535)."},
         {"Position_status_text", std::string(41, 'x'), tooLong("Position report status text", 40)},
         {"Position_ssid1", "16", ssidError("Position report path 1")},
@@ -305,8 +308,8 @@ TEST(Validation, NothingIsWrittenPastARefusedText) {
 // command, and the command runner shows it in the error box.
 TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Txdelay", "abc"},       {"Quiettime", ""},         {"Smartbeaconing_turn_slope", "1.5"},
-        {"Tele_holdoff", "x"},    {"Beacon3_txrate", "5 "},  {"Weather_txrate", "99999999999"},
+        {"Txdelay", "abc"},    {"Quiettime", ""},        {"Smartbeaconing_turn_slope", "1.5"},
+        {"Tele_holdoff", "x"}, {"Beacon3_txrate", "5 "}, {"Weather_txrate", "99999999999"},
     };
     for (const auto& [setting, value] : cases) {
         SettingsModel s;
@@ -316,9 +319,10 @@ TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
         bool finished = false;
         EXPECT_FALSE(runCommand(ui, [&] { finished = EncodeConfiguration(s, ui, image, 0); }));
         EXPECT_FALSE(finished);
-        EXPECT_EQ(ui.events, (std::vector<RecordingUi::Event>{
-                                 {RecordingUi::Event::Error,
-                                  "'" + std::string(value) + "' is not a valid integer value."}}))
+        EXPECT_EQ(
+            ui.events,
+            (std::vector<RecordingUi::Event>{
+                {RecordingUi::Event::Error, "'" + std::string(value) + "' is not a valid integer value."}}))
             << setting;
     }
 }

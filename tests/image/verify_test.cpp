@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "image/byte_fields.h"
@@ -54,7 +55,8 @@ TEST(WriteStamp, SameSecondSameStampAlwaysBelow10000) {
         EXPECT_LT(drawWriteStamp(t), 10000);
     }
     int differing = 0;
-    for (std::time_t t = 1700000000; t < 1700000020; ++t) differing += drawWriteStamp(t) != drawWriteStamp(t + 1);
+    for (std::time_t t = 1700000000; t < 1700000020; ++t)
+        differing += drawWriteStamp(t) != drawWriteStamp(t + 1);
     EXPECT_GT(differing, 10);
 }
 

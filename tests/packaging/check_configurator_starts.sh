@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed configurator starts from a staged install tree on the
 # offscreen platform. It reads no command line and runs until its window is
 # closed, so "still running when the time limit hits" is the success.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack builds the Debian package: right name and file name, every item and
 # nothing else under /usr, the maintainer scripts, and a Depends field that
 # names the runtime packages.

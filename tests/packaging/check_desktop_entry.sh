@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry passes desktop-file-validate, starts the configurator and
 # sits in the amateur radio menu. Usage: check_desktop_entry.sh FILE.desktop
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts every item in place; the install component that the
 # Debian package is made of holds exactly these items and nothing else.
 # Usage: check_install_tree.sh BUILD_DIR ITEM...   (items relative to the prefix)

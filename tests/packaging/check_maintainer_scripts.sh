@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # postinst reloads the udev rules and re-triggers hidraw nodes only where udev
 # runs, and never makes the installation fail. A stand-in udevadm on PATH
 # records the calls. Usage: check_maintainer_scripts.sh POSTINST POSTRM

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The zeru-cli manual page renders without a warning and covers every command,
 # option, fault kind and exit status of the tool. Given the built tool, it
 # also covers every command and option that `zeru-cli --help` lists, so the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The AppStream metadata passes appstreamcli and points at the desktop entry.
 # Usage: check_metainfo.sh FILE.metainfo.xml
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The udev rule opens the device's hidraw node, and only it, to the user at
 # the seat. Usage: check_udev_rule.sh RULES_FILE
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the packaging checks: each check is a small shell script run by
 # ctest. Exit 0 passes, 77 skips (a tool the check needs is not installed),
 # anything else fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every page transfer (configuration write, configuration read, firmware
 // upload) against every way the simulated device can fail a page (refused,
 // wrong sum, wrong echo, short reply, no reply, device gone), at the first
@@ -82,17 +83,22 @@ constexpr std::size_t kLastBlockPage = (kConfigBlockSize - 1) / kPageSize;
 
 std::size_t pageAt(Where where, std::size_t pageCount) {
     switch (where) {
-        case Where::First: return 0;
-        case Where::BlockEnd: return kLastBlockPage;
-        case Where::Middle: return pageCount / 2;
-        case Where::Last: return pageCount - 1;
+        case Where::First:
+            return 0;
+        case Where::BlockEnd:
+            return kLastBlockPage;
+        case Where::Middle:
+            return pageCount / 2;
+        case Where::Last:
+            return pageCount - 1;
     }
     return 0;
 }
 
 std::vector<std::string> pageLines(const std::string& prefix, std::size_t upTo, std::size_t count) {
     std::vector<std::string> lines;
-    for (std::size_t n = 1; n <= upTo; ++n) lines.push_back(prefix + std::to_string(n) + "/" + std::to_string(count));
+    for (std::size_t n = 1; n <= upTo; ++n)
+        lines.push_back(prefix + std::to_string(n) + "/" + std::to_string(count));
     return lines;
 }
 
@@ -167,7 +173,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
     std::vector<std::string> expected{kFound};
     switch (row.transfer) {
         case Transfer::WriteConfig: {
-            EXPECT_EQ(flows.Button_write_configClick(), !fails);
+            EXPECT_EQ(flows.writeConfig(), !fails);
             if (fails) {
                 append(expected, pageLines("Page written: ", page, pageCount));
                 expected.push_back("Page write error: " + std::to_string(page + 1) + "/224");
@@ -179,8 +185,8 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             const std::size_t storedPages = page + (row.device == Device::StoredPage ? 1 : 0);
             const std::size_t through = fails ? storedPages : pageCount;
             EXPECT_TRUE(pagesEqual(device.memory.data(), images.writeImage.data(), through));
-            EXPECT_TRUE(pagesEqual(device.memory.data() + through * kPageSize, stored.data() + through * kPageSize,
-                                   pageCount - through));
+            EXPECT_TRUE(pagesEqual(device.memory.data() + through * kPageSize,
+                                   stored.data() + through * kPageSize, pageCount - through));
             EXPECT_EQ(settings, before);
             break;
         }
@@ -189,7 +195,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             // Only the configuration block matters: a failed page after it
             // leaves zeros where nothing is read, and the read still succeeds.
             const bool blockComplete = page > kLastBlockPage;
-            EXPECT_EQ(flows.Button_read_configClick(), blockComplete);
+            EXPECT_EQ(flows.readConfig(), blockComplete);
             append(expected, pageLines("Page read: ", page, pageCount));
             expected.push_back("Page read error: " + std::to_string(page + 1) + "/224");
             if (blockComplete) {
@@ -206,7 +212,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             break;
         }
         case Transfer::UploadFirmware: {
-            EXPECT_EQ(flows.Button_upload_firmwareClick(), !fails);
+            EXPECT_EQ(flows.uploadFirmware(), !fails);
             const std::string count = std::to_string(pageCount);
             if (fails) {
                 append(expected, pageLines("Page written: ", page, pageCount));
@@ -218,8 +224,8 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             const std::size_t storedPages =
                 fails ? page + (row.device == Device::StoredPage ? 1 : 0) : pageCount;
             ASSERT_EQ(device.firmware.size(), storedPages * kPageSize);
-            EXPECT_TRUE(std::equal(device.firmware.begin(), device.firmware.end(),
-                                   flows.firmwareBuffer().begin()));
+            EXPECT_TRUE(
+                std::equal(device.firmware.begin(), device.firmware.end(), flows.firmwareBuffer().begin()));
             EXPECT_EQ(settings, before);
             break;
         }

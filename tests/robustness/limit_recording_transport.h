@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transport in front of another that records the time limit of every read
 // and how many reads ended with the limit expired, so that tests can tell how
 // long a flow could have waited on a real device.
@@ -26,7 +27,7 @@ public:
     void close() override { inner_.close(); }
 
     std::vector<std::chrono::milliseconds> limits;  // of every read, in order
-    int expired = 0;                                 // reads that got no reply in time
+    int expired = 0;                                // reads that got no reply in time
 
 private:
     ReportTransport& inner_;

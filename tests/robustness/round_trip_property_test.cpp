@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random valid configurations travel through every layer and back: saved to
 // a configuration file, loaded from it, encoded and written to the simulated
 // device, read back and decoded. What arrives must equal what left, up to the
@@ -5,8 +6,6 @@
 // names without trailing spaces, SSID 0 behind an empty name, first character
 // of the symbols) and the one the file applies to flags.
 #include <gtest/gtest.h>
-
-#include "support/settings_diff.h"
 
 #include <filesystem>
 #include <random>
@@ -22,6 +21,7 @@
 #include "sim/simulator_transport.h"
 #include "support/random_settings.h"
 #include "support/recording_ui.h"
+#include "support/settings_diff.h"
 
 namespace zeru::test {
 namespace {
@@ -36,7 +36,8 @@ using test::differences;
 // else, so a flag without a selection (as an image may bring it) loads as "1".
 void applyFileNormalisations(Settings& settings) {
     for (const cfgfile::FileKey& key : cfgfile::fileKeys())
-        if (key.form == cfgfile::KeyForm::Flag) settings.setIndex(key.setting, settings.index(key.setting) == 0 ? 0 : 1);
+        if (key.form == cfgfile::KeyForm::Flag)
+            settings.setIndex(key.setting, settings.index(key.setting) == 0 ? 0 : 1);
 }
 
 // The window's beacon message fields drop line breaks from pasted text, so
@@ -83,12 +84,12 @@ TEST(RoundTripProperty, FileImageAndDeviceGiveTheConfigurationBack) {
 
         ConfigImages images;
         RecordingUi writeUi;
-        ASSERT_TRUE(DeviceFlows(loaded, writeUi, images, transport).Button_write_configClick())
+        ASSERT_TRUE(DeviceFlows(loaded, writeUi, images, transport).writeConfig())
             << (writeUi.boxes().empty() ? writeUi.logLines().back() : writeUi.boxes().front());
 
         SettingsModel readBack;
         RecordingUi readUi;
-        ASSERT_TRUE(DeviceFlows(readBack, readUi, images, transport).Button_read_configClick())
+        ASSERT_TRUE(DeviceFlows(readBack, readUi, images, transport).readConfig())
             << readUi.logLines().back();
 
         SettingsModel expected;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "rules/rules.h"
@@ -23,9 +24,9 @@ enum class Rule { Rs232, Bluetooth };
 
 struct Row {
     Rule rule;
-    int serial1, serial2;          // before
+    int serial1, serial2;  // before
     int afterSerial1, afterSerial2;
-    std::string message;           // "" for none
+    std::string message;  // "" for none
 };
 
 TEST(PortRules, EveryRow) {
@@ -34,7 +35,7 @@ TEST(PortRules, EveryRow) {
         {Rule::Rs232, 4, 2, 4, 0, kBtNoneKiss},
         {Rule::Rs232, 2, 2, 2, 2, ""},
         {Rule::Rs232, 4, 1, 4, 1, ""},
-        {Rule::Rs232, 3, 3, 3, 3, ""},   // RS-232 rule never checks GPS passthrough
+        {Rule::Rs232, 3, 3, 3, 3, ""},  // RS-232 rule never checks GPS passthrough
         {Rule::Rs232, 1, 1, 1, 1, ""},
         {Rule::Rs232, -1, 1, -1, 1, ""},
         {Rule::Bluetooth, 2, 1, 0, 1, kRsNoneConsole},
@@ -51,8 +52,9 @@ TEST(PortRules, EveryRow) {
         SettingsModel m;
         m.setIndex("Serial1_mode", r.serial1);
         m.setIndex("Serial2_mode", r.serial2);
-        auto message = r.rule == Rule::Rs232 ? Serial1_modeChange(m) : Serial2_modeChange(m);
-        SCOPED_TRACE(testing::Message() << (r.rule == Rule::Rs232 ? "RS-232 " : "BT ") << r.serial1 << "/" << r.serial2);
+        auto message = r.rule == Rule::Rs232 ? serial1ModeChanged(m) : serial2ModeChanged(m);
+        SCOPED_TRACE(testing::Message()
+                     << (r.rule == Rule::Rs232 ? "RS-232 " : "BT ") << r.serial1 << "/" << r.serial2);
         EXPECT_EQ(message.value_or(""), r.message);
         EXPECT_EQ(m.index("Serial1_mode"), r.afterSerial1);
         EXPECT_EQ(m.index("Serial2_mode"), r.afterSerial2);
@@ -66,7 +68,7 @@ TEST(PortRules, NoChain) {
     m.setIndex("Serial1_mode", 4);
     m.setIndex("Serial2_mode", 3);
     SettingsModel before = m;
-    EXPECT_TRUE(Serial2_modeChange(m).has_value());
+    EXPECT_TRUE(serial2ModeChanged(m).has_value());
     EXPECT_EQ(m.index("Serial1_mode"), 3);
     EXPECT_EQ(m.index("Serial2_mode"), 3);
 }
@@ -84,10 +86,10 @@ TEST(PortRules, LoadOrderRs232RuleWinsForConsoleOnBothPorts) {
 
 TEST(PortRules, WeatherStationRunsBothRules) {
     SettingsModel m;
-    EXPECT_TRUE(Weather_stationtypeChange(m).empty());  // consistent defaults: nothing
+    EXPECT_TRUE(weatherStationTypeChanged(m).empty());  // consistent defaults: nothing
     m.setIndex("Serial1_mode", 0);
     m.setIndex("Serial2_mode", 3);
-    EXPECT_EQ(Weather_stationtypeChange(m), std::vector<std::string>{kRsGps});
+    EXPECT_EQ(weatherStationTypeChanged(m), std::vector<std::string>{kRsGps});
     EXPECT_EQ(m.index("Serial1_mode"), 3);
 }
 

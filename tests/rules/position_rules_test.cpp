@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "rules/rules.h"
@@ -15,7 +16,7 @@ TEST(PositionRules, EncodingEnablesItsFields) {
     for (const Row& r : rows) {
         SettingsModel m;
         m.setIndex("Position_report_encoding", r.encoding);
-        Position_report_encodingChange(m);
+        positionEncodingChanged(m);
         EXPECT_EQ(m.isEnabled(kLabelMiceMessage1), r.mice) << r.encoding;
         EXPECT_EQ(m.isEnabled(kLabelMiceMessage2), r.mice) << r.encoding;
         EXPECT_EQ(m.isEnabled("Mice_message"), r.mice) << r.encoding;
@@ -28,13 +29,13 @@ TEST(PositionRules, NoSelectionLeavesTheFieldsAndDisabledFieldsKeepTheirValues) 
     SettingsModel m;
     m.setIndex("Mice_message", 5);
     m.setIndex("Position_report_encoding", 2);
-    Position_report_encodingChange(m);
+    positionEncodingChanged(m);
     m.setIndex("Position_report_encoding", -1);
-    Position_report_encodingChange(m);
+    positionEncodingChanged(m);
     EXPECT_FALSE(m.isEnabled("Mice_message"));
     EXPECT_TRUE(m.isEnabled("Position_time"));
     m.setIndex("Position_report_encoding", 0);
-    Position_report_encodingChange(m);
+    positionEncodingChanged(m);
     EXPECT_EQ(m.index("Mice_message"), 5);
     EXPECT_TRUE(m.isEnabled("Mice_message"));
 }
@@ -43,7 +44,7 @@ TEST(PositionRules, ModeRuleDisablesNothing) {
     SettingsModel m;
     SettingsModel before = m;
     m.setIndex("Position_report_mode", 0);
-    Position_report_modeChange(m);
+    positionReportModeChanged(m);
     for (const char* f : {"Smartbeaconing_min_turn_angle", "Position_report_interval", "Position_time"})
         EXPECT_TRUE(m.isEnabled(f)) << f;
 }

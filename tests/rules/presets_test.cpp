@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "rules/rules.h"
@@ -14,11 +15,11 @@ struct AnalogRow {
 
 TEST(Presets, EveryAnalogRowOnChannel3) {
     const AnalogRow rows[] = {
-        {0, "A3", "None", "0", "0", "0"},    {1, "I1", "mA", "0", "19.5", "0"},
-        {2, "I1", "mA", "0", "9.76", "0"},   {3, "I1", "mA", "0", "4.88", "0"},
-        {4, "I2", "mA", "0", "19.5", "0"},   {5, "I2", "mA", "0", "9.76", "0"},
-        {6, "I2", "mA", "0", "4.88", "0"},   {7, "U1", "Volt", "0", "0.1", "0"},
-        {8, "U2", "Volt", "0", "0.1", "0"},  {9, "Temp", "C", "0", "0.5", "-64"},
+        {0, "A3", "None", "0", "0", "0"},     {1, "I1", "mA", "0", "19.5", "0"},
+        {2, "I1", "mA", "0", "9.76", "0"},    {3, "I1", "mA", "0", "4.88", "0"},
+        {4, "I2", "mA", "0", "19.5", "0"},    {5, "I2", "mA", "0", "9.76", "0"},
+        {6, "I2", "mA", "0", "4.88", "0"},    {7, "U1", "Volt", "0", "0.1", "0"},
+        {8, "U2", "Volt", "0", "0.1", "0"},   {9, "Temp", "C", "0", "0.5", "-64"},
         {10, "Temp", "C", "0", "0.5", "-64"}, {11, "Vin", "Volt", "0", "0.075", "0"},
         {12, "Temp", "C", "0", "0.5", "-64"}, {13, "Temp", "C", "0", "0.5", "-64"},
     };
@@ -72,7 +73,8 @@ TEST(Presets, EveryDigitalRowAndTheNotUsedNamesPerChannel) {
         EXPECT_EQ(m.text(c + "_name"), r.name);
         EXPECT_EQ(m.text(c + "_units"), r.label);
         // The label always fits its channel's field.
-        EXPECT_LE(static_cast<int>(m.text(c + "_units").size()), settingsCatalogue().def(c + "_units").maxLength);
+        EXPECT_LE(static_cast<int>(m.text(c + "_units").size()),
+                  settingsCatalogue().def(c + "_units").maxLength);
     }
     SettingsModel m;
     m.setIndex("Teleanalog4_source", 0);

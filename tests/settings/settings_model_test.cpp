@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_model.h"
+
+#include <gtest/gtest.h>
 
 namespace zeru {
 namespace {

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/whole_number.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/command.h"
-#include "settings/whole_number.h"
+#include "interaction/command.h"
 #include "support/recording_ui.h"
 
 namespace zeru {
@@ -9,11 +11,22 @@ namespace {
 
 TEST(WholeNumber, Accepted) {
     const std::pair<const char*, std::int32_t> rows[] = {
-        {"0", 0},         {"60", 60},       {"060", 60},           {"+5", 5},
-        {"-1", -1},       {"  42", 42},     {"\t7", 7},            {"$1F", 31},
-        {"0x1F", 31},     {"0X1f", 31},     {"x10", 16},           {"X10", 16},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"$FFFFFFFF", -1}, {"0x80000000", -2147483647 - 1},
+        {"0", 0},
+        {"60", 60},
+        {"060", 60},
+        {"+5", 5},
+        {"-1", -1},
+        {"  42", 42},
+        {"\t7", 7},
+        {"$1F", 31},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"x10", 16},
+        {"X10", 16},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1},
+        {"0x80000000", -2147483647 - 1},
     };
     for (const auto& [text, value] : rows) {
         auto parsed = parseWholeNumber(text);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/random_settings.h"
 
 #include <string>
@@ -28,8 +29,8 @@ std::vector<NumberRange> numberRanges() {
         {"Tele_holdoff", 0, 250},
         {"Weather_txrate", 5, 1440},
     };
-    for (const char* s : {"min_turn_angle", "turn_slope", "min_turn_time", "slow_speed", "slow_period", "fast_speed",
-                          "fast_period"})
+    for (const char* s : {"min_turn_angle", "turn_slope", "min_turn_time", "slow_speed", "slow_period",
+                          "fast_speed", "fast_period"})
         r.push_back({std::string("Smartbeaconing_") + s, 0, 65535});
     for (int n = 1; n <= 4; ++n) r.push_back({"Beacon" + std::to_string(n) + "_txrate", 5, 1440});
     return r;
@@ -65,7 +66,8 @@ public:
     std::string from(std::string_view alphabet, int minLength, int maxLength) {
         std::string out;
         const int n = between(minLength, maxLength);
-        for (int i = 0; i < n; ++i) out.push_back(alphabet[static_cast<std::size_t>(between(0, int(alphabet.size()) - 1))]);
+        for (int i = 0; i < n; ++i)
+            out.push_back(alphabet[static_cast<std::size_t>(between(0, int(alphabet.size()) - 1))]);
         return out;
     }
     std::string printable(int minLength, int maxLength) {
@@ -80,10 +82,14 @@ public:
         const std::string plain = std::to_string(value);
         if (options_.canonical) return plain;
         switch (between(0, 5)) {
-            case 0: return "0" + plain;
-            case 1: return "+" + plain;
-            case 2: return "00" + plain;
-            default: return plain;
+            case 0:
+                return "0" + plain;
+            case 1:
+                return "+" + plain;
+            case 2:
+                return "00" + plain;
+            default:
+                return plain;
         }
     }
 
@@ -99,14 +105,19 @@ public:
 
     void station(Settings& s, const std::string& name, const std::string& ssid, bool required) {
         static constexpr std::string_view kUpper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-        static constexpr std::string_view kMixed = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        static constexpr std::string_view kMixed =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
         std::string n = (required || chance(80)) ? from(options_.canonical ? kUpper : kMixed, 1, 6) : "";
-        if (!options_.canonical && !n.empty() && n.size() < 6 && chance(20)) n += std::string(static_cast<std::size_t>(between(1, int(6 - n.size()))), ' ');
+        if (!options_.canonical && !n.empty() && n.size() < 6 && chance(20))
+            n += std::string(static_cast<std::size_t>(between(1, int(6 - n.size()))), ' ');
         s.setText(name, n);
         if (!n.empty())
             s.setText(ssid, number(between(0, 15)));
         else
-            s.setText(ssid, options_.canonical ? "0" : std::vector<std::string>{"", "x", "99", "7"}[static_cast<std::size_t>(between(0, 3))]);
+            s.setText(ssid, options_.canonical
+                                ? "0"
+                                : std::vector<std::string>{"", "x", "99",
+                                                           "7"}[static_cast<std::size_t>(between(0, 3))]);
     }
 
     std::string withLineBreaks(std::string text) {
@@ -128,7 +139,9 @@ private:
     const RandomSettingsOptions& options_;
 };
 
-bool isSymbol(std::string_view name) { return name == "Position_symbol_code" || name == "Position_symbol_table"; }
+bool isSymbol(std::string_view name) {
+    return name == "Position_symbol_code" || name == "Position_symbol_table";
+}
 bool isBeaconMessage(std::string_view name) {
     return name.size() == 15 && name.starts_with("Beacon") && name.ends_with("_message");
 }
@@ -168,7 +181,8 @@ void fillRandomValidSettings(Settings& settings, std::mt19937& rng, const Random
 }
 
 void applyImageNormalisations(Settings& settings) {
-    for (const NumberRange& r : numberRanges()) settings.setText(r.name, std::to_string(toWholeNumber(settings.text(r.name))));
+    for (const NumberRange& r : numberRanges())
+        settings.setText(r.name, std::to_string(toWholeNumber(settings.text(r.name))));
     for (const auto& [name, ssid] : stationPairs()) {
         std::string n = settings.text(name);
         for (char& c : n)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random configurations that "Write config" accepts, for round-trip and
 // property tests of the image, the file and the device link.
 #pragma once
@@ -20,7 +21,8 @@ struct RandomSettingsOptions {
 // Sets every setting of the catalogue to a random value that passes every check
 // of the encoding. The two serial port roles never conflict, so the port rules
 // change nothing after a decode.
-void fillRandomValidSettings(Settings& settings, std::mt19937& rng, const RandomSettingsOptions& options = {});
+void fillRandomValidSettings(Settings& settings, std::mt19937& rng,
+                             const RandomSettingsOptions& options = {});
 
 // Turns `settings` into what decoding an image of them gives back: numbers in
 // plain decimal form, names upper-cased without trailing spaces, the SSID of an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A UserInterface for tests: records every effect in order and answers the
 // file dialogs with what the test put there.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 namespace zeru::test {
 
@@ -18,7 +19,9 @@ public:
         bool operator==(const Event&) const = default;
     };
 
-    void information(std::string_view text) override { events.push_back({Event::Information, std::string(text)}); }
+    void information(std::string_view text) override {
+        events.push_back({Event::Information, std::string(text)});
+    }
     void message(std::string_view text) override { events.push_back({Event::Message, std::string(text)}); }
     void error(std::string_view text) override { events.push_back({Event::Error, std::string(text)}); }
     void log(std::string_view line) override { events.push_back({Event::Log, std::string(line)}); }

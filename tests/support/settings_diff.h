@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings in which two models differ, for test failure messages.
 #pragma once
 

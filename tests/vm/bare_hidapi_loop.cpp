@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the device link's overhead: the same configuration page
 // exchanges that "Write config" and "Read config" make, done with nothing but
 // hidapi calls against the first device with vendor 0x0483 and product 0xA050.
@@ -21,7 +22,9 @@ constexpr int kPages = 224;
 constexpr int kPageSize = 32;
 constexpr int kReportBytes = 65;  // report number 0, then the 64 report bytes
 
-std::uint8_t patternByte(int page, int offset) { return static_cast<std::uint8_t>(page * 7 + offset * 13 + 1); }
+std::uint8_t patternByte(int page, int offset) {
+    return static_cast<std::uint8_t>(page * 7 + offset * 13 + 1);
+}
 
 bool exchange(hid_device* device, const std::array<std::uint8_t, kReportBytes>& request,
               std::array<std::uint8_t, kReportBytes>& reply) {
@@ -84,15 +87,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto opened = std::chrono::steady_clock::now();
-    const bool ok = (mode == "read" || runPages(device, true)) && (mode == "write" || runPages(device, false));
+    const bool ok =
+        (mode == "read" || runPages(device, true)) && (mode == "write" || runPages(device, false));
     hid_close(device);
     const auto done = std::chrono::steady_clock::now();
     using Ms = std::chrono::duration<double, std::milli>;
     // Finding the device (hidapi reads sysfs) costs far more than one exchange;
     // its share is given apart.
-    std::printf("bare hidapi %s: %d pages in %.1f ms (finding and opening the device %.1f ms, exchanges %.1f ms)\n",
-                mode.c_str(), mode == "both" ? 2 * kPages : kPages, Ms(done - start).count(),
-                Ms(opened - start).count(), Ms(done - opened).count());
+    std::printf(
+        "bare hidapi %s: %d pages in %.1f ms (finding and opening the device %.1f ms, exchanges %.1f ms)\n",
+        mode.c_str(), mode == "both" ? 2 * kPages : kPages, Ms(done - start).count(),
+        Ms(opened - start).count(), Ms(done - opened).count());
     if (hid_exit() != 0) return 1;
     return ok ? 0 : 1;
 }

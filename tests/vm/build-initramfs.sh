@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the test guest's initramfs: static busybox, the modules fetched by
 # prepare-kernel.sh and guest-init.sh as /init. No udev: devtmpfs makes the
 # device nodes and hidapi enumerates from sysfs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configurator's own "Write config" and "Read config" (the DeviceFlows the
 // window's buttons call) over the hidapi transport, against whatever device
 // with vendor 0x0483 and product 0xA050 the system shows: in the test guest,
@@ -40,11 +41,15 @@ class TimedTransport final : public zeru::ReportTransport {
     }
 
 public:
-    std::vector<zeru::HidDeviceInfo> enumerate() override { return timed(finding, [&] { return inner.enumerate(); }); }
+    std::vector<zeru::HidDeviceInfo> enumerate() override {
+        return timed(finding, [&] { return inner.enumerate(); });
+    }
     bool open(const std::string& path, std::string& whyNot) override {
         return timed(finding, [&] { return inner.open(path, whyNot); });
     }
-    int write(const zeru::Report& request) override { return timed(exchanging, [&] { return inner.write(request); }); }
+    int write(const zeru::Report& request) override {
+        return timed(exchanging, [&] { return inner.write(request); });
+    }
     int read(zeru::Report& reply, std::chrono::milliseconds limit) override {
         return timed(exchanging, [&] { return inner.read(reply, limit); });
     }
@@ -52,7 +57,6 @@ public:
 
     zeru::HidapiTransport inner;
     Clock::duration finding{}, exchanging{};
-
 };
 
 // What the window would have shown, for the record of a failure.
@@ -76,7 +80,7 @@ int main(int argc, char** argv) {
     zeru::test::applyImageNormalisations(written);
     writeUi.events.clear();
     const auto writeStart = Clock::now();
-    const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).Button_write_configClick();
+    const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).writeConfig();
     const auto writeTime = Clock::now() - writeStart;
     if (!wrote) {
         printEvents("write", writeUi);
@@ -89,7 +93,7 @@ int main(int argc, char** argv) {
     zeru::rules::applyStartupSequence(read, readUi);
     readUi.events.clear();
     const auto readStart = Clock::now();
-    const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).Button_read_configClick();
+    const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).readConfig();
     const auto readTime = Clock::now() - readStart;
     if (!readBack) {
         printEvents("read", readUi);
@@ -101,9 +105,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zeru-vm-flows: %d settings came back different\n", differences);
         return 1;
     }
-    std::printf("zeru-vm-flows: wrote and read back %zu settings through hidapi\n", zeru::settingsCatalogue().size());
-    std::printf("device flows: Write config + Read config in %.1f ms (finding and opening the device %.1f ms,"
-                " exchanges %.1f ms)\n",
-                Ms(writeTime + readTime).count(), Ms(transport.finding).count(), Ms(transport.exchanging).count());
+    std::printf("zeru-vm-flows: wrote and read back %zu settings through hidapi\n",
+                zeru::settingsCatalogue().size());
+    std::printf(
+        "device flows: Write config + Read config in %.1f ms (finding and opening the device %.1f ms,"
+        " exchanges %.1f ms)\n",
+        Ms(writeTime + readTime).count(), Ms(transport.finding).count(), Ms(transport.exchanging).count());
     return 0;
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the test guest (see run-in-vm.sh): zeru-sim makes a Kestrovane
 # Zeru appear through the kernel's uhid driver, and the configurator's programs
 # talk to it through hidraw and hidapi as they would to the hardware.

@@ -1,4 +1,5 @@
 #!/bin/busybox sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # /init of the test guest. Loads the modules, mounts the host's root read-only
 # and the run's work folder writable (both over virtio-9p), runs the host-side
 # script named on the kernel command line inside a chroot of the host root,

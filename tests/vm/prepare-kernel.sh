@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fetches Debian's current amd64 kernel package into a cache folder (download
 # only: nothing is installed, the host's boot is never touched) and keeps what
 # a test boot needs: the uncompressed kernel and the few modules the guest

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Boots a throw-away virtual machine on Debian's kernel (with uhid, hidraw and
 # hid-generic, which the host kernel may lack) and runs one command inside it,
 # in a chroot of the host's root shared read-only, so freshly built programs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compares two sets of settings over the whole catalogue and names each one
 // that differs on standard error: the end-to-end programs' verdict.
 #pragma once
@@ -18,8 +19,8 @@ inline int reportDifferences(const Settings& written, const Settings& read) {
                          written.text(def.name).c_str(), read.text(def.name).c_str());
         } else {
             if (written.index(def.name) == read.index(def.name)) continue;
-            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(), written.index(def.name),
-                         read.index(def.name));
+            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(),
+                         written.index(def.name), read.index(def.name));
         }
         ++differences;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of zeru-sim that work without a kernel: what the device makes of
 // an output report, its report descriptor and its command line.
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ TEST(OutputFraming, StripsReportNumberZeroOfAWholeWrite) {
     auto written = countingBytes(65, 0);  // 0 (report number), 1, 2, ... 64
     const auto report = reportFromOutput(written);
     ASSERT_TRUE(report);
-    EXPECT_EQ((*report)[0], 1);   // the command byte, buffer byte 1
+    EXPECT_EQ((*report)[0], 1);  // the command byte, buffer byte 1
     EXPECT_EQ((*report)[63], 64);
 }
 
@@ -67,10 +68,11 @@ std::multimap<std::uint8_t, unsigned> descriptorItems() {
 TEST(ReportDescriptor, OneUnnumberedReportOf64BytesEachWay) {
     const auto items = descriptorItems();
     EXPECT_EQ(items.count(0x84), 0u) << "a Report ID item would make hidapi deliver a report number";
-    EXPECT_EQ(items.count(0x80), 1u);  // Input
-    EXPECT_EQ(items.count(0x90), 1u);  // Output
-    for (auto [it, end] = items.equal_range(0x74); it != end; ++it) EXPECT_EQ(it->second, 8u);   // Report Size
-    for (auto [it, end] = items.equal_range(0x94); it != end; ++it) EXPECT_EQ(it->second, 64u);  // Report Count
+    EXPECT_EQ(items.count(0x80), 1u);                                                           // Input
+    EXPECT_EQ(items.count(0x90), 1u);                                                           // Output
+    for (auto [it, end] = items.equal_range(0x74); it != end; ++it) EXPECT_EQ(it->second, 8u);  // Report Size
+    for (auto [it, end] = items.equal_range(0x94); it != end; ++it)
+        EXPECT_EQ(it->second, 64u);                // Report Count
     EXPECT_EQ(items.find(0x04)->second, 0xFF00u);  // vendor-defined usage page
 }
 
@@ -83,8 +85,8 @@ TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
 }
 
 TEST(SimOptions, ReadsEveryOption) {
-    const auto o = parseSimOptions({"--state=mem.bin", "--sim-version=101", "--sim-fault=bad-sum:16", "--verbose",
-                                    "--uhid=/tmp/uhid", "--break-usb=ids"});
+    const auto o = parseSimOptions({"--state=mem.bin", "--sim-version=101", "--sim-fault=bad-sum:16",
+                                    "--verbose", "--uhid=/tmp/uhid", "--break-usb=ids"});
     EXPECT_EQ(o.stateFile, "mem.bin");
     EXPECT_EQ(o.firmwareVersion, 101u);
     ASSERT_TRUE(o.fault);
@@ -107,9 +109,9 @@ TEST(SimOptions, DefaultsAndZeruCliSpelling) {
 
 TEST(SimOptions, RefusesWhatItCannotUse) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--sim-version=1.02"}, {"--sim-version=-1"}, {"--sim-version="}, {"--sim-fault=melt:3"},
-        {"--sim-fault=refuse"}, {"--state="},     {"--break-usb=cable"}, {"--frobnicate"},
-        {"state.bin"},
+        {"--sim-version=1.02"}, {"--sim-version=-1"},   {"--sim-version="},
+        {"--sim-fault=melt:3"}, {"--sim-fault=refuse"}, {"--state="},
+        {"--break-usb=cable"},  {"--frobnicate"},       {"state.bin"},
     };
     for (const auto& args : bad) EXPECT_THROW(parseSimOptions(args), SimUsageError) << args[0];
 }

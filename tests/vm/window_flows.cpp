@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own "Write config" and "Read config": the configurator's main
 // window with the commands the program attaches to it, its buttons clicked,
 // under whatever Qt platform the environment names (offscreen in the test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one user command. A failure that escapes it (an exception) is shown in
 // the application's standard error box, which ends its text with a full stop,
 // and the program goes on.
@@ -7,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/user_interface.h"
+#include "interaction/user_interface.h"
 
 namespace zeru {
 

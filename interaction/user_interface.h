@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every effect a flow has on the user goes through this interface: the window
 // implements it with Qt, the command-line tool with standard error, and tests
 // with a recorder that also answers the dialogs.

@@ -1,4 +1,5 @@
-#include "settings/command.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "interaction/command.h"
 
 #include <exception>
 
