@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every problem of a configuration, each at the setting that causes it: the
+// refusals that "Write config" would show (errors, in its order, with its exact
+// texts) and advice about settings that misbehave on the air (warnings, which
+// never stop a write).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace zeru::problems {
+
+enum class Severity { Error, Warning };
+
+struct Problem {
+    Severity severity = Severity::Error;
+    std::string setting;  // catalogue name of the setting concerned ("Callsign")
+    std::string message;  // the refusal's exact text, or the advice
+    std::string page;     // objectName of the page that holds the setting
+    bool operator==(const Problem&) const = default;
+};
+
+// Errors first, in the order "Write config" checks them (the first error's
+// message is the refusal that "Write config" shows), then warnings.
+std::vector<Problem> findProblems(const Settings& settings);
+
+}  // namespace zeru::problems
