@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache
   qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
   libhidapi-dev                       # USB HID, hidraw backend
   libgtest-dev libbenchmark-dev       # tests and benchmarks
