@@ -5,12 +5,22 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QPushButton;
 
 namespace zeru::app {
+
+enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
 
 class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
+
+    QPushButton* button(CommandButton which) const { return buttons_[static_cast<std::size_t>(which)]; }
+
+private:
+    std::array<QPushButton*, 5> buttons_{};
 };
 
 }  // namespace zeru::app

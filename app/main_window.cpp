@@ -25,10 +25,6 @@ namespace {
 // font needs more room, so that no label or field is cut.
 constexpr QSize kDesignedClientSize(734, 416);
 
-constexpr const char* kButtonNames[5] = {"Button_read_config", "Button_write_config",
-                                         "Button_upload_firmware", "Button_save_to_file",
-                                         "Button_read_from_file"};
-
 QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);
     log->setObjectName(QStringLiteral("Memo1"));
@@ -60,26 +56,27 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    column->addWidget(new CommandRow(this));
-    column->addWidget(createPageTree(this), 1);
-    column->addWidget(createLogPane(this));
+    auto* commandRow = new CommandRow(this);
+    column->addWidget(commandRow);
+    column->addWidget(createPageTree(this, pageButtons_), 1);
+    log_ = createLogPane(this);
+    column->addWidget(log_);
     // The progress bar runs across the full width along the bottom edge.
-    auto* bar = createProgressBar(this);
-    column->addWidget(bar);
+    progress_ = createProgressBar(this);
+    column->addWidget(progress_);
     column->setContentsMargins(6, 4, 6, 0);
 
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i] = findChild<QPushButton*>(QLatin1String(kButtonNames[i]));
+        buttons_[i] = commandRow->button(static_cast<CommandButton>(i));
         connect(buttons_[i], &QPushButton::clicked, this,
                 [this, i] { runButtonCommand(static_cast<CommandButton>(i)); });
     }
-    connect(findChild<QPushButton*>(QStringLiteral("Button_special_strings")), &QPushButton::clicked, this,
-            [this] {
-                if (specialStrings_) specialStrings_->showModally();
-            });
+    connect(pageButtons_.specialStrings, &QPushButton::clicked, this, [this] {
+        if (specialStrings_) specialStrings_->showModally();
+    });
 
     settings_ = std::make_unique<WidgetSettings>(*this);
-    connectFormRules(*this, *settings_, ui_);
+    connectFormRules(pageButtons_, *settings_, ui_);
 
     setWindowTitle(caption());
     setFixedSize(minimumSizeHint().expandedTo(kDesignedClientSize));
@@ -98,6 +95,8 @@ void TForm1::setCommand(CommandButton button, std::function<void()> command) {
 QPushButton* TForm1::commandButton(CommandButton button) const {
     return buttons_[static_cast<std::size_t>(button)];
 }
+
+InterfaceWidgets TForm1::interfaceWidgets() { return {this, log_, progress_, buttons_}; }
 
 void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
 

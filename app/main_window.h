@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/command_row.h"
+#include "app/page_tree.h"
+#include "app/qt_user_interface.h"
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
 
@@ -19,8 +22,6 @@ namespace zeru::app {
 
 class TForm2;
 class WidgetSettings;
-
-enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     // runCommand (an escaped exception is shown in the error box).
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
+    // What the Qt user interface shows its effects in.
+    InterfaceWidgets interfaceWidgets();
 
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
@@ -53,6 +56,9 @@ private:
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
     std::array<QPushButton*, 5> buttons_{};
+    PageButtons pageButtons_;
+    QPlainTextEdit* log_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
 };

@@ -31,6 +31,9 @@ public:
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override;
 
+    // The drop-down list of a choice setting, for the window's rules to follow.
+    QComboBox* choiceBox(std::string_view name) const { return choiceControl(name); }
+
 private:
     struct Control {
         QWidget* widget = nullptr;
