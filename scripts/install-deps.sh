@@ -13,6 +13,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     clang libclang-rt-14-dev          # fuzzers
+    clang-format clang-tidy           # formatting and static analysis checks
     desktop-file-utils appstream      # checks of the desktop entry and metadata
     dpkg-dev file                     # package build checks
     groff-base                        # check of the zeru-cli manual page

@@ -27,8 +27,12 @@ if command -v ccache >/dev/null; then
   strict+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
+echo "== formatting"
+./scripts/check-format.sh
+
 echo "== core without the window"
 cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF
+./scripts/check-tidy.sh "$build"
 cmake --build "$build" -j"$jobs"
 # The virtual-machine and package checks need the whole program: second pass.
 ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
