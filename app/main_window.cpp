@@ -53,18 +53,22 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* column = new QVBoxLayout(this);
+    // The progress bar runs across the full width along the bottom edge; the
+    // rest stands in a column with margins of its own.
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(4);
+    auto* column = new QVBoxLayout;
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
+    window->addLayout(column, 1);
     auto* commandRow = new CommandRow(this);
     column->addWidget(commandRow);
     column->addWidget(createPageTree(this, pageButtons_), 1);
     log_ = createLogPane(this);
     column->addWidget(log_);
-    // The progress bar runs across the full width along the bottom edge.
     progress_ = createProgressBar(this);
-    column->addWidget(progress_);
-    column->setContentsMargins(6, 4, 6, 0);
+    window->addWidget(progress_);
 
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i] = commandRow->button(static_cast<CommandButton>(i));
