@@ -10,9 +10,13 @@
 #include <algorithm>
 
 #include "app/beacon_message_edit.h"
+#include "app/field_width.h"
 
 namespace zeru::app {
 namespace {
+
+// Identifiers up to this length (calls, names, titles) get a field of their own width.
+constexpr int kLongestFixedField = 23;
 
 bool isBeaconMessage(const SettingDef& def) {
     return def.name.starts_with("Beacon") && def.name.ends_with("_message");
@@ -21,12 +25,12 @@ bool isBeaconMessage(const SettingDef& def) {
 QWidget* createLineEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(def.maxLength);
-    // Short fields are as wide as their longest text, long ones may stretch.
-    const QFontMetrics fm = edit->fontMetrics();
-    if (def.maxLength <= 12) {
-        edit->setFixedWidth(fm.horizontalAdvance(QString(def.maxLength, QLatin1Char('X'))) + 10);
+    // Every field shows its longest text whole; sentences may stretch further.
+    const int width = lineEditWidthFor(*edit, widestContent(def, edit->fontMetrics()));
+    if (def.maxLength <= kLongestFixedField) {
+        edit->setFixedWidth(width);
     } else {
-        edit->setMinimumWidth(fm.averageCharWidth() * std::min(def.maxLength, 20) + 10);
+        edit->setMinimumWidth(width);
         edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
     return edit;
@@ -55,6 +59,7 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
     } else if (isBeaconMessage(def)) {
         auto* message = new BeaconMessageEdit(parent);
         message->setMaxLength(def.maxLength);
+        message->setMinimumWidth(twoLineEditWidthFor(*message, widestContent(def, message->fontMetrics())));
         widget = message;
     } else {
         widget = createLineEdit(def, parent);
