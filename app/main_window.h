@@ -14,6 +14,8 @@
 #include "settings/settings.h"
 
 class QPushButton;
+class QScrollArea;
+class QTabWidget;
 
 namespace zeru::app {
 
@@ -44,17 +46,25 @@ public:
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
 
-    // Puts the window in the middle of its screen.
+    // Sizes the window for its screen and puts it in the middle of it.
     void centreOnScreen();
+    // The frame keeps the size that shows every page whole while that fits
+    // `available` (the client area the screen offers); else it takes that
+    // size and the pages scroll.
+    void fitToScreen(const QSize& available);
 
 private:
     void runButtonCommand(CommandButton button);
+    // The size that shows the whole page tree without scrolling.
+    QSize naturalSize();
 
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    QTabWidget* pageTree_ = nullptr;
+    QScrollArea* pageScroller_ = nullptr;
 };
 
 }  // namespace zeru::app

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> (offscreen platform).
+// README picture). Usage: app_screenshots <folder> [point size] [available WxH]
+// (offscreen platform; QT_SCALE_FACTOR scales the pictures).
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -18,9 +19,18 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    if (argc > 2) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(QString::fromLocal8Bit(argv[2]).toDouble());
+        QApplication::setFont(font);
+    }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
+    if (argc > 3) {
+        const QStringList size = QString::fromLocal8Bit(argv[3]).split(QLatin1Char('x'));
+        if (size.size() == 2) form->fitToScreen(QSize(size[0].toInt(), size[1].toInt()));
+    }
     std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
                 qPrintable(form->font().family()), form->font().pointSizeF());
 
