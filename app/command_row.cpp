@@ -39,14 +39,14 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     row->setSpacing(6);
     row->addWidget(
         createGroup("Connection:", "GroupBox3",
-                    {{"Read config", "Button_read_config", "Reads current configuration from device."},
-                     {"Write config", "Button_write_config", "Writes current configuration to device."},
-                     {"Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
+                    {{"&Read config", "Button_read_config", "Reads current configuration from device."},
+                     {"&Write config", "Button_write_config", "Writes current configuration to device."},
+                     {"&Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
                     this));
     row->addWidget(createGroup("Configuration import/export:", "GroupBox1",
-                               {{"Save to file", "Button_save_to_file",
+                               {{"&Save to file", "Button_save_to_file",
                                  "Saves current configuration from Configurator application to file."},
-                                {"Read from file", "Button_read_from_file",
+                                {"Read &from file", "Button_read_from_file",
                                  "Reads current configuration from file to Configurator application."}},
                                this));
     row->addStretch(1);

@@ -10,7 +10,9 @@
 #include <algorithm>
 
 #include "app/beacon_message_edit.h"
+#include "app/choice_box.h"
 #include "app/field_width.h"
+#include "settings/spoken_name.h"
 
 namespace zeru::app {
 namespace {
@@ -37,7 +39,7 @@ QWidget* createLineEdit(const SettingDef& def, QWidget* parent) {
 }
 
 QWidget* createComboBox(const SettingDef& def, QWidget* parent) {
-    auto* box = new QComboBox(parent);
+    auto* box = new ChoiceBox(parent);
     box->setEditable(false);  // only the listed entries can be picked
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(def.choices.size()));
@@ -65,6 +67,7 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
         widget = createLineEdit(def, parent);
     }
     widget->setObjectName(latin1(def.name));
+    widget->setAccessibleName(latin1(spokenName(def)));
     if (!def.help.empty()) widget->setToolTip(latin1(def.help));
     return widget;
 }
@@ -80,12 +83,21 @@ QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectN
     return label;
 }
 
-QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent) {
+QLabel* createLabel(const QString& text, QWidget* parent, QWidget* buddy) {
+    QLabel* label = createLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent,
+                            QLabel* label) {
     auto* entry = new QWidget(parent);
     auto* row = new QHBoxLayout(entry);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(createSettingWidget(callName, entry));
+    QWidget* call = createSettingWidget(callName, entry);
+    if (label) label->setBuddy(call);
+    row->addWidget(call);
     row->addWidget(createLabel(QStringLiteral("-"), entry));
     row->addWidget(createSettingWidget(ssidName, entry));
     entry->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -94,8 +106,10 @@ QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName
 
 QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent) {
     const SettingDef& def = settingsCatalogue().def(name);
-    grid.addWidget(createLabel(latin1(def.label), parent), row, column);
+    QLabel* label = createLabel(latin1(def.label), parent);
+    grid.addWidget(label, row, column);
     QWidget* field = createSettingWidget(def, parent);
+    label->setBuddy(field);
     grid.addWidget(field, row, column + 1, Qt::AlignLeft);
     return field;
 }

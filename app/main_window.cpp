@@ -36,6 +36,8 @@ QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);
     log->setObjectName(QStringLiteral("Memo1"));
     log->setReadOnly(true);
+    // Not a stop of the tab chain; a click still selects text to copy.
+    log->setFocusPolicy(Qt::ClickFocus);
     log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // At least as tall as it was drawn, and four lines in large fonts.
     log->setFixedHeight(std::max(73, 4 * log->fontMetrics().lineSpacing() + 2 * log->frameWidth() + 8));

@@ -9,8 +9,9 @@ namespace zeru::app {
 RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     QGridLayout* grid = createPageGrid(this);
     // The station call and its SSID form one address entry under one label.
-    grid->addWidget(createLabel(QStringLiteral("Callsign:"), this), 0, 0);
-    grid->addWidget(createAddressEntry("Callsign", "Ssid", this), 0, 1, Qt::AlignLeft);
+    QLabel* callsign = createLabel(QStringLiteral("Callsign:"), this);
+    grid->addWidget(callsign, 0, 0);
+    grid->addWidget(createAddressEntry("Callsign", "Ssid", this, callsign), 0, 1, Qt::AlignLeft);
     const char* left[] = {"Latitude", "Longitude", "Txdelay", "Quiettime", "Quiettime_randomize"};
     int row = 1;
     for (const char* name : left) addLabelledField(*grid, row++, 0, name, this);
