@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -66,7 +67,8 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    column->addWidget(new CommandRow(this));
+    auto* commands = new CommandRow(this);
+    column->addWidget(commands);
     // The pages scroll only where the screen is too small for the whole window.
     pageTree_ = createPageTree(this);
     pageScroller_ = new QScrollArea(this);
@@ -90,6 +92,10 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
             [this] {
                 if (specialStrings_) specialStrings_->showModally();
             });
+
+    QMenu* recent = commands->recentFilesMenu();
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(*recent); });
+    setAcceptDrops(true);
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(*this, *settings_, ui_);

@@ -13,6 +13,9 @@
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
 
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -43,6 +46,17 @@ public:
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
 
+    // The file last loaded or saved, shown before the application's name in
+    // the title.
+    void setCurrentFile(const QString& path);
+    // What loads a file given by its path: a recent file chosen under "Read
+    // from file", a .cfg file dropped on the window, the command line.
+    void setOpenFileCommand(std::function<void(const QString&)> command);
+    // Runs the open-file command as a button runs its command.
+    void openFile(const QString& path);
+    // Where the list of recent files comes from, most recent first.
+    void setRecentFiles(std::function<QStringList()> source);
+
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
 
@@ -53,8 +67,13 @@ public:
     // size and the pages scroll.
     void fitToScreen(const QSize& available);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void runButtonCommand(CommandButton button);
+    void fillRecentFilesMenu(QMenu& menu);
     // The size that shows the whole page tree without scrolling.
     QSize naturalSize();
 
@@ -63,6 +82,8 @@ private:
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    std::function<void(const QString&)> openFile_;
+    std::function<QStringList()> recentFiles_;
     QTabWidget* pageTree_ = nullptr;
     QScrollArea* pageScroller_ = nullptr;
 };

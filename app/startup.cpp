@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QThread>
 
@@ -50,6 +51,8 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
 
     run.form1->show();
     run.form1->centreOnScreen();
+    if (!options.fileToOpen.empty())
+        run.form1->openFile(QFile::decodeName(QByteArray::fromStdString(options.fileToOpen)));
     return run;
 }
 
