@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
@@ -41,6 +42,8 @@ QToolButton* createRecentFilesButton(QWidget* parent, QMenu*& menu) {
     button->setToolTip(QStringLiteral("Reads a recently used configuration file."));
     button->setAccessibleName(QStringLiteral("Recent files"));
     button->setPopupMode(QToolButton::InstantPopup);
+    button->setStyleSheet(
+        QStringLiteral("QToolButton::menu-indicator { image: none; }"));  // the arrow says it
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("Menu_recent_files"));
@@ -72,8 +75,10 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
-    logo->setFixedSize(169, 49);
+    const QSize logoSize(169, 49);
+    // QIcon takes logo@2x.png where the screen has two pixels to a point.
+    logo->setPixmap(QIcon(QStringLiteral(":/pictures/logo.png")).pixmap(logoSize, devicePixelRatioF()));
+    logo->setFixedSize(logoSize);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
 

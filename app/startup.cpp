@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QThread>
 
 #include "app/field_factory.h"
@@ -36,6 +37,8 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
     QCoreApplication::setApplicationName(latin1(kApplicationTitle));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrovane.ZeruConfigurator"));
+    // The menu entry's icon, also when the program runs from the build tree.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
 
     auto splash = std::make_unique<TSplashScreen>();
     splash->showAndPaint();

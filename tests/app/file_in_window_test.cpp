@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file being worked on: named in the title, opened from the command line,
 // from the recent files and by a drop.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -46,10 +46,10 @@ TEST_F(FileInWindow, OneDroppedCfgFileIsOpened) {
         QMimeData data;
         data.setUrls(c.urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.get(), &enter);
+        QApplication::sendEvent(form.get(), &enter);
         EXPECT_EQ(enter.isAccepted(), c.opens) << c.urls.constFirst().toString().toStdString();
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(form.get(), &drop);
+        QApplication::sendEvent(form.get(), &drop);
         EXPECT_EQ(opened, c.opens ? QStringList{c.urls.constFirst().toLocalFile()} : QStringList());
     }
 }
@@ -89,7 +89,7 @@ TEST(CommandLine, TakesOneFileAndNoOption) {
     }
 }
 
-TEST(StartupFile, IsOpenedOnceTheWindowIsShown) {
+TEST(StartupFile, IsOpenedOnceTheWindowIsShownWithItsIcon) {
     zeru::test::RecordingUi ui;
     QStringList opened;
     bool shownWhenOpened = false;
@@ -106,6 +106,8 @@ TEST(StartupFile, IsOpenedOnceTheWindowIsShown) {
     Configurator run = startConfigurator(ui, options);
     EXPECT_EQ(opened, QStringList{QStringLiteral("/home/op/portable.cfg")});
     EXPECT_TRUE(shownWhenOpened);
+    EXPECT_FALSE(QApplication::windowIcon().pixmap(64).isNull())
+        << "no icon (are Qt's SVG plugins installed?)";
 }
 
 }  // namespace
