@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cfgfile/file_keys.h"
+#include "cli/command_support.h"
+#include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "problems/problems.h"
 
@@ -59,6 +62,25 @@ int reportProblems(const Settings& settings, std::FILE* out) {
     else
         std::fprintf(out, "%zu problems.\n", problems.size());
     return anyError ? kSettingsRefused : kSuccess;
+}
+
+void addCheckCommand(CommandSet& commands) {
+    struct Arguments {
+        std::string input;
+        SetOptions sets;
+    };
+    auto a = std::make_shared<Arguments>();
+    CLI::App& command = commands.add(
+        "check",
+        "Loads IN.cfg as \"Read from file\" does and lists every problem of its settings: what \"Write "
+        "config\" would refuse, then APRS advice.",
+        [a](CommandContext& c) {
+            SettingsModel settings = startupSettings(c.ui);
+            if (int status = loadSettings(a->input, a->sets, settings, c.ui)) return status;
+            return reportProblems(settings, stdout);
+        });
+    addInputArgument(command, "IN.cfg", a->input);
+    addSetOption(command, a->sets);
 }
 
 }  // namespace zeru::cli
