@@ -18,6 +18,7 @@ class QPushButton;
 namespace zeru::app {
 
 class CoordinateEntryDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit CoordinateEntryDialog(QWidget* parent);
 

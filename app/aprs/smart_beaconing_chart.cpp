@@ -86,12 +86,19 @@ void SmartBeaconingChart::paintEvent(QPaintEvent*) {
         maxInterval = std::max(maxInterval, aprs::beaconInterval(sb, v));
     const double intervalStep = niceStep(maxInterval, 5);
     maxInterval = std::max(intervalStep, std::ceil(maxInterval / intervalStep) * intervalStep);
-    const double speedStep = niceStep(maxSpeed, 6);
-
     const int left = fm.horizontalAdvance(number(maxInterval)) + 10;
     const int right = fm.horizontalAdvance(QStringLiteral("180°")) + 10;
-    const QRect plot(left, line * 2, width() - left - right, height() - line * 4 - 4);
+    // The legend takes one line, or two where the chart is narrow.
+    const QString intervalText = QStringLiteral("Interval [s], left");
+    const QString turnText = QStringLiteral("Turn threshold [°], right");
+    const int legendWidth = 2 * 54 + fm.horizontalAdvance(intervalText) + fm.horizontalAdvance(turnText);
+    const int legendLines = legendWidth > width() - left ? 2 : 1;
+    const QRect plot(left, line * (legendLines + 1), width() - left - right,
+                     height() - line * (legendLines + 3) - 4);
     if (plot.width() < 20 || plot.height() < 20) return;
+    // As many speed ticks as their labels leave room for.
+    const int labelRoom = fm.horizontalAdvance(number(maxSpeed)) * 2 + 8;
+    const double speedStep = niceStep(maxSpeed, std::clamp(plot.width() / labelRoom, 2, 8));
     const auto x = [&](double speed) { return plot.left() + speed / maxSpeed * plot.width(); };
     const auto yInterval = [&](double s) { return plot.bottom() - s / maxInterval * plot.height(); };
     const auto yTurn = [&](double deg) {
@@ -156,8 +163,12 @@ void SmartBeaconingChart::paintEvent(QPaintEvent*) {
 
     // Legend above the plot: the line styles tell the curves apart without colour.
     int lx = plot.left();
-    const int ly = line;
+    int ly = line;
     const auto legend = [&](const QPen& pen, const QString& text) {
+        if (lx > plot.left() && legendLines == 2) {
+            lx = plot.left();
+            ly += line;
+        }
         p.setPen(pen);
         p.drawLine(lx, ly, lx + 28, ly);
         p.setPen(pal.color(QPalette::Text));
@@ -165,8 +176,8 @@ void SmartBeaconingChart::paintEvent(QPaintEvent*) {
                    text);
         lx += 34 + fm.horizontalAdvance(text) + 20;
     };
-    legend(intervalPen(pal), QStringLiteral("Interval [s], left"));
-    legend(turnPen(pal), QStringLiteral("Turn threshold [°], right"));
+    legend(intervalPen(pal), intervalText);
+    legend(turnPen(pal), turnText);
 }
 
 SmartBeaconingWindow::SmartBeaconingWindow(const SmartBeaconingFields& fields, QWidget* parent)
@@ -206,6 +217,8 @@ SmartBeaconingWindow::SmartBeaconingWindow(const SmartBeaconingFields& fields, Q
     side->addStretch(1);
     row->addLayout(side);
 
+    const QFontMetrics fm(font());
+    resize(fm.averageCharWidth() * 130, fm.height() * 26);
     connect(speed_, &QSpinBox::valueChanged, this, [this] { showSpeed(); });
     for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, [this] { refresh(); });
     refresh();

@@ -20,6 +20,7 @@ class QGridLayout;
 namespace zeru::app {
 
 class SmartBeaconingChart : public QWidget {
+    Q_OBJECT
 public:
     explicit SmartBeaconingChart(QWidget* parent = nullptr);
 
@@ -43,6 +44,7 @@ private:
 using SmartBeaconingFields = std::array<QLineEdit*, 7>;
 
 class SmartBeaconingWindow : public QDialog {
+    Q_OBJECT
 public:
     SmartBeaconingWindow(const SmartBeaconingFields& fields, QWidget* parent);
 

@@ -15,6 +15,7 @@ class QDialogButtonBox;
 namespace zeru::app {
 
 class SymbolPickerDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit SymbolPickerDialog(QWidget* parent);
 
