@@ -23,7 +23,9 @@ RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     auto* longitude = qobject_cast<QLineEdit*>(fields[1]);
     grid->addWidget(createSsidHint(station->findChildren<QLineEdit*>().constLast(), this), 0, 2);
     grid->addWidget(createPositionButton(latitude, longitude, this), 1, 2, Qt::AlignLeft);
-    grid->addWidget(createPositionSummary(latitude, longitude, this), 2, 2);
+    QLabel* summary = createPositionSummary(latitude, longitude, this);
+    summary->setContentsMargins(0, 0, 18, 0);  // apart from the right half's labels
+    grid->addWidget(summary, 2, 2);
     const char* right[] = {"Ptt", "Squelch", "Busydetect", "Consecutive_packets", "Output_level"};
     int row = 0;
     for (const char* name : right) addLabelledField(*grid, row++, 3, name, this);

@@ -83,6 +83,7 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
         QLabel* rangeLabel = createLabel(QStringLiteral("Analog %1:").arg(n), this);
         rangeLabel->setBuddy(range);
         auto* cell = new QHBoxLayout;
+        cell->setSpacing(6);
         cell->addWidget(rangeLabel);
         cell->addWidget(range, 1);
         ranges->addLayout(cell, (n - 1) / 3, (n - 1) % 3 + 1);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstdio>
@@ -24,6 +25,18 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    // "dark" after the folder: a dark palette, to see that marks read in it.
+    if (argc > 2 && QByteArray(argv[2]) == "dark") {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(80, 140, 220));
+        QApplication::setPalette(dark);
+    }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
