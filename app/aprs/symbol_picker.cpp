@@ -29,11 +29,12 @@ QString describe(const QString& table, const QString& code) {
 class ElidedLabel : public QLabel {
 public:
     using QLabel::QLabel;
+    // The whole text stays the label's text (screen readers read it); only
+    // the painting cuts it.
     void setFullText(const QString& text) {
         full_ = text;
+        setText(text);
         setToolTip(text);
-        setAccessibleDescription(text);
-        update();
     }
     QSize sizeHint() const override {
         return {fontMetrics().horizontalAdvance(full_) + 4, QLabel::sizeHint().height()};

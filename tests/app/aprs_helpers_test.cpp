@@ -63,7 +63,7 @@ TEST_F(AprsHelpers, ChosenSymbolFillsBothFields) {
     picker->accept();
     EXPECT_EQ(form->settings().text("Position_symbol_table"), "W");
     EXPECT_EQ(form->settings().text("Position_symbol_code"), "_");
-    EXPECT_EQ(labelNamed(form.get(), QStringLiteral("Symbol"))->toolTip(),
+    EXPECT_EQ(labelNamed(form.get(), QStringLiteral("Symbol"))->text(),
               QStringLiteral("W_ Weather station with overlay (overlay W)"));
 }
 
