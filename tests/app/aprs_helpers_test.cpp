@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,6 +58,11 @@ TEST_F(AprsHelpers, ChosenSymbolFillsBothFields) {
     find<QPushButton>("Button_symbol_picker")->click();
     auto* picker = form->findChild<SymbolPickerDialog*>();
     ASSERT_TRUE(picker);
+    // The stream switches are listed but cannot be chosen.
+    picker->findChild<QLineEdit*>()->setText(QStringLiteral("not for use"));
+    picker->select(QLatin1Char('/'), QLatin1Char('|'));
+    EXPECT_FALSE(picker->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    picker->findChild<QLineEdit*>()->clear();
     picker->select(QLatin1Char('\\'), QLatin1Char('_'));
     auto* overlay = picker->findChild<QComboBox*>();
     overlay->setCurrentIndex(overlay->findText(QStringLiteral("W")));
