@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+class QMenu;
 class QPushButton;
 
 namespace zeru::app {
@@ -18,9 +19,12 @@ public:
     explicit CommandRow(QWidget* parent = nullptr);
 
     QPushButton* button(CommandButton which) const { return buttons_[static_cast<std::size_t>(which)]; }
+    // The menu of recent files beside "Read from file"; filled when opened.
+    QMenu* recentFilesMenu() const { return recentFiles_; }
 
 private:
     std::array<QPushButton*, 5> buttons_{};
+    QMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace zeru::app
