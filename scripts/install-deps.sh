@@ -17,7 +17,7 @@ if [ "${1:-}" = "--test" ]; then
     clang libclang-rt-14-dev          # fuzzers
     clang-format clang-tidy           # formatting and static analysis checks
     desktop-file-utils appstream      # checks of the desktop entry and metadata
-    dpkg-dev file                     # package build checks
+    dpkg-dev file lintian             # package build checks
     groff-base                        # check of the zeru-cli manual page
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
   )
