@@ -11,6 +11,7 @@
 #include "cli/set_option.h"
 #include "device/device_flows.h"
 #include "device/device_link.h"
+#include "device/upload_notice.h"
 #include "device/version_requests.h"
 #include "image/codec.h"
 #include "interaction/command.h"
@@ -181,6 +182,10 @@ int commandInfo(TerminalUi& ui, DeviceSession& session) {
 }
 
 int commandUpload(TerminalUi& ui, DeviceSession& session) {
+    // Asks nothing (zeru-cli runs in scripts) but tells what the window's
+    // question tells, on standard output so that a quiet run stays quiet.
+    std::printf("%s\n", firmwareUploadFacts().c_str());
+    std::fflush(stdout);
     SettingsModel settings;
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
