@@ -49,6 +49,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                                 {"Read from file", "Button_read_from_file",
                                  "Reads current configuration from file to Configurator application."}},
                                this));
+    tools_ = row->count();
     row->addStretch(1);
 
     auto* logo = new QLabel(this);
@@ -57,5 +58,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     logo->setFixedSize(169, 49);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
+
+void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }
 
 }  // namespace zeru::app

@@ -11,6 +11,12 @@ namespace zeru::app {
 class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
+
+    // Adds `tool` after the two groups, before the logo.
+    void addTool(QWidget* tool);
+
+private:
+    int tools_ = 0;  // where the next tool goes in the row
 };
 
 }  // namespace zeru::app

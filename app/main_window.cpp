@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "app/input_dropper.h"
 #include "app/page_tree.h"
 #include "app/widget_settings.h"
+#include "app/window_feedback.h"
 #include "interaction/command.h"
 #include "settings/catalogue.h"
 
@@ -60,8 +62,10 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    column->addWidget(new CommandRow(this));
-    column->addWidget(createPageTree(this), 1);
+    auto* commandRow = new CommandRow(this);
+    column->addWidget(commandRow);
+    QTabWidget* pages = createPageTree(this);
+    column->addWidget(pages, 1);
     column->addWidget(createLogPane(this));
     // The progress bar runs across the full width along the bottom edge.
     auto* bar = createProgressBar(this);
@@ -80,6 +84,8 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(*this, *settings_, ui_);
+    feedback_ = new WindowFeedback(*settings_, *pages, *this);
+    commandRow->addTool(feedback_->buttons());
 
     setWindowTitle(caption());
     setFixedSize(minimumSizeHint().expandedTo(kDesignedClientSize));
@@ -106,6 +112,16 @@ void TForm1::runButtonCommand(CommandButton button) {
     if (!command) return;
     InputDropper dropper(*this);
     runCommand(ui_, command);
+}
+
+WindowFeedback& TForm1::feedback() { return *feedback_; }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TForm1::centreOnScreen() {

@@ -19,6 +19,7 @@ namespace zeru::app {
 
 class TForm2;
 class WidgetSettings;
+class WindowFeedback;
 
 enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
 
@@ -47,6 +48,14 @@ public:
     // Puts the window in the middle of its screen.
     void centreOnScreen();
 
+    // The marks at the fields, the changes and their window.
+    WindowFeedback& feedback();
+    // Asked when the user closes the window; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void runButtonCommand(CommandButton button);
 
@@ -55,6 +64,8 @@ private:
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    WindowFeedback* feedback_ = nullptr;  // a child QObject
+    std::function<bool()> mayClose_;
 };
 
 }  // namespace zeru::app

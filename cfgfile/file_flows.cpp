@@ -25,16 +25,19 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
     return {configDialogFolder(programFolder_), std::string(kConfigFileFilter), std::string(proposedName)};
 }
 
-void FileFlows::saveToFile() {
+FileOutcome FileFlows::saveToFile() {
     const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
-    if (!path) return;
-    runCommand(ui_, [&] { saveConfigFile(settings_, *path); });
+    if (!path) return FileOutcome::Cancelled;
+    return runCommand(ui_, [&] { saveConfigFile(settings_, *path); }) ? FileOutcome::Done
+                                                                      : FileOutcome::Refused;
 }
 
-void FileFlows::readFromFile() {
+FileOutcome FileFlows::readFromFile() {
     const auto path = ui_.chooseOpenFile(dialogOptions(""));
-    if (!path) return;
-    runCommand(ui_, [&] { loadConfigFile(*path, settings_, ui_); });
+    if (!path) return FileOutcome::Cancelled;
+    bool loaded = false;
+    runCommand(ui_, [&] { loaded = loadConfigFile(*path, settings_, ui_); });
+    return loaded ? FileOutcome::Done : FileOutcome::Refused;
 }
 
 }  // namespace zeru::cfgfile

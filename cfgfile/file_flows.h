@@ -18,6 +18,13 @@ inline constexpr std::string_view kProposedFileName = "kestrovane_blue.cfg";
 // The program may be installed where no "config" folder can exist.
 std::string configDialogFolder(const std::string& programFolder);
 
+// How a "Save to file" or "Read from file" ended.
+enum class FileOutcome {
+    Done,
+    Cancelled,  // the user cancelled the file dialog
+    Refused,    // a box told why nothing was saved or loaded
+};
+
 class FileFlows {
 public:
     // `programFolder`: the folder that holds the program file.
@@ -27,9 +34,9 @@ public:
     // extension) and saves every setting to it. A failure shows the error box
     // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
     // leaves the file on disk as it was; success shows nothing.
-    void saveToFile();
+    FileOutcome saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
-    void readFromFile();
+    FileOutcome readFromFile();
 
 private:
     FileDialogOptions dialogOptions(std::string_view proposedName) const;
