@@ -164,9 +164,9 @@ void ChangesWindow::fill() {
     for (std::size_t i = 0; i < differences_.size(); ++i) {
         const compare::Difference& d = differences_[i];
         const std::string setting(d.key->setting);
-        auto* item = new QTreeWidgetItem({pageCaption(feedback_.field(setting)),
-                                          latin1(settingsCatalogue().def(setting).label), latin1(d.before),
-                                          latin1(d.after)});
+        const QWidget* field = feedback_.field(setting);
+        auto* item = new QTreeWidgetItem(
+            {pageCaption(field), fieldName(field, setting), latin1(d.before), latin1(d.after)});
         item->setData(0, kSettingRole, QString::fromStdString(setting));
         item->setData(0, kIndexRole, static_cast<int>(i));
         items.append(item);

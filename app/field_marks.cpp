@@ -3,13 +3,17 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 
+#include "app/page_locator.h"
+
 namespace zeru::app {
 
-// A mark drawn over a corner of its field, in the field's parent so that it
-// may reach a little past the field's frame.
+// A mark drawn over a corner of its field, in the page that holds the field so
+// that it may reach a little past the field's frame (and past the little
+// container of an address entry).
 class MarkBadge : public QWidget {
 public:
     MarkBadge(FieldMark mark, QWidget* parent) : QWidget(parent), mark_(mark) { setFocusPolicy(Qt::NoFocus); }
@@ -33,8 +37,8 @@ private:
 
 namespace {
 
-// The side of a mark: about half a line of the field's font, at least 8.
-int markSide(const QWidget* field) { return std::max(8, field->fontMetrics().height() * 3 / 5); }
+// The side of a mark: nearly a line of the field's font, at least 12.
+int markSide(const QWidget* field) { return std::max(12, field->fontMetrics().height() * 9 / 10); }
 
 QString tooltipOf(const QString& help, const QString& problem, const QString& change) {
     QStringList parts;
@@ -54,11 +58,23 @@ FieldMarks::~FieldMarks() {
     }
 }
 
+namespace {
+
+// The page the marks of `field` are drawn in: the tab page that holds it.
+QWidget* pageOf(QWidget* field) {
+    const auto tabs = tabsHolding(field);
+    return tabs.empty() ? field->parentWidget() : tabs.front().first->widget(tabs.front().second);
+}
+
+}  // namespace
+
 FieldMarks::Marks& FieldMarks::marksOf(QWidget* field) {
     auto it = marks_.find(field);
     if (it == marks_.end()) {
-        it = marks_.insert(field, Marks{field->toolTip(), {}, {}, {}, {}});
-        field->installEventFilter(this);
+        it = marks_.insert(field, Marks{field->toolTip(), pageOf(field), {}, {}, {}, {}});
+        // Any move of the field, of its container or of its page moves the marks.
+        for (QWidget* w = field; w && w != it->page->parentWidget(); w = w->parentWidget())
+            w->installEventFilter(this);
         connect(field, &QObject::destroyed, this, [this, field] { marks_.remove(field); });
     }
     return it.value();
@@ -68,7 +84,7 @@ void FieldMarks::setProblem(QWidget* field, std::optional<FieldMark> mark, const
     if (!mark && !marks_.contains(field)) return;
     Marks& m = marksOf(field);
     if (mark) {
-        if (!m.problem) m.problem = new MarkBadge(*mark, field->parentWidget());
+        if (!m.problem) m.problem = new MarkBadge(*mark, m.page);
         m.problem->setMark(*mark);
         m.problemText = message;
     } else {
@@ -82,7 +98,7 @@ void FieldMarks::setChange(QWidget* field, const QString& explanation) {
     if (explanation.isEmpty() && !marks_.contains(field)) return;
     Marks& m = marksOf(field);
     if (!explanation.isEmpty()) {
-        if (!m.change) m.change = new MarkBadge(FieldMark::Change, field->parentWidget());
+        if (!m.change) m.change = new MarkBadge(FieldMark::Change, m.page);
     } else {
         delete m.change;
     }
@@ -111,14 +127,17 @@ void FieldMarks::update(QWidget* field, Marks& m) {
 
 void FieldMarks::place(QWidget* field, const Marks& m) {
     const int side = markSide(field);
-    const QRect frame = field->geometry();
-    // Half over the field's corner, half beside it.
-    const QPoint topRight(frame.right() - side / 2, frame.top() - side / 3);
-    const QPoint topLeft(frame.left() - side / 2, frame.top() - side / 3);
-    const bool shown = field->isVisibleTo(field->parentWidget());
+    const QRect frame(field->mapTo(m.page, QPoint(0, 0)), field->size());
+    // Centred on the field's corner: over its frame, not over its text.
+    const QPoint topRight(frame.right() + 1 - side / 2, frame.top() - side / 2);
+    const QPoint topLeft(frame.left() - side / 2, frame.top() - side / 2);
+    const bool shown = field->isVisibleTo(m.page);
     for (auto [badge, at] : {std::pair{m.problem.data(), topRight}, std::pair{m.change.data(), topLeft}}) {
         if (!badge) continue;
-        badge->setGeometry(QRect(at, QSize(side, side)));
+        // Kept whole inside the page (a field in the top row sits close to its edge).
+        const QPoint inside(std::clamp(at.x(), 0, std::max(0, m.page->width() - side)),
+                            std::clamp(at.y(), 0, std::max(0, m.page->height() - side)));
+        badge->setGeometry(QRect(inside, QSize(side, side)));
         badge->setVisible(shown);
         badge->raise();
     }
@@ -131,9 +150,10 @@ bool FieldMarks::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
         case QEvent::Hide:
         case QEvent::FontChange: {
-            auto* field = static_cast<QWidget*>(watched);
-            auto it = marks_.find(field);
-            if (it != marks_.end()) place(field, it.value());
+            // Few fields are marked at a time: looking at them all is cheap.
+            auto* moved = static_cast<QWidget*>(watched);
+            for (auto it = marks_.begin(); it != marks_.end(); ++it)
+                if (it.key() == moved || moved->isAncestorOf(it.key())) place(it.key(), it.value());
             break;
         }
         default:

@@ -41,7 +41,8 @@ protected:
 
 private:
     struct Marks {
-        QString help;  // the field's own tooltip
+        QString help;            // the field's own tooltip
+        QPointer<QWidget> page;  // where the marks are drawn
         QPointer<MarkBadge> problem, change;
         QString problemText, changeText;
     };

@@ -8,6 +8,10 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "app/field_factory.h"
+#include "compare/comparison.h"
+#include "settings/catalogue.h"
+
 namespace zeru::app {
 
 std::vector<std::pair<QTabWidget*, int>> tabsHolding(const QWidget* widget) {
@@ -27,6 +31,16 @@ QString pageCaption(const QWidget* widget) {
     QStringList captions;
     for (const auto& [control, index] : tabsHolding(widget)) captions.prepend(control->tabText(index));
     return captions.join(QStringLiteral(" / "));
+}
+
+QString fieldName(const QWidget* field, std::string_view setting) {
+    if (!field->accessibleName().isEmpty()) return field->accessibleName();
+    QString label = latin1(settingsCatalogue().def(setting).label);
+    if (label.endsWith(QLatin1Char(':'))) label.chop(1);
+    if (!label.isEmpty()) return label;
+    for (const cfgfile::FileKey& key : cfgfile::fileKeys())
+        if (key.setting == setting) return latin1(compare::keyName(key));
+    return latin1(setting);
 }
 
 void showField(QWidget* field, bool selectText) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,10 @@ std::vector<std::pair<QTabWidget*, int>> tabsHolding(const QWidget* widget);
 
 // The captions of those pages, outermost first: "Telemetry reports / Analog channels".
 QString pageCaption(const QWidget* widget);
+
+// What a list calls a setting's field: its accessible name, else its
+// catalogue label without the colon, else its file key ("Radio.SSID").
+QString fieldName(const QWidget* field, std::string_view setting);
 
 // Shows every page that holds `field`, puts the keyboard focus in it and,
 // when asked, selects its text.

@@ -14,16 +14,16 @@ WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWid
     : QObject(&window), settings_(settings), window_(window), fields_(settings, pages, this) {
     buttons_ = new QWidget(&window);
     buttons_->setObjectName(QStringLiteral("Feedback_buttons"));
-    auto* column = new QVBoxLayout(buttons_);
-    column->setContentsMargins(0, 6, 0, 0);
-    column->setSpacing(2);
+    // Level with the command buttons, below the groups' titles.
+    auto* row = new QHBoxLayout(buttons_);
+    row->setContentsMargins(0, 0, 0, 4);
+    row->setSpacing(4);
     changesButton_ =
         createButton(QStringLiteral("C&hanges"), QStringLiteral("Button_changes"),
                      QStringLiteral("Lists the settings changed since the configuration was last "
                                     "read, loaded, saved or written."),
                      buttons_);
-    column->addWidget(changesButton_);
-    column->addStretch(1);
+    row->addWidget(changesButton_, 0, Qt::AlignBottom);
 
     connect(changesButton_, &QPushButton::clicked, this, [this] { showChanges(); });
     connect(&fields_, &FieldFeedback::updated, this, &WindowFeedback::updateButtons);

@@ -4,6 +4,8 @@
 // README picture). Usage: app_screenshots <folder> (offscreen platform).
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyle>
 #include <QTabWidget>
 #include <cstdio>
 
@@ -11,12 +13,27 @@
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
 #include "app/startup.h"
+#include "app/window_feedback.h"
 #include "support/recording_ui.h"
 
 using namespace zeru::app;
 
+// A dark palette (ZERU_DARK=1), to check that marks and icons still read.
+void useDarkPalette() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIntValue("ZERU_DARK")) useDarkPalette();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
@@ -58,6 +75,17 @@ int main(int argc, char** argv) {
     box->show();
     QApplication::processEvents();
     box->grab().save(out.filePath(QStringLiteral("port_rule_box.png")));
+
+    // Marks: a few changes since the start-up settings.
+    form->settings().setText("Callsign", "MW0WMW");
+    form->settings().setIndex("Ptt", 1);
+    form->settings().setText("Teletitle", "Hill top");
+    form->feedback().fields().refresh();
+    save(QStringLiteral("marks"));
+    ChangesWindow& changes = form->feedback().showChanges();
+    QApplication::processEvents();
+    changes.grab().save(out.filePath(QStringLiteral("changes_window.png")));
+    changes.hide();
 
     TForm2 card(form.get());
     card.show();
