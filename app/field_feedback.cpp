@@ -53,10 +53,17 @@ const std::vector<compare::Difference>& FieldFeedback::changes() {
     return changes_;
 }
 
+const std::vector<problems::Problem>& FieldFeedback::problems() {
+    if (pending_.isActive()) refresh();
+    return problems_;
+}
+
 void FieldFeedback::refresh() {
     pending_.stop();
     changes_ = compare::compareSettings(baseline_, settings_);
+    problems_ = problems::findProblems(settings_);
     markChanges();
+    markProblems();
     markTabs();
     emit updated();
 }
@@ -74,6 +81,26 @@ void FieldFeedback::markChanges() {
     changeTexts_ = std::move(texts);
 }
 
+void FieldFeedback::markProblems() {
+    std::unordered_map<QWidget*, std::pair<FieldMark, QString>> wanted;
+    for (const problems::Problem& p : problems_) {
+        const FieldMark mark =
+            p.severity == problems::Severity::Error ? FieldMark::Error : FieldMark::Warning;
+        auto [it, added] = wanted.try_emplace(field(p.setting), mark, latin1(p.message));
+        if (added) continue;
+        // A field with several problems shows the worst mark and every message.
+        it->second.first = std::min(it->second.first, mark);
+        it->second.second += QLatin1Char('\n') + latin1(p.message);
+    }
+    for (const auto& [w, mark] : problemMarks_)
+        if (!wanted.contains(w)) marks_.setProblem(w, std::nullopt);
+    for (const auto& [w, mark] : wanted) {
+        auto old = problemMarks_.find(w);
+        if (old == problemMarks_.end() || old->second != mark) marks_.setProblem(w, mark.first, mark.second);
+    }
+    problemMarks_ = std::move(wanted);
+}
+
 void FieldFeedback::markTabs() {
     std::unordered_map<QTabWidget*, std::vector<int>> wanted;
     for (auto& [control, marks] : tabMarks_)
@@ -86,6 +113,7 @@ void FieldFeedback::markTabs() {
         }
     };
     for (const auto& [w, text] : changeTexts_) mark(w, FieldMark::Change);
+    for (const auto& [w, problem] : problemMarks_) mark(w, problem.first);
 
     for (auto& [control, marks] : tabMarks_) {
         const std::vector<int>& want = wanted[control];

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tells about its fields as they change: every field whose
-// value differs from the baseline (the configuration last read from the
-// device, loaded from a file, saved to a file or written to the device) is
-// marked, and so is the tab of every page that holds one. The marks follow
+// What the window tells about its fields as they change: every field with a
+// problem (a refusal of "Write config" or advice) is marked with its message,
+// and so is every field whose value differs from the baseline (the
+// configuration last read from the device, loaded from a file, saved to a file
+// or written to the device); the tab of every page that holds one shows the
+// mark too. The marks follow
 // every change of a field, the user's and the program's, once the events of
 // the change have run.
 #pragma once
@@ -15,6 +17,7 @@
 
 #include "app/field_marks.h"
 #include "compare/comparison.h"
+#include "problems/problems.h"
 #include "settings/settings_model.h"
 
 class QTabWidget;
@@ -37,7 +40,12 @@ public:
     const std::vector<compare::Difference>& changes();
     bool hasUnsavedChanges() { return !changes().empty(); }
 
-    // Compares the window with its baseline now and updates every mark.
+    // Every problem of the settings, errors first in the order "Write config"
+    // checks them.
+    const std::vector<problems::Problem>& problems();
+
+    // Checks the window and compares it with its baseline now, and updates
+    // every mark.
     void refresh();
 
     // The widget of a setting; shows its page and focuses it.
@@ -53,6 +61,7 @@ signals:
 private:
     void watchFields();
     void markChanges();
+    void markProblems();
     void markTabs();
 
     WidgetSettings& settings_;
@@ -62,6 +71,8 @@ private:
     QTimer pending_;  // one refresh for a burst of changes (a load sets 226 fields)
     std::vector<compare::Difference> changes_;
     std::unordered_map<QWidget*, QString> changeTexts_;
+    std::vector<problems::Problem> problems_;
+    std::unordered_map<QWidget*, std::pair<FieldMark, QString>> problemMarks_;
     // The mark each tab shows (-1 for none), per tab control.
     std::unordered_map<QTabWidget*, std::vector<int>> tabMarks_;
 };

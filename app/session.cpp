@@ -14,9 +14,14 @@
 #include "device/upload_notice.h"
 #include "image/config_image.h"
 #include "interaction/command.h"
+#include "problems/problems.h"
 
 namespace zeru::app {
 namespace {
+
+constexpr std::string_view kEmergencyQuestion =
+    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
+    "alarm.\n\nWrite this configuration to the device?";
 
 // Everything the five commands need for the whole run: the write and read
 // images, the one transport, and the device and file flows over the window's
@@ -51,9 +56,11 @@ private:
         if (device_.readConfig()) fields().takeBaseline();
     }
     void Button_write_configClick() {
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written) fields().takeBaseline();
+        if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
     }
     void Button_upload_firmwareClick() {
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
@@ -65,6 +72,12 @@ private:
     bool FormCloseQuery() {
         return changes::mayClose(fields().hasUnsavedChanges(), ui_,
                                  [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+    }
+
+    // After the refusal box of "Write config": the setting it refused.
+    void showFirstError() {
+        for (const problems::Problem& p : fields().problems())
+            if (p.severity == problems::Severity::Error) return fields().showSetting(p.setting, true);
     }
 
     cfgfile::FileOutcome saveToFile() {

@@ -23,9 +23,22 @@ WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWid
                      QStringLiteral("Lists the settings changed since the configuration was last "
                                     "read, loaded, saved or written."),
                      buttons_);
+    problemsButton_ =
+        createButton(QStringLiteral("Problems: 0"), QStringLiteral("Button_problems"),
+                     QStringLiteral("Lists what \"Write config\" would refuse and advice on the "
+                                    "settings; a line shows its field."),
+                     buttons_);
+    // Wide enough for three digits and the mark, so that the row never moves.
+    problemsButton_->setText(QStringLiteral("Problems: 888"));
+    problemsButton_->setIcon(markIcon(FieldMark::Error));
+    problemsButton_->setMinimumWidth(problemsButton_->sizeHint().width());
+    changesButton_->setIcon(markIcon(FieldMark::Change));
+    changesButton_->setMinimumWidth(changesButton_->sizeHint().width());
     row->addWidget(changesButton_, 0, Qt::AlignBottom);
+    row->addWidget(problemsButton_, 0, Qt::AlignBottom);
 
     connect(changesButton_, &QPushButton::clicked, this, [this] { showChanges(); });
+    connect(problemsButton_, &QPushButton::clicked, this, [this] { showProblems(); });
     connect(&fields_, &FieldFeedback::updated, this, &WindowFeedback::updateButtons);
     updateButtons();
 }
@@ -49,9 +62,24 @@ ChangesWindow& WindowFeedback::showChanges() {
     return *changesWindow_;
 }
 
+ProblemsWindow& WindowFeedback::showProblems() {
+    if (!problemsWindow_) problemsWindow_ = new ProblemsWindow(fields_, &window_);
+    problemsWindow_->show();
+    problemsWindow_->raise();
+    problemsWindow_->activateWindow();
+    return *problemsWindow_;
+}
+
 void WindowFeedback::updateButtons() {
     const bool changed = !fields_.changes().empty();
     changesButton_->setIcon(changed ? markIcon(FieldMark::Change) : QIcon());
+    const auto& problems = fields_.problems();
+    problemsButton_->setText(QStringLiteral("Problems: %1").arg(problems.size()));
+    // The worst problem's mark; errors come first in the list.
+    problemsButton_->setIcon(problems.empty() ? QIcon()
+                             : problems.front().severity == problems::Severity::Error
+                                 ? markIcon(FieldMark::Error)
+                                 : markIcon(FieldMark::Warning));
 }
 
 }  // namespace zeru::app

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's feedback on its settings: the marks at the fields and tabs,
-// the "Changes" button with its window, and the question before closing over
-// changes that were neither saved nor written.
+// the "Changes" button and the "Problems: N" indicator with their windows.
 #pragma once
 
 #include <QObject>
@@ -11,6 +10,7 @@
 
 #include "app/changes_window.h"
 #include "app/field_feedback.h"
+#include "app/problems_window.h"
 
 class QPushButton;
 class QTabWidget;
@@ -32,9 +32,12 @@ public:
     // The buttons for the command row.
     QWidget* buttons() const { return buttons_; }
     QPushButton* changesButton() const { return changesButton_; }
+    QPushButton* problemsButton() const { return problemsButton_; }
 
     // Opens the "Changes" window (made on first use) and returns it.
     ChangesWindow& showChanges();
+    // Opens the list of problems (made on first use) and returns it.
+    ProblemsWindow& showProblems();
     void setComparisonSources(ComparisonSources sources);
 
 private:
@@ -45,7 +48,9 @@ private:
     FieldFeedback fields_;
     QWidget* buttons_ = nullptr;
     QPushButton* changesButton_ = nullptr;
+    QPushButton* problemsButton_ = nullptr;
     ChangesWindow* changesWindow_ = nullptr;  // owned by the main window
+    ProblemsWindow* problemsWindow_ = nullptr;
     ComparisonSources sources_;
 };
 

@@ -80,12 +80,18 @@ int main(int argc, char** argv) {
     form->settings().setText("Callsign", "MW0WMW");
     form->settings().setIndex("Ptt", 1);
     form->settings().setText("Teletitle", "Hill top");
+    form->settings().setText("Txdelay", "5a");
+    form->settings().setText("Latitude", "5223.08X");
     form->feedback().fields().refresh();
     save(QStringLiteral("marks"));
     ChangesWindow& changes = form->feedback().showChanges();
     QApplication::processEvents();
     changes.grab().save(out.filePath(QStringLiteral("changes_window.png")));
     changes.hide();
+    ProblemsWindow& problems = form->feedback().showProblems();
+    QApplication::processEvents();
+    problems.grab().save(out.filePath(QStringLiteral("problems_window.png")));
+    problems.hide();
 
     TForm2 card(form.get());
     card.show();
