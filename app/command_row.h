@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QMenu;
+
 namespace zeru::app {
 
 class CommandRow : public QWidget {
@@ -14,9 +16,12 @@ public:
 
     // Adds `tool` after the two groups, before the logo.
     void addTool(QWidget* tool);
+    // The menu of recent files beside "Read from file"; filled when opened.
+    QMenu* recentFilesMenu() const { return recentFiles_; }
 
 private:
     int tools_ = 0;  // where the next tool goes in the row
+    QMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace zeru::app

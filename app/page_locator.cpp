@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <algorithm>
@@ -51,6 +52,9 @@ void showField(QWidget* field, bool selectText) {
         top->raise();
         top->activateWindow();
     }
+    // Where the pages scroll (a small screen), the field is scrolled into view.
+    for (QWidget* w = field->parentWidget(); w; w = w->parentWidget())
+        if (auto* scroller = qobject_cast<QScrollArea*>(w)) scroller->ensureWidgetVisible(field);
     field->setFocus(Qt::OtherFocusReason);
     if (!selectText) return;
     if (auto* line = qobject_cast<QLineEdit*>(field)) line->selectAll();

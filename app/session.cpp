@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "app/recent_files_store.h"
 #include "app/window_feedback.h"
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
@@ -43,6 +44,18 @@ public:
         form.setCloseGuard([this] { return FormCloseQuery(); });
         form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
                                               [this](Settings& s) { return readDevice(s); }});
+
+        // The file being worked on: named in the title, kept among the recent files.
+        files_.setHistory(&recentFiles_);
+        // A file saved or loaded (by the dialog, a recent file, the command
+        // line or a drop) is what the window now holds: the new baseline.
+        files_.setFileUsedHandler([this, &form](const std::string& path) {
+            form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+            fields().takeBaseline();
+        });
+        form.setOpenFileCommand(
+            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
     }
 
 private:
@@ -66,9 +79,7 @@ private:
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
-    void Button_read_from_fileClick() {
-        if (files_.readFromFile() == cfgfile::FileOutcome::Done) fields().takeBaseline();
-    }
+    void Button_read_from_fileClick() { files_.readFromFile(); }
     bool FormCloseQuery() {
         return changes::mayClose(fields().hasUnsavedChanges(), ui_,
                                  [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
@@ -82,7 +93,6 @@ private:
 
     cfgfile::FileOutcome saveToFile() {
         const cfgfile::FileOutcome outcome = files_.saveToFile();
-        if (outcome == cfgfile::FileOutcome::Done) fields().takeBaseline();
         if (outcome == cfgfile::FileOutcome::Refused)
             if (auto setting = cfgfile::settingRefusedBySave(form_.settings()))
                 fields().showSetting(*setting, true);
@@ -111,6 +121,7 @@ private:
     std::unique_ptr<ReportTransport> transport_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
+    RecentFilesStore recentFiles_;
 };
 
 }  // namespace

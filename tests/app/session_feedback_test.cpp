@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include "app/session.h"
 #include "app/window_feedback.h"
@@ -21,6 +22,9 @@ using Event = zeru::test::RecordingUi::Event;
 class SessionFeedback : public StartedWindow {
 protected:
     SessionFeedback() {
+        // The recent files the session keeps go to the test's folder, not the home folder.
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(folder.path().string()));
         auto fake = std::make_unique<zeru::test::FakeTransport>();
         // One device that cannot be opened: whether anything was sent shows as an open.
         fake->devices = {{0x0483, 0xA050, "/dev/hidraw-test"}};
