@@ -68,16 +68,14 @@ public:
     // size and the pages scroll.
     void fitToScreen(const QSize& available);
 
-protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
     // The marks at the fields, the changes and their window.
     WindowFeedback& feedback();
     // Asked when the user closes the window; false keeps it open.
     void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
 protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
