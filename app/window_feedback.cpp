@@ -14,10 +14,11 @@ WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWid
     : QObject(&window), settings_(settings), window_(window), fields_(settings, pages, this) {
     buttons_ = new QWidget(&window);
     buttons_->setObjectName(QStringLiteral("Feedback_buttons"));
-    // Level with the command buttons, below the groups' titles.
-    auto* row = new QHBoxLayout(buttons_);
-    row->setContentsMargins(0, 0, 0, 4);
-    row->setSpacing(4);
+    // One above the other: the command row stays narrow enough for small
+    // screens, where the pages scroll but the row cannot.
+    auto* row = new QVBoxLayout(buttons_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
     changesButton_ =
         createButton(QStringLiteral("C&hanges"), QStringLiteral("Button_changes"),
                      QStringLiteral("Lists the settings changed since the configuration was last "
@@ -33,9 +34,10 @@ WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWid
     problemsButton_->setIcon(markIcon(FieldMark::Error));
     problemsButton_->setMinimumWidth(problemsButton_->sizeHint().width());
     changesButton_->setIcon(markIcon(FieldMark::Change));
-    changesButton_->setMinimumWidth(changesButton_->sizeHint().width());
-    row->addWidget(changesButton_, 0, Qt::AlignBottom);
-    row->addWidget(problemsButton_, 0, Qt::AlignBottom);
+    for (QPushButton* b : {changesButton_, problemsButton_}) {
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        row->addWidget(b);
+    }
 
     connect(changesButton_, &QPushButton::clicked, this, [this] { showChanges(); });
     connect(problemsButton_, &QPushButton::clicked, this, [this] { showProblems(); });
