@@ -19,11 +19,14 @@ public:
     explicit CommandRow(QWidget* parent = nullptr);
 
     QPushButton* button(CommandButton which) const { return buttons_[static_cast<std::size_t>(which)]; }
+    // Adds `tool` after the two groups, before the logo.
+    void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
     QMenu* recentFilesMenu() const { return recentFiles_; }
 
 private:
     std::array<QPushButton*, 5> buttons_{};
+    int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
 };
 

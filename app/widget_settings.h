@@ -33,6 +33,8 @@ public:
 
     // The drop-down list of a choice setting, for the window's rules to follow.
     QComboBox* choiceBox(std::string_view name) const { return choiceControl(name); }
+    // The widget that holds a setting (or a rule's label).
+    QWidget* widget(std::string_view name) const { return control(name).widget; }
 
 private:
     struct Control {
