@@ -6,6 +6,7 @@
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
+#include "cli/backup_command.h"
 #include "cli/device_session.h"
 #include "cli/exit_status.h"
 #include "cli/set_option.h"
@@ -161,7 +162,8 @@ int commandWrite(const Options& o, TerminalUi& ui, DeviceSession& session) {
     SettingsModel settings = startupSettings(ui);
     if (int status = loadSettings(o, settings, ui)) return status;
     ConfigImages images;
-    DeviceFlows flows(settings, ui, images, session.transport());
+    CommandSafety safety(o);
+    DeviceFlows flows(settings, ui, images, session.transport(), findFirmwareResource, safety.get());
     try {
         flows.writeConfig();
     } catch (const ConversionError& e) {
@@ -180,10 +182,11 @@ int commandInfo(TerminalUi& ui, DeviceSession& session) {
     return finishDevice(shown ? kSuccess : kDeviceFailed, session, ui);
 }
 
-int commandUpload(TerminalUi& ui, DeviceSession& session) {
+int commandUpload(const Options& o, TerminalUi& ui, DeviceSession& session) {
     SettingsModel settings;
     ConfigImages images;
-    DeviceFlows flows(settings, ui, images, session.transport());
+    CommandSafety safety(o);
+    DeviceFlows flows(settings, ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, ui);
 }
@@ -196,12 +199,13 @@ int runCommandLine(const Options& o, TerminalUi& ui) {
     if (c == "encode") return commandEncode(o, ui);
     if (c == "decode") return commandDecode(o, ui);
     if (c == "verify") return commandVerify(o, ui);
+    if (c == "backups") return commandBackups(o);
 
     DeviceSession session(o);
     if (c == "read") return commandRead(o, ui, session);
     if (c == "write") return commandWrite(o, ui, session);
     if (c == "info") return commandInfo(ui, session);
-    if (c == "upload-firmware") return commandUpload(ui, session);
+    if (c == "upload-firmware") return commandUpload(o, ui, session);
     throw UsageError("unknown command " + c);
 }
 

@@ -16,7 +16,7 @@ struct CommandInfo {
     std::string_view usage;
 };
 
-constexpr std::array<CommandInfo, 8> kCommands{{
+constexpr std::array<CommandInfo, 9> kCommands{{
     {"defaults", 0, true, false,
      "zeru-cli defaults -o OUT.cfg\n      Saves the start-up settings (with the telemetry presets) as \"Save "
      "to file\" would.\n"},
@@ -33,11 +33,15 @@ constexpr std::array<CommandInfo, 8> kCommands{{
     {"read", 0, true, false,
      "zeru-cli read -o OUT.cfg\n      \"Read config\" from the device, then saves the settings.\n"},
     {"write", 1, false, true,
-     "zeru-cli write IN.cfg [--set SECTION.KEY=VALUE]...\n      Loads IN.cfg, then \"Write config\" to the "
-     "device.\n"},
+     "zeru-cli write IN.cfg [--set SECTION.KEY=VALUE]... [--no-backup] [--backup-dir DIR]\n"
+     "      Loads IN.cfg, then \"Write config\" to the device, after a backup of what it holds.\n"},
     {"info", 0, false, false, "zeru-cli info\n      Shows the device's firmware and hardware versions.\n"},
     {"upload-firmware", 0, false, false,
-     "zeru-cli upload-firmware\n      \"Upload firmware\" with the built-in firmware image.\n"},
+     "zeru-cli upload-firmware [--no-backup] [--backup-dir DIR]\n"
+     "      \"Upload firmware\" with the built-in firmware image, after a backup of the configuration.\n"},
+    {"backups", 0, false, false,
+     "zeru-cli backups [--backup-dir DIR]\n"
+     "      Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.\n"},
 }};
 
 const CommandInfo* findCommand(std::string_view name) {
@@ -69,6 +73,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             o.verbose = true;
         } else if (takeValue(a, "--simulate", o.simulate) || takeValue(a, "--sim-version", o.simVersion) ||
                    takeValue(a, "--sim-fault", o.simFault)) {
+        } else if (a == "--no-backup") {
+            o.noBackup = true;
+        } else if (a == "--backup-dir" || a.rfind("--backup-dir=", 0) == 0) {
+            o.backupDir = a == "--backup-dir" ? next("--backup-dir") : a.substr(13);
         } else if (a == "-o" || a == "--output") {
             o.output = next("-o");
         } else if (a == "--set" || a.rfind("--set=", 0) == 0) {
@@ -95,6 +103,10 @@ Options parseOptions(const std::vector<std::string>& args) {
     if (c->output && !o.output) throw UsageError(o.command + " needs -o OUT");
     if (!c->output && o.output) throw UsageError(o.command + " takes no -o");
     if (!c->acceptsSet && !o.sets.empty()) throw UsageError(o.command + " takes no --set");
+    const bool backs = o.command == "write" || o.command == "upload-firmware";
+    if (o.noBackup && !backs) throw UsageError(o.command + " takes no --no-backup");
+    if (o.backupDir && !backs && o.command != "backups")
+        throw UsageError(o.command + " takes no --backup-dir");
     if (!o.simulate && (o.simVersion || o.simFault))
         throw UsageError("--sim-version and --sim-fault need --simulate");
     return o;
@@ -123,6 +135,10 @@ std::string usageText(const std::string& command) {
         "  --set SECTION.KEY=VALUE  (encode, write) after the load, set one setting by its file key, as a "
         "user\n"
         "                           would type or pick it: a text as is, a choice by its index\n"
+        "  --no-backup              (write, upload-firmware) no backup of the device's configuration first\n"
+        "  --backup-dir DIR         (write, upload-firmware, backups) the backup folder, instead of\n"
+        "                           $XDG_STATE_HOME/kestrovane-zeru/backups or "
+        "~/.local/state/kestrovane-zeru/backups\n"
         "  --verbose                show the log lines\n"
         "  --help                   this text; COMMAND --help for one command\n"
         "\n"

@@ -20,6 +20,8 @@ struct Options {
     std::vector<std::string> inputs;                        // positional arguments of the command
     std::optional<std::string> output;                      // -o
     std::vector<std::pair<std::string, std::string>> sets;  // --set SECTION.KEY=VALUE
+    bool noBackup = false;                                  // --no-backup (write, upload-firmware)
+    std::optional<std::string> backupDir;                   // --backup-dir DIR
 };
 
 class UsageError : public std::runtime_error {
