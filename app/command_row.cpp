@@ -43,12 +43,15 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                      {"Write config", "Button_write_config", "Writes current configuration to device."},
                      {"Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
                     this));
-    row->addWidget(createGroup("Configuration import/export:", "GroupBox1",
-                               {{"Save to file", "Button_save_to_file",
-                                 "Saves current configuration from Configurator application to file."},
-                                {"Read from file", "Button_read_from_file",
-                                 "Reads current configuration from file to Configurator application."}},
-                               this));
+    row->addWidget(
+        createGroup("Configuration import/export:", "GroupBox1",
+                    {{"Save to file", "Button_save_to_file",
+                      "Saves current configuration from Configurator application to file."},
+                     {"Read from file", "Button_read_from_file",
+                      "Reads current configuration from file to Configurator application."},
+                     {"Backups", "Button_backups",
+                      "Reads a backup taken before a write or an upload to Configurator application."}},
+                    this));
     row->addStretch(1);
 
     auto* logo = new QLabel(this);

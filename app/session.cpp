@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "backup/backup_flows.h"
+#include "backup/backup_folder.h"
+#include "backup/safety_net.h"
 #include "cfgfile/file_flows.h"
 #include "device/device_flows.h"
 #include "device/hidapi_transport.h"
@@ -12,20 +15,31 @@
 namespace zeru::app {
 namespace {
 
-// Everything the five commands need for the whole run: the write and read
-// images, the one hidapi transport, and the device and file flows over the
-// window's settings.
+// Where backups go: the user's state folder ("" when the environment names
+// no home, and then no backup can be kept).
+std::filesystem::path backupFolder() {
+    return backup::defaultBackupFolder().value_or(std::filesystem::path());
+}
+
+// Everything the commands need for the whole run: the write and read images,
+// the one hidapi transport, the backups, and the device and file flows over
+// the window's settings.
 class Session final : public CommandSession {
 public:
     Session(TForm1& form, UserInterface& ui)
-        : device_(form.settings(), ui, images_, transport_),
+        : backups_(backupFolder()),
+          safety_(backups_),
+          device_(form.settings(), ui, images_, transport_, findFirmwareResource,
+                  backups_.folder().empty() ? nullptr : &safety_),
           files_(form.settings(), ui,
-                 QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
+                 QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()),
+          backupFiles_(form.settings(), ui, backups_.folder()) {
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        form.setCommand(CommandButton::Backups, [this] { Button_backupsClick(); });
     }
 
 private:
@@ -35,11 +49,15 @@ private:
     void Button_upload_firmwareClick() { device_.uploadFirmware(); }
     void Button_save_to_fileClick() { files_.saveToFile(); }
     void Button_read_from_fileClick() { files_.readFromFile(); }
+    void Button_backupsClick() { backupFiles_.openBackup(); }
 
     ConfigImages images_;
     HidapiTransport transport_;
+    backup::BackupFolder backups_;
+    backup::SafetyNet safety_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
+    backup::BackupFlows backupFiles_;
 };
 
 }  // namespace

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "backup/backup_flows.h"
+
+#include <utility>
+
+#include "cfgfile/config_file.h"
+#include "cfgfile/file_flows.h"
+#include "interaction/command.h"
+
+namespace zeru::backup {
+
+BackupFlows::BackupFlows(Settings& settings, UserInterface& ui, std::filesystem::path folder)
+    : settings_(settings), ui_(ui), folder_(std::move(folder)) {}
+
+void BackupFlows::openBackup() {
+    const auto path = ui_.chooseOpenFile({folder_.string(), std::string(cfgfile::kConfigFileFilter), ""});
+    if (!path) return;
+    if (std::filesystem::path(*path).extension() == ".bin") {
+        ui_.information(kOnlyCfgLoads);
+        return;
+    }
+    runCommand(ui_, [&] { cfgfile::loadConfigFile(*path, settings_, ui_); });
+}
+
+}  // namespace zeru::backup
