@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> (offscreen platform).
+// README picture). Usage: app_screenshots <folder> [font points] (offscreen
+// platform).
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -18,6 +19,11 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    if (argc > 2) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(QString::fromLocal8Bit(argv[2]).toDouble());
+        QApplication::setFont(font);
+    }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
