@@ -4,23 +4,32 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "backup/backup_folder.h"
 #include "backup/safety_net.h"
-#include "cli/options.h"
-#include "cli/terminal_ui.h"
+#include "cli/command_set.h"
 
 namespace zeru::cli {
 
-// The backup folder of a command: --backup-dir, else the default one.
-// Throws UsageError when neither is known (no HOME).
-backup::BackupFolder backupFolderOf(const Options& options);
+struct BackupOptions {
+    bool noBackup = false;                 // --no-backup
+    std::optional<std::string> backupDir;  // --backup-dir DIR
+};
+
+// --backup-dir DIR, and with `skippable` --no-backup.
+void addBackupOptions(CLI::App& command, BackupOptions& into, bool skippable);
+
+// The backup folder of a command: --backup-dir (made absolute), else the
+// default one. Throws std::runtime_error when neither is known (no HOME).
+backup::BackupFolder backupFolderOf(const BackupOptions& options);
 
 // What write and upload-firmware run before they send: the backup into the
 // command's folder, or nothing with --no-backup.
 class CommandSafety {
 public:
-    explicit CommandSafety(const Options& options);
+    explicit CommandSafety(const BackupOptions& options);
     WriteSafety* get() { return net_.get(); }
 
 private:
@@ -29,6 +38,6 @@ private:
 };
 
 // "backups": every backup, newest first, "stamp  CALLSIGN-SSID  PATH" a line.
-int commandBackups(const Options& options);
+void addBackupsCommand(CommandSet& commands);
 
 }  // namespace zeru::cli
