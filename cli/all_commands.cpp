@@ -9,6 +9,7 @@ void addAllCommands(CommandSet& commands) {
     addEncodeCommand(commands);
     addDecodeCommand(commands);
     addVerifyCommand(commands);
+    addCheckCommand(commands);
     addReadCommand(commands);
     addWriteCommand(commands);
     addInfoCommand(commands);

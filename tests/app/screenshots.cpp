@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> [font points] (offscreen
-// platform).
+// README picture). Usage: app_screenshots <folder> [dark] [font points]
+// (offscreen platform).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/aprs/coordinate_entry.h"
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
 #include "app/beacon_strings_window.h"
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
@@ -19,10 +26,24 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    if (argc > 2) {
-        QFont font = QApplication::font();
-        font.setPointSizeF(QString::fromLocal8Bit(argv[2]).toDouble());
-        QApplication::setFont(font);
+    // After the folder, "dark" for a dark palette (to see that marks read in
+    // it) and a number for the font size in points.
+    for (int i = 2; i < argc; ++i) {
+        if (QByteArray(argv[i]) != "dark") {
+            QFont font = QApplication::font();
+            font.setPointSizeF(QString::fromLocal8Bit(argv[i]).toDouble());
+            QApplication::setFont(font);
+            continue;
+        }
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(80, 140, 220));
+        QApplication::setPalette(dark);
     }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
@@ -70,5 +91,26 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     std::printf("special strings %dx%d\n", card.width(), card.height());
     card.grab().save(out.filePath(QStringLiteral("special_strings.png")));
+
+    // The APRS helpers' windows.
+    form->findChild<QPushButton*>(QStringLiteral("Button_smartbeaconing_chart"))->click();
+    auto* chart = form->findChild<SmartBeaconingWindow*>();
+    QApplication::processEvents();
+    std::printf("smartbeaconing chart %dx%d\n", chart->width(), chart->height());
+    chart->grab().save(out.filePath(QStringLiteral("smartbeaconing_chart.png")));
+    chart->close();
+    auto* picker = form->findChild<QPushButton*>(QStringLiteral("Button_symbol_picker"));
+    picker->click();
+    auto* dialog = form->findChild<SymbolPickerDialog*>();
+    dialog->findChild<QLineEdit*>()->setText(QStringLiteral("car"));
+    QApplication::processEvents();
+    dialog->grab().save(out.filePath(QStringLiteral("symbol_picker.png")));
+    dialog->reject();
+    form->findChild<QPushButton*>(QStringLiteral("Button_position_entry"))->click();
+    auto* entry = form->findChild<CoordinateEntryDialog*>();
+    entry->findChild<QLineEdit*>()->setText(QStringLiteral("IM99sc"));
+    QApplication::processEvents();
+    entry->grab().save(out.filePath(QStringLiteral("position_entry.png")));
+    entry->reject();
     return 0;
 }
