@@ -13,6 +13,11 @@ BackupFlows::BackupFlows(Settings& settings, UserInterface& ui, std::filesystem:
     : settings_(settings), ui_(ui), folder_(std::move(folder)) {}
 
 void BackupFlows::openBackup() {
+    // Made when missing, as a backup would make it, so that the dialog opens
+    // there even before the first backup.
+    std::error_code error;
+    if (!folder_.empty() && std::filesystem::create_directories(folder_, error))
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
     const auto path = ui_.chooseOpenFile({folder_.string(), std::string(cfgfile::kConfigFileFilter), ""});
     if (!path) return;
     if (std::filesystem::path(*path).extension() == ".bin") {
