@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "app/recent_files_store.h"
 #include "backup/backup_flows.h"
 #include "backup/backup_folder.h"
 #include "backup/safety_net.h"
@@ -33,17 +34,27 @@ public:
                   backups_.folder().empty() ? nullptr : &safety_),
           files_(form.settings(), ui,
                  QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()),
-          backupFiles_(form.settings(), ui, backups_.folder()) {
+          backupFiles_(ui, backups_.folder(),
+                       [this](const std::string& path) { files_.readFromFile(path); }) {
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+
+        // The file being worked on: named in the title, kept among the recent files.
+        files_.setHistory(&recentFiles_);
+        files_.setFileUsedHandler([&form](const std::string& path) {
+            form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+        });
+        form.setOpenFileCommand(
+            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
         form.setCommand(CommandButton::Backups, [this] { Button_backupsClick(); });
     }
 
 private:
-    // The window's handlers of its five command buttons.
+    // The window's handlers of its command buttons.
     void Button_read_configClick() { device_.readConfig(); }
     void Button_write_configClick() { device_.writeConfig(); }
     void Button_upload_firmwareClick() { device_.uploadFirmware(); }
@@ -58,6 +69,7 @@ private:
     DeviceFlows device_;
     cfgfile::FileFlows files_;
     backup::BackupFlows backupFiles_;
+    RecentFilesStore recentFiles_;
 };
 
 }  // namespace

@@ -3,14 +3,12 @@
 
 #include <utility>
 
-#include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
-#include "interaction/command.h"
 
 namespace zeru::backup {
 
-BackupFlows::BackupFlows(Settings& settings, UserInterface& ui, std::filesystem::path folder)
-    : settings_(settings), ui_(ui), folder_(std::move(folder)) {}
+BackupFlows::BackupFlows(UserInterface& ui, std::filesystem::path folder, Load load)
+    : ui_(ui), folder_(std::move(folder)), load_(std::move(load)) {}
 
 void BackupFlows::openBackup() {
     // Made when missing, as a backup would make it, so that the dialog opens
@@ -24,7 +22,7 @@ void BackupFlows::openBackup() {
         ui_.information(kOnlyCfgLoads);
         return;
     }
-    runCommand(ui_, [&] { cfgfile::loadConfigFile(*path, settings_, ui_); });
+    load_(*path);
 }
 
 }  // namespace zeru::backup

@@ -4,10 +4,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "interaction/user_interface.h"
-#include "settings/settings.h"
 
 namespace zeru::backup {
 
@@ -19,16 +20,20 @@ inline constexpr std::string_view kOnlyCfgLoads =
 
 class BackupFlows {
 public:
-    BackupFlows(Settings& settings, UserInterface& ui, std::filesystem::path folder);
+    // How a chosen configuration file is loaded: the window hands its "Read
+    // from file" by path (recent files and title included).
+    using Load = std::function<void(const std::string& path)>;
+
+    BackupFlows(UserInterface& ui, std::filesystem::path folder, Load load);
 
     // Opens the open-file dialog in the backup folder and loads the chosen
     // file (cancel: nothing happens).
     void openBackup();
 
 private:
-    Settings& settings_;
     UserInterface& ui_;
     std::filesystem::path folder_;
+    Load load_;
 };
 
 }  // namespace zeru::backup

@@ -12,8 +12,8 @@
 namespace zeru::test {
 namespace {
 
-// The dialog opens in the backup folder; a .cfg loads as "Read from file"
-// loads it, a .bin is refused in plain words, a cancel does nothing.
+// The dialog opens in the backup folder; a .cfg goes to "Read from file", a
+// .bin is refused in plain words, a cancel does nothing.
 TEST(BackupFlows, OpensTheFolderAndLoadsOnlyConfigurationFiles) {
     TempFolder temp;
     SettingsModel saved;
@@ -33,7 +33,10 @@ TEST(BackupFlows, OpensTheFolderAndLoadsOnlyConfigurationFiles) {
         SettingsModel settings;
         RecordingUi ui;
         ui.openAnswer = c.chosen;
-        backup::BackupFlows(settings, ui, temp.path()).openBackup();
+        cfgfile::FileFlows files(settings, ui, "");
+        backup::BackupFlows(ui, temp.path(), [&](const std::string& path) {
+            files.readFromFile(path);
+        }).openBackup();
         ASSERT_EQ(ui.dialogs.size(), 1u);
         EXPECT_EQ(ui.dialogs[0].startFolder, temp.path().string());
         EXPECT_EQ(ui.dialogs[0].filter, cfgfile::kConfigFileFilter);
