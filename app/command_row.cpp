@@ -75,6 +75,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
         QStringLiteral("Reads a backup taken before a write or an upload to Configurator application."),
         files));
     row->addWidget(files);
+    tools_ = row->count();
     row->addStretch(1);
 
     auto* logo = new QLabel(this);
@@ -85,5 +86,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     logo->setFixedSize(logoSize);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
+
+void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }
 
 }  // namespace zeru::app

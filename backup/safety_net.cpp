@@ -27,6 +27,8 @@ public:
     int progress() const override { return 0; }
     void setBusy(bool) override {}
     void processEvents() override {}
+    bool confirm(std::string_view) override { return false; }
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 };
