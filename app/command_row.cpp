@@ -77,9 +77,14 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                                     {"Read &from file", "Button_read_from_file",
                                      "Reads current configuration from file to Configurator application."}},
                                    this, made);
-    if (made.size() != buttons_.size()) throw std::logic_error("the command row needs five buttons");
-    std::copy(made.begin(), made.end(), buttons_.begin());
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
+    made.push_back(createButton(
+        QStringLiteral("&Backups"), QStringLiteral("Button_backups"),
+        QStringLiteral("Reads a backup taken before a write or an upload to Configurator application."),
+        files));
+    files->layout()->addWidget(made.back());
+    if (made.size() != buttons_.size()) throw std::logic_error("the command row needs six buttons");
+    std::copy(made.begin(), made.end(), buttons_.begin());
     row->addWidget(files);
     tools_ = row->count();
     row->addStretch(1);

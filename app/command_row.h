@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace zeru::app {
 
-enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
+enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
 
 class CommandRow : public QWidget {
 public:
@@ -25,7 +25,7 @@ public:
     QMenu* recentFilesMenu() const { return recentFiles_; }
 
 private:
-    std::array<QPushButton*, 5> buttons_{};
+    std::array<QPushButton*, 6> buttons_{};
     int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
 };

@@ -122,7 +122,10 @@ QPushButton* TForm1::commandButton(CommandButton button) const {
     return buttons_[static_cast<std::size_t>(button)];
 }
 
-InterfaceWidgets TForm1::interfaceWidgets() { return {this, log_, progress_, buttons_}; }
+InterfaceWidgets TForm1::interfaceWidgets() {
+    // The busy state greys the five commands that talk to the device or files.
+    return {this, log_, progress_, {buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4]}};
+}
 
 void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
 

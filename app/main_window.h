@@ -44,7 +44,7 @@ public:
 
     Settings& settings();
 
-    // The command run by a click on one of the five command buttons, through
+    // The command run by a click on one of the command buttons, through
     // runCommand (an escaped exception is shown in the error box).
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
@@ -90,11 +90,11 @@ private:
 
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
-    std::array<QPushButton*, 5> buttons_{};
+    std::array<QPushButton*, 6> buttons_{};
     PageButtons pageButtons_;
     QPlainTextEdit* log_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    std::array<std::function<void()>, 5> commands_;
+    std::array<std::function<void()>, 6> commands_;
     TForm2* specialStrings_ = nullptr;
     WindowFeedback* feedback_ = nullptr;  // a child QObject
     std::function<bool()> mayClose_;
