@@ -5,7 +5,8 @@
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_replace.h"
-#include "settings/setting_caption.h"
+#include "settings/catalogue.h"
+#include "settings/spoken_name.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cfgfile {
@@ -19,7 +20,8 @@ std::string valueOf(const FileKey& k, const Settings& settings) {
             std::string text = settings.text(k.setting);
             // A line break would end the key's line and start lines of its own.
             if (text.find_first_of("\r\n") != std::string::npos)
-                throw std::invalid_argument(settingCaption(k.setting) + " cannot be written on one line");
+                throw std::invalid_argument(spokenName(settingsCatalogue().def(k.setting)) +
+                                            " cannot be written on one line");
             return text;
         }
         case KeyForm::Number:

@@ -79,7 +79,7 @@ TEST(SaveFailure, TextWithALineBreakWritesNothingAndNamesTheField) {
          "Beacon 4 message cannot be written on one line"},
         {"Position_status_text", "a\nb", "Status text cannot be written on one line"},
         {"Teletitle", "lone\rCR", "Telemetry project title cannot be written on one line"},
-        {"Alias2_name", "\n", "Alias 2 name cannot be written on one line"},
+        {"Alias2_name", "\n", "Alias 2 cannot be written on one line"},
     };
     for (const auto& r : rows) {
         TempFolder folder;
