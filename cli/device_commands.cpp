@@ -24,9 +24,12 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
     SettingsModel settings = startupSettings(c.ui);
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
-    flows.readConfig();
+    const bool readSuccess = flows.readConfig();
     int status = deviceStatus(flows.lastOutcome());
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
+    // "Eeprom read success." may stand before a failed page past the
+    // configuration block: the file is still not saved, and must not seem so.
+    if (readSuccess && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
     return finishDevice(status, session, c.ui);
 }
 
