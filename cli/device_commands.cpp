@@ -52,6 +52,7 @@ int runInfo(CommandContext& c) {
     DeviceSession session(c.global);
     DeviceLink link(session.transport(), c.ui);
     if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
+    if (!link.isOpen()) return finishDevice(kDeviceFailed, session, c.ui);
     const bool shown = ShowDeviceVersions(link);
     link.CloseDevice();
     if (!shown) c.ui.error("Version read error.");

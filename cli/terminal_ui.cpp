@@ -3,12 +3,16 @@
 
 #include <algorithm>
 
+#include "device/device_link.h"
+
 namespace zeru::cli {
 
 bool isFailureLine(std::string_view line) {
     return line.find("error") != std::string_view::npos || line.find("not found") != std::string_view::npos ||
            line.rfind("Cannot open", 0) == 0;
 }
+
+bool isAdviceLine(std::string_view line) { return line == notFoundAdviceLine(); }
 
 TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)
     : out_(out), verbose_(verbose), progressBar_(progressBar && !verbose) {}
@@ -31,7 +35,7 @@ void TerminalUi::printLines(std::string_view text) {
 
 void TerminalUi::log(std::string_view line) {
     if (isFailureLine(line)) lastFailureLine_.assign(line);
-    if (!verbose_ && !isFailureLine(line)) return;
+    if (!verbose_ && !isFailureLine(line) && !isAdviceLine(line)) return;
     endBar();
     std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
     lastLine_.assign(line);

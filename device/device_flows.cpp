@@ -67,6 +67,7 @@ bool DeviceFlows::writeConfig() {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
     }
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
     bool written = false;
     if (firmwareMatches(link, writeIncompatibleText)) written = WriteEeprom(link, images_.writeImage);
     link.CloseDevice();
@@ -80,6 +81,7 @@ bool DeviceFlows::readConfig() {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
     }
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
     if (!firmwareMatches(link, readIncompatibleText)) {
         link.CloseDevice();
         return finish(DeviceOutcome::DeviceFailed);
@@ -109,6 +111,7 @@ bool DeviceFlows::readConfig() {
 bool DeviceFlows::uploadFirmware() {
     DeviceLink link(transport_, ui_);
     if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);
     bool uploaded = false;
     {
         BusyScope busy(ui_);

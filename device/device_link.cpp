@@ -3,8 +3,20 @@
 
 namespace zeru {
 
+std::string notFoundAdviceLine() {
+#ifdef __linux__
+    return "Check that the USB cable is plugged in and the device is powered, and that the device-access "
+           "rule "
+           "is installed (see " +
+           std::string(kDeviceAccessDocumentation) + ").";
+#else
+    return "Check that the USB cable is plugged in and the device is powered.";
+#endif
+}
+
 std::string openFailureLine(std::string_view reason) {
-    return "Cannot open the device: " + std::string(reason) + ". See \"Device access\" in the README.";
+    return "Cannot open the device: " + std::string(reason) + ". See " +
+           std::string(kDeviceAccessDocumentation) + ".";
 }
 
 bool DeviceLink::FindDevice() {
@@ -18,6 +30,7 @@ bool DeviceLink::FindDevice() {
         return true;
     }
     ui_.log(kNotFoundLine);
+    ui_.log(notFoundAdviceLine());
     return false;
 }
 

@@ -10,6 +10,7 @@
 
 #include "cli_files.h"
 #include "cli_process.h"
+#include "device/device_link.h"
 #include "image/codec.h"
 
 namespace zeru::test {
@@ -37,7 +38,7 @@ TEST_F(DeviceCommands, EveryDeviceCommandTellsThatNoDeviceIsThere) {
     for (const auto& command : commands) {
         const CliRun r = run(command);
         EXPECT_EQ(r.status, 4) << command[0] << ": " << r.err;
-        EXPECT_EQ(r.lastErrLine(), kNotFound) << command[0];
+        EXPECT_EQ(r.errLines(), (std::vector<std::string>{kNotFound, notFoundAdviceLine()})) << command[0];
     }
     EXPECT_FALSE(folder.exists("out.cfg"));
 }
