@@ -62,7 +62,7 @@ bool DeviceFlows::writeConfig() {
     outcome_ = DeviceOutcome::SettingsRefused;  // stays so when encoding throws
     if (!EncodeConfiguration(settings_, ui_, images_.writeImage))
         return finish(DeviceOutcome::SettingsRefused);
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
@@ -76,7 +76,7 @@ bool DeviceFlows::writeConfig() {
 
 bool DeviceFlows::readConfig() {
     images_.readImage.fill(0);
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
@@ -109,7 +109,7 @@ bool DeviceFlows::readConfig() {
 }
 
 bool DeviceFlows::uploadFirmware() {
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
     if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);
     bool uploaded = false;

@@ -21,16 +21,19 @@ std::string openFailureLine(std::string_view reason) {
 
 bool DeviceLink::FindDevice() {
     CloseDevice();
-    for (const HidDeviceInfo& device : transport_.enumerate()) {
-        if (device.vendorId != kZeruVendorId || device.productId != kZeruProductId) continue;
+    const DeviceSelector firstFound;
+    const DeviceSelector& selector = selector_ != nullptr ? *selector_ : firstFound;
+    if (const auto device = selector.pick(transport_.enumerate())) {
         std::string whyNot;
-        open_ = transport_.open(device.path, whyNot);
+        open_ = transport_.open(device->path, whyNot);
         ui_.log(kFoundLine);
         if (!open_) ui_.log(openFailureLine(whyNot));
         return true;
     }
-    ui_.log(kNotFoundLine);
-    ui_.log(notFoundAdviceLine());
+    ui_.log(selector.notFoundLine());
+    // Advice for a device that is nowhere; a chosen one that is missing is
+    // better looked for in the list of those that are there.
+    if (selector.choice().empty()) ui_.log(notFoundAdviceLine());
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "device/device_selector.h"
 #include "device/report.h"
 #include "device/report_transport.h"
 #include "interaction/user_interface.h"
@@ -34,14 +35,16 @@ public:
     // awaited this long at most, and its absence fails the exchange.
     static constexpr std::chrono::milliseconds kReplyTimeLimit{1000};
 
-    DeviceLink(ReportTransport& transport, UserInterface& ui) : transport_(transport), ui_(ui) {}
+    // `selector` (when given) says which of several devices FindDevice opens.
+    DeviceLink(ReportTransport& transport, UserInterface& ui, const DeviceSelector* selector = nullptr)
+        : transport_(transport), ui_(ui), selector_(selector) {}
     ~DeviceLink() { CloseDevice(); }
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
     // Opens the first enumerated interface with vendor 0x0483 and product
-    // 0xA050 and logs the found line, or the not-found line and what to
-    // check. True when one was found, even when it could not be opened (then
+    // 0xA050 (or the chosen one) and logs the found line, or the not-found
+    // line and what to check. True when one was found, even when it could not be opened (then
     // a second line says why, isOpen() is false and every exchange fails).
     bool FindDevice();
     void CloseDevice();
@@ -55,6 +58,7 @@ public:
 private:
     ReportTransport& transport_;
     UserInterface& ui_;
+    const DeviceSelector* selector_;
     bool open_ = false;
 };
 
