@@ -17,13 +17,15 @@ struct DeviceArguments {
     std::string input;
     std::string output;
     SetOptions sets;
+    std::string device;
 };
 
 int runRead(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global);
+    DeviceSession session(c.global, a.device);
     SettingsModel settings = startupSettings(c.ui);
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
+    flows.useDeviceSelector(&session.selector());
     const bool readSuccess = flows.readConfig();
     int status = deviceStatus(flows.lastOutcome());
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
@@ -34,11 +36,12 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
 }
 
 int runWrite(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global);
+    DeviceSession session(c.global, a.device);
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
+    flows.useDeviceSelector(&session.selector());
     try {
         flows.writeConfig();
     } catch (const ConversionError& e) {
@@ -48,9 +51,9 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
 }
 
-int runInfo(CommandContext& c) {
-    DeviceSession session(c.global);
-    DeviceLink link(session.transport(), c.ui);
+int runInfo(const DeviceArguments& a, CommandContext& c) {
+    DeviceSession session(c.global, a.device);
+    DeviceLink link(session.transport(), c.ui, &session.selector());
     if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
     if (!link.isOpen()) return finishDevice(kDeviceFailed, session, c.ui);
     const bool shown = ShowDeviceVersions(link);
@@ -59,11 +62,12 @@ int runInfo(CommandContext& c) {
     return finishDevice(shown ? kSuccess : kDeviceFailed, session, c.ui);
 }
 
-int runUploadFirmware(CommandContext& c) {
-    DeviceSession session(c.global);
+int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
+    DeviceSession session(c.global, a.device);
     SettingsModel settings;
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
+    flows.useDeviceSelector(&session.selector());
     flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
 }
@@ -75,6 +79,7 @@ void addReadCommand(CommandSet& commands) {
     CLI::App& command = commands.add("read", "\"Read config\" from the device, then saves the settings.",
                                      [a](CommandContext& c) { return runRead(*a, c); });
     addOutputOption(command, "OUT.cfg", a->output);
+    addDeviceOption(command, a->device);
 }
 
 void addWriteCommand(CommandSet& commands) {
@@ -83,15 +88,22 @@ void addWriteCommand(CommandSet& commands) {
                                      [a](CommandContext& c) { return runWrite(*a, c); });
     addInputArgument(command, "IN.cfg", a->input);
     addSetOption(command, a->sets);
+    addDeviceOption(command, a->device);
 }
 
 void addInfoCommand(CommandSet& commands) {
-    commands.add("info", "Shows the device's firmware and hardware versions.", runInfo);
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command = commands.add("info", "Shows the device's firmware and hardware versions.",
+                                     [a](CommandContext& c) { return runInfo(*a, c); });
+    addDeviceOption(command, a->device);
 }
 
 void addUploadFirmwareCommand(CommandSet& commands) {
-    commands.add("upload-firmware", "\"Upload firmware\" with the built-in firmware image.",
-                 runUploadFirmware);
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command =
+        commands.add("upload-firmware", "\"Upload firmware\" with the built-in firmware image.",
+                     [a](CommandContext& c) { return runUploadFirmware(*a, c); });
+    addDeviceOption(command, a->device);
 }
 
 }  // namespace zeru::cli

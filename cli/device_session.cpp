@@ -10,7 +10,8 @@
 
 namespace zeru::cli {
 
-DeviceSession::DeviceSession(const GlobalOptions& options) {
+DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
+    : selector_(std::move(deviceChoice)) {
     if (!options.simulate) {
         transport_ = std::make_unique<HidapiTransport>();
         return;
