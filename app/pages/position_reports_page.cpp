@@ -2,8 +2,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
 #include "app/field_factory.h"
 #include "app/pages/pages.h"
 #include "rules/rules.h"
@@ -36,7 +39,10 @@ QWidget* createTimingColumn(QWidget* page) {
                             "Smartbeaconing_min_turn_time",  "Smartbeaconing_slow_speed",
                             "Smartbeaconing_slow_period",    "Smartbeaconing_fast_speed",
                             "Smartbeaconing_fast_period"};
-    for (int i = 0; i < 7; ++i) addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart);
+    SmartBeaconingFields edits{};
+    for (int i = 0; i < 7; ++i)
+        edits[i] = qobject_cast<QLineEdit*>(addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart));
+    s->addWidget(createSmartBeaconingChartButton(edits, smart), 3, 2, 1, 2, Qt::AlignLeft);
     box->addWidget(smart);
 
     auto* fixed = new QGroupBox(QStringLiteral("Fixed time interval:"), column);
@@ -55,8 +61,14 @@ QWidget* createEncodingColumn(QWidget* page) {
 
     auto* group = new QGroupBox(QStringLiteral("Report encoding settings:"), column);
     QGridLayout* g = createGroupGrid(group);
-    addLabelledField(*g, 0, 0, "Position_symbol_code", group);
-    addLabelledField(*g, 0, 2, "Position_symbol_table", group);
+    auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, "Position_symbol_code", group));
+    // The table field, then the picker and the symbol's description.
+    g->addWidget(createLabel(latin1(settingsCatalogue().def("Position_symbol_table").label), group), 0, 2);
+    auto* symbol = new QHBoxLayout;
+    auto* table = qobject_cast<QLineEdit*>(createSettingWidget("Position_symbol_table", group));
+    symbol->addWidget(table);
+    symbol->addWidget(createSymbolHelper(code, table, group), 1);
+    g->addLayout(symbol, 0, 3);
 
     // "Mic-E" over "message:", two labels the encoding rule switches with the list.
     auto* micE = new QWidget(group);

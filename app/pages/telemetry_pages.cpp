@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "app/aprs/analog_range.h"
 #include "app/field_factory.h"
 #include "app/pages/pages.h"
 
@@ -61,12 +64,29 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
     grid->setHorizontalSpacing(4);  // the widest page: nine columns
     addHeaders(*grid, 0, 1,
                {"Name:", "Units:", "Source:", "Coeff A:", "Coeff B:", "Coeff C:", "1 min average:"}, this);
+    // What each channel's coefficients give, in a band below the note.
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(16);
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
         grid->addWidget(createLabel(QStringLiteral("Analog %1:").arg(n), this), n, 0);
         int column = 1;
-        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"})
-            grid->addWidget(createSettingWidget(c + field, this), n, column++, Qt::AlignLeft);
+        QWidget* row[7] = {};
+        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"}) {
+            row[column - 1] = createSettingWidget(c + field, this);
+            grid->addWidget(row[column - 1], n, column, Qt::AlignLeft);
+            ++column;
+        }
+        const auto edit = [&](int i) { return qobject_cast<QLineEdit*>(row[i]); };
+        QLabel* range = createAnalogRange({edit(1), edit(3), edit(4), edit(5)}, this);
+        range->setAccessibleName(QStringLiteral("Analog %1 range").arg(n));
+        QLabel* rangeLabel = createLabel(QStringLiteral("Analog %1:").arg(n), this);
+        rangeLabel->setBuddy(range);
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(6);
+        cell->addWidget(rangeLabel);
+        cell->addWidget(range, 1);
+        ranges->addLayout(cell, (n - 1) / 3, (n - 1) % 3 + 1);
         grid->addWidget(createButton(QStringLiteral("Default parameters"),
                                      QStringLiteral("Button_teleanalog%1_default").arg(n),
                                      QStringLiteral("Default parameters for analog channel."), this),
@@ -76,7 +96,10 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
                                               "(E) - from external devices, (I) - device internal sources."),
                                this),
                     6, 0, 1, 9);
-    grid->setRowStretch(7, 1);
+    ranges->addWidget(createLabel(QStringLiteral("Values over raw\nsamples 0 to 255:"), this), 0, 0, 2, 1);
+    ranges->setColumnStretch(4, 1);
+    grid->addLayout(ranges, 7, 0, 1, 9);
+    grid->setRowStretch(8, 1);
 }
 
 DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)

@@ -4,9 +4,16 @@
 // README picture). Usage: app_screenshots <folder> (offscreen platform).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/aprs/coordinate_entry.h"
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
 #include "app/beacon_strings_window.h"
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
@@ -18,6 +25,18 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    // "dark" after the folder: a dark palette, to see that marks read in it.
+    if (argc > 2 && QByteArray(argv[2]) == "dark") {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(80, 140, 220));
+        QApplication::setPalette(dark);
+    }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
@@ -64,5 +83,26 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     std::printf("special strings %dx%d\n", card.width(), card.height());
     card.grab().save(out.filePath(QStringLiteral("special_strings.png")));
+
+    // The APRS helpers' windows.
+    form->findChild<QPushButton*>(QStringLiteral("Button_smartbeaconing_chart"))->click();
+    auto* chart = form->findChild<SmartBeaconingWindow*>();
+    QApplication::processEvents();
+    std::printf("smartbeaconing chart %dx%d\n", chart->width(), chart->height());
+    chart->grab().save(out.filePath(QStringLiteral("smartbeaconing_chart.png")));
+    chart->close();
+    auto* picker = form->findChild<QPushButton*>(QStringLiteral("Button_symbol_picker"));
+    picker->click();
+    auto* dialog = form->findChild<SymbolPickerDialog*>();
+    dialog->findChild<QLineEdit*>()->setText(QStringLiteral("car"));
+    QApplication::processEvents();
+    dialog->grab().save(out.filePath(QStringLiteral("symbol_picker.png")));
+    dialog->reject();
+    form->findChild<QPushButton*>(QStringLiteral("Button_position_entry"))->click();
+    auto* entry = form->findChild<CoordinateEntryDialog*>();
+    entry->findChild<QLineEdit*>()->setText(QStringLiteral("IM99sc"));
+    QApplication::processEvents();
+    entry->grab().save(out.filePath(QStringLiteral("position_entry.png")));
+    entry->reject();
     return 0;
 }
