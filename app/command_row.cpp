@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "app/device_status.h"
 #include "app/field_factory.h"
 
 namespace zeru::app {
@@ -33,7 +34,7 @@ QGroupBox* createGroup(const char* title, const char* name, std::initializer_lis
 
 }  // namespace
 
-CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
+CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new DeviceStatus(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
@@ -49,6 +50,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                                 {"Read from file", "Button_read_from_file",
                                  "Reads current configuration from file to Configurator application."}},
                                this));
+    row->addWidget(deviceStatus_);
     row->addStretch(1);
 
     auto* logo = new QLabel(this);

@@ -8,9 +8,17 @@
 
 namespace zeru::app {
 
+class DeviceStatus;
+
 class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
+
+    // Whether a device is connected, and which of several the commands use.
+    DeviceStatus* deviceStatus() const { return deviceStatus_; }
+
+private:
+    DeviceStatus* deviceStatus_;
 };
 
 }  // namespace zeru::app

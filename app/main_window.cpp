@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -60,7 +61,9 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    column->addWidget(new CommandRow(this));
+    auto* commandRow = new CommandRow(this);
+    deviceStatus_ = commandRow->deviceStatus();
+    column->addWidget(commandRow);
     column->addWidget(createPageTree(this), 1);
     column->addWidget(createLogPane(this));
     // The progress bar runs across the full width along the bottom edge.
@@ -105,6 +108,7 @@ void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
     if (!command) return;
     InputDropper dropper(*this);
+    const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);
 }
 

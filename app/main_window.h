@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace zeru::app {
 
+class DeviceStatus;
 class TForm2;
 class WidgetSettings;
 
@@ -47,6 +48,11 @@ public:
     // Puts the window in the middle of its screen.
     void centreOnScreen();
 
+    // The command row's connection state (see device_status.h).
+    DeviceStatus* deviceStatus() const { return deviceStatus_; }
+    // True while one of the five commands runs.
+    bool commandRunning() const { return commandRunning_; }
+
 private:
     void runButtonCommand(CommandButton button);
 
@@ -55,6 +61,8 @@ private:
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    DeviceStatus* deviceStatus_ = nullptr;
+    bool commandRunning_ = false;
 };
 
 }  // namespace zeru::app

@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "app/device_status.h"
 #include "cfgfile/file_flows.h"
+#include "device/connected_devices.h"
 #include "device/device_flows.h"
+#include "device/device_selector.h"
 #include "device/hidapi_transport.h"
 #include "image/config_image.h"
 
@@ -18,7 +21,9 @@ namespace {
 class Session final : public CommandSession {
 public:
     Session(TForm1& form, UserInterface& ui)
-        : device_(form.settings(), ui, images_, transport_),
+        : form_(form),
+          connected_(transport_),
+          device_(form.settings(), ui, images_, transport_),
           files_(form.settings(), ui,
                  QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
@@ -26,7 +31,10 @@ public:
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        device_.useDeviceSelector(&selector_);
+        form.deviceStatus()->attach(connected_, selector_, [&form] { return form.commandRunning(); });
     }
+    ~Session() override { form_.deviceStatus()->detach(); }
 
 private:
     // The window's handlers of its five command buttons.
@@ -36,8 +44,12 @@ private:
     void Button_save_to_fileClick() { files_.saveToFile(); }
     void Button_read_from_fileClick() { files_.readFromFile(); }
 
+    TForm1& form_;
     ConfigImages images_;
     HidapiTransport transport_;
+    // The devices the command row shows, and the one the commands use.
+    ConnectedDevices connected_;
+    DeviceSelector selector_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
 };

@@ -211,7 +211,7 @@ run_two_devices() {
   wait "${pids[@]}"
   for i in 0 1; do
     "$cli" decode "$work/${serials[i]}.bin" -o "$work/${serials[i]}.cfg" 2>/dev/null
-    if grep -qx "Callsign=${calls[i]}" "$work/${serials[i]}.cfg" 2>/dev/null; then
+    if tr -d '\r' <"$work/${serials[i]}.cfg" 2>/dev/null | grep -qx "Callsign=${calls[i]}"; then
       pass "${serials[i]} holds its own configuration"
     else
       fail "${serials[i]} does not hold callsign ${calls[i]}"

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/device_status.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace zeru::app {
+namespace {
+
+QString entryText(const HidDeviceInfo& device) {
+    const QString path = QString::fromStdString(device.path);
+    if (device.serialNumber.empty()) return path;
+    return path + QStringLiteral(" (") + QString::fromStdString(device.serialNumber) + QLatin1Char(')');
+}
+
+}  // namespace
+
+DeviceStatus::DeviceStatus(QWidget* parent)
+    : QWidget(parent),
+      caption_(new QLabel(QStringLiteral("Device:"), this)),
+      state_(new QLabel(this)),
+      chooser_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("Device_status"));
+    state_->setObjectName(QStringLiteral("Device_state"));
+    chooser_->setObjectName(QStringLiteral("Device_choice"));
+    chooser_->setAccessibleName(QStringLiteral("Device"));
+    chooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    caption_->setBuddy(chooser_);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addWidget(caption_);
+    row->addWidget(state_);
+    row->addWidget(chooser_);
+    chooser_->hide();
+    setVisible(false);  // until there are devices to follow
+    timer_.setInterval(kPollIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &DeviceStatus::poll);
+    connect(chooser_, &QComboBox::activated, this, [this](int index) {
+        preferred_ = chooser_->itemData(index).toString().toStdString();
+        choose(index);
+    });
+}
+
+void DeviceStatus::attach(ConnectedDevices& devices, DeviceSelector& selector,
+                          std::function<bool()> commandRunning) {
+    devices_ = &devices;
+    selector_ = &selector;
+    commandRunning_ = std::move(commandRunning);
+    setVisible(true);
+    devices_->refresh();
+    display(devices_->devices());
+    timer_.start();
+}
+
+void DeviceStatus::detach() {
+    timer_.stop();
+    devices_ = nullptr;
+    selector_ = nullptr;
+}
+
+void DeviceStatus::poll() {
+    if (devices_ == nullptr || (commandRunning_ && commandRunning_())) return;
+    if (devices_->refresh()) display(devices_->devices());
+}
+
+void DeviceStatus::display(const std::vector<HidDeviceInfo>& devices) {
+    chooser_->clear();
+    int keep = 0;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        chooser_->addItem(entryText(devices[i]), QString::fromStdString(devices[i].path));
+        if (devices[i].path == preferred_) keep = static_cast<int>(i);
+    }
+    const bool several = devices.size() > 1;
+    chooser_->setVisible(several);
+    state_->setVisible(!several);
+    state_->setText(devices.empty() ? QStringLiteral("not connected") : QStringLiteral("connected"));
+    state_->setToolTip(devices.size() == 1 ? entryText(devices.front()) : QString());
+    // One device (or none) is used as it is found; of several, the one the
+    // user picked last when it is there, else the first.
+    if (several) {
+        chooser_->setCurrentIndex(keep);
+        choose(keep);
+    } else {
+        selector_->choose({});
+    }
+}
+
+void DeviceStatus::choose(int index) {
+    if (selector_ != nullptr && index >= 0)
+        selector_->choose(chooser_->itemData(index).toString().toStdString());
+}
+
+}  // namespace zeru::app
