@@ -2,8 +2,9 @@
 #include "app/device_status.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
 
 namespace zeru::app {
 namespace {
@@ -19,22 +20,28 @@ QString entryText(const HidDeviceInfo& device) {
 DeviceStatus::DeviceStatus(QWidget* parent)
     : QWidget(parent),
       caption_(new QLabel(QStringLiteral("Device:"), this)),
-      state_(new QLabel(this)),
-      chooser_(new QComboBox(this)) {
+      stack_(new QStackedWidget(this)),
+      state_(new QLabel(QStringLiteral("not connected"), stack_)),
+      chooser_(new QComboBox(stack_)) {
     setObjectName(QStringLiteral("Device_status"));
     state_->setObjectName(QStringLiteral("Device_state"));
     chooser_->setObjectName(QStringLiteral("Device_choice"));
     chooser_->setAccessibleName(QStringLiteral("Device"));
-    chooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Room for "/dev/hidraw12 (ZS0001)" from the start: the window's size is
+    // fixed when it is built, before any device shows. A longer entry is
+    // elided here and shown whole in the list.
+    chooser_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    chooser_->setMinimumContentsLength(19);
     caption_->setBuddy(chooser_);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
-    row->addWidget(caption_);
-    row->addWidget(state_);
-    row->addWidget(chooser_);
-    chooser_->hide();
-    setVisible(false);  // until there are devices to follow
+    stack_->addWidget(state_);
+    stack_->addWidget(chooser_);
+    // Titled like the command groups beside it: the caption above its value.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(caption_);
+    column->addWidget(stack_);
+    column->addStretch(1);
     timer_.setInterval(kPollIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &DeviceStatus::poll);
     connect(chooser_, &QComboBox::activated, this, [this](int index) {
@@ -48,7 +55,6 @@ void DeviceStatus::attach(ConnectedDevices& devices, DeviceSelector& selector,
     devices_ = &devices;
     selector_ = &selector;
     commandRunning_ = std::move(commandRunning);
-    setVisible(true);
     devices_->refresh();
     display(devices_->devices());
     timer_.start();
@@ -73,8 +79,7 @@ void DeviceStatus::display(const std::vector<HidDeviceInfo>& devices) {
         if (devices[i].path == preferred_) keep = static_cast<int>(i);
     }
     const bool several = devices.size() > 1;
-    chooser_->setVisible(several);
-    state_->setVisible(!several);
+    stack_->setCurrentWidget(several ? static_cast<QWidget*>(chooser_) : state_);
     state_->setText(devices.empty() ? QStringLiteral("not connected") : QStringLiteral("connected"));
     state_->setToolTip(devices.size() == 1 ? entryText(devices.front()) : QString());
     // One device (or none) is used as it is found; of several, the one the

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QStackedWidget;
 
 namespace zeru::app {
 
@@ -42,6 +43,7 @@ private:
     void choose(int index);
 
     QLabel* caption_;
+    QStackedWidget* stack_;  // the state, or the drop-down when there are several
     QLabel* state_;
     QComboBox* chooser_;
     QTimer timer_;
