@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QMenu;
+
 namespace zeru::app {
 
 class DeviceStatus;
@@ -14,10 +16,13 @@ class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
 
+    // The menu of recent files beside "Read from file"; filled when opened.
+    QMenu* recentFilesMenu() const { return recentFiles_; }
     // Whether a device is connected, and which of several the commands use.
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
 
 private:
+    QMenu* recentFiles_ = nullptr;
     DeviceStatus* deviceStatus_;
 };
 

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/device_status.h"
+#include "app/recent_files_store.h"
 #include "cfgfile/file_flows.h"
 #include "device/connected_devices.h"
 #include "device/device_flows.h"
@@ -31,6 +32,17 @@ public:
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+
+        // The file being worked on: named in the title, kept among the recent files.
+        files_.setHistory(&recentFiles_);
+        files_.setFileUsedHandler([&form](const std::string& path) {
+            form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+        });
+        form.setOpenFileCommand(
+            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
+
+        // The device the commands use, as the command row shows and chooses it.
         device_.useDeviceSelector(&selector_);
         form.deviceStatus()->attach(connected_, selector_, [&form] { return form.commandRunning(); });
     }
@@ -52,6 +64,7 @@ private:
     DeviceSelector selector_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
+    RecentFilesStore recentFiles_;
 };
 
 }  // namespace

@@ -63,9 +63,10 @@ QWidget* createEncodingColumn(QWidget* page) {
     QGridLayout* g = createGroupGrid(group);
     auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, "Position_symbol_code", group));
     // The table field, then the picker and the symbol's description.
-    g->addWidget(createLabel(latin1(settingsCatalogue().def("Position_symbol_table").label), group), 0, 2);
-    auto* symbol = new QHBoxLayout;
     auto* table = qobject_cast<QLineEdit*>(createSettingWidget("Position_symbol_table", group));
+    g->addWidget(createLabel(latin1(settingsCatalogue().def("Position_symbol_table").label), group, table), 0,
+                 2);
+    auto* symbol = new QHBoxLayout;
     symbol->addWidget(table);
     symbol->addWidget(createSymbolHelper(code, table, group), 1);
     g->addLayout(symbol, 0, 3);
@@ -77,15 +78,22 @@ QWidget* createEncodingColumn(QWidget* page) {
     micELines->setSpacing(0);
     micELines->addWidget(
         createLabel(QStringLiteral("Mic-E"), micE, QLatin1String(rules::kLabelMiceMessage1)));
-    micELines->addWidget(
-        createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2)));
+    QLabel* micEMessage =
+        createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2));
+    micELines->addWidget(micEMessage);
     g->addWidget(micE, 1, 0);
-    g->addWidget(createSettingWidget("Mice_message", group), 1, 1, Qt::AlignLeft);
-    g->addWidget(createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime)), 1, 2);
-    g->addWidget(createSettingWidget("Position_time", group), 1, 3, Qt::AlignLeft);
+    QWidget* message = createSettingWidget("Mice_message", group);
+    micEMessage->setBuddy(message);
+    g->addWidget(message, 1, 1, Qt::AlignLeft);
+    QLabel* timeLabel = createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime));
+    QWidget* time = createSettingWidget("Position_time", group);
+    timeLabel->setBuddy(time);
+    g->addWidget(timeLabel, 1, 2);
+    g->addWidget(time, 1, 3, Qt::AlignLeft);
 
     // The digipeater path: three address entries separated by ",".
-    g->addWidget(createLabel(QStringLiteral("Path:"), group), 2, 0);
+    QLabel* pathLabel = createLabel(QStringLiteral("Path:"), group);
+    g->addWidget(pathLabel, 2, 0);
     auto* path = new QWidget(group);
     auto* entries = new QHBoxLayout(path);
     entries->setContentsMargins(0, 0, 0, 0);
@@ -93,13 +101,15 @@ QWidget* createEncodingColumn(QWidget* page) {
     for (int n = 1; n <= 3; ++n) {
         if (n > 1) entries->addWidget(createLabel(QStringLiteral(","), path));
         const std::string i = std::to_string(n);
-        entries->addWidget(createAddressEntry("Position_path" + i, "Position_ssid" + i, path));
+        entries->addWidget(
+            createAddressEntry("Position_path" + i, "Position_ssid" + i, path, n == 1 ? pathLabel : nullptr));
     }
     entries->addStretch(1);
     g->addWidget(path, 2, 1, 1, 3);
 
-    g->addWidget(createLabel(QStringLiteral("Status text:"), group), 3, 0);
-    g->addWidget(createSettingWidget("Position_status_text", group), 3, 1, 1, 3);
+    QWidget* status = createSettingWidget("Position_status_text", group);
+    g->addWidget(createLabel(QStringLiteral("Status text:"), group, status), 3, 0);
+    g->addWidget(status, 3, 1, 1, 3);
     addLabelledField(*g, 4, 0, "Position_coursespeed", group);
     addLabelledField(*g, 4, 2, "Position_altitude", group);
     // The two fix-lost settings have long labels: one row each across the group.

@@ -12,8 +12,9 @@ namespace zeru::app {
 RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     QGridLayout* grid = createPageGrid(this);
     // The station call and its SSID form one address entry under one label.
-    grid->addWidget(createLabel(QStringLiteral("Callsign:"), this), 0, 0);
-    QWidget* station = createAddressEntry("Callsign", "Ssid", this);
+    QLabel* callsign = createLabel(QStringLiteral("Callsign:"), this);
+    grid->addWidget(callsign, 0, 0);
+    QWidget* station = createAddressEntry("Callsign", "Ssid", this, callsign);
     grid->addWidget(station, 0, 1, Qt::AlignLeft);
     const char* left[] = {"Latitude", "Longitude", "Txdelay", "Quiettime", "Quiettime_randomize"};
     QWidget* fields[5] = {};

@@ -42,8 +42,9 @@ ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet
                                                         {"Telemetry data:", "Teledata"}};
     int row = 2;
     for (const auto& [caption, p] : rows) {
-        grid->addWidget(createLabel(QLatin1String(caption), this), row, 0);
-        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this), row, 1);
+        QLabel* label = createLabel(QLatin1String(caption), this);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this, label), row, 1);
         grid->addWidget(createAddressEntry(p + "_path1_string", p + "_path1_ssid", this), row, 2);
         grid->addWidget(createAddressEntry(p + "_path2_string", p + "_path2_ssid", this), row, 3);
         grid->addWidget(createSettingWidget(p + "_txrate_rf", this), row, 4);
@@ -69,7 +70,8 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
     ranges->setHorizontalSpacing(16);
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
-        grid->addWidget(createLabel(QStringLiteral("Analog %1:").arg(n), this), n, 0);
+        QLabel* label = createLabel(QStringLiteral("Analog %1:").arg(n), this);
+        grid->addWidget(label, n, 0);
         int column = 1;
         QWidget* row[7] = {};
         for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"}) {
@@ -77,6 +79,7 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
             grid->addWidget(row[column - 1], n, column, Qt::AlignLeft);
             ++column;
         }
+        label->setBuddy(row[0]);
         const auto edit = [&](int i) { return qobject_cast<QLineEdit*>(row[i]); };
         QLabel* range = createAnalogRange({edit(1), edit(3), edit(4), edit(5)}, this);
         range->setAccessibleName(QStringLiteral("Analog %1 range").arg(n));
@@ -87,7 +90,7 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
         cell->addWidget(rangeLabel);
         cell->addWidget(range, 1);
         ranges->addLayout(cell, (n - 1) / 3, (n - 1) % 3 + 1);
-        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
                                      QStringLiteral("Button_teleanalog%1_default").arg(n),
                                      QStringLiteral("Default parameters for analog channel."), this),
                         n, column);
@@ -110,11 +113,15 @@ DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
     for (int row = 1; row <= 4; ++row) {
         const int n = firstChannel + row - 1;
         const std::string c = "Teledigital" + std::to_string(n);
-        grid->addWidget(createLabel(QStringLiteral("Digital %1:").arg(n), this), row, 0);
+        QLabel* label = createLabel(QStringLiteral("Digital %1:").arg(n), this);
+        grid->addWidget(label, row, 0);
         int column = 1;
-        for (const char* field : {"_name", "_units", "_source", "_inverted"})
-            grid->addWidget(createSettingWidget(c + field, this), row, column++, Qt::AlignLeft);
-        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+        for (const char* field : {"_name", "_units", "_source", "_inverted"}) {
+            QWidget* widget = createSettingWidget(c + field, this);
+            if (column == 1) label->setBuddy(widget);
+            grid->addWidget(widget, row, column++, Qt::AlignLeft);
+        }
+        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
                                      QStringLiteral("Button_teledigital%1_default").arg(n),
                                      QStringLiteral("Default parameters for digital channel."), this),
                         row, column);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> (offscreen platform).
+// README picture). Usage: app_screenshots <folder> [dark] [point size]
+// [available WxH] (offscreen platform; QT_SCALE_FACTOR scales the pictures).
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -27,8 +28,23 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    // "dark" after the folder: a dark palette, to see that marks read in it.
-    if (argc > 2 && QByteArray(argv[2]) == "dark") {
+    // After the folder, in any order: "dark" (a dark palette, to see that
+    // marks read in it), a point size, an available size WxH.
+    QStringList options;
+    for (int i = 2; i < argc; ++i) options << QString::fromLocal8Bit(argv[i]);
+    QSize available;
+    for (const QString& option : options) {
+        bool isNumber = false;
+        const double points = option.toDouble(&isNumber);
+        if (isNumber) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(points);
+            QApplication::setFont(font);
+        } else if (const QStringList size = option.split(QLatin1Char('x')); size.size() == 2) {
+            available = QSize(size[0].toInt(), size[1].toInt());
+        }
+    }
+    if (options.contains(QStringLiteral("dark"))) {
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(45, 45, 48));
         dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
@@ -42,6 +58,7 @@ int main(int argc, char** argv) {
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
+    if (available.isValid()) form->fitToScreen(available);
     std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
                 qPrintable(form->font().family()), form->font().pointSizeF());
 
