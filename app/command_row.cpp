@@ -72,6 +72,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
                                    this);
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
     row->addWidget(files);
+    tools_ = row->count();
     row->addWidget(deviceStatus_);
     row->addStretch(1);
 
@@ -83,5 +84,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     logo->setFixedSize(logoSize);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
+
+void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }
 
 }  // namespace zeru::app

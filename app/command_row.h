@@ -16,12 +16,15 @@ class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
 
+    // Adds `tool` after the two groups, before the logo.
+    void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
     QMenu* recentFilesMenu() const { return recentFiles_; }
     // Whether a device is connected, and which of several the commands use.
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
 
 private:
+    int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
     DeviceStatus* deviceStatus_;
 };

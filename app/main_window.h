@@ -25,6 +25,7 @@ namespace zeru::app {
 class DeviceStatus;
 class TForm2;
 class WidgetSettings;
+class WindowFeedback;
 
 enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
 
@@ -72,10 +73,15 @@ public:
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
     // True while one of the five commands runs.
     bool commandRunning() const { return commandRunning_; }
+    // The marks at the fields, the changes and their window.
+    WindowFeedback& feedback();
+    // Asked when the user closes the window; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void runButtonCommand(CommandButton button);
@@ -90,6 +96,8 @@ private:
     TForm2* specialStrings_ = nullptr;
     DeviceStatus* deviceStatus_ = nullptr;
     bool commandRunning_ = false;
+    WindowFeedback* feedback_ = nullptr;  // a child QObject
+    std::function<bool()> mayClose_;
     std::function<void(const QString&)> openFile_;
     std::function<QStringList()> recentFiles_;
     QTabWidget* pageTree_ = nullptr;
