@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_process.h"
+#include "device/upload_notice.h"
 
 namespace zeru::test {
 namespace {
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"MissingForUpload",
                                  {kSim, "upload-firmware", "--device", "/dev/hidraw9"},
                                  4,
-                                 "",
+                                 firmwareUploadFacts() + "\n",
                                  "Kestrovane Zeru /dev/hidraw9 not found."},
                       ChoiceCase{"NotForFiles",
                                  {"defaults", "-o", "out.cfg", "--device", "x"},
