@@ -9,6 +9,12 @@
 namespace zeru::app {
 namespace {
 
+// The drop-down names a device briefly, by its serial number where it has
+// one; its tooltip and the state's give the whole entry.
+QString shortText(const HidDeviceInfo& device) {
+    return QString::fromStdString(device.serialNumber.empty() ? device.path : device.serialNumber);
+}
+
 QString entryText(const HidDeviceInfo& device) {
     const QString path = QString::fromStdString(device.path);
     if (device.serialNumber.empty()) return path;
@@ -21,17 +27,17 @@ DeviceStatus::DeviceStatus(QWidget* parent)
     : QWidget(parent),
       caption_(new QLabel(QStringLiteral("Device:"), this)),
       stack_(new QStackedWidget(this)),
-      state_(new QLabel(QStringLiteral("not connected"), stack_)),
+      state_(new QLabel(QStringLiteral("none"), stack_)),
       chooser_(new QComboBox(stack_)) {
     setObjectName(QStringLiteral("Device_status"));
     state_->setObjectName(QStringLiteral("Device_state"));
     chooser_->setObjectName(QStringLiteral("Device_choice"));
     chooser_->setAccessibleName(QStringLiteral("Device"));
-    // Room for "/dev/hidraw12 (ZS0001)" from the start: the window's size is
-    // fixed when it is built, before any device shows. A longer entry is
-    // elided here and shown whole in the list.
+    // Room for a serial number from the start: the window's size is fixed
+    // when it is built, before any device shows, and the row is full. A
+    // longer entry is elided here and shown whole in the list.
     chooser_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    chooser_->setMinimumContentsLength(19);
+    chooser_->setMinimumContentsLength(6);
     caption_->setBuddy(chooser_);
     stack_->addWidget(state_);
     stack_->addWidget(chooser_);
@@ -75,12 +81,13 @@ void DeviceStatus::display(const std::vector<HidDeviceInfo>& devices) {
     chooser_->clear();
     int keep = 0;
     for (std::size_t i = 0; i < devices.size(); ++i) {
-        chooser_->addItem(entryText(devices[i]), QString::fromStdString(devices[i].path));
+        chooser_->addItem(shortText(devices[i]), QString::fromStdString(devices[i].path));
+        chooser_->setItemData(static_cast<int>(i), entryText(devices[i]), Qt::ToolTipRole);
         if (devices[i].path == preferred_) keep = static_cast<int>(i);
     }
     const bool several = devices.size() > 1;
     stack_->setCurrentWidget(several ? static_cast<QWidget*>(chooser_) : state_);
-    state_->setText(devices.empty() ? QStringLiteral("not connected") : QStringLiteral("connected"));
+    state_->setText(devices.empty() ? QStringLiteral("none") : QStringLiteral("connected"));
     state_->setToolTip(devices.size() == 1 ? entryText(devices.front()) : QString());
     // One device (or none) is used as it is found; of several, the one the
     // user picked last when it is there, else the first.
