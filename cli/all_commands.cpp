@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/backup_command.h"
 #include "cli/commands.h"
 
 namespace zeru::cli {
@@ -14,6 +15,7 @@ void addAllCommands(CommandSet& commands) {
     addInfoCommand(commands);
     addUploadFirmwareCommand(commands);
     addListCommand(commands);
+    addBackupsCommand(commands);
 }
 
 }  // namespace zeru::cli

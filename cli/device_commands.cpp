@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli/backup_command.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
@@ -20,6 +21,7 @@ struct DeviceArguments {
     std::string output;
     SetOptions sets;
     std::string device;
+    BackupOptions backup;
 };
 
 int runRead(const DeviceArguments& a, CommandContext& c) {
@@ -42,7 +44,8 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
-    DeviceFlows flows(settings, c.ui, images, session.transport());
+    CommandSafety safety(a.backup);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.useDeviceSelector(&session.selector());
     try {
         flows.writeConfig();
@@ -72,7 +75,8 @@ int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     DeviceSession session(c.global, a.device);
     SettingsModel settings;
     ConfigImages images;
-    DeviceFlows flows(settings, c.ui, images, session.transport());
+    CommandSafety safety(a.backup);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.useDeviceSelector(&session.selector());
     flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
@@ -90,11 +94,13 @@ void addReadCommand(CommandSet& commands) {
 
 void addWriteCommand(CommandSet& commands) {
     auto a = std::make_shared<DeviceArguments>();
-    CLI::App& command = commands.add("write", "Loads IN.cfg, then \"Write config\" to the device.",
-                                     [a](CommandContext& c) { return runWrite(*a, c); });
+    CLI::App& command = commands.add(
+        "write", "Loads IN.cfg, then \"Write config\" to the device, after a backup of what it holds.",
+        [a](CommandContext& c) { return runWrite(*a, c); });
     addInputArgument(command, "IN.cfg", a->input);
     addSetOption(command, a->sets);
     addDeviceOption(command, a->device);
+    addBackupOptions(command, a->backup, true);
 }
 
 void addInfoCommand(CommandSet& commands) {
@@ -106,9 +112,11 @@ void addInfoCommand(CommandSet& commands) {
 
 void addUploadFirmwareCommand(CommandSet& commands) {
     auto a = std::make_shared<DeviceArguments>();
-    CLI::App& command =
-        commands.add("upload-firmware", "\"Upload firmware\" with the built-in firmware image.",
-                     [a](CommandContext& c) { return runUploadFirmware(*a, c); });
+    CLI::App& command = commands.add(
+        "upload-firmware",
+        "\"Upload firmware\" with the built-in firmware image, after a backup of the configuration.",
+        [a](CommandContext& c) { return runUploadFirmware(*a, c); });
+    addBackupOptions(command, a->backup, true);
     addDeviceOption(command, a->device);
 }
 
