@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/device_status.h"
 #include "app/field_factory.h"
@@ -77,7 +78,6 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
         files));
     row->addWidget(files);
     tools_ = row->count();
-    row->addWidget(deviceStatus_);
     row->addStretch(1);
 
     auto* logo = new QLabel(this);
@@ -86,7 +86,12 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     // QIcon takes logo@2x.png where the screen has two pixels to a point.
     logo->setPixmap(QIcon(QStringLiteral(":/pictures/logo.png")).pixmap(logoSize, devicePixelRatioF()));
     logo->setFixedSize(logoSize);
-    row->addWidget(logo, 0, Qt::AlignVCenter);
+    // The connection state above the logo: the row has no width to spare.
+    auto* corner = new QVBoxLayout;
+    corner->setSpacing(2);
+    corner->addWidget(deviceStatus_, 0, Qt::AlignRight);
+    corner->addWidget(logo);
+    row->addLayout(corner);
 }
 
 void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }

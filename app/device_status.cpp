@@ -2,9 +2,9 @@
 #include "app/device_status.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace zeru::app {
 namespace {
@@ -41,13 +41,11 @@ DeviceStatus::DeviceStatus(QWidget* parent)
     caption_->setBuddy(chooser_);
     stack_->addWidget(state_);
     stack_->addWidget(chooser_);
-    // Titled like the command groups beside it: the caption above its value.
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(caption_);
-    column->addWidget(stack_);
-    column->addStretch(1);
+    auto* line = new QHBoxLayout(this);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(4);
+    line->addWidget(caption_);
+    line->addWidget(stack_);
     timer_.setInterval(kPollIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &DeviceStatus::poll);
     connect(chooser_, &QComboBox::activated, this, [this](int index) {
