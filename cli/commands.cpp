@@ -55,20 +55,21 @@ int saveSettings(const Settings& settings, const std::string& path, TerminalUi& 
     }
 }
 
-// An image file: exactly 7168 bytes.
+// An image file: exactly 7168 bytes by its size, before it is read.
 std::optional<ConfigImage> readImageFile(const std::string& path, TerminalUi& ui) {
-    auto bytes = cfgfile::readFileBytes(path);
-    if (!bytes) {
+    const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
+    if (file.status != cfgfile::InputFile::Status::Read &&
+        file.status != cfgfile::InputFile::Status::TooLarge) {
         ui.error("Unable to read " + path + ".");
         return std::nullopt;
     }
-    if (bytes->size() != kImageSize) {
-        ui.error(path + " is not a configuration image (" + std::to_string(bytes->size()) + " bytes, not " +
+    if (file.size != kImageSize) {
+        ui.error(path + " is not a configuration image (" + std::to_string(file.size) + " bytes, not " +
                  std::to_string(kImageSize) + ").");
         return std::nullopt;
     }
     ConfigImage image;
-    std::copy(bytes->begin(), bytes->end(), image.begin());
+    std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
     return image;
 }
 

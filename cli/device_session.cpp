@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "cfgfile/file_replace.h"
 #include "cli/options.h"
 #include "device/hidapi_transport.h"
 #include "settings/whole_number.h"
@@ -20,6 +21,9 @@ DeviceSession::DeviceSession(const Options& options) {
     }
     statePath_ = *options.simulate;
     simulated_ = std::make_unique<sim::DeviceState>();
+    // Refused before the device is used: a state that could not be saved would be lost.
+    if (!cfgfile::mayReplace(*statePath_))
+        throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
     if (std::filesystem::exists(*statePath_)) {
         std::string error;
         auto memory = sim::readMemoryFile(*statePath_, error);
