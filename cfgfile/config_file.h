@@ -42,7 +42,8 @@ void saveConfigFile(const Settings& settings, const std::string& path);
 // Loads the settings from a parsed file: checks "Application" (refused: shows
 // the identification message, changes nothing, returns false) and "Version"
 // (differs: shows the version message and goes on), sets every setting from
-// its key or the key's default, then runs the position encoding rule and the
+// its key or the key's default (telling each value it did not take as it
+// stands with a note, see loadNote), then runs the position encoding rule and the
 // two port rules (their messages shown as information boxes). Never throws for
 // the file's content.
 bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);

@@ -2,6 +2,7 @@
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_read.h"
+#include "cfgfile/load_notes.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
@@ -49,7 +50,10 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     names.reserve(keys.size());
     for (const FileKey& k : keys) names.push_back({k.section, k.key});
     const auto stored = file.values(names);  // one pass over the file for all keys
-    for (std::size_t i = 0; i < keys.size(); ++i) applyKey(keys[i], stored[i], settings);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (const auto note = loadNote(keys[i], stored[i])) ui.note(*note);
+        applyKey(keys[i], stored[i], settings);
+    }
 
     // The fields that the loaded encoding uses are enabled, as after a user's choice.
     rules::positionEncodingChanged(settings);
