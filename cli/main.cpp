@@ -11,9 +11,12 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
+#include "cli/output_check.h"
 #include "cli/terminal_ui.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     using namespace zeru::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
     Options options;
@@ -37,4 +40,11 @@ int main(int argc, char** argv) {
         ui.error(e.what());
         return kImageRefused;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    zeru::cli::ignoreBrokenPipe();
+    return zeru::cli::statusAfterOutput(run(argc, argv));
 }
