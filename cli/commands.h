@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The commands of zeru-cli, each over the same catalogue, file, image, rule
-// and device code as the window. Each returns the tool's exit status.
+// Each zeru-cli command adds itself to the command set; see command_set.h.
 #pragma once
 
-#include "cli/options.h"
-#include "cli/terminal_ui.h"
+#include "cli/command_set.h"
 
 namespace zeru::cli {
 
-int runCommandLine(const Options& options, TerminalUi& ui);
+void addDefaultsCommand(CommandSet& commands);
+void addEncodeCommand(CommandSet& commands);
+void addDecodeCommand(CommandSet& commands);
+void addVerifyCommand(CommandSet& commands);
+void addReadCommand(CommandSet& commands);
+void addWriteCommand(CommandSet& commands);
+void addInfoCommand(CommandSet& commands);
+void addUploadFirmwareCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

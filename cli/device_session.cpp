@@ -5,16 +5,13 @@
 #include <stdexcept>
 
 #include "cfgfile/file_replace.h"
-#include "cli/options.h"
 #include "device/hidapi_transport.h"
-#include "settings/whole_number.h"
-#include "sim/fault.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
 
 namespace zeru::cli {
 
-DeviceSession::DeviceSession(const Options& options) {
+DeviceSession::DeviceSession(const GlobalOptions& options) {
     if (!options.simulate) {
         transport_ = std::make_unique<HidapiTransport>();
         return;
@@ -30,17 +27,8 @@ DeviceSession::DeviceSession(const Options& options) {
         if (!memory) throw std::runtime_error(error);
         simulated_->memory = *memory;
     }
-    if (options.simVersion) {
-        auto version = parseWholeNumber(*options.simVersion);
-        if (!version || *version < 0)
-            throw UsageError("--sim-version takes a whole number, not '" + *options.simVersion + "'");
-        simulated_->firmwareVersion = static_cast<std::uint32_t>(*version);
-    }
-    if (options.simFault) {
-        simulated_->fault = sim::parseFault(*options.simFault);
-        if (!simulated_->fault)
-            throw UsageError("--sim-fault takes KIND:PAGE, not '" + *options.simFault + "'");
-    }
+    if (options.simVersion) simulated_->firmwareVersion = *options.simVersion;
+    if (options.simFault) simulated_->fault = *options.simFault;
     transport_ = std::make_unique<sim::SimulatorTransport>(*simulated_);
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/options.h"
+#include "cli/global_options.h"
 #include "device/report_transport.h"
 #include "sim/device_simulator.h"
 
@@ -15,9 +15,8 @@ namespace zeru::cli {
 
 class DeviceSession {
 public:
-    // Throws UsageError for a malformed --sim-version or --sim-fault, and
-    // std::runtime_error when the state file exists but cannot be read.
-    explicit DeviceSession(const Options& options);
+    // Throws std::runtime_error when the state file exists but cannot be read.
+    explicit DeviceSession(const GlobalOptions& options);
     ~DeviceSession();
 
     ReportTransport& transport() { return *transport_; }

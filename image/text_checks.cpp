@@ -49,12 +49,11 @@ bool IsPrintable(std::string_view text) {
     });
 }
 
-std::string withoutLineBreaks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text)
-        if (c != '\r' && c != '\n') out.push_back(c);
-    return out;
+bool hasLineBreak(std::string_view text) { return std::any_of(text.begin(), text.end(), isLineBreak); }
+
+std::string withoutLineBreaks(std::string text) {
+    std::erase_if(text, isLineBreak);
+    return text;
 }
 
 }  // namespace zeru

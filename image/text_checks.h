@@ -17,7 +17,10 @@ bool IsDigits(std::string_view text);
 bool IsLettersOrDigits(std::string_view text);
 // Every character within 0x20..0x7E (true for an empty text).
 bool IsPrintable(std::string_view text);
+// A carriage return or a line feed.
+inline bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool hasLineBreak(std::string_view text);
 // The text without its carriage returns and line feeds.
-std::string withoutLineBreaks(std::string_view text);
+std::string withoutLineBreaks(std::string text);
 
 }  // namespace zeru

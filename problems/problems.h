@@ -26,4 +26,9 @@ struct Problem {
 // message is the refusal that "Write config" shows), then warnings.
 std::vector<Problem> findProblems(const Settings& settings);
 
+// True when the position reports go out in Mic-E with the message "Emergency",
+// which sets off alarms at every station that hears it: the window asks before
+// "Write config" sends it.
+bool sendsEmergency(const Settings& settings);
+
 }  // namespace zeru::problems

@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
   libhidapi-dev                       # USB HID, hidraw backend
+  libcli11-dev                        # zeru-cli's command line
   libgtest-dev libbenchmark-dev       # tests and benchmarks
 )
 if [ "${1:-}" = "--test" ]; then

@@ -192,7 +192,7 @@ TEST_F(Refusals, UsageErrorTellsTheReasonThenTheUsage) {
     ASSERT_EQ(r.status, 1);
     const auto lines = r.errLines();
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "zeru-cli: encode needs -o OUT");
+    EXPECT_EQ(lines[0], "zeru-cli: -o is required");
     EXPECT_EQ(lines[2].rfind("Usage: zeru-cli ", 0), 0u) << lines[2];
 }
 

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/commands.h"
+
+namespace zeru::cli {
+
+void addAllCommands(CommandSet& commands) {
+    addDefaultsCommand(commands);
+    addEncodeCommand(commands);
+    addDecodeCommand(commands);
+    addVerifyCommand(commands);
+    addReadCommand(commands);
+    addWriteCommand(commands);
+    addInfoCommand(commands);
+    addUploadFirmwareCommand(commands);
+}
+
+}  // namespace zeru::cli

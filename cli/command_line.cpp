@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/command_line.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "cli/exit_status.h"
+#include "cli/terminal_ui.h"
+#include "cli/usage_formatter.h"
+
+namespace zeru::cli {
+namespace {
+
+// The firmware version number the simulator reports: any 32-bit value.
+std::optional<std::uint32_t> parseVersionNumber(const std::string& text) {
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const unsigned long long value = std::stoull(text);
+    if (value > 0xFFFFFFFFull) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
+CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
+    app_.formatter(
+        std::make_shared<UsageFormatter>("zeru-cli [--simulate=STATE.bin [--sim-version=N] "
+                                         "[--sim-fault=KIND:PAGE]] [--verbose] COMMAND [ARGS]"));
+    app_.footer(
+        "Exit status: 0 success, 1 usage error, 2 settings refused, 3 image or file refused or unreadable,\n"
+        "4 no device found, 5 the device failed or refused.");
+    app_.require_subcommand(1);
+    app_.fallthrough();  // the tool's options may also follow the command
+    app_.set_help_flag();
+
+    CLI::Option* simulate =
+        app_.add_option_function<std::string>(
+                "--simulate", [this](const std::string& path) { global_.simulate = path; },
+                "talk to the built-in device simulator instead of USB; its configuration memory is loaded "
+                "from STATE.bin when it exists and saved back afterwards")
+            ->type_name("STATE.bin");
+    app_.add_option_function<std::string>(
+            "--sim-version",
+            [this](const std::string& text) { global_.simVersion = parseVersionNumber(text); },
+            "the simulator reports firmware version number N (102 is 1.02)")
+        ->type_name("N")
+        ->needs(simulate)
+        ->check(CLI::Validator(
+            [](const std::string& text) -> std::string {
+                if (parseVersionNumber(text)) return {};
+                return "takes a whole number from 0 to 4294967295, not '" + text + "'";
+            },
+            ""));
+    app_.add_option_function<std::string>(
+            "--sim-fault", [this](const std::string& text) { global_.simFault = sim::parseFault(text); },
+            "the simulator misbehaves at page PAGE (from 0); KIND is refuse, bad-sum, bad-echo, short, "
+            "silent, wrong-page or gone")
+        ->type_name("KIND:PAGE")
+        ->needs(simulate)
+        ->check(CLI::Validator(
+            [](const std::string& text) -> std::string {
+                if (sim::parseFault(text)) return {};
+                return "takes KIND:PAGE, not '" + text + "'";
+            },
+            ""));
+    app_.add_flag("-v,--verbose", global_.verbose, "show the log lines");
+    app_.set_help_flag("-h,--help", "this text; COMMAND --help for one command");
+}
+
+std::string CommandLine::usage() const {
+    return app_.get_formatter()->make_help(&app_, app_.get_name(), CLI::AppFormatMode::Normal);
+}
+
+int CommandLine::usageError(const std::string& reason) const {
+    std::fprintf(stderr, "zeru-cli: %s\n\n%s", reason.c_str(), usage().c_str());
+    return kUsageError;
+}
+
+int CommandLine::run(int argc, const char* const* argv) {
+    try {
+        app_.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::fputs(app_.help().c_str(), stdout);  // the named command's, or the tool's
+        return kSuccess;
+    } catch (const CLI::ParseError& e) {
+        return usageError(e.what());
+    }
+    const CommandRun* command = commands_.chosen();
+    if (!command) return usageError("no command given");
+
+    TerminalUi ui(stderr, global_.verbose, isatty(fileno(stderr)) != 0);
+    CommandContext context{global_, ui};
+    try {
+        return (*command)(context);
+    } catch (const CLI::ParseError& e) {  // a command may find its arguments wrong only as it runs
+        return usageError(e.what());
+    } catch (const std::exception& e) {
+        ui.error(e.what());
+        return kImageRefused;
+    }
+}
+
+}  // namespace zeru::cli

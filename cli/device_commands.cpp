@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// read, write, info and upload-firmware: the window's device flows.
+#include <memory>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "device/device_link.h"
+#include "device/version_requests.h"
+#include "interaction/command.h"
+#include "settings/whole_number.h"
+
+namespace zeru::cli {
+namespace {
+
+struct DeviceArguments {
+    std::string input;
+    std::string output;
+    SetOptions sets;
+};
+
+int runRead(const DeviceArguments& a, CommandContext& c) {
+    DeviceSession session(c.global);
+    SettingsModel settings = startupSettings(c.ui);
+    ConfigImages images;
+    DeviceFlows flows(settings, c.ui, images, session.transport());
+    flows.readConfig();
+    int status = deviceStatus(flows.lastOutcome());
+    if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
+    return finishDevice(status, session, c.ui);
+}
+
+int runWrite(const DeviceArguments& a, CommandContext& c) {
+    DeviceSession session(c.global);
+    SettingsModel settings = startupSettings(c.ui);
+    if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
+    ConfigImages images;
+    DeviceFlows flows(settings, c.ui, images, session.transport());
+    try {
+        flows.writeConfig();
+    } catch (const ConversionError& e) {
+        c.ui.error(errorBoxText(e.what()));
+        return kSettingsRefused;
+    }
+    return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
+}
+
+int runInfo(CommandContext& c) {
+    DeviceSession session(c.global);
+    DeviceLink link(session.transport(), c.ui);
+    if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
+    const bool shown = ShowDeviceVersions(link);
+    link.CloseDevice();
+    if (!shown) c.ui.error("Version read error.");
+    return finishDevice(shown ? kSuccess : kDeviceFailed, session, c.ui);
+}
+
+int runUploadFirmware(CommandContext& c) {
+    DeviceSession session(c.global);
+    SettingsModel settings;
+    ConfigImages images;
+    DeviceFlows flows(settings, c.ui, images, session.transport());
+    flows.uploadFirmware();
+    return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
+}
+
+}  // namespace
+
+void addReadCommand(CommandSet& commands) {
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command = commands.add("read", "\"Read config\" from the device, then saves the settings.",
+                                     [a](CommandContext& c) { return runRead(*a, c); });
+    addOutputOption(command, "OUT.cfg", a->output);
+}
+
+void addWriteCommand(CommandSet& commands) {
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command = commands.add("write", "Loads IN.cfg, then \"Write config\" to the device.",
+                                     [a](CommandContext& c) { return runWrite(*a, c); });
+    addInputArgument(command, "IN.cfg", a->input);
+    addSetOption(command, a->sets);
+}
+
+void addInfoCommand(CommandSet& commands) {
+    commands.add("info", "Shows the device's firmware and hardware versions.", runInfo);
+}
+
+void addUploadFirmwareCommand(CommandSet& commands) {
+    commands.add("upload-firmware", "\"Upload firmware\" with the built-in firmware image.",
+                 runUploadFirmware);
+}
+
+}  // namespace zeru::cli

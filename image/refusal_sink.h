@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the encoder's refusals go. "Write config" stops at the first one and
+// shows it; the problems check collects them all and goes on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "image/config_image.h"
+#include "settings/settings.h"
+
+namespace zeru {
+
+class RefusalSink {
+public:
+    virtual ~RefusalSink() = default;
+
+    // A setting the encoder refuses, with the refusal's exact text. True to go
+    // on with the next setting, false to end the encoding.
+    virtual bool refused(std::string_view setting, const std::string& message) = 0;
+    // A number setting whose text is not a whole number; the same answer.
+    virtual bool notANumber(std::string_view setting, std::string_view text) = 0;
+};
+
+// The encoding with its refusals told to `sink`: true when nothing was refused
+// and `writeImage` is complete. After a refusal the image is partial; a setting
+// that is refused is never stored, so it cannot overrun its field.
+bool EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
+                         std::uint16_t writeStamp);
+
+}  // namespace zeru

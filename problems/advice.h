@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Advice about settings that "Write config" accepts but that misbehave on the
+// air. Only what goes on the air is looked at: the paths of a disabled beacon
+// or of reports that are off give no advice.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace zeru::problems {
+
+struct Advice {
+    std::string setting;  // catalogue name
+    std::string message;
+};
+
+// In the order the encoder stores the settings concerned.
+std::vector<Advice> findAdvice(const Settings& settings);
+
+}  // namespace zeru::problems

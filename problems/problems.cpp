@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "problems/problems.h"
+
+#include "image/config_image.h"
+#include "image/refusal_sink.h"
+#include "interaction/command.h"
+#include "problems/advice.h"
+#include "settings/catalogue.h"
+#include "settings/whole_number.h"
+
+namespace zeru::problems {
+namespace {
+
+Problem problemAt(Severity severity, std::string_view setting, std::string message) {
+    return {severity, std::string(setting), std::move(message), settingsCatalogue().def(setting).page};
+}
+
+// Every refusal of the encoding, each with the text "Write config" would show
+// for it: a number that does not convert as the error box words it.
+class AllRefusals : public RefusalSink {
+public:
+    explicit AllRefusals(std::vector<Problem>& out) : out_(out) {}
+    bool refused(std::string_view setting, const std::string& message) override {
+        out_.push_back(problemAt(Severity::Error, setting, message));
+        return true;
+    }
+    bool notANumber(std::string_view setting, std::string_view text) override {
+        out_.push_back(problemAt(Severity::Error, setting, errorBoxText(ConversionError(text).what())));
+        return true;
+    }
+
+private:
+    std::vector<Problem>& out_;
+};
+
+}  // namespace
+
+std::vector<Problem> findProblems(const Settings& settings) {
+    std::vector<Problem> problems;
+    AllRefusals sink(problems);
+    ConfigImage scratch{};
+    EncodeConfiguration(settings, sink, scratch, 0);
+    for (Advice& a : findAdvice(settings))
+        problems.push_back(problemAt(Severity::Warning, a.setting, std::move(a.message)));
+    return problems;
+}
+
+}  // namespace zeru::problems
