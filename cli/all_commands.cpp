@@ -12,6 +12,7 @@ void addAllCommands(CommandSet& commands) {
     addWriteCommand(commands);
     addInfoCommand(commands);
     addUploadFirmwareCommand(commands);
+    addDiffCommand(commands);
 }
 
 }  // namespace zeru::cli

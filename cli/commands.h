@@ -14,5 +14,6 @@ void addReadCommand(CommandSet& commands);
 void addWriteCommand(CommandSet& commands);
 void addInfoCommand(CommandSet& commands);
 void addUploadFirmwareCommand(CommandSet& commands);
+void addDiffCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

@@ -81,7 +81,7 @@ TEST_P(Refusal, ExitsWithItsStatusAndEndsWithItsMessage) {
     EXPECT_FALSE(folder.exists("out.bin"));
 }
 
-const std::string kUsageLastLine = "4 no device found, 5 the device failed or refused.";
+const std::string kUsageLastLine = "diff: 0 the same, 6 the configurations differ.";
 const std::string kIdentificationLastLine = "Operation aborted.";
 const std::string kImageError = "Image checksum or end marker error.";
 
