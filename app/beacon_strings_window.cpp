@@ -49,6 +49,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     for (const Line& line : kLines) {
         QLabel* label = createLabel(QLatin1String(line.text), this);
         label->setWordWrap(line.wraps);
+        // The placeholders can be selected and copied into a message.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         if (line.text == kLines[8].text) column->addSpacing(6);  // the example stands apart
         column->addWidget(label);
         if (!line.wraps) {

@@ -3,9 +3,12 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "app/field_factory.h"
 
@@ -31,6 +34,23 @@ QGroupBox* createGroup(const char* title, const char* name, std::initializer_lis
     return group;
 }
 
+// A small arrow beside "Read from file" that opens the list of recent files.
+QToolButton* createRecentFilesButton(QWidget* parent, QMenu*& menu) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QStringLiteral("Button_recent_files"));
+    button->setArrowType(Qt::DownArrow);
+    button->setToolTip(QStringLiteral("Reads a recently used configuration file."));
+    button->setAccessibleName(QStringLiteral("Recent files"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setStyleSheet(
+        QStringLiteral("QToolButton::menu-indicator { image: none; }"));  // the arrow says it
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("Menu_recent_files"));
+    button->setMenu(menu);
+    return button;
+}
+
 }  // namespace
 
 CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
@@ -39,22 +59,26 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     row->setSpacing(6);
     row->addWidget(
         createGroup("Connection:", "GroupBox3",
-                    {{"Read config", "Button_read_config", "Reads current configuration from device."},
-                     {"Write config", "Button_write_config", "Writes current configuration to device."},
-                     {"Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
+                    {{"&Read config", "Button_read_config", "Reads current configuration from device."},
+                     {"&Write config", "Button_write_config", "Writes current configuration to device."},
+                     {"&Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
                     this));
-    row->addWidget(createGroup("Configuration import/export:", "GroupBox1",
-                               {{"Save to file", "Button_save_to_file",
-                                 "Saves current configuration from Configurator application to file."},
-                                {"Read from file", "Button_read_from_file",
-                                 "Reads current configuration from file to Configurator application."}},
-                               this));
+    QGroupBox* files = createGroup("Configuration import/export:", "GroupBox1",
+                                   {{"&Save to file", "Button_save_to_file",
+                                     "Saves current configuration from Configurator application to file."},
+                                    {"Read &from file", "Button_read_from_file",
+                                     "Reads current configuration from file to Configurator application."}},
+                                   this);
+    files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
+    row->addWidget(files);
     row->addStretch(1);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
-    logo->setFixedSize(169, 49);
+    const QSize logoSize(169, 49);
+    // QIcon takes logo@2x.png where the screen has two pixels to a point.
+    logo->setPixmap(QIcon(QStringLiteral(":/pictures/logo.png")).pixmap(logoSize, devicePixelRatioF()));
+    logo->setFixedSize(logoSize);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
 

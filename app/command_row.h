@@ -6,11 +6,19 @@
 
 #include <QWidget>
 
+class QMenu;
+
 namespace zeru::app {
 
 class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
+
+    // The menu of recent files beside "Read from file"; filled when opened.
+    QMenu* recentFilesMenu() const { return recentFiles_; }
+
+private:
+    QMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace zeru::app

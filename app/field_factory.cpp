@@ -10,9 +10,15 @@
 #include <algorithm>
 
 #include "app/beacon_message_edit.h"
+#include "app/choice_box.h"
+#include "app/field_width.h"
+#include "settings/spoken_name.h"
 
 namespace zeru::app {
 namespace {
+
+// Identifiers up to this length (calls, names, titles) get a field of their own width.
+constexpr int kLongestFixedField = 23;
 
 bool isBeaconMessage(const SettingDef& def) {
     return def.name.starts_with("Beacon") && def.name.ends_with("_message");
@@ -21,19 +27,19 @@ bool isBeaconMessage(const SettingDef& def) {
 QWidget* createLineEdit(const SettingDef& def, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(def.maxLength);
-    // Short fields are as wide as their longest text, long ones may stretch.
-    const QFontMetrics fm = edit->fontMetrics();
-    if (def.maxLength <= 12) {
-        edit->setFixedWidth(fm.horizontalAdvance(QString(def.maxLength, QLatin1Char('X'))) + 10);
+    // Every field shows its longest text whole; sentences may stretch further.
+    const int width = lineEditWidthFor(*edit, widestContent(def, edit->fontMetrics()));
+    if (def.maxLength <= kLongestFixedField) {
+        edit->setFixedWidth(width);
     } else {
-        edit->setMinimumWidth(fm.averageCharWidth() * std::min(def.maxLength, 20) + 10);
+        edit->setMinimumWidth(width);
         edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
     return edit;
 }
 
 QWidget* createComboBox(const SettingDef& def, QWidget* parent) {
-    auto* box = new QComboBox(parent);
+    auto* box = new ChoiceBox(parent);
     box->setEditable(false);  // only the listed entries can be picked
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(def.choices.size()));
@@ -55,11 +61,13 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
     } else if (isBeaconMessage(def)) {
         auto* message = new BeaconMessageEdit(parent);
         message->setMaxLength(def.maxLength);
+        message->setMinimumWidth(twoLineEditWidthFor(*message, widestContent(def, message->fontMetrics())));
         widget = message;
     } else {
         widget = createLineEdit(def, parent);
     }
     widget->setObjectName(latin1(def.name));
+    widget->setAccessibleName(latin1(spokenName(def)));
     if (!def.help.empty()) widget->setToolTip(latin1(def.help));
     return widget;
 }
@@ -75,12 +83,21 @@ QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectN
     return label;
 }
 
-QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent) {
+QLabel* createLabel(const QString& text, QWidget* parent, QWidget* buddy) {
+    QLabel* label = createLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent,
+                            QLabel* label) {
     auto* entry = new QWidget(parent);
     auto* row = new QHBoxLayout(entry);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(createSettingWidget(callName, entry));
+    QWidget* call = createSettingWidget(callName, entry);
+    if (label) label->setBuddy(call);
+    row->addWidget(call);
     row->addWidget(createLabel(QStringLiteral("-"), entry));
     row->addWidget(createSettingWidget(ssidName, entry));
     entry->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -89,8 +106,10 @@ QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName
 
 QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent) {
     const SettingDef& def = settingsCatalogue().def(name);
-    grid.addWidget(createLabel(latin1(def.label), parent), row, column);
+    QLabel* label = createLabel(latin1(def.label), parent);
+    grid.addWidget(label, row, column);
     QWidget* field = createSettingWidget(def, parent);
+    label->setBuddy(field);
     grid.addWidget(field, row, column + 1, Qt::AlignLeft);
     return field;
 }

@@ -29,10 +29,17 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent);
 QWidget* createSettingWidget(std::string_view name, QWidget* parent);
 
 // A static text (never read as markup: texts such as "<volt>" show as typed).
+// Every field gets an accessible name (settings/spoken_name.h); labels beside
+// a field are its buddy.
 QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectName = {});
 
-// An address entry: call, a "-" and the SSID, side by side.
-QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent);
+// A label that names `buddy` (a screen reader reads it with the field).
+QLabel* createLabel(const QString& text, QWidget* parent, QWidget* buddy);
+
+// An address entry: call, a "-" and the SSID, side by side; `label`, when
+// given, names the call field.
+QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent,
+                            QLabel* label = nullptr);
 
 // Puts the catalogue label of `name` at (row, column) and its widget at
 // (row, column + 1); returns the widget.

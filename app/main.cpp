@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The configurator's program: no command line is read (Qt is handed the
-// program name only), everything starts from the built-in defaults.
+// The configurator's program: everything starts from the built-in defaults,
+// then the file named on the command line, if any, is loaded. Qt is handed the
+// program name only.
 #include <QApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/field_factory.h"
 #include "app/qt_user_interface.h"
 #include "app/session.h"
 #include "app/startup.h"
 #include "settings/catalogue.h"
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
+    const zeru::app::CommandLine line = zeru::app::parseCommandLine(argc, argv);
+    if (line.help || !line.error.empty()) {
+        if (!line.error.empty()) std::fprintf(stderr, "zeru-configurator: %s\n", line.error.c_str());
+        std::fputs(zeru::app::kUsage, line.help ? stdout : stderr);
+        return line.help ? 0 : 2;
+    }
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
@@ -17,5 +26,6 @@ int main(int, char** argv) {
     zeru::app::QtUserInterface ui(zeru::app::latin1(zeru::kApplicationTitle));
     zeru::app::StartupOptions options;
     options.attachCommands = zeru::app::createSession;
+    options.fileToOpen = line.file;
     return zeru::app::runConfigurator(ui, std::move(options));
 }

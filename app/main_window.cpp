@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "app/beacon_strings_window.h"
 #include "app/command_row.h"
@@ -33,8 +37,11 @@ QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);
     log->setObjectName(QStringLiteral("Memo1"));
     log->setReadOnly(true);
+    // Not a stop of the tab chain; a click still selects text to copy.
+    log->setFocusPolicy(Qt::ClickFocus);
     log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    log->setFixedHeight(73);
+    // At least as tall as it was drawn, and four lines in large fonts.
+    log->setFixedHeight(std::max(73, 4 * log->fontMetrics().lineSpacing() + 2 * log->frameWidth() + 8));
     return log;
 }
 
@@ -60,8 +67,16 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    column->addWidget(new CommandRow(this));
-    column->addWidget(createPageTree(this), 1);
+    auto* commands = new CommandRow(this);
+    column->addWidget(commands);
+    // The pages scroll only where the screen is too small for the whole window.
+    pageTree_ = createPageTree(this);
+    pageScroller_ = new QScrollArea(this);
+    pageScroller_->setObjectName(QStringLiteral("ScrollBox_pages"));
+    pageScroller_->setFrameShape(QFrame::NoFrame);
+    pageScroller_->setWidgetResizable(true);
+    pageScroller_->setWidget(pageTree_);
+    column->addWidget(pageScroller_, 1);
     column->addWidget(createLogPane(this));
     // The progress bar runs across the full width along the bottom edge.
     auto* bar = createProgressBar(this);
@@ -78,11 +93,15 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
                 if (specialStrings_) specialStrings_->showModally();
             });
 
+    QMenu* recent = commands->recentFilesMenu();
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(*recent); });
+    setAcceptDrops(true);
+
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(*this, *settings_, ui_);
 
     setWindowTitle(caption());
-    setFixedSize(minimumSizeHint().expandedTo(kDesignedClientSize));
+    if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
 }
 
 TForm1::~TForm1() = default;
@@ -108,8 +127,24 @@ void TForm1::runButtonCommand(CommandButton button) {
     runCommand(ui_, command);
 }
 
+QSize TForm1::naturalSize() {
+    pageScroller_->setMinimumSize(pageTree_->minimumSizeHint());
+    const QSize natural = minimumSizeHint().expandedTo(kDesignedClientSize);
+    pageScroller_->setMinimumSize(0, 0);
+    return natural;
+}
+
+void TForm1::fitToScreen(const QSize& available) {
+    const QSize natural = naturalSize();
+    const bool fits = natural.width() <= available.width() && natural.height() <= available.height();
+    setFixedSize(fits ? natural : natural.boundedTo(available));
+}
+
 void TForm1::centreOnScreen() {
     if (QScreen* s = screen()) {
+        // The title bar and borders are known once the window is shown.
+        const QMargins border = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        fitToScreen(s->availableGeometry().marginsRemoved(border).size());
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());

@@ -13,7 +13,12 @@
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
 
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QPushButton;
+class QScrollArea;
+class QTabWidget;
 
 namespace zeru::app {
 
@@ -41,20 +46,46 @@ public:
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
 
+    // The file last loaded or saved, shown before the application's name in
+    // the title.
+    void setCurrentFile(const QString& path);
+    // What loads a file given by its path: a recent file chosen under "Read
+    // from file", a .cfg file dropped on the window, the command line.
+    void setOpenFileCommand(std::function<void(const QString&)> command);
+    // Runs the open-file command as a button runs its command.
+    void openFile(const QString& path);
+    // Where the list of recent files comes from, most recent first.
+    void setRecentFiles(std::function<QStringList()> source);
+
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
 
-    // Puts the window in the middle of its screen.
+    // Sizes the window for its screen and puts it in the middle of it.
     void centreOnScreen();
+    // The frame keeps the size that shows every page whole while that fits
+    // `available` (the client area the screen offers); else it takes that
+    // size and the pages scroll.
+    void fitToScreen(const QSize& available);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void runButtonCommand(CommandButton button);
+    void fillRecentFilesMenu(QMenu& menu);
+    // The size that shows the whole page tree without scrolling.
+    QSize naturalSize();
 
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    std::function<void(const QString&)> openFile_;
+    std::function<QStringList()> recentFiles_;
+    QTabWidget* pageTree_ = nullptr;
+    QScrollArea* pageScroller_ = nullptr;
 };
 
 }  // namespace zeru::app

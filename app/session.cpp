@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "app/recent_files_store.h"
 #include "cfgfile/file_flows.h"
 #include "device/device_flows.h"
 #include "device/hidapi_transport.h"
@@ -26,6 +27,15 @@ public:
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+
+        // The file being worked on: named in the title, kept among the recent files.
+        files_.setHistory(&recentFiles_);
+        files_.setFileUsedHandler([&form](const std::string& path) {
+            form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+        });
+        form.setOpenFileCommand(
+            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
     }
 
 private:
@@ -40,6 +50,7 @@ private:
     HidapiTransport transport_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
+    RecentFilesStore recentFiles_;
 };
 
 }  // namespace

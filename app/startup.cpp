@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QThread>
 
 #include "app/field_factory.h"
@@ -35,6 +37,8 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
     QCoreApplication::setApplicationName(latin1(kApplicationTitle));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrovane.ZeruConfigurator"));
+    // The menu entry's icon, also when the program runs from the build tree.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
 
     auto splash = std::make_unique<TSplashScreen>();
     splash->showAndPaint();
@@ -50,6 +54,8 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
 
     run.form1->show();
     run.form1->centreOnScreen();
+    if (!options.fileToOpen.empty())
+        run.form1->openFile(QFile::decodeName(QByteArray::fromStdString(options.fileToOpen)));
     return run;
 }
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/beacon_strings_window.h"
 #include "app/main_window.h"
@@ -33,6 +34,8 @@ struct StartupOptions {
     std::chrono::milliseconds splashTime{1500};
     // Attaches the commands of the five buttons; none when empty.
     CommandSessionFactory attachCommands;
+    // A configuration file loaded once the window is shown ("" for none).
+    std::string fileToOpen;
 };
 
 // The windows start-up leaves running.

@@ -22,19 +22,32 @@ FileFlows::FileFlows(Settings& settings, UserInterface& ui, std::string programF
     : settings_(settings), ui_(ui), programFolder_(std::move(programFolder)) {}
 
 FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const {
-    return {configDialogFolder(programFolder_), std::string(kConfigFileFilter), std::string(proposedName)};
+    std::string folder = history_ ? lastUsedFolder(*history_) : std::string();
+    if (folder.empty()) folder = configDialogFolder(programFolder_);
+    return {folder, std::string(kConfigFileFilter), std::string(proposedName)};
 }
 
 void FileFlows::saveToFile() {
     const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
     if (!path) return;
-    runCommand(ui_, [&] { saveConfigFile(settings_, *path); });
+    if (runCommand(ui_, [&] { saveConfigFile(settings_, *path); })) fileUsed("Saved ", *path);
 }
 
 void FileFlows::readFromFile() {
     const auto path = ui_.chooseOpenFile(dialogOptions(""));
-    if (!path) return;
-    runCommand(ui_, [&] { loadConfigFile(*path, settings_, ui_); });
+    if (path) readFromFile(*path);
+}
+
+void FileFlows::readFromFile(const std::string& path) {
+    bool loaded = false;
+    runCommand(ui_, [&] { loaded = loadConfigFile(path, settings_, ui_); });
+    if (loaded) fileUsed("Loaded ", path);
+}
+
+void FileFlows::fileUsed(std::string_view verb, const std::string& path) {
+    ui_.log(std::string(verb) + displayPath(path));
+    if (history_) history_->setRecentFiles(withRecentFile(history_->recentFiles(), path));
+    if (fileUsed_) fileUsed_(path);
 }
 
 }  // namespace zeru::cfgfile

@@ -2,9 +2,11 @@
 // The "Save to file" and "Read from file" commands of the main window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "cfgfile/file_history.h"
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
 
@@ -26,17 +28,31 @@ public:
     // Asks for a file (proposed name "kestrovane_blue.cfg", no default
     // extension) and saves every setting to it. A failure shows the error box
     // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
-    // leaves the file on disk as it was; success shows nothing.
+    // leaves the file on disk as it was; success logs "Saved PATH".
     void saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
     void readFromFile();
+    // Loads the settings from `path` (a recent file, the command line, a
+    // drop); success logs "Loaded PATH".
+    void readFromFile(const std::string& path);
+
+    // Keeps the files saved and loaded; the dialogs then start in the folder
+    // of the latest (else where configDialogFolder says). Optional.
+    void setHistory(FileHistory* history) { history_ = history; }
+    // Told the path of every file saved or loaded.
+    void setFileUsedHandler(std::function<void(const std::string&)> handler) {
+        fileUsed_ = std::move(handler);
+    }
 
 private:
     FileDialogOptions dialogOptions(std::string_view proposedName) const;
+    void fileUsed(std::string_view verb, const std::string& path);
 
     Settings& settings_;
     UserInterface& ui_;
     std::string programFolder_;
+    FileHistory* history_ = nullptr;
+    std::function<void(const std::string&)> fileUsed_;
 };
 
 }  // namespace zeru::cfgfile

@@ -8,6 +8,7 @@ void addAllCommands(CommandSet& commands) {
     addEncodeCommand(commands);
     addDecodeCommand(commands);
     addVerifyCommand(commands);
+    addCheckCommand(commands);
     addReadCommand(commands);
     addWriteCommand(commands);
     addInfoCommand(commands);

@@ -10,6 +10,7 @@ void addDefaultsCommand(CommandSet& commands);
 void addEncodeCommand(CommandSet& commands);
 void addDecodeCommand(CommandSet& commands);
 void addVerifyCommand(CommandSet& commands);
+void addCheckCommand(CommandSet& commands);
 void addReadCommand(CommandSet& commands);
 void addWriteCommand(CommandSet& commands);
 void addInfoCommand(CommandSet& commands);

@@ -2,7 +2,6 @@
 // Checks the settings one by one in the device's order and stores each in its
 // field of the write image. Every refusal names its setting and goes to a sink:
 // "Write config" ends at the first, the problems check goes on to the last.
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -41,8 +40,8 @@ struct Label {
 // Thrown when the sink asks to end the encoding; caught by EncodeConfiguration.
 struct EncodingEnded {};
 
-// Each check returns whether its setting passed; a setting that fails is told
-// to the sink and left out of the image.
+// Each check returns whether its setting passed; a refused setting is told to
+// the sink, and a text too long for its field is never stored.
 class Encoder {
 public:
     Encoder(const Settings& settings, RefusalSink& sink, ConfigImage& image)

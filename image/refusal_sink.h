@@ -24,8 +24,8 @@ public:
 };
 
 // The encoding with its refusals told to `sink`: true when nothing was refused
-// and `writeImage` is complete. After a refusal the image is partial; a setting
-// that is refused is never stored, so it cannot overrun its field.
+// and `writeImage` is complete. After a refusal the image is partial, but no
+// text ever runs past its field.
 bool EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
                          std::uint16_t writeStamp);
 

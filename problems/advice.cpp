@@ -19,6 +19,11 @@ using layout::Field;
 constexpr std::array<std::size_t, 5> kAnalogLimits = {7, 7, 6, 6, 5};
 constexpr std::array<std::size_t, 8> kDigitalLimits = {6, 5, 4, 4, 4, 3, 3, 3};
 
+static_assert(std::string_view(layout::kSmartBeaconing[2].setting) == "Smartbeaconing_min_turn_time");
+static_assert(std::string_view(layout::kSmartBeaconing[3].setting) == "Smartbeaconing_slow_speed");
+static_assert(std::string_view(layout::kSmartBeaconing[5].setting) == "Smartbeaconing_fast_speed");
+static_assert(std::string_view(layout::kSmartBeaconing[6].setting) == "Smartbeaconing_fast_period");
+
 constexpr int kMaxHops = 2;
 constexpr int kMinFastPeriod = 60;  // s
 
@@ -104,21 +109,24 @@ void AdviceList::channelText(const Field& f, std::size_t limit, const std::strin
 }
 
 void AdviceList::smartBeaconing() {
-    using namespace layout;
+    const Field& turnTimeField = layout::kSmartBeaconing[2];
+    const Field& slowSpeedField = layout::kSmartBeaconing[3];
+    const Field& fastSpeedField = layout::kSmartBeaconing[5];
+    const Field& fastPeriodField = layout::kSmartBeaconing[6];
     // Numbers that do not convert are errors already: no advice about them.
-    const auto turnTime = number(kSmartBeaconing[2]);
-    const auto slowSpeed = number(kSmartBeaconing[3]);
-    const auto fastSpeed = number(kSmartBeaconing[5]);
-    const auto fastPeriod = number(kSmartBeaconing[6]);
+    const auto turnTime = number(turnTimeField);
+    const auto slowSpeed = number(slowSpeedField);
+    const auto fastSpeed = number(fastSpeedField);
+    const auto fastPeriod = number(fastPeriodField);
     if (turnTime == 0)
-        add(kSmartBeaconing[2].setting,
+        add(turnTimeField.setting,
             "SmartBeaconing min turn time - should not be 0: every turn would beacon.");
-    if (slowSpeed == 0) add(kSmartBeaconing[3].setting, "SmartBeaconing slow speed - should not be 0.");
+    if (slowSpeed == 0) add(slowSpeedField.setting, "SmartBeaconing slow speed - should not be 0.");
     if (slowSpeed.value_or(0) > 0 && fastSpeed.value_or(0) > 0 && *slowSpeed >= *fastSpeed)
-        add(kSmartBeaconing[3].setting, "SmartBeaconing slow speed - should be below the fast speed.");
-    if (fastSpeed == 0) add(kSmartBeaconing[5].setting, "SmartBeaconing fast speed - should not be 0.");
+        add(slowSpeedField.setting, "SmartBeaconing slow speed - should be below the fast speed.");
+    if (fastSpeed == 0) add(fastSpeedField.setting, "SmartBeaconing fast speed - should not be 0.");
     if (fastPeriod && *fastPeriod < kMinFastPeriod)
-        add(kSmartBeaconing[6].setting, "SmartBeaconing fast period - should be at least 60 s.");
+        add(fastPeriodField.setting, "SmartBeaconing fast period - should be at least 60 s.");
 }
 
 void AdviceList::beacons() {

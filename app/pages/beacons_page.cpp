@@ -25,8 +25,9 @@ BeaconsPage::BeaconsPage(QWidget* parent) : SettingsPage("TabSheet_beacons", par
 
     for (int n = 1; n <= 4; ++n) {
         const std::string b = "Beacon" + std::to_string(n);
-        grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this), n, 0);
-        grid->addWidget(createAddressEntry(b + "_dest_string", b + "_dest_ssid", this), n, 1);
+        QLabel* number = createLabel(QStringLiteral("%1:").arg(n), this);
+        grid->addWidget(number, n, 0);
+        grid->addWidget(createAddressEntry(b + "_dest_string", b + "_dest_ssid", this, number), n, 1);
         grid->addWidget(createAddressEntry(b + "_path1_string", b + "_path1_ssid", this), n, 2);
         grid->addWidget(createAddressEntry(b + "_path2_string", b + "_path2_ssid", this), n, 3);
         grid->addWidget(createSettingWidget(b + "_txrate", this), n, 4);

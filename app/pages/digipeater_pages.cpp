@@ -29,8 +29,9 @@ SimpleAliasesPage::SimpleAliasesPage(QWidget* parent) : SettingsPage("TabSheet_s
             const int n = block * 4 + i + 1;
             const std::string a = "Alias" + std::to_string(n);
             const int row = i + 1;
-            grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this), row, c);
-            grid->addWidget(createSettingWidget(a + "_name", this), row, c + 1);
+            QWidget* alias = createSettingWidget(a + "_name", this);
+            grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this, alias), row, c);
+            grid->addWidget(alias, row, c + 1);
             grid->addWidget(createLabel(QStringLiteral("-"), this), row, c + 2);
             grid->addWidget(createSettingWidget(a + "_ssid", this), row, c + 3);
             grid->addWidget(createSettingWidget(a + "_traceable", this), row, c + 4);

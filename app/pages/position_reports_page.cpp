@@ -2,8 +2,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
 #include "app/field_factory.h"
 #include "app/pages/pages.h"
 #include "rules/rules.h"
@@ -36,7 +39,10 @@ QWidget* createTimingColumn(QWidget* page) {
                             "Smartbeaconing_min_turn_time",  "Smartbeaconing_slow_speed",
                             "Smartbeaconing_slow_period",    "Smartbeaconing_fast_speed",
                             "Smartbeaconing_fast_period"};
-    for (int i = 0; i < 7; ++i) addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart);
+    SmartBeaconingFields edits{};
+    for (int i = 0; i < 7; ++i)
+        edits[i] = qobject_cast<QLineEdit*>(addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart));
+    s->addWidget(createSmartBeaconingChartButton(edits, smart), 3, 2, 1, 2, Qt::AlignLeft);
     box->addWidget(smart);
 
     auto* fixed = new QGroupBox(QStringLiteral("Fixed time interval:"), column);
@@ -55,8 +61,15 @@ QWidget* createEncodingColumn(QWidget* page) {
 
     auto* group = new QGroupBox(QStringLiteral("Report encoding settings:"), column);
     QGridLayout* g = createGroupGrid(group);
-    addLabelledField(*g, 0, 0, "Position_symbol_code", group);
-    addLabelledField(*g, 0, 2, "Position_symbol_table", group);
+    auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, "Position_symbol_code", group));
+    // The table field, then the picker and the symbol's description.
+    auto* table = qobject_cast<QLineEdit*>(createSettingWidget("Position_symbol_table", group));
+    g->addWidget(createLabel(latin1(settingsCatalogue().def("Position_symbol_table").label), group, table), 0,
+                 2);
+    auto* symbol = new QHBoxLayout;
+    symbol->addWidget(table);
+    symbol->addWidget(createSymbolHelper(code, table, group), 1);
+    g->addLayout(symbol, 0, 3);
 
     // "Mic-E" over "message:", two labels the encoding rule switches with the list.
     auto* micE = new QWidget(group);
@@ -65,15 +78,22 @@ QWidget* createEncodingColumn(QWidget* page) {
     micELines->setSpacing(0);
     micELines->addWidget(
         createLabel(QStringLiteral("Mic-E"), micE, QLatin1String(rules::kLabelMiceMessage1)));
-    micELines->addWidget(
-        createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2)));
+    QLabel* micEMessage =
+        createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2));
+    micELines->addWidget(micEMessage);
     g->addWidget(micE, 1, 0);
-    g->addWidget(createSettingWidget("Mice_message", group), 1, 1, Qt::AlignLeft);
-    g->addWidget(createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime)), 1, 2);
-    g->addWidget(createSettingWidget("Position_time", group), 1, 3, Qt::AlignLeft);
+    QWidget* message = createSettingWidget("Mice_message", group);
+    micEMessage->setBuddy(message);
+    g->addWidget(message, 1, 1, Qt::AlignLeft);
+    QLabel* timeLabel = createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime));
+    QWidget* time = createSettingWidget("Position_time", group);
+    timeLabel->setBuddy(time);
+    g->addWidget(timeLabel, 1, 2);
+    g->addWidget(time, 1, 3, Qt::AlignLeft);
 
     // The digipeater path: three address entries separated by ",".
-    g->addWidget(createLabel(QStringLiteral("Path:"), group), 2, 0);
+    QLabel* pathLabel = createLabel(QStringLiteral("Path:"), group);
+    g->addWidget(pathLabel, 2, 0);
     auto* path = new QWidget(group);
     auto* entries = new QHBoxLayout(path);
     entries->setContentsMargins(0, 0, 0, 0);
@@ -81,13 +101,15 @@ QWidget* createEncodingColumn(QWidget* page) {
     for (int n = 1; n <= 3; ++n) {
         if (n > 1) entries->addWidget(createLabel(QStringLiteral(","), path));
         const std::string i = std::to_string(n);
-        entries->addWidget(createAddressEntry("Position_path" + i, "Position_ssid" + i, path));
+        entries->addWidget(
+            createAddressEntry("Position_path" + i, "Position_ssid" + i, path, n == 1 ? pathLabel : nullptr));
     }
     entries->addStretch(1);
     g->addWidget(path, 2, 1, 1, 3);
 
-    g->addWidget(createLabel(QStringLiteral("Status text:"), group), 3, 0);
-    g->addWidget(createSettingWidget("Position_status_text", group), 3, 1, 1, 3);
+    QWidget* status = createSettingWidget("Position_status_text", group);
+    g->addWidget(createLabel(QStringLiteral("Status text:"), group, status), 3, 0);
+    g->addWidget(status, 3, 1, 1, 3);
     addLabelledField(*g, 4, 0, "Position_coursespeed", group);
     addLabelledField(*g, 4, 2, "Position_altitude", group);
     // The two fix-lost settings have long labels: one row each across the group.

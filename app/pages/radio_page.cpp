@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
+#include <QLineEdit>
 
+#include "app/aprs/coordinate_entry.h"
+#include "app/aprs/ssid_hint.h"
 #include "app/field_factory.h"
 #include "app/pages/pages.h"
 
@@ -9,13 +12,23 @@ namespace zeru::app {
 RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     QGridLayout* grid = createPageGrid(this);
     // The station call and its SSID form one address entry under one label.
-    grid->addWidget(createLabel(QStringLiteral("Callsign:"), this), 0, 0);
-    grid->addWidget(createAddressEntry("Callsign", "Ssid", this), 0, 1, Qt::AlignLeft);
+    QLabel* callsign = createLabel(QStringLiteral("Callsign:"), this);
+    grid->addWidget(callsign, 0, 0);
+    QWidget* station = createAddressEntry("Callsign", "Ssid", this, callsign);
+    grid->addWidget(station, 0, 1, Qt::AlignLeft);
     const char* left[] = {"Latitude", "Longitude", "Txdelay", "Quiettime", "Quiettime_randomize"};
-    int row = 1;
-    for (const char* name : left) addLabelledField(*grid, row++, 0, name, this);
+    QWidget* fields[5] = {};
+    for (int i = 0; i < 5; ++i) fields[i] = addLabelledField(*grid, i + 1, 0, left[i], this);
+    // What the station's SSID and position mean on the air, between the halves.
+    auto* latitude = qobject_cast<QLineEdit*>(fields[0]);
+    auto* longitude = qobject_cast<QLineEdit*>(fields[1]);
+    grid->addWidget(createSsidHint(station->findChildren<QLineEdit*>().constLast(), this), 0, 2);
+    grid->addWidget(createPositionButton(latitude, longitude, this), 1, 2, Qt::AlignLeft);
+    QLabel* summary = createPositionSummary(latitude, longitude, this);
+    summary->setContentsMargins(0, 0, 18, 0);  // apart from the right half's labels
+    grid->addWidget(summary, 2, 2);
     const char* right[] = {"Ptt", "Squelch", "Busydetect", "Consecutive_packets", "Output_level"};
-    row = 0;
+    int row = 0;
     for (const char* name : right) addLabelledField(*grid, row++, 3, name, this);
     grid->setColumnMinimumWidth(2, 24);
     grid->setColumnStretch(5, 1);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "app/aprs/analog_range.h"
 #include "app/field_factory.h"
 #include "app/pages/pages.h"
 
@@ -39,8 +42,9 @@ ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet
                                                         {"Telemetry data:", "Teledata"}};
     int row = 2;
     for (const auto& [caption, p] : rows) {
-        grid->addWidget(createLabel(QLatin1String(caption), this), row, 0);
-        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this), row, 1);
+        QLabel* label = createLabel(QLatin1String(caption), this);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this, label), row, 1);
         grid->addWidget(createAddressEntry(p + "_path1_string", p + "_path1_ssid", this), row, 2);
         grid->addWidget(createAddressEntry(p + "_path2_string", p + "_path2_ssid", this), row, 3);
         grid->addWidget(createSettingWidget(p + "_txrate_rf", this), row, 4);
@@ -61,13 +65,32 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
     grid->setHorizontalSpacing(4);  // the widest page: nine columns
     addHeaders(*grid, 0, 1,
                {"Name:", "Units:", "Source:", "Coeff A:", "Coeff B:", "Coeff C:", "1 min average:"}, this);
+    // What each channel's coefficients give, in a band below the note.
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(16);
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
-        grid->addWidget(createLabel(QStringLiteral("Analog %1:").arg(n), this), n, 0);
+        QLabel* label = createLabel(QStringLiteral("Analog %1:").arg(n), this);
+        grid->addWidget(label, n, 0);
         int column = 1;
-        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"})
-            grid->addWidget(createSettingWidget(c + field, this), n, column++, Qt::AlignLeft);
-        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+        QWidget* row[7] = {};
+        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"}) {
+            row[column - 1] = createSettingWidget(c + field, this);
+            grid->addWidget(row[column - 1], n, column, Qt::AlignLeft);
+            ++column;
+        }
+        label->setBuddy(row[0]);
+        const auto edit = [&](int i) { return qobject_cast<QLineEdit*>(row[i]); };
+        QLabel* range = createAnalogRange({edit(1), edit(3), edit(4), edit(5)}, this);
+        range->setAccessibleName(QStringLiteral("Analog %1 range").arg(n));
+        QLabel* rangeLabel = createLabel(QStringLiteral("Analog %1:").arg(n), this);
+        rangeLabel->setBuddy(range);
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(6);
+        cell->addWidget(rangeLabel);
+        cell->addWidget(range, 1);
+        ranges->addLayout(cell, (n - 1) / 3, (n - 1) % 3 + 1);
+        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
                                      QStringLiteral("Button_teleanalog%1_default").arg(n),
                                      QStringLiteral("Default parameters for analog channel."), this),
                         n, column);
@@ -76,7 +99,10 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
                                               "(E) - from external devices, (I) - device internal sources."),
                                this),
                     6, 0, 1, 9);
-    grid->setRowStretch(7, 1);
+    ranges->addWidget(createLabel(QStringLiteral("Values over raw\nsamples 0 to 255:"), this), 0, 0, 2, 1);
+    ranges->setColumnStretch(4, 1);
+    grid->addLayout(ranges, 7, 0, 1, 9);
+    grid->setRowStretch(8, 1);
 }
 
 DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
@@ -87,11 +113,15 @@ DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
     for (int row = 1; row <= 4; ++row) {
         const int n = firstChannel + row - 1;
         const std::string c = "Teledigital" + std::to_string(n);
-        grid->addWidget(createLabel(QStringLiteral("Digital %1:").arg(n), this), row, 0);
+        QLabel* label = createLabel(QStringLiteral("Digital %1:").arg(n), this);
+        grid->addWidget(label, row, 0);
         int column = 1;
-        for (const char* field : {"_name", "_units", "_source", "_inverted"})
-            grid->addWidget(createSettingWidget(c + field, this), row, column++, Qt::AlignLeft);
-        grid->addWidget(createButton(QStringLiteral("Default parameters"),
+        for (const char* field : {"_name", "_units", "_source", "_inverted"}) {
+            QWidget* widget = createSettingWidget(c + field, this);
+            if (column == 1) label->setBuddy(widget);
+            grid->addWidget(widget, row, column++, Qt::AlignLeft);
+        }
+        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
                                      QStringLiteral("Button_teledigital%1_default").arg(n),
                                      QStringLiteral("Default parameters for digital channel."), this),
                         row, column);

@@ -10,8 +10,9 @@ WeatherReportsPage::WeatherReportsPage(QWidget* parent) : SettingsPage("TabSheet
     QGridLayout* grid = createPageGrid(this);
     const char* headers[] = {"Dest:", "Path 1:", "Path 2:", "RF[min]:", "Enable if:", "Send position:"};
     for (int c = 0; c < 6; ++c) grid->addWidget(createLabel(QLatin1String(headers[c]), this), 0, c + 1);
-    grid->addWidget(createLabel(QStringLiteral("Weather report:"), this), 1, 0);
-    grid->addWidget(createAddressEntry("Weather_dest_string", "Weather_dest_ssid", this), 1, 1);
+    QLabel* report = createLabel(QStringLiteral("Weather report:"), this);
+    grid->addWidget(report, 1, 0);
+    grid->addWidget(createAddressEntry("Weather_dest_string", "Weather_dest_ssid", this, report), 1, 1);
     grid->addWidget(createAddressEntry("Weather_path1_string", "Weather_path1_ssid", this), 1, 2);
     grid->addWidget(createAddressEntry("Weather_path2_string", "Weather_path2_ssid", this), 1, 3);
     grid->addWidget(createSettingWidget("Weather_txrate", this), 1, 4);
@@ -20,8 +21,9 @@ WeatherReportsPage::WeatherReportsPage(QWidget* parent) : SettingsPage("TabSheet
 
     // The comment field below the report row.
     grid->setRowMinimumHeight(2, 8);
-    grid->addWidget(createLabel(QStringLiteral("Comment:"), this), 3, 0);
-    grid->addWidget(createSettingWidget("Weather_comment", this), 3, 1, 1, 3);
+    QWidget* comment = createSettingWidget("Weather_comment", this);
+    grid->addWidget(createLabel(QStringLiteral("Comment:"), this, comment), 3, 0);
+    grid->addWidget(comment, 3, 1, 1, 3);
     grid->setColumnStretch(7, 1);
     grid->setRowStretch(4, 1);
 }

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> (offscreen platform).
+// README picture). Usage: app_screenshots <folder> [dark] [point size]
+// [available WxH] (offscreen platform; QT_SCALE_FACTOR scales the pictures).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/aprs/coordinate_entry.h"
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
 #include "app/beacon_strings_window.h"
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
@@ -18,9 +26,37 @@ using namespace zeru::app;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    // After the folder, in any order: "dark" (a dark palette, to see that
+    // marks read in it), a point size, an available size WxH.
+    QStringList options;
+    for (int i = 2; i < argc; ++i) options << QString::fromLocal8Bit(argv[i]);
+    QSize available;
+    for (const QString& option : options) {
+        bool isNumber = false;
+        const double points = option.toDouble(&isNumber);
+        if (isNumber) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(points);
+            QApplication::setFont(font);
+        } else if (const QStringList size = option.split(QLatin1Char('x')); size.size() == 2) {
+            available = QSize(size[0].toInt(), size[1].toInt());
+        }
+    }
+    if (options.contains(QStringLiteral("dark"))) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(80, 140, 220));
+        QApplication::setPalette(dark);
+    }
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
+    if (available.isValid()) form->fitToScreen(available);
     std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
                 qPrintable(form->font().family()), form->font().pointSizeF());
 
@@ -64,5 +100,26 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     std::printf("special strings %dx%d\n", card.width(), card.height());
     card.grab().save(out.filePath(QStringLiteral("special_strings.png")));
+
+    // The APRS helpers' windows.
+    form->findChild<QPushButton*>(QStringLiteral("Button_smartbeaconing_chart"))->click();
+    auto* chart = form->findChild<SmartBeaconingWindow*>();
+    QApplication::processEvents();
+    std::printf("smartbeaconing chart %dx%d\n", chart->width(), chart->height());
+    chart->grab().save(out.filePath(QStringLiteral("smartbeaconing_chart.png")));
+    chart->close();
+    auto* picker = form->findChild<QPushButton*>(QStringLiteral("Button_symbol_picker"));
+    picker->click();
+    auto* dialog = form->findChild<SymbolPickerDialog*>();
+    dialog->findChild<QLineEdit*>()->setText(QStringLiteral("car"));
+    QApplication::processEvents();
+    dialog->grab().save(out.filePath(QStringLiteral("symbol_picker.png")));
+    dialog->reject();
+    form->findChild<QPushButton*>(QStringLiteral("Button_position_entry"))->click();
+    auto* entry = form->findChild<CoordinateEntryDialog*>();
+    entry->findChild<QLineEdit*>()->setText(QStringLiteral("IM99sc"));
+    QApplication::processEvents();
+    entry->grab().save(out.filePath(QStringLiteral("position_entry.png")));
+    entry->reject();
     return 0;
 }

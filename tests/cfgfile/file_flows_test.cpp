@@ -124,5 +124,59 @@ TEST(FileFlows, ReadingAFileThatDoesNotExist) {
     EXPECT_EQ(model.text("Callsign"), "KEEP");
 }
 
+class MemoryHistory : public FileHistory {
+public:
+    std::vector<std::string> recentFiles() const override { return files; }
+    void setRecentFiles(const std::vector<std::string>& list) override { files = list; }
+    std::vector<std::string> files;
+};
+
+TEST(FileFlows, FilesSavedAndLoadedAreLoggedRememberedAndNamed) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "a");
+    const std::string saved = folder.file("a/x.cfg"), notConfig = folder.file("a/notes.txt");
+    test::writeBytes(notConfig, "[Other]\nKey=1\n");
+    SettingsModel model;
+    RecordingUi ui;
+    MemoryHistory history;
+    std::vector<std::string> named;
+    FileFlows flows(model, ui, folder.path().string());
+    flows.setHistory(&history);
+    flows.setFileUsedHandler([&](const std::string& path) { named.push_back(path); });
+
+    ui.saveAnswer = saved;
+    flows.saveToFile();
+    model.setText("Txdelay", "x");
+    flows.saveToFile();  // refused: nothing logged or remembered
+    flows.readFromFile(notConfig);
+    flows.readFromFile(saved);
+    flows.readFromFile();  // the dialog starts beside the file used last
+
+    const std::vector<std::string> lines{"Saved " + saved, "Loaded " + saved};
+    EXPECT_EQ(ui.logLines(), lines);
+    EXPECT_EQ(named, (std::vector<std::string>{saved, saved}));
+    EXPECT_EQ(history.files, std::vector<std::string>{saved});
+    EXPECT_EQ(ui.dialogs.back().startFolder, folder.file("a"));
+}
+
+TEST(FileHistory, KeepsTheLatestEightFilesEachOnce) {
+    struct Case {
+        std::vector<std::string> before;
+        std::string used;
+        std::vector<std::string> after;
+    };
+    const Case cases[] = {
+        {{}, "a", {"a"}},
+        {{"a", "b", "c"}, "c", {"c", "a", "b"}},
+        {{"1", "2", "3", "4", "5", "6", "7", "8"}, "9", {"9", "1", "2", "3", "4", "5", "6", "7"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(withRecentFile(c.before, c.used), c.after) << c.used;
+}
+
+TEST(FileHistory, PathsShowInTheLogsEightBitText) {
+    EXPECT_EQ(displayPath("/home/op/z\xc3\xbcrich.cfg"), "/home/op/z\xfcrich.cfg");
+    EXPECT_EQ(displayPath("/tmp/\xe6\x97\xa5.cfg"), "/tmp/?.cfg");
+}
+
 }  // namespace
 }  // namespace zeru::cfgfile

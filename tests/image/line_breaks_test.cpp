@@ -25,10 +25,8 @@ TEST(LineBreaks, RefusedInTextSettingsWithTheSettingNamed) {
         {"Position_symbol_table", "\r", refused("Position report symbol table")},
         {"Position_status_text", "first\rsecond", refused("Position report status text")},
         {"Position_status_text", "tab\there", ""},
-        {"Alias2_name", "\nWIDE", refused("Digipeater alias 2")},
-        {"Teledata_path1_string", "WIDE1\n", refused("Telemetry data path 1")},
+        {"Teledata_path1_string", "WIDE1\n", refused("Telemetry data path 1")},  // not the shared SSID text
         {"Teletitle", "\r\n", refused("Telemetry project title")},
-        {"Teleanalog1_coefb", "0.07\n", refused("Analog channel 1 coefficient B")},
         {"Teledigital4_units", "O\r", refused("Digital channel 4 units")},
         {"Weather_comment", "wx\n", "Weather report comment - forbidden characters."},
         {"Beacon3_message", "one\r\ntwo\n", ""},

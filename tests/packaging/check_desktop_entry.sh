@@ -11,7 +11,7 @@ out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate refuse
 # It reports hints on standard output but still exits 0; treat them as faults.
 [ -z "$out" ] || fail "desktop-file-validate reports: $out"
 
-grep -qx 'Exec=zeru-configurator' "$entry" || fail "the entry does not start zeru-configurator"
+grep -qx 'Exec=zeru-configurator %f' "$entry" || fail "the entry does not start zeru-configurator"
 grep -Eq '^Categories=(.*;)?HamRadio;' "$entry" || fail "the entry is not in the HamRadio category"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "$(dirname "$entry")/$icon.svg" ] || fail "no icon $icon.svg beside the entry"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "problems/problems.h"
 #include "settings/catalogue.h"
 #include "settings/settings_model.h"
+#include "support/random_settings.h"
 #include "support/recording_ui.h"
 
 namespace zeru::problems {
@@ -132,6 +134,15 @@ TEST(ProblemRefusals, EveryRefusedSettingIsListedInTheOrderOfWriteConfig) {
         return p.severity == Severity::Warning && p.setting == "Mice_message";
     }));
     EXPECT_EQ(refusalShown(all), expected.front().message);
+}
+
+TEST(ProblemRefusals, NoErrorWhereWriteConfigAccepts) {
+    std::mt19937 rng(19);
+    for (int i = 0; i < 200; ++i) {
+        SettingsModel s;
+        fillRandomValidSettings(s, rng);
+        EXPECT_EQ(errorsOf(problems::findProblems(s)), std::vector<Problem>{}) << "draw " << i;
+    }
 }
 
 TEST(ProblemRefusals, TheDefaultsHaveNone) {

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/check_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cfgfile/file_keys.h"
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "problems/problems.h"
+
+namespace zeru::cli {
+namespace {
+
+// "Section.Key" of a setting, as --set takes it.
+std::string fileKeyOf(std::string_view setting) {
+    const auto keys = cfgfile::fileKeys();
+    const auto key = std::find_if(keys.begin(), keys.end(),
+                                  [&](const cfgfile::FileKey& k) { return k.setting == setting; });
+    if (key == keys.end()) return std::string(setting);
+    return std::string(key->section) + "." + std::string(key->key);
+}
+
+// A value from a file must not drive the terminal: control characters as \xNN.
+std::string printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            out += "\\x";
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string problemLine(bool error, std::string_view setting, std::string_view message) {
+    return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + printable(message);
+}
+
+}  // namespace
+
+int reportProblems(const Settings& settings, std::FILE* out) {
+    const auto problems = problems::findProblems(settings);
+    bool anyError = false;
+    for (const problems::Problem& p : problems) {
+        const bool error = p.severity == problems::Severity::Error;
+        anyError = anyError || error;
+        std::fprintf(out, "%s\n", problemLine(error, p.setting, p.message).c_str());
+    }
+    if (problems.empty())
+        std::fputs("No problems.\n", out);
+    else if (problems.size() == 1)
+        std::fputs("1 problem.\n", out);
+    else
+        std::fprintf(out, "%zu problems.\n", problems.size());
+    return anyError ? kSettingsRefused : kSuccess;
+}
+
+void addCheckCommand(CommandSet& commands) {
+    struct Arguments {
+        std::string input;
+        SetOptions sets;
+    };
+    auto a = std::make_shared<Arguments>();
+    CLI::App& command = commands.add(
+        "check",
+        "Loads IN.cfg as \"Read from file\" does and lists every problem of its settings: what \"Write "
+        "config\" would refuse, then APRS advice.",
+        [a](CommandContext& c) {
+            SettingsModel settings = startupSettings(c.ui);
+            if (int status = loadSettings(a->input, a->sets, settings, c.ui)) return status;
+            return reportProblems(settings, stdout);
+        });
+    addInputArgument(command, "IN.cfg", a->input);
+    addSetOption(command, a->sets);
+}
+
+}  // namespace zeru::cli
