@@ -71,6 +71,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                                    this);
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
     row->addWidget(files);
+    tools_ = row->count();
     row->addStretch(1);
 
     auto* logo = new QLabel(this);
@@ -81,5 +82,7 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     logo->setFixedSize(logoSize);
     row->addWidget(logo, 0, Qt::AlignVCenter);
 }
+
+void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }
 
 }  // namespace zeru::app

@@ -14,10 +14,13 @@ class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
 
+    // Adds `tool` after the two groups, before the logo.
+    void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
     QMenu* recentFilesMenu() const { return recentFiles_; }
 
 private:
+    int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include <QCloseEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -19,6 +20,7 @@
 #include "app/input_dropper.h"
 #include "app/page_tree.h"
 #include "app/widget_settings.h"
+#include "app/window_feedback.h"
 #include "interaction/command.h"
 #include "settings/catalogue.h"
 
@@ -99,6 +101,8 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(*this, *settings_, ui_);
+    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
+    commands->addTool(feedback_->buttons());
 
     setWindowTitle(caption());
     if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
@@ -125,6 +129,16 @@ void TForm1::runButtonCommand(CommandButton button) {
     if (!command) return;
     InputDropper dropper(*this);
     runCommand(ui_, command);
+}
+
+WindowFeedback& TForm1::feedback() { return *feedback_; }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 QSize TForm1::naturalSize() {

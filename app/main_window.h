@@ -24,6 +24,7 @@ namespace zeru::app {
 
 class TForm2;
 class WidgetSettings;
+class WindowFeedback;
 
 enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
 
@@ -67,9 +68,15 @@ public:
     // size and the pages scroll.
     void fitToScreen(const QSize& available);
 
+    // The marks at the fields, the changes and their window.
+    WindowFeedback& feedback();
+    // Asked when the user closes the window; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void runButtonCommand(CommandButton button);
@@ -82,6 +89,8 @@ private:
     std::array<QPushButton*, 5> buttons_{};
     std::array<std::function<void()>, 5> commands_;
     TForm2* specialStrings_ = nullptr;
+    WindowFeedback* feedback_ = nullptr;  // a child QObject
+    std::function<bool()> mayClose_;
     std::function<void(const QString&)> openFile_;
     std::function<QStringList()> recentFiles_;
     QTabWidget* pageTree_ = nullptr;

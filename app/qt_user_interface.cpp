@@ -84,6 +84,24 @@ void QtUserInterface::setBusy(bool busy) {
 
 void QtUserInterface::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
+bool QtUserInterface::confirm(std::string_view question) {
+    // No is the default: Enter pressed in haste sends nothing to the device.
+    return askQuestion(displayLines(question), {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+SaveAnswer QtUserInterface::askSaveChanges(std::string_view question) {
+    switch (askQuestion(displayLines(question),
+                        {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}, QMessageBox::Save)) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
 std::optional<std::string> QtUserInterface::chooseSaveFile(const FileDialogOptions& options) {
     return chooseFile(FileDialogKind::Save, options);
 }
@@ -105,6 +123,19 @@ std::optional<std::string> QtUserInterface::chooseFile(FileDialogKind kind,
 
 void QtUserInterface::showBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {
     createMessageBox(icon, caption, text, window_)->exec();
+}
+
+QMessageBox::StandardButton QtUserInterface::askQuestion(const QString& text,
+                                                         const QList<QMessageBox::StandardButton>& buttons,
+                                                         QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Question, title_, text, QMessageBox::NoButton, window_);
+    box.setTextFormat(Qt::PlainText);
+    for (QMessageBox::StandardButton b : buttons) box.addButton(b);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    const auto pressed = box.standardButton(box.clickedButton());
+    return pressed == QMessageBox::NoButton ? buttons.back() : pressed;
 }
 
 QString QtUserInterface::askFileName(FileDialogKind kind, const QString& startPath, const QString& filter) {

@@ -41,6 +41,8 @@ public:
     int progress() const override;
     void setBusy(bool busy) override;
     void processEvents() override;
+    bool confirm(std::string_view question) override;
+    SaveAnswer askSaveChanges(std::string_view question) override;
     std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) override;
     std::optional<std::string> chooseOpenFile(const FileDialogOptions& options) override;
 
@@ -48,6 +50,11 @@ protected:
     enum class FileDialogKind { Save, Open };
     // Shows a modal box and returns when the user closes it.
     virtual void showBox(QMessageBox::Icon icon, const QString& caption, const QString& text);
+    // Shows a modal question with `buttons` and returns the one pressed;
+    // Escape or closing the box gives the last.
+    virtual QMessageBox::StandardButton askQuestion(const QString& text,
+                                                    const QList<QMessageBox::StandardButton>& buttons,
+                                                    QMessageBox::StandardButton defaultButton);
     // Asks for a file name; an empty result means the user cancelled.
     virtual QString askFileName(FileDialogKind kind, const QString& startPath, const QString& filter);
 

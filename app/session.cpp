@@ -5,33 +5,53 @@
 #include <QFile>
 
 #include "app/recent_files_store.h"
+#include "app/window_feedback.h"
+#include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
+#include "cfgfile/save_refusal.h"
+#include "changes/pending_changes.h"
 #include "device/device_flows.h"
 #include "device/hidapi_transport.h"
+#include "device/upload_notice.h"
 #include "image/config_image.h"
+#include "interaction/command.h"
+#include "problems/problems.h"
 
 namespace zeru::app {
 namespace {
 
+constexpr std::string_view kEmergencyQuestion =
+    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
+    "alarm.\n\nWrite this configuration to the device?";
+
 // Everything the five commands need for the whole run: the write and read
-// images, the one hidapi transport, and the device and file flows over the
-// window's settings.
+// images, the one transport, and the device and file flows over the window's
+// settings. Each success that leaves the window's settings equal to the
+// device's or a file's makes them the baseline of the pending changes.
 class Session final : public CommandSession {
 public:
-    Session(TForm1& form, UserInterface& ui)
-        : device_(form.settings(), ui, images_, transport_),
-          files_(form.settings(), ui,
-                 QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) {
+    Session(TForm1& form, UserInterface& ui, std::unique_ptr<ReportTransport> transport)
+        : form_(form),
+          ui_(ui),
+          transport_(std::move(transport)),
+          device_(form.settings(), ui, images_, *transport_),
+          files_(form.settings(), ui, programFolder()) {
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        form.setCloseGuard([this] { return FormCloseQuery(); });
+        form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
+                                              [this](Settings& s) { return readDevice(s); }});
 
         // The file being worked on: named in the title, kept among the recent files.
         files_.setHistory(&recentFiles_);
-        files_.setFileUsedHandler([&form](const std::string& path) {
+        // A file saved or loaded (by the dialog, a recent file, the command
+        // line or a drop) is what the window now holds: the new baseline.
+        files_.setFileUsedHandler([this, &form](const std::string& path) {
             form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+            fields().takeBaseline();
         });
         form.setOpenFileCommand(
             [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
@@ -39,15 +59,66 @@ public:
     }
 
 private:
-    // The window's handlers of its five command buttons.
-    void Button_read_configClick() { device_.readConfig(); }
-    void Button_write_configClick() { device_.writeConfig(); }
-    void Button_upload_firmwareClick() { device_.uploadFirmware(); }
-    void Button_save_to_fileClick() { files_.saveToFile(); }
-    void Button_read_from_fileClick() { files_.readFromFile(); }
+    static std::string programFolder() {
+        return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    FieldFeedback& fields() { return form_.feedback().fields(); }
 
+    // The window's handlers of its five command buttons and of its closing.
+    void Button_read_configClick() {
+        if (device_.readConfig()) fields().takeBaseline();
+    }
+    void Button_write_configClick() {
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
+        bool written = false;
+        runCommand(ui_, [&] { written = device_.writeConfig(); });
+        if (written) fields().takeBaseline();
+        if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
+    }
+    void Button_upload_firmwareClick() {
+        if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
+    }
+    void Button_save_to_fileClick() { saveToFile(); }
+    void Button_read_from_fileClick() { files_.readFromFile(); }
+    bool FormCloseQuery() {
+        return changes::mayClose(fields().hasUnsavedChanges(), ui_,
+                                 [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+    }
+
+    // After the refusal box of "Write config": the setting it refused.
+    void showFirstError() {
+        for (const problems::Problem& p : fields().problems())
+            if (p.severity == problems::Severity::Error) return fields().showSetting(p.setting, true);
+    }
+
+    cfgfile::FileOutcome saveToFile() {
+        const cfgfile::FileOutcome outcome = files_.saveToFile();
+        if (outcome == cfgfile::FileOutcome::Refused)
+            if (auto setting = cfgfile::settingRefusedBySave(form_.settings()))
+                fields().showSetting(*setting, true);
+        return outcome;
+    }
+
+    // The configurations the "Changes" window compares with, read without
+    // touching the window's settings.
+    std::optional<std::string> loadForComparison(Settings& settings) {
+        const auto path = ui_.chooseOpenFile(
+            {cfgfile::configDialogFolder(programFolder()), std::string(cfgfile::kConfigFileFilter), ""});
+        if (!path) return std::nullopt;
+        bool loaded = false;
+        runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
+        return loaded ? path : std::nullopt;
+    }
+    bool readDevice(Settings& settings) {
+        auto images = std::make_unique<ConfigImages>();
+        DeviceFlows flows(settings, ui_, *images, *transport_);
+        return flows.readConfig();
+    }
+
+    TForm1& form_;
+    UserInterface& ui_;
     ConfigImages images_;
-    HidapiTransport transport_;
+    std::unique_ptr<ReportTransport> transport_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
     RecentFilesStore recentFiles_;
@@ -55,8 +126,13 @@ private:
 
 }  // namespace
 
+std::unique_ptr<CommandSession> createSessionOver(TForm1& form, UserInterface& ui,
+                                                  std::unique_ptr<ReportTransport> transport) {
+    return std::make_unique<Session>(form, ui, std::move(transport));
+}
+
 std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui) {
-    return std::make_unique<Session>(form, ui);
+    return createSessionOver(form, ui, std::make_unique<HidapiTransport>());
 }
 
 }  // namespace zeru::app

@@ -11,6 +11,7 @@
 #include "app/field_factory.h"
 #include "app/qt_user_interface.h"
 #include "app/splash_screen.h"
+#include "app/window_feedback.h"
 #include "interaction/command.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
@@ -30,6 +31,7 @@ void waitKeepingWindowsPainted(std::chrono::milliseconds time) {
 std::unique_ptr<TForm1> buildMainWindow(UserInterface& ui) {
     auto form = std::make_unique<TForm1>(ui);
     rules::applyStartupSequence(form->settings(), ui);
+    form->feedback().fields().takeBaseline();  // the start-up settings: nothing changed yet
     return form;
 }
 

@@ -31,6 +31,9 @@ public:
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override;
 
+    // The widget that holds a setting (or a rule's label).
+    QWidget* widget(std::string_view name) const { return control(name).widget; }
+
 private:
     struct Control {
         QWidget* widget = nullptr;

@@ -13,6 +13,7 @@
 
 #include "app/field_factory.h"
 #include "app/startup.h"
+#include "app/window_feedback.h"
 #include "settings/catalogue.h"
 #include "support_null_ui.h"
 
@@ -42,6 +43,24 @@ void BM_BuildMainWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildMainWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One edit, then the whole window compared with its baseline and checked for
+// problems, and every mark brought up to date: what follows each keystroke.
+void BM_MarkPendingChanges(benchmark::State& state) {
+    guiApplication();
+    zeru::bench::NullUi ui;
+    auto form = zeru::app::buildMainWindow(ui);
+    form->show();
+    QApplication::processEvents();
+    zeru::app::FieldFeedback& fields = form->feedback().fields();
+    int i = 0;
+    for (auto _ : state) {
+        form->settings().setText("Callsign", (++i % 2) ? "OK1ZRU" : "NOCALL");
+        fields.refresh();
+        benchmark::DoNotOptimize(fields.changes().size());
+    }
+}
+BENCHMARK(BM_MarkPendingChanges)->Unit(benchmark::kMicrosecond);
 
 // 18 pages in one tab control, the catalogue's settings spread over them.
 void BM_PlainFieldsWindow(benchmark::State& state) {

@@ -17,6 +17,8 @@ public:
     int progress() const override { return position_; }
     void setBusy(bool) override {}
     void processEvents() override {}
+    bool confirm(std::string_view) override { return true; }
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 

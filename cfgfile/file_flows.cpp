@@ -27,21 +27,26 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
     return {folder, std::string(kConfigFileFilter), std::string(proposedName)};
 }
 
-void FileFlows::saveToFile() {
+FileOutcome FileFlows::saveToFile() {
     const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
-    if (!path) return;
-    if (runCommand(ui_, [&] { saveConfigFile(settings_, *path); })) fileUsed("Saved ", *path);
+    if (!path) return FileOutcome::Cancelled;
+    if (!runCommand(ui_, [&] { saveConfigFile(settings_, *path); })) return FileOutcome::Refused;
+    fileUsed("Saved ", *path);
+    return FileOutcome::Done;
 }
 
-void FileFlows::readFromFile() {
+FileOutcome FileFlows::readFromFile() {
     const auto path = ui_.chooseOpenFile(dialogOptions(""));
-    if (path) readFromFile(*path);
+    if (!path) return FileOutcome::Cancelled;
+    return readFromFile(*path);
 }
 
-void FileFlows::readFromFile(const std::string& path) {
+FileOutcome FileFlows::readFromFile(const std::string& path) {
     bool loaded = false;
     runCommand(ui_, [&] { loaded = loadConfigFile(path, settings_, ui_); });
-    if (loaded) fileUsed("Loaded ", path);
+    if (!loaded) return FileOutcome::Refused;
+    fileUsed("Loaded ", path);
+    return FileOutcome::Done;
 }
 
 void FileFlows::fileUsed(std::string_view verb, const std::string& path) {

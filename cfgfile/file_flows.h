@@ -20,6 +20,13 @@ inline constexpr std::string_view kProposedFileName = "kestrovane_blue.cfg";
 // The program may be installed where no "config" folder can exist.
 std::string configDialogFolder(const std::string& programFolder);
 
+// How a "Save to file" or "Read from file" ended.
+enum class FileOutcome {
+    Done,
+    Cancelled,  // the user cancelled the file dialog
+    Refused,    // a box told why nothing was saved or loaded
+};
+
 class FileFlows {
 public:
     // `programFolder`: the folder that holds the program file.
@@ -29,12 +36,12 @@ public:
     // extension) and saves every setting to it. A failure shows the error box
     // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
     // leaves the file on disk as it was; success logs "Saved PATH".
-    void saveToFile();
+    FileOutcome saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
-    void readFromFile();
+    FileOutcome readFromFile();
     // Loads the settings from `path` (a recent file, the command line, a
     // drop); success logs "Loaded PATH".
-    void readFromFile(const std::string& path);
+    FileOutcome readFromFile(const std::string& path);
 
     // Keeps the files saved and loaded; the dialogs then start in the folder
     // of the latest (else where configDialogFolder says). Optional.

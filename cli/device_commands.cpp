@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // read, write, info and upload-firmware: the window's device flows.
+#include <cstdio>
 #include <memory>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "device/device_link.h"
+#include "device/upload_notice.h"
 #include "device/version_requests.h"
 #include "interaction/command.h"
 #include "settings/whole_number.h"
@@ -56,6 +58,10 @@ int runInfo(CommandContext& c) {
 }
 
 int runUploadFirmware(CommandContext& c) {
+    // Asks nothing (zeru-cli runs in scripts) but tells what the window's
+    // question tells, on standard output so that a quiet run stays quiet.
+    std::printf("%s\n", firmwareUploadFacts().c_str());
+    std::fflush(stdout);
     DeviceSession session(c.global);
     SettingsModel settings;
     ConfigImages images;

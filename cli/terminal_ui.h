@@ -30,6 +30,13 @@ public:
     int progress() const override { return position_; }
     void setBusy(bool) override {}
     void processEvents() override {}
+    // zeru-cli runs in scripts and asks nothing: a question is printed and
+    // taken as answered Yes; there is no window to close.
+    bool confirm(std::string_view question) override {
+        printLines(question);
+        return true;
+    }
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 

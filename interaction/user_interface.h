@@ -10,6 +10,10 @@
 
 namespace zeru {
 
+// The answers to the question asked before the window closes with changes
+// that were neither saved nor written.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 struct FileDialogOptions {
     std::string startFolder;   // folder the dialog opens in
     std::string filter;        // e.g. "Kestrovane Zeru config files (*.cfg)"
@@ -45,6 +49,11 @@ public:
     virtual void setBusy(bool busy) = 0;
     // Lets pending window events run (repaints), without taking user input.
     virtual void processEvents() = 0;
+
+    // A modal question with Yes and No buttons; true for Yes.
+    virtual bool confirm(std::string_view question) = 0;
+    // A modal question with Save, Discard and Cancel buttons.
+    virtual SaveAnswer askSaveChanges(std::string_view question) = 0;
 
     // File dialogs; nullopt when the user cancels.
     virtual std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) = 0;

@@ -19,6 +19,7 @@
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
 #include "app/startup.h"
+#include "app/window_feedback.h"
 #include "support/recording_ui.h"
 
 using namespace zeru::app;
@@ -94,6 +95,23 @@ int main(int argc, char** argv) {
     box->show();
     QApplication::processEvents();
     box->grab().save(out.filePath(QStringLiteral("port_rule_box.png")));
+
+    // Marks: a few changes since the start-up settings.
+    form->settings().setText("Callsign", "MW0WMW");
+    form->settings().setIndex("Ptt", 1);
+    form->settings().setText("Teletitle", "Hill top");
+    form->settings().setText("Txdelay", "5a");
+    form->settings().setText("Latitude", "5223.08X");
+    form->feedback().fields().refresh();
+    save(QStringLiteral("marks"));
+    ChangesWindow& changes = form->feedback().showChanges();
+    QApplication::processEvents();
+    changes.grab().save(out.filePath(QStringLiteral("changes_window.png")));
+    changes.hide();
+    ProblemsWindow& problems = form->feedback().showProblems();
+    QApplication::processEvents();
+    problems.grab().save(out.filePath(QStringLiteral("problems_window.png")));
+    problems.hide();
 
     TForm2 card(form.get());
     card.show();

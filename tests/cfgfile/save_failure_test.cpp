@@ -11,6 +11,7 @@
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
+#include "cfgfile/save_refusal.h"
 #include "settings/settings_model.h"
 #include "settings/whole_number.h"
 #include "temp_folder.h"
@@ -40,6 +41,7 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         test::writeBytes(old, kOldContent);
         SettingsModel model;
         model.setText(r.setting, r.text);
+        EXPECT_EQ(settingRefusedBySave(model), r.setting);  // the field the window shows after the box
         for (const std::string& path : {old, fresh}) {
             try {
                 saveConfigFile(model, path);
@@ -52,6 +54,17 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         EXPECT_EQ(test::readBytes(old), kOldContent);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});  // no new file, no temporary
     }
+}
+
+TEST(SaveFailure, TheFirstNumberInFileKeyOrderIsTheOneRefused) {
+    SettingsModel model;
+    EXPECT_EQ(settingRefusedBySave(model), std::nullopt);
+    model.setText("Weather_txrate", "x");
+    model.setText("Txdelay", "5a");
+    EXPECT_EQ(settingRefusedBySave(model), "Txdelay");
+    // Leading zeros convert.
+    model.setText("Txdelay", "0250");
+    EXPECT_EQ(settingRefusedBySave(model), "Weather_txrate");
 }
 
 // A text with a line break would add lines of its own to the file.

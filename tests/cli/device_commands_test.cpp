@@ -10,6 +10,7 @@
 
 #include "cli_files.h"
 #include "cli_process.h"
+#include "device/upload_notice.h"
 #include "image/codec.h"
 
 namespace zeru::test {
@@ -121,7 +122,8 @@ TEST_P(Fault, EndsWithItsStatusAndLine) {
     } else {
         EXPECT_EQ(r.lastErrLine(), c.lastLine) << r.err;
     }
-    EXPECT_EQ(r.out, "");
+    // An upload tells what it sends before it starts, whatever happens next.
+    EXPECT_EQ(r.out, c.command.front() == "upload-firmware" ? firmwareUploadFacts() + "\n" : "");
     EXPECT_EQ(folder.exists("out.cfg"), c.status == 0 && c.command.front() == "read");
 }
 
@@ -264,6 +266,7 @@ TEST_F(DeviceCommands, UploadFirmwareSucceedsQuietlyAndLogsWithVerbose) {
     const CliRun quiet = run({"--simulate=state.bin", "upload-firmware"});
     EXPECT_EQ(quiet.status, 0) << quiet.err;
     EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(quiet.out, firmwareUploadFacts() + "\n");  // what the window asks before an upload
 
     const CliRun verbose = run({"--simulate=state.bin", "--verbose", "upload-firmware"});
     EXPECT_EQ(verbose.status, 0) << verbose.err;

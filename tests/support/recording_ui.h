@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interaction/user_interface.h"
@@ -14,7 +15,7 @@ namespace zeru::test {
 class RecordingUi : public UserInterface {
 public:
     struct Event {
-        enum Kind { Information, Message, Error, Log, Busy, Idle } kind;
+        enum Kind { Information, Message, Error, Log, Busy, Idle, Question } kind;
         std::string text;
         bool operator==(const Event&) const = default;
     };
@@ -33,6 +34,14 @@ public:
         events.push_back({busy ? Event::Busy : Event::Idle, {}});
     }
     void processEvents() override { ++processEventsCalls; }
+    bool confirm(std::string_view question) override {
+        events.push_back({Event::Question, std::string(question)});
+        return confirmAnswer;
+    }
+    SaveAnswer askSaveChanges(std::string_view question) override {
+        events.push_back({Event::Question, std::string(question)});
+        return saveChangesAnswer;
+    }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) override;
     std::optional<std::string> chooseOpenFile(const FileDialogOptions& options) override;
 
@@ -46,7 +55,9 @@ public:
     bool busy = false;
     int processEventsCalls = 0;
     std::optional<std::string> saveAnswer, openAnswer;  // nullopt: the user cancels
-    std::vector<FileDialogOptions> dialogs;             // what each dialog was asked to show
+    bool confirmAnswer = true;                          // Yes to every confirm()
+    SaveAnswer saveChangesAnswer = SaveAnswer::Cancel;
+    std::vector<FileDialogOptions> dialogs;  // what each dialog was asked to show
 };
 
 }  // namespace zeru::test

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/save_refusal.h"
+
+#include "cfgfile/file_keys.h"
+#include "settings/whole_number.h"
+
+namespace zeru::cfgfile {
+
+std::optional<std::string_view> settingRefusedBySave(const Settings& settings) {
+    for (const FileKey& k : fileKeys())
+        if (k.form == KeyForm::Number && !parseWholeNumber(settings.text(k.setting))) return k.setting;
+    return std::nullopt;
+}
+
+}  // namespace zeru::cfgfile

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "changes/pending_changes.h"
+
+namespace zeru::changes {
+
+void revertSettings(Settings& settings, const Settings& reference,
+                    std::span<const compare::Difference> differences) {
+    for (const compare::Difference& d : differences) {
+        const cfgfile::FileKey& key = *d.key;
+        if (key.form == cfgfile::KeyForm::Choice || key.form == cfgfile::KeyForm::Flag)
+            settings.setIndex(key.setting, reference.index(key.setting));
+        else if (key.form != cfgfile::KeyForm::Header)
+            settings.setText(key.setting, reference.text(key.setting));
+    }
+}
+
+bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save) {
+    if (!unsavedChanges) return true;
+    switch (ui.askSaveChanges(kSaveBeforeClosingQuestion)) {
+        case SaveAnswer::Save:
+            return save();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace zeru::changes

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Changes not yet saved or written: taking values back from another
+// configuration, and the question asked before the window closes over them.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "compare/comparison.h"
+#include "interaction/user_interface.h"
+#include "settings/settings.h"
+
+namespace zeru::changes {
+
+inline constexpr std::string_view kSaveBeforeClosingQuestion = "Save changes to a file before closing?";
+
+// Puts the settings of `differences` back to their values in `reference`, as
+// a program's write (no form rule runs).
+void revertSettings(Settings& settings, const Settings& reference,
+                    std::span<const compare::Difference> differences);
+
+// Whether the window may close. Without unsaved changes it closes at once;
+// otherwise the user is asked: Save closes only when `save` succeeds (a
+// cancelled or failed save keeps the window open), Discard closes, Cancel
+// keeps it open.
+bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save);
+
+}  // namespace zeru::changes

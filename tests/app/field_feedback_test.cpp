@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The marks at fields and tabs follow every edit, and the "Changes" window
+// puts values back without running a form rule.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/widget_settings.h"
+#include "app/window_feedback.h"
+#include "window_fixture.h"
+
+namespace zeru::app::test {
+namespace {
+
+class FieldFeedbackTest : public StartedWindow {
+protected:
+    FieldFeedback& fields() { return form->feedback().fields(); }
+    void settle() { QCoreApplication::processEvents(); }
+    void type(const char* setting, const QString& text) {
+        auto* line = find<QLineEdit>(setting);
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        settle();
+    }
+    // The tab of `page` on its tab control has an icon.
+    bool tabMarked(const char* page) {
+        QWidget* w = find(page);
+        auto* control = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+        return !control->tabIcon(control->indexOf(w)).isNull();
+    }
+};
+
+TEST_F(FieldFeedbackTest, MarksAndTabIconsFollowEdits) {
+    struct Row {
+        const char* setting;
+        const char* typed;
+        bool changed;
+        std::optional<FieldMark> problem;
+        const char* tooltipPart;
+    };
+    const Row rows[] = {
+        {"Callsign", "OK1ZRU", true, std::nullopt, "Changed from \"NOCALL\"."},
+        {"Txdelay", "0250", false, std::nullopt, ""},  // the same number as the baseline's 250
+        {"Txdelay", "5a", true, FieldMark::Error, "'5a' is not a valid integer value."},
+        {"Teletitle", "Hill top", true, std::nullopt, "Changed from \"Telemetry test\"."},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.setting + std::string(" ") + r.typed);
+        QWidget* field = find(r.setting);
+        const QString help = field->toolTip();
+        const std::string before = form->settings().text(r.setting);
+        type(r.setting, QString::fromLatin1(r.typed));
+        EXPECT_EQ(fields().marks().isChanged(field), r.changed);
+        EXPECT_EQ(fields().marks().problemOf(field), r.problem);
+        EXPECT_TRUE(field->toolTip().contains(QString::fromLatin1(r.tooltipPart)));
+        EXPECT_EQ(tabMarked(std::string(settingsCatalogue().def(r.setting).page).c_str()),
+                  r.changed || r.problem);
+        if (r.setting == std::string("Teletitle")) {
+            EXPECT_TRUE(tabMarked("TabSheet_telemetry_reports"));  // the parent tab too
+        }
+
+        // Typed back, every mark goes and the tooltip is the help text again.
+        type(r.setting, QString::fromLatin1(before.c_str()));
+        EXPECT_FALSE(fields().marks().isChanged(field));
+        EXPECT_EQ(fields().marks().problemOf(field), std::nullopt);
+        EXPECT_EQ(field->toolTip(), help);
+        EXPECT_FALSE(tabMarked("TabSheet_telemetry_reports"));
+        EXPECT_FALSE(tabMarked("TabSheet_radio"));
+    }
+}
+
+TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
+    form->show();
+    auto* button = form->feedback().problemsButton();
+    const QString before = button->text();
+    form->settings().setText("Txdelay", "5a");
+    form->settings().setText("Latitude", "5223.08X");
+    settle();
+    const int n = before.mid(QStringLiteral("Problems: ").size()).toInt();
+    EXPECT_EQ(button->text(), QStringLiteral("Problems: %1").arg(n + 2));
+
+    ProblemsWindow& list = form->feedback().showProblems();
+    find<QTabWidget>("PageControl1")->setCurrentIndex(3);
+    list.showLine(0);  // errors first, in the order "Write config" checks them
+    const std::string first = fields().problems().front().setting;
+    ASSERT_TRUE(first == "Txdelay" || first == "Latitude") << first;
+    EXPECT_TRUE(find("TabSheet_radio")->isVisible());
+    EXPECT_EQ(find<QLineEdit>(first)->selectedText(), QString::fromStdString(form->settings().text(first)));
+}
+
+TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
+    form->settings().setText("Callsign", "OK1ZRU");
+    form->settings().setIndex("Ptt", 1);
+    form->settings().setIndex("Serial1_mode", 3);  // a rule would move port 2 and show a box
+    settle();
+    ChangesWindow& changes = form->feedback().showChanges();
+    ASSERT_EQ(changes.listedSettings(), (std::vector<std::string>{"Callsign", "Ptt", "Serial1_mode"}));
+
+    changes.list().topLevelItem(1)->setSelected(true);
+    changes.revertSelected();
+    EXPECT_EQ(changes.listedSettings(), (std::vector<std::string>{"Callsign", "Serial1_mode"}));
+    EXPECT_EQ(form->settings().index("Ptt"), 0);
+
+    changes.revertAll();
+    EXPECT_TRUE(changes.listedSettings().empty());
+    EXPECT_FALSE(fields().hasUnsavedChanges());
+    EXPECT_TRUE(ui.boxes().empty());
+}
+
+TEST_F(FieldFeedbackTest, ComparingWithTheDefaultsListsWhatDiffersFromThem) {
+    form->settings().setText("Callsign", "OK1ZRU");
+    fields().takeBaseline();  // as after a save
+    ChangesWindow& changes = form->feedback().showChanges();
+    EXPECT_TRUE(changes.listedSettings().empty());
+    ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Defaults));
+    EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
+    // Without a file chosen the comparison stays as it was.
+    EXPECT_FALSE(changes.compareWith(ChangesWindow::Reference::File));
+    EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
+}
+
+}  // namespace
+}  // namespace zeru::app::test
