@@ -70,6 +70,10 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
                                      "Reads current configuration from file to Configurator application."}},
                                    this);
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
+    files->layout()->addWidget(createButton(
+        QStringLiteral("&Backups"), QStringLiteral("Button_backups"),
+        QStringLiteral("Reads a backup taken before a write or an upload to Configurator application."),
+        files));
     row->addWidget(files);
     tools_ = row->count();
     row->addStretch(1);

@@ -31,9 +31,9 @@ namespace {
 // font needs more room, so that no label or field is cut.
 constexpr QSize kDesignedClientSize(734, 416);
 
-constexpr const char* kButtonNames[5] = {"Button_read_config", "Button_write_config",
+constexpr const char* kButtonNames[6] = {"Button_read_config",     "Button_write_config",
                                          "Button_upload_firmware", "Button_save_to_file",
-                                         "Button_read_from_file"};
+                                         "Button_read_from_file",  "Button_backups"};
 
 QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);

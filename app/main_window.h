@@ -26,7 +26,7 @@ class TForm2;
 class WidgetSettings;
 class WindowFeedback;
 
-enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile };
+enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -42,7 +42,7 @@ public:
 
     Settings& settings();
 
-    // The command run by a click on one of the five command buttons, through
+    // The command run by a click on one of the command buttons, through
     // runCommand (an escaped exception is shown in the error box).
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
@@ -86,8 +86,8 @@ private:
 
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
-    std::array<QPushButton*, 5> buttons_{};
-    std::array<std::function<void()>, 5> commands_;
+    std::array<QPushButton*, 6> buttons_{};
+    std::array<std::function<void()>, 6> commands_;
     TForm2* specialStrings_ = nullptr;
     WindowFeedback* feedback_ = nullptr;  // a child QObject
     std::function<bool()> mayClose_;

@@ -6,6 +6,9 @@
 
 #include "app/recent_files_store.h"
 #include "app/window_feedback.h"
+#include "backup/backup_flows.h"
+#include "backup/backup_folder.h"
+#include "backup/safety_net.h"
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
 #include "cfgfile/save_refusal.h"
@@ -24,9 +27,15 @@ constexpr std::string_view kEmergencyQuestion =
     "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
     "alarm.\n\nWrite this configuration to the device?";
 
-// Everything the five commands need for the whole run: the write and read
-// images, the one transport, and the device and file flows over the window's
-// settings. Each success that leaves the window's settings equal to the
+// Where backups go: the user's state folder ("" when the environment names
+// no home, and then no backup can be kept).
+std::filesystem::path backupFolder() {
+    return backup::defaultBackupFolder().value_or(std::filesystem::path());
+}
+
+// Everything the commands need for the whole run: the write and read images,
+// the one transport, the backups, and the device and file flows over the
+// window's settings. Each success that leaves the window's settings equal to the
 // device's or a file's makes them the baseline of the pending changes.
 class Session final : public CommandSession {
 public:
@@ -34,13 +43,19 @@ public:
         : form_(form),
           ui_(ui),
           transport_(std::move(transport)),
-          device_(form.settings(), ui, images_, *transport_),
-          files_(form.settings(), ui, programFolder()) {
+          backups_(backupFolder()),
+          safety_(backups_),
+          device_(form.settings(), ui, images_, *transport_, findFirmwareResource,
+                  backups_.folder().empty() ? nullptr : &safety_),
+          files_(form.settings(), ui, programFolder()),
+          backupFiles_(ui, backups_.folder(),
+                       [this](const std::string& path) { files_.readFromFile(path); }) {
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        form.setCommand(CommandButton::Backups, [this] { backupFiles_.openBackup(); });
         form.setCloseGuard([this] { return FormCloseQuery(); });
         form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
                                               [this](Settings& s) { return readDevice(s); }});
@@ -119,8 +134,11 @@ private:
     UserInterface& ui_;
     ConfigImages images_;
     std::unique_ptr<ReportTransport> transport_;
+    backup::BackupFolder backups_;
+    backup::SafetyNet safety_;
     DeviceFlows device_;
     cfgfile::FileFlows files_;
+    backup::BackupFlows backupFiles_;
     RecentFilesStore recentFiles_;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/backup_command.h"
 #include "cli/commands.h"
 
 namespace zeru::cli {
@@ -13,6 +14,7 @@ void addAllCommands(CommandSet& commands) {
     addWriteCommand(commands);
     addInfoCommand(commands);
     addUploadFirmwareCommand(commands);
+    addBackupsCommand(commands);
     addDiffCommand(commands);
 }
 

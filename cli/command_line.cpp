@@ -58,7 +58,8 @@ CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
     app_.add_option_function<std::string>(
             "--sim-fault", [this](const std::string& text) { global_.simFault = sim::parseFault(text); },
             "the simulator misbehaves at page PAGE (from 0); KIND is refuse, bad-sum, bad-echo, short, "
-            "silent, wrong-page or gone")
+            "silent, wrong-page, gone, drop or flip; drop and flip acknowledge a configuration page but "
+            "keep the old one or store it with one bit changed")
         ->type_name("KIND:PAGE")
         ->needs(simulate)
         ->check(CLI::Validator(

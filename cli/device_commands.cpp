@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli/backup_command.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
@@ -19,6 +20,7 @@ struct DeviceArguments {
     std::string input;
     std::string output;
     SetOptions sets;
+    BackupOptions backup;
 };
 
 int runRead(const DeviceArguments& a, CommandContext& c) {
@@ -37,7 +39,8 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
-    DeviceFlows flows(settings, c.ui, images, session.transport());
+    CommandSafety safety(a.backup);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     try {
         flows.writeConfig();
     } catch (const ConversionError& e) {
@@ -57,7 +60,7 @@ int runInfo(CommandContext& c) {
     return finishDevice(shown ? kSuccess : kDeviceFailed, session, c.ui);
 }
 
-int runUploadFirmware(CommandContext& c) {
+int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     // Asks nothing (zeru-cli runs in scripts) but tells what the window's
     // question tells, on standard output so that a quiet run stays quiet.
     std::printf("%s\n", firmwareUploadFacts().c_str());
@@ -65,7 +68,8 @@ int runUploadFirmware(CommandContext& c) {
     DeviceSession session(c.global);
     SettingsModel settings;
     ConfigImages images;
-    DeviceFlows flows(settings, c.ui, images, session.transport());
+    CommandSafety safety(a.backup);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
 }
@@ -81,10 +85,12 @@ void addReadCommand(CommandSet& commands) {
 
 void addWriteCommand(CommandSet& commands) {
     auto a = std::make_shared<DeviceArguments>();
-    CLI::App& command = commands.add("write", "Loads IN.cfg, then \"Write config\" to the device.",
-                                     [a](CommandContext& c) { return runWrite(*a, c); });
+    CLI::App& command = commands.add(
+        "write", "Loads IN.cfg, then \"Write config\" to the device, after a backup of what it holds.",
+        [a](CommandContext& c) { return runWrite(*a, c); });
     addInputArgument(command, "IN.cfg", a->input);
     addSetOption(command, a->sets);
+    addBackupOptions(command, a->backup, true);
 }
 
 void addInfoCommand(CommandSet& commands) {
@@ -92,8 +98,12 @@ void addInfoCommand(CommandSet& commands) {
 }
 
 void addUploadFirmwareCommand(CommandSet& commands) {
-    commands.add("upload-firmware", "\"Upload firmware\" with the built-in firmware image.",
-                 runUploadFirmware);
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command = commands.add(
+        "upload-firmware",
+        "\"Upload firmware\" with the built-in firmware image, after a backup of the configuration.",
+        [a](CommandContext& c) { return runUploadFirmware(*a, c); });
+    addBackupOptions(command, a->backup, true);
 }
 
 }  // namespace zeru::cli

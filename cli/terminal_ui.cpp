@@ -9,7 +9,8 @@ namespace zeru::cli {
 
 bool isFailureLine(std::string_view line) {
     return line.find("error") != std::string_view::npos || line.find("not found") != std::string_view::npos ||
-           line.rfind("Cannot open", 0) == 0;
+           line.rfind("Cannot open", 0) == 0 || line.rfind("Backup not saved", 0) == 0 ||
+           line.rfind("The device now holds", 0) == 0;
 }
 
 TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)

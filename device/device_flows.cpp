@@ -45,12 +45,13 @@ private:
 }  // namespace
 
 DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images,
-                         ReportTransport& transport, FirmwareSource firmware)
+                         ReportTransport& transport, FirmwareSource firmware, WriteSafety* safety)
     : settings_(settings),
       ui_(ui),
       images_(images),
       transport_(transport),
       firmware_(std::move(firmware)),
+      safety_(safety),
       firmwareBuffer_(std::make_unique<std::array<std::uint8_t, kFirmwareBufferSize>>()) {}
 
 bool DeviceFlows::finish(DeviceOutcome outcome) {
@@ -67,10 +68,22 @@ bool DeviceFlows::writeConfig() {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
     }
-    bool written = false;
-    if (firmwareMatches(link, writeIncompatibleText)) written = WriteEeprom(link, images_.writeImage);
+    const bool written = firmwareMatches(link, writeIncompatibleText) &&
+                         (!safety_ || safety_->beforeWrite(link, images_.writeImage)) && writeAndVerify(link);
     link.CloseDevice();
     return finish(written ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
+}
+
+bool DeviceFlows::writeAndVerify(DeviceLink& link) {
+    if (!WriteEeprom(link, images_.writeImage)) return false;
+    // An acknowledged page is not always a stored one.
+    const std::size_t matching = verifyEepromPages(link, images_.writeImage);
+    if (matching < kPageCount) {
+        ui_.log(pageLine("Eeprom verify error: page ", matching + 1, kPageCount));
+        return false;
+    }
+    ui_.log("Eeprom verify success");
+    return true;
 }
 
 bool DeviceFlows::readConfig() {
@@ -112,6 +125,7 @@ bool DeviceFlows::uploadFirmware() {
     bool uploaded = false;
     {
         BusyScope busy(ui_);
+        if (safety_) safety_->beforeUpload(link);
         uploaded = UploadFirmware(link, firmware_, *firmwareBuffer_);
     }
     link.CloseDevice();

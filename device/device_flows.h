@@ -10,6 +10,7 @@
 #include "device/firmware_resource.h"
 #include "device/firmware_upload.h"
 #include "device/report_transport.h"
+#include "device/write_safety.h"
 #include "image/config_image.h"
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
@@ -28,17 +29,21 @@ enum class DeviceOutcome {
 
 class DeviceFlows {
 public:
+    // `safety`, when given, runs before every write and upload (and must
+    // outlive the flows).
     DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& images, ReportTransport& transport,
-                FirmwareSource firmware = findFirmwareResource);
+                FirmwareSource firmware = findFirmwareResource, WriteSafety* safety = nullptr);
 
     // Encodes the settings into the write image and writes it to a device
-    // whose firmware matches ours. True when "Eeprom write success" was logged.
+    // whose firmware matches ours, then reads every page back and compares it
+    // with what was sent. True when "Eeprom verify success" was logged.
     bool writeConfig();
     // Reads the device's image, checks and decodes it into the settings, then
     // shows the device's versions. The settings change only when the image
     // passes its checks. True when "Eeprom read success." was logged.
     bool readConfig();
-    // Sends the built-in firmware image with the command buttons disabled.
+    // Sends the built-in firmware image with the command buttons disabled
+    // (the safety's backup first).
     // True when "Firmware upgrade success" was logged.
     bool uploadFirmware();
 
@@ -51,11 +56,14 @@ private:
     bool finish(DeviceOutcome outcome);
 
     DeviceOutcome outcome_ = DeviceOutcome::Success;
+    bool writeAndVerify(DeviceLink& link);
+
     Settings& settings_;
     UserInterface& ui_;
     ConfigImages& images_;
     ReportTransport& transport_;
     FirmwareSource firmware_;
+    WriteSafety* safety_;
     std::unique_ptr<std::array<std::uint8_t, kFirmwareBufferSize>> firmwareBuffer_;
 };
 

@@ -27,11 +27,11 @@ void DeviceLink::CloseDevice() {
     open_ = false;
 }
 
-std::optional<Report> DeviceLink::TransferReport(const Report& request) {
+std::optional<Report> DeviceLink::TransferReport(const Report& request, std::chrono::milliseconds limit) {
     if (!open_) return std::nullopt;
     if (transport_.write(request) < static_cast<int>(kReportSize)) return std::nullopt;
     Report reply{};
-    if (transport_.read(reply, kReplyTimeLimit) < static_cast<int>(kReportSize)) return std::nullopt;
+    if (transport_.read(reply, limit) < static_cast<int>(kReportSize)) return std::nullopt;
     return reply;
 }
 

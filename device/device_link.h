@@ -26,6 +26,9 @@ public:
     // A device that stops answering must not hang the window: every reply is
     // awaited this long at most, and its absence fails the exchange.
     static constexpr std::chrono::milliseconds kReplyTimeLimit{1000};
+    // Flashing a firmware page may take the device longer than storing a
+    // configuration page; an upload stopped half-way leaves it without firmware.
+    static constexpr std::chrono::milliseconds kFirmwarePageTimeLimit{5000};
 
     DeviceLink(ReportTransport& transport, UserInterface& ui) : transport_(transport), ui_(ui) {}
     ~DeviceLink() { CloseDevice(); }
@@ -39,8 +42,9 @@ public:
     bool FindDevice();
     void CloseDevice();
     // One request and its reply; nullopt when fewer than 65 bytes went either
-    // way, the reply did not come in time, or the device is not open.
-    std::optional<Report> TransferReport(const Report& request);
+    // way, the reply did not come within `limit`, or the device is not open.
+    std::optional<Report> TransferReport(const Report& request,
+                                         std::chrono::milliseconds limit = kReplyTimeLimit);
 
     bool isOpen() const { return open_; }
     UserInterface& ui() const { return ui_; }

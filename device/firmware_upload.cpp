@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "device/eeprom_transfer.h"
+#include "device/page_loop.h"
 #include "device/page_requests.h"
 
 namespace zeru {
@@ -25,21 +25,13 @@ bool UploadFirmware(DeviceLink& link, const FirmwareSource& source, FirmwareBuff
     std::copy(image->begin(), image->end(), buffer.begin());
     const std::size_t pageCount = (image->size() + kPageSize - 1) / kPageSize;
 
-    ui.setProgress(0);
-    ui.setProgressRange(0, static_cast<int>(pageCount));
-    for (std::size_t i = 0; i < pageCount; ++i) {
-        ui.processEvents();
-        const PageBytes page(buffer.data() + i * kPageSize, kPageSize);
-        if (!WriteFirmwarePage(link, page, static_cast<std::uint16_t>(i))) {
-            ui.log(pageLine("Page write error: ", i + 1, pageCount));
-            return false;
-        }
-        ui.log(pageLine("Page written: ", i + 1, pageCount));
-        ui.stepProgress();
-    }
-    ui.log("Firmware upgrade success");
-    ui.setProgress(0);
-    return true;
+    const std::size_t sent =
+        runPageLoop(ui, pageCount, {"Page written: ", "Page write error: ", "Firmware upgrade success"},
+                    [&](std::size_t i) {
+                        const PageBytes page(buffer.data() + i * kPageSize, kPageSize);
+                        return WriteFirmwarePage(link, page, static_cast<std::uint16_t>(i));
+                    });
+    return sent == pageCount;
 }
 
 }  // namespace zeru

@@ -15,19 +15,21 @@ Report pageWriteRequest(std::uint8_t command, PageBytes page, std::uint16_t page
 
 namespace {
 
-bool writePage(DeviceLink& link, std::uint8_t command, PageBytes page, std::uint16_t pageNumber) {
-    const std::optional<Report> reply = link.TransferReport(pageWriteRequest(command, page, pageNumber));
+bool writePage(DeviceLink& link, std::uint8_t command, PageBytes page, std::uint16_t pageNumber,
+               std::chrono::milliseconds limit) {
+    const std::optional<Report> reply =
+        link.TransferReport(pageWriteRequest(command, page, pageNumber), limit);
     return reply && (*reply)[kCommandOffset] == command;
 }
 
 }  // namespace
 
 bool WriteEepromPage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber) {
-    return writePage(link, kPageWriteCommand, page, pageNumber);
+    return writePage(link, kPageWriteCommand, page, pageNumber, DeviceLink::kReplyTimeLimit);
 }
 
 bool WriteFirmwarePage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber) {
-    return writePage(link, kFirmwarePageWriteCommand, page, pageNumber);
+    return writePage(link, kFirmwarePageWriteCommand, page, pageNumber, DeviceLink::kFirmwarePageTimeLimit);
 }
 
 bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination,

@@ -23,7 +23,8 @@ bool WriteEepromPage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber)
 bool ReadEepromPage(DeviceLink& link, std::span<std::uint8_t, kPageSize> destination,
                     std::uint16_t pageNumber);
 
-// True when the device accepted the firmware page (reply byte 1 is 0xFE).
+// True when the device accepted the firmware page (reply byte 1 is 0xFE),
+// its reply awaited for the firmware page limit.
 bool WriteFirmwarePage(DeviceLink& link, PageBytes page, std::uint16_t pageNumber);
 
 }  // namespace zeru

@@ -11,12 +11,15 @@ int FuzzedReplyTransport::write(const Report& request) {
     ZERU_FUZZ_CHECK(request[0] == 0);
     ZERU_FUZZ_CHECK(request[kCommandOffset] >= kHardwareVersionCommand &&
                     request[kCommandOffset] <= kFirmwarePageWriteCommand);
+    lastCommand_ = request[kCommandOffset];
     return inner_.write(request);
 }
 
 int FuzzedReplyTransport::read(Report& reply, std::chrono::milliseconds limit) {
-    // No exchange may wait longer than the link's time limit.
-    ZERU_FUZZ_CHECK(limit == DeviceLink::kReplyTimeLimit);
+    // No exchange may wait longer than its time limit: a firmware page's, or
+    // the link's for every other request.
+    ZERU_FUZZ_CHECK(limit == (lastCommand_ == kFirmwarePageWriteCommand ? DeviceLink::kFirmwarePageTimeLimit
+                                                                        : DeviceLink::kReplyTimeLimit));
     int delivered = inner_.read(reply, limit);
     const std::uint8_t how = input_.byte();
     switch (how % 5) {

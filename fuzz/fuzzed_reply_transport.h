@@ -30,6 +30,7 @@ private:
     sim::SimulatorTransport inner_;
     ByteStream& input_;
     Report lastReply_{};
+    std::uint8_t lastCommand_ = 0;  // of the request the next reply answers
 };
 
 }  // namespace zeru::fuzz

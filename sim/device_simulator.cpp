@@ -77,6 +77,24 @@ SimReply storeFirmwarePage(DeviceState& state, const HidReport& request) {
     return SimReply{request};
 }
 
+// The acknowledgement of a page the memory did not keep as sent: "drop" keeps
+// the old content, "flip" stores the page with the lowest bit of its first
+// byte inverted.
+SimReply storeSpoiledPage(DeviceState& state, const HidReport& request, FaultKind fault) {
+    const std::size_t page = get16(request, kPageNumber);
+    if (page >= kPageCount) return refusal();
+    const std::size_t at = page * kPageSize;
+    std::array<std::uint8_t, kPageSize> before{};
+    std::copy_n(state.memory.begin() + at, kPageSize, before.begin());
+    SimReply reply = storeConfigPage(state, request);
+    if (reply.bytes[kCommand] != kPageWrite) return reply;
+    if (fault == FaultKind::Drop)
+        std::copy(before.begin(), before.end(), state.memory.begin() + at);
+    else
+        state.memory[at] ^= 0x01;
+    return reply;
+}
+
 SimReply readConfigPage(const DeviceState& state, const HidReport& request) {
     const std::size_t page = get16(request, kPageNumber);
     if (page >= kPageCount) return refusal();
@@ -140,6 +158,10 @@ std::optional<SimReply> respond(DeviceState& state, const HidReport& request) {
         return std::nullopt;
     }
     if (fault == FaultKind::Refuse) return refusal();
+    // A memory that does not take what it acknowledges; other requests of the
+    // page are served as usual.
+    if ((fault == FaultKind::Drop || fault == FaultKind::Flip) && request[kCommand] == kPageWrite)
+        return storeSpoiledPage(state, request, *fault);
 
     // The other faults spoil the reply of a request the device has carried out.
     SimReply reply = serve(state, request);
@@ -163,6 +185,8 @@ std::optional<SimReply> respond(DeviceState& state, const HidReport& request) {
             break;
         case FaultKind::Refuse:
         case FaultKind::Gone:
+        case FaultKind::Drop:
+        case FaultKind::Flip:
             break;
     }
     return reply;

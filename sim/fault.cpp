@@ -10,7 +10,7 @@ namespace zeru::sim {
 
 namespace {
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 7> kKindNames{{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 9> kKindNames{{
     {FaultKind::Refuse, "refuse"},
     {FaultKind::BadSum, "bad-sum"},
     {FaultKind::BadEcho, "bad-echo"},
@@ -18,6 +18,8 @@ constexpr std::array<std::pair<FaultKind, std::string_view>, 7> kKindNames{{
     {FaultKind::Silent, "silent"},
     {FaultKind::WrongPage, "wrong-page"},
     {FaultKind::Gone, "gone"},
+    {FaultKind::Drop, "drop"},
+    {FaultKind::Flip, "flip"},
 }};
 
 }  // namespace

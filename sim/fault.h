@@ -17,6 +17,8 @@ enum class FaultKind {
     Silent,     // "silent": no reply at all
     WrongPage,  // "wrong-page": the reply names the next page number
     Gone,       // "gone": the device disappears (unplugged) at this request
+    Drop,       // "drop": a configuration page write is acknowledged, the memory keeps its old content
+    Flip,       // "flip": a configuration page write is stored with one bit changed
 };
 
 // Which requests the fault hits.

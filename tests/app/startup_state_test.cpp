@@ -79,6 +79,8 @@ TEST_F(WindowAtStartup, CommandRowButtonsWithCaptionsAndTooltips) {
          "Saves current configuration from Configurator application to file.", "GroupBox1"},
         {"Button_read_from_file", "Read from file",
          "Reads current configuration from file to Configurator application.", "GroupBox1"},
+        {"Button_backups", "Backups",
+         "Reads a backup taken before a write or an upload to Configurator application.", "GroupBox1"},
     };
     for (const Row& row : rows) {
         auto* button = find<QPushButton>(row.name);

@@ -113,8 +113,20 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
     for (std::string& a : argvText) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // The tool keeps backups in the user's state folder: here the test's own.
+    std::vector<std::string> envText{"HOME=" + folder.string(),
+                                     "XDG_STATE_HOME=" + (folder / "state").string()};
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        if (entry.rfind("HOME=", 0) != 0 && entry.rfind("XDG_STATE_HOME=", 0) != 0)
+            envText.emplace_back(entry);
+    }
+    std::vector<char*> env;
+    for (std::string& e : envText) env.push_back(e.data());
+    env.push_back(nullptr);
+
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, ZERU_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawn(&pid, ZERU_CLI_PATH, &actions, nullptr, argv.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         errno = spawned;

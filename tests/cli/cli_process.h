@@ -25,7 +25,8 @@ struct CliRun {
 enum class Stdout { Captured, DevFull, ClosedPipe };
 
 // Runs zeru-cli with `args` in `folder` (relative paths are resolved there),
-// standard input from /dev/null.
+// standard input from /dev/null, HOME set to `folder` and XDG_STATE_HOME to
+// its "state" subfolder.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder,
               Stdout stdoutTo = Stdout::Captured);
 

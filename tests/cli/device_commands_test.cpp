@@ -127,10 +127,19 @@ TEST_P(Fault, EndsWithItsStatusAndLine) {
     EXPECT_EQ(folder.exists("out.cfg"), c.status == 0 && c.command.front() == "read");
 }
 
-const std::vector<std::string> kWrite{"write", "base.cfg"};
+// The fault rows of write and upload-firmware skip the backup, whose read
+// would meet the fault first; the backup rows below keep it.
+const std::vector<std::string> kWrite{"write", "base.cfg", "--no-backup"};
+const std::vector<std::string> kWriteOtherCall{"write", "base.cfg", "--no-backup", "--set",
+                                               "Radio.Callsign=OK9XYZ"};
+const std::vector<std::string> kWriteWithBackup{"write", "base.cfg"};
 const std::vector<std::string> kRead{"read", "-o", "out.cfg"};
-const std::vector<std::string> kUpload{"upload-firmware"};
-const std::string kWriteError = "Page write error: 6/224";
+const std::vector<std::string> kUpload{"upload-firmware", "--no-backup"};
+const std::vector<std::string> kUploadWithBackup{"upload-firmware"};
+// A write that stopped in the configuration block ends by saying so.
+const std::string kWriteError =
+    "The device now holds an incomplete configuration; write it again or restore a backup.";
+const std::string kVerifyError = "Eeprom verify error: page 6/224";
 const std::string kUploadError = "Page write error: 6/1408";
 // A read whose sixth page fails leaves zeros there, which the checksum finds.
 const std::string kReadError = "Eeprom checksum error. Please reload configuration.";
@@ -139,8 +148,17 @@ const FaultCase kFaults[] = {
     {"WriteRefuse", kWrite, "refuse:5", 5, kWriteError},
     // A write acknowledgement is judged by its command byte only: a wrong sum
     // or page number in it goes unnoticed and the page counts as written (the
-    // simulated device stored it all the same).
-    {"WriteBadSum", kWrite, "bad-sum:5", 0, ""},
+    // simulated device stored it all the same). Reading the page back then
+    // meets the wrong sum again; the page number is not compared.
+    {"WriteBadSum", kWrite, "bad-sum:5", 5, kVerifyError},
+    // Pages acknowledged but not stored as sent (page 0 holds the call sign).
+    {"WriteDrop", kWriteOtherCall, "drop:0", 5, "Eeprom verify error: page 1/224"},
+    {"WriteFlip", kWrite, "flip:5", 5, kVerifyError},
+    // The backup's read meets the fault before anything is written; an
+    // upload goes on after it.
+    {"BackupBeforeWrite", kWriteWithBackup, "refuse:5", 5,
+     "Backup read error: page 6/224. Nothing was written."},
+    {"BackupBeforeUpload", kUploadWithBackup, "bad-sum:5", 0, "Backup read error: page 6/224."},
     {"WriteBadEcho", kWrite, "bad-echo:5", 5, kWriteError},
     {"WriteShort", kWrite, "short:5", 5, kWriteError},
     {"WriteSilent", kWrite, "silent:5", 5, kWriteError},
@@ -282,7 +300,53 @@ TEST_F(DeviceCommands, VerboseWriteLogsEveryPage) {
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = r.errLines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Page written: 224/224"), 1);
-    EXPECT_EQ(r.lastErrLine(), "Eeprom write success");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Eeprom write success"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Page verified: 224/224"), 1);
+    EXPECT_EQ(r.lastErrLine(), "Eeprom verify success");
+}
+
+// A write over a device that holds a configuration keeps a backup of it
+// (in the state folder, in --backup-dir, or nowhere with --no-backup);
+// "backups" lists it and "write" puts it back.
+TEST_F(DeviceCommands, WriteKeepsABackupThatBackupsListsAndWriteRestores) {
+    const struct {
+        std::vector<std::string> options;
+        std::string folder;  // "" for no backup
+    } cases[] = {
+        {{}, "state/kestrovane-zeru/backups"},
+        {{"--backup-dir", "mine"}, "mine"},
+        {{"--no-backup"}, ""},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder scratch;
+        auto inScratch = [&](std::vector<std::string> args) { return runCli(args, scratch.path()); };
+        ASSERT_EQ(inScratch({"defaults", "-o", "base.cfg"}).status, 0);
+        ASSERT_EQ(inScratch({"--simulate=state.bin", "write", "base.cfg"}).status, 0);  // erased: no backup
+        std::vector<std::string> write{"--simulate=state.bin", "write", "base.cfg", "--set",
+                                       "Radio.Callsign=OK1ZRU"};
+        write.insert(write.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(inScratch(write).status, 0);
+
+        std::vector<std::string> list{"backups"};
+        if (!c.folder.empty() && c.folder != cases[0].folder) list = {"backups", "--backup-dir", c.folder};
+        const CliRun listed = inScratch(list);
+        ASSERT_EQ(listed.status, 0) << listed.err;
+        if (c.folder.empty()) {
+            EXPECT_EQ(listed.out, "");
+            EXPECT_FALSE(std::filesystem::exists(scratch.path() / "state"));
+            continue;
+        }
+        // "2024-05-01T18-30-05  NOCALL-0  /tmp/.../2024-05-01T18-30-05_NOCALL-0.cfg"
+        const std::string line = listed.out.substr(0, listed.out.find('\n'));
+        ASSERT_EQ(listed.out, line + "\n") << listed.out;
+        const std::string stamp = line.substr(0, 19);
+        const std::filesystem::path cfg = scratch.path() / c.folder / (stamp + "_NOCALL-0.cfg");
+        EXPECT_EQ(line, stamp + "  NOCALL-0  " + cfg.string());
+
+        ASSERT_EQ(inScratch({"--simulate=state.bin", "write", cfg.string(), "--no-backup"}).status, 0);
+        ASSERT_EQ(inScratch({"--simulate=state.bin", "read", "-o", "back.cfg"}).status, 0);
+        EXPECT_EQ(settingsOfFile(scratch.file("back.cfg")).text("Callsign"), "NOCALL");
+    }
 }
 
 // A state file that is not a memory image is refused before anything is sent,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "device/eeprom_transfer.h"
 #include "device/version_requests.h"
 #include "image/codec.h"
 #include "settings/settings_model.h"
@@ -94,8 +95,11 @@ TEST(DeviceFlows, WriteThenReadRestoresEverySetting) {
 TEST(DeviceFlows, WriteLogsEveryPageAndSuccess) {
     Session s;
     EXPECT_TRUE(s.flows.writeConfig());
-    EXPECT_EQ(s.ui.logLines(),
-              concat({{kFound}, pageLines("Page written: ", 1, 224, 224), {"Eeprom write success"}}));
+    EXPECT_EQ(s.ui.logLines(), concat({{kFound},
+                                       pageLines("Page written: ", 1, 224, 224),
+                                       {"Eeprom write success"},
+                                       pageLines("Page verified: ", 1, 224, 224),
+                                       {"Eeprom verify success"}}));
     EXPECT_TRUE(s.ui.boxes().empty());
     EXPECT_FALSE(s.transport.isOpen());
 }
@@ -241,7 +245,9 @@ TEST(DeviceFlows, WriteStopsAtTheSeventeenthPage) {
     s.device.fault = sim::parseFault("refuse:16");
     EXPECT_FALSE(s.flows.writeConfig());
     EXPECT_EQ(s.ui.logLines(),
-              concat({{kFound}, pageLines("Page written: ", 1, 16, 224), {"Page write error: 17/224"}}));
+              concat({{kFound},
+                      pageLines("Page written: ", 1, 16, 224),
+                      {"Page write error: 17/224", std::string(kIncompleteConfigurationLine)}}));
     EXPECT_EQ(s.ui.progressValue, 16);
     EXPECT_FALSE(s.transport.isOpen());
 }
@@ -250,7 +256,8 @@ TEST(DeviceFlows, SilentDeviceEndsTheWriteAtItsPage) {
     Session s;
     s.device.fault = sim::parseFault("silent:0");
     EXPECT_FALSE(s.flows.writeConfig());
-    EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, "Page write error: 1/224"}));
+    EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, "Page write error: 1/224",
+                                                         std::string(kIncompleteConfigurationLine)}));
 }
 
 // The configuration block ends in page 41 (as the log counts): a read error

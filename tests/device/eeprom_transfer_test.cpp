@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
 
 #include "device/page_requests.h"
@@ -86,6 +87,7 @@ TEST(WriteEeprom, AllPagesStoredWithLinesAndProgressBackAtZero) {
     EXPECT_EQ(s.ui.progressMin, 0);
     EXPECT_EQ(s.ui.progressMax, 224);
     EXPECT_EQ(s.ui.progressValue, 0);
+    EXPECT_EQ(s.ui.processEventsCalls, 224);  // the window repaints before every page
 }
 
 struct WriteFaultCase {
@@ -106,9 +108,13 @@ TEST_P(WriteEepromFault, StopsAtTheFailingPage) {
 
     EXPECT_FALSE(WriteEeprom(s.link, image));
 
-    EXPECT_EQ(s.ui.logLines(), concat({{std::string(kFoundLine)},
-                                       pageLines("Page written: ", 1, c.lastWritten, 224),
-                                       {"Page write error: " + std::to_string(c.lastWritten + 1) + "/224"}}));
+    std::vector<std::string> expected =
+        concat({{std::string(kFoundLine)},
+                pageLines("Page written: ", 1, c.lastWritten, 224),
+                {"Page write error: " + std::to_string(c.lastWritten + 1) + "/224"}});
+    // Pages 1..41 hold the configuration block: the device is left with part of it.
+    if (c.lastWritten + 1 <= 41) expected.push_back(std::string(kIncompleteConfigurationLine));
+    EXPECT_EQ(s.ui.logLines(), expected);
     EXPECT_EQ(s.ui.progressValue, c.lastWritten);
     // Nothing is sent after the failing page.
     const std::size_t sent = static_cast<std::size_t>(c.lastWritten + 1);
@@ -121,6 +127,8 @@ TEST_P(WriteEepromFault, StopsAtTheFailingPage) {
 INSTANTIATE_TEST_SUITE_P(Faults, WriteEepromFault,
                          ::testing::Values(WriteFaultCase{"FirstPageRefused", "refuse:0", 0},
                                            WriteFaultCase{"SeventeenthPageRefused", "refuse:16", 16},
+                                           WriteFaultCase{"LastBlockPageRefused", "refuse:40", 40},
+                                           WriteFaultCase{"FirstPageAfterTheBlockRefused", "refuse:41", 41},
                                            // the rest of the reply repeats the request; only byte 1 differs
                                            WriteFaultCase{"WrongEcho", "bad-echo:100", 100},
                                            WriteFaultCase{"ShortReply", "short:5", 5},
@@ -149,6 +157,38 @@ TEST(ReadEeprom, AllPagesReadWithLinesAndProgressBackAtZero) {
     EXPECT_EQ(s.ui.logLines(), concat({{std::string(kFoundLine)}, pageLines("Page read: ", 1, 224, 224)}));
     EXPECT_EQ(s.ui.progressMax, 224);
     EXPECT_EQ(s.ui.progressValue, 0);
+    EXPECT_EQ(s.ui.processEventsCalls, 224);
+}
+
+// A firmware page may take the device longer to flash than a configuration
+// page takes to store: its reply is awaited for longer.
+TEST(PageRequests, EachRequestAwaitsItsReplyForItsOwnLimit) {
+    const std::array<std::uint8_t, 32> page{};
+    const struct {
+        const char* name;
+        std::function<bool(DeviceLink&)> send;
+        std::chrono::milliseconds limit;
+    } cases[] = {
+        {"configuration page write", [&](DeviceLink& l) { return WriteEepromPage(l, page, 1); },
+         std::chrono::seconds(1)},
+        {"configuration page read",
+         [](DeviceLink& l) {
+             std::array<std::uint8_t, 32> into{};
+             return ReadEepromPage(l, into, 1);
+         },
+         std::chrono::seconds(1)},
+        {"firmware page write", [&](DeviceLink& l) { return WriteFirmwarePage(l, page, 1); },
+         std::chrono::seconds(5)},
+    };
+    for (const auto& c : cases) {
+        FakeTransport transport;  // no reply queued: every limit runs out
+        transport.devices = {{0x0483, 0xA050, "p"}};
+        RecordingUi ui;
+        DeviceLink link(transport, ui);
+        ASSERT_TRUE(link.FindDevice());
+        EXPECT_FALSE(c.send(link)) << c.name;
+        EXPECT_EQ(transport.readLimits, std::vector<std::chrono::milliseconds>{c.limit}) << c.name;
+    }
 }
 
 struct ReadFaultCase {

@@ -19,7 +19,7 @@ mentions() { printf '%s\n' "$text" | grep -q -- "$1"; }
 
 for word in defaults encode decode verify read write info upload-firmware \
             --simulate= --sim-version= --sim-fault= --verbose --set --help \
-            refuse bad-sum bad-echo short silent wrong-page gone; do
+            refuse bad-sum bad-echo short silent wrong-page gone drop flip backups --no-backup --backup-dir; do
     mentions "$word" || fail "the page does not mention $word"
 done
 for status in 0 1 2 3 4 5; do

@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every page transfer (configuration write, configuration read, firmware
-// upload) against every way the simulated device can fail a page (refused,
-// wrong sum, wrong echo, short reply, no reply, device gone), at the first
-// page, the last page the configuration block covers, a middle page and the
-// last page. Whatever happens, the flow ends with its error line, the buttons
-// are enabled, the device is closed, a failed read leaves the settings alone,
-// and no exchange waits longer than the link's time limit.
+// upload, the backup read before a write or an upload) against every way the
+// simulated device can fail a page (refused, wrong sum, wrong echo, short
+// reply, no reply, device gone, a page acknowledged but not stored as sent),
+// at the first page, the last page the configuration block covers, a middle
+// page and the last page. Whatever happens, the flow ends with its error line,
+// the buttons are enabled, the device is closed, a failed read leaves the
+// settings alone, a failed backup read sends nothing, and no exchange waits
+// longer than its time limit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "backup/safety_net.h"
 #include "device/device_flows.h"
 #include "device/device_link.h"
+#include "device/eeprom_transfer.h"
 #include "image/codec.h"
 #include "limit_recording_transport.h"
 #include "settings/settings_model.h"
@@ -26,12 +30,13 @@ namespace {
 
 using sim::FaultKind;
 
-enum class Transfer { WriteConfig, ReadConfig, UploadFirmware };
+enum class Transfer { WriteConfig, ReadConfig, UploadFirmware, BackupThenWrite, BackupThenUpload };
 enum class Where { First, BlockEnd, Middle, Last };
 
 // What the configurator makes of the fault: the page fails, or (where it does
-// not look at what the fault spoils) the page counts as done.
-enum class Outcome { PageFails, PageAccepted };
+// not look at what the fault spoils) the page counts as done; a written page
+// that is not read back as sent fails the verification after the write.
+enum class Outcome { PageFails, PageAccepted, VerifyFails };
 
 // Whether the device carried out the faulty request before spoiling its reply.
 enum class Device { StoredPage, DidNotStore };
@@ -44,11 +49,13 @@ struct Row {
 };
 
 // Write replies are judged by their command byte alone: a wrong page sum in
-// an acknowledgement goes unnoticed (the page was stored all the same). Reads
-// check the sum, so every fault fails them.
+// an acknowledgement goes unnoticed, but the reading back of that page then
+// gets the wrong sum too. Reads check the sum, so every fault fails them.
 const Row kRows[] = {
     {Transfer::WriteConfig, FaultKind::Refuse, Outcome::PageFails, Device::DidNotStore},
-    {Transfer::WriteConfig, FaultKind::BadSum, Outcome::PageAccepted, Device::StoredPage},
+    {Transfer::WriteConfig, FaultKind::BadSum, Outcome::VerifyFails, Device::StoredPage},
+    {Transfer::WriteConfig, FaultKind::Drop, Outcome::VerifyFails, Device::DidNotStore},
+    {Transfer::WriteConfig, FaultKind::Flip, Outcome::VerifyFails, Device::DidNotStore},
     {Transfer::WriteConfig, FaultKind::BadEcho, Outcome::PageFails, Device::StoredPage},
     {Transfer::WriteConfig, FaultKind::Short, Outcome::PageFails, Device::StoredPage},
     {Transfer::WriteConfig, FaultKind::Silent, Outcome::PageFails, Device::StoredPage},
@@ -65,6 +72,15 @@ const Row kRows[] = {
     {Transfer::UploadFirmware, FaultKind::Short, Outcome::PageFails, Device::StoredPage},
     {Transfer::UploadFirmware, FaultKind::Silent, Outcome::PageFails, Device::StoredPage},
     {Transfer::UploadFirmware, FaultKind::Gone, Outcome::PageFails, Device::DidNotStore},
+    // The backup read meets the fault first: a write then sends nothing, an
+    // upload goes on (and meets the fault again at its own page).
+    {Transfer::BackupThenWrite, FaultKind::Refuse, Outcome::PageFails, Device::DidNotStore},
+    {Transfer::BackupThenWrite, FaultKind::BadSum, Outcome::PageFails, Device::DidNotStore},
+    {Transfer::BackupThenWrite, FaultKind::Silent, Outcome::PageFails, Device::DidNotStore},
+    {Transfer::BackupThenWrite, FaultKind::Gone, Outcome::PageFails, Device::DidNotStore},
+    {Transfer::BackupThenUpload, FaultKind::Refuse, Outcome::PageFails, Device::DidNotStore},
+    {Transfer::BackupThenUpload, FaultKind::BadSum, Outcome::PageAccepted, Device::StoredPage},
+    {Transfer::BackupThenUpload, FaultKind::Gone, Outcome::PageFails, Device::DidNotStore},
 };
 
 // A firmware image of 100 pages, the last one partly filled.
@@ -146,6 +162,17 @@ bool pagesEqual(const std::uint8_t* a, const std::uint8_t* b, std::size_t pages)
     return std::equal(a, a + pages * kPageSize, b);
 }
 
+// Keeps backups in memory.
+struct KeptBackups final : backup::BackupStore {
+    std::string keep(const ConfigImage& memory, const Settings*) override {
+        kept.push_back(memory);
+        return "kept";
+    }
+    std::vector<ConfigImage> kept;
+};
+
+bool withBackup(Transfer t) { return t == Transfer::BackupThenWrite || t == Transfer::BackupThenUpload; }
+
 class FaultMatrix : public ::testing::TestWithParam<std::tuple<Row, Where>> {
 protected:
     sim::DeviceState device;
@@ -155,35 +182,69 @@ protected:
     SettingsModel settings = sessionSettings();
     const SettingsModel before = sessionSettings();
     ConfigImages images;
-    DeviceFlows flows{settings, ui, images, transport,
-                      [](int) { return std::optional<std::span<const std::uint8_t>>(firmwareImage()); }};
+    KeptBackups backups;
+    backup::SafetyNet safety{backups};
+    DeviceFlows flows{settings,
+                      ui,
+                      images,
+                      transport,
+                      [](int) { return std::optional<std::span<const std::uint8_t>>(firmwareImage()); },
+                      withBackup(std::get<0>(GetParam()).transfer) ? &safety : nullptr};
 };
 
 TEST_P(FaultMatrix, FlowEndsCleanly) {
     const auto& [row, where] = GetParam();
-    const bool upload = row.transfer == Transfer::UploadFirmware;
+    const bool upload =
+        row.transfer == Transfer::UploadFirmware || row.transfer == Transfer::BackupThenUpload;
     const std::size_t pageCount = upload ? kFirmwarePages : kPageCount;
     const std::size_t page = pageAt(where, pageCount);
-    const ConfigImage stored = imageOf(deviceSettings());
+    // The device holds another configuration, and 0xFF (erased) past it, so
+    // that a page it does not store differs from the page sent.
+    ConfigImage stored = imageOf(deviceSettings());
+    std::fill(stored.begin() + kConfigBlockSize, stored.end(), std::uint8_t{0xFF});
     device.memory = stored;
     device.fault = sim::Fault{row.fault, sim::FaultTarget::Page, static_cast<int>(page)};
     const bool fails = row.outcome == Outcome::PageFails;
     const bool gone = row.fault == FaultKind::Gone;
+    const std::string failingPage = std::to_string(page + 1) + "/224";
 
     std::vector<std::string> expected{kFound};
+    if (withBackup(row.transfer)) {
+        append(expected, pageLines("Page read: ", page, kPageCount));
+        expected.push_back("Page read error: " + failingPage);
+    }
     switch (row.transfer) {
+        case Transfer::BackupThenWrite: {
+            EXPECT_FALSE(flows.writeConfig());
+            expected.push_back("Backup read error: page " + failingPage + ". Nothing was written.");
+            EXPECT_EQ(device.memory, stored);
+            EXPECT_TRUE(backups.kept.empty());
+            EXPECT_EQ(settings, before);
+            break;
+        }
         case Transfer::WriteConfig: {
-            EXPECT_EQ(flows.writeConfig(), !fails);
+            EXPECT_EQ(flows.writeConfig(), false);
             if (fails) {
                 append(expected, pageLines("Page written: ", page, pageCount));
-                expected.push_back("Page write error: " + std::to_string(page + 1) + "/224");
+                expected.push_back("Page write error: " + failingPage);
+                if (page < kConfigBlockPages) expected.push_back(std::string(kIncompleteConfigurationLine));
             } else {
                 append(expected, pageLines("Page written: ", pageCount, pageCount));
                 expected.push_back("Eeprom write success");
+                append(expected, pageLines("Page verified: ", page, pageCount));
+                expected.push_back("Eeprom verify error: page " + failingPage);
             }
-            // The pages before the failing one reached the device; none after it.
+            // The pages before the failing one reached the device; none after
+            // it when the write stopped there.
             const std::size_t storedPages = page + (row.device == Device::StoredPage ? 1 : 0);
             const std::size_t through = fails ? storedPages : pageCount;
+            if (!fails) {
+                const bool pageAsSent = pagesEqual(device.memory.data() + page * kPageSize,
+                                                   images.writeImage.data() + page * kPageSize, 1);
+                EXPECT_EQ(pageAsSent, row.device == Device::StoredPage);
+                EXPECT_EQ(settings, before);
+                break;
+            }
             EXPECT_TRUE(pagesEqual(device.memory.data(), images.writeImage.data(), through));
             EXPECT_TRUE(pagesEqual(device.memory.data() + through * kPageSize,
                                    stored.data() + through * kPageSize, pageCount - through));
@@ -211,6 +272,15 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             EXPECT_EQ(device.memory, stored);
             break;
         }
+        case Transfer::BackupThenUpload:
+            expected.push_back("Backup read error: page " + failingPage + ".");
+            if (gone) {  // nothing left to upload to
+                expected.push_back("Page write error: 1/" + std::to_string(pageCount));
+                EXPECT_FALSE(flows.uploadFirmware());
+                EXPECT_TRUE(device.firmware.empty());
+                break;
+            }
+            [[fallthrough]];
         case Transfer::UploadFirmware: {
             EXPECT_EQ(flows.uploadFirmware(), !fails);
             const std::string count = std::to_string(pageCount);
@@ -237,15 +307,21 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
     EXPECT_EQ(ui.texts(RecordingUi::Event::Busy).size(), upload ? 1u : 0u);
     EXPECT_FALSE(simulator.isOpen());
     EXPECT_EQ(device.present, !gone);
-    // Every reply is awaited for the link's limit at most, and a reply that
-    // does not come ends the transfer: at most one limit runs out.
-    for (const auto limit : transport.limits) EXPECT_EQ(limit, DeviceLink::kReplyTimeLimit);
+    // Every reply is awaited for its limit at most (a firmware page's is the
+    // longer one), and a reply that does not come ends the transfer: at most
+    // one limit runs out.
+    for (std::size_t i = 0; i < transport.limits.size(); ++i)
+        EXPECT_EQ(transport.limits[i], transport.commands[i] == kFirmwarePageWriteCommand
+                                           ? DeviceLink::kFirmwarePageTimeLimit
+                                           : DeviceLink::kReplyTimeLimit);
+    EXPECT_EQ(std::count(transport.commands.begin(), transport.commands.end(), kFirmwarePageWriteCommand) > 0,
+              upload && !(gone && withBackup(row.transfer)));
     EXPECT_EQ(transport.expired, row.fault == FaultKind::Silent ? 1 : 0);
 }
 
 std::string rowName(const ::testing::TestParamInfo<std::tuple<Row, Where>>& info) {
     const auto& [row, where] = info.param;
-    const char* transfers[] = {"Write", "Read", "Upload"};
+    const char* transfers[] = {"Write", "Read", "Upload", "BackupWrite", "BackupUpload"};
     const char* places[] = {"FirstPage", "BlockEndPage", "MiddlePage", "LastPage"};
     std::string fault(sim::faultKindName(row.fault));
     fault.erase(std::remove(fault.begin(), fault.end(), '-'), fault.end());

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "backup/backup_flows.h"
+
+#include <utility>
+
+#include "cfgfile/file_flows.h"
+
+namespace zeru::backup {
+
+BackupFlows::BackupFlows(UserInterface& ui, std::filesystem::path folder, Load load)
+    : ui_(ui), folder_(std::move(folder)), load_(std::move(load)) {}
+
+void BackupFlows::openBackup() {
+    // Made when missing, as a backup would make it, so that the dialog opens
+    // there even before the first backup.
+    std::error_code error;
+    if (!folder_.empty() && std::filesystem::create_directories(folder_, error))
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
+    const auto path = ui_.chooseOpenFile({folder_.string(), std::string(cfgfile::kConfigFileFilter), ""});
+    if (!path) return;
+    if (std::filesystem::path(*path).extension() == ".bin") {
+        ui_.information(kOnlyCfgLoads);
+        return;
+    }
+    load_(*path);
+}
+
+}  // namespace zeru::backup
