@@ -16,6 +16,7 @@ void addAllCommands(CommandSet& commands) {
     addUploadFirmwareCommand(commands);
     addListCommand(commands);
     addBackupsCommand(commands);
+    addDiffCommand(commands);
 }
 
 }  // namespace zeru::cli

@@ -16,5 +16,6 @@ void addWriteCommand(CommandSet& commands);
 void addInfoCommand(CommandSet& commands);
 void addUploadFirmwareCommand(CommandSet& commands);
 void addListCommand(CommandSet& commands);
+void addDiffCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

@@ -28,6 +28,7 @@ public:
     void message(std::string_view text) override { printLines(text); }
     void error(std::string_view text) override { printLines(text); }
     void log(std::string_view line) override;
+    void note(std::string_view line) override { printLines(line); }
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override { return position_; }

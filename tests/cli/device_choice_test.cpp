@@ -66,11 +66,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  4,
                                  firmwareUploadFacts() + "\n",
                                  "Kestrovane Zeru /dev/hidraw9 not found."},
+                      ChoiceCase{"MissingForDiff",
+                                 {kSim, "diff", "defaults", "device", "--device", "ZS0009"},
+                                 4,
+                                 "",
+                                 "Kestrovane Zeru ZS0009 not found."},
                       ChoiceCase{"NotForFiles",
                                  {"defaults", "-o", "out.cfg", "--device", "x"},
                                  1,
                                  "",
-                                 "4 no device found, 5 the device failed or refused."}),
+                                 "diff: 0 the same, 6 the configurations differ."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
