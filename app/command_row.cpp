@@ -9,10 +9,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
 
+#include "app/device_status.h"
 #include "app/field_factory.h"
 
 namespace zeru::app {
@@ -59,7 +61,7 @@ QToolButton* createRecentFilesButton(QWidget* parent, QMenu*& menu) {
 
 }  // namespace
 
-CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
+CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new DeviceStatus(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
@@ -95,7 +97,12 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent) {
     // QIcon takes logo@2x.png where the screen has two pixels to a point.
     logo->setPixmap(QIcon(QStringLiteral(":/pictures/logo.png")).pixmap(logoSize, devicePixelRatioF()));
     logo->setFixedSize(logoSize);
-    row->addWidget(logo, 0, Qt::AlignVCenter);
+    // The connection state above the logo: the row has no width to spare.
+    auto* corner = new QVBoxLayout;
+    corner->setSpacing(2);
+    corner->addWidget(deviceStatus_, 0, Qt::AlignRight);
+    corner->addWidget(logo);
+    row->addLayout(corner);
 }
 
 void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }

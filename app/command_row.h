@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace zeru::app {
 
+class DeviceStatus;
+
 enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
 
 class CommandRow : public QWidget {
@@ -23,11 +25,14 @@ public:
     void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
     QMenu* recentFilesMenu() const { return recentFiles_; }
+    // Whether a device is connected, and which of several the commands use.
+    DeviceStatus* deviceStatus() const { return deviceStatus_; }
 
 private:
     std::array<QPushButton*, 6> buttons_{};
     int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
+    DeviceStatus* deviceStatus_;
 };
 
 }  // namespace zeru::app

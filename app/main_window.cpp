@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -72,6 +73,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     column->setSpacing(4);
     window->addLayout(column, 1);
     auto* commandRow = new CommandRow(this);
+    deviceStatus_ = commandRow->deviceStatus();
     column->addWidget(commandRow);
     // The pages scroll only where the screen is too small for the whole window.
     pageTree_ = createPageTree(this, pageButtons_);
@@ -133,6 +135,7 @@ void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
     if (!command) return;
     InputDropper dropper(*this);
+    const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);
 }
 

@@ -26,6 +26,7 @@ class QVBoxLayout;
 
 namespace zeru::app {
 
+class DeviceStatus;
 class TForm2;
 class WidgetSettings;
 class WindowFeedback;
@@ -72,6 +73,10 @@ public:
     // size and the pages scroll.
     void fitToScreen(const QSize& available);
 
+    // The command row's connection state (see device_status.h).
+    DeviceStatus* deviceStatus() const { return deviceStatus_; }
+    // True while one of the five commands runs.
+    bool commandRunning() const { return commandRunning_; }
     // The marks at the fields, the changes and their window.
     WindowFeedback& feedback();
     // Asked when the user closes the window; false keeps it open.
@@ -96,6 +101,8 @@ private:
     QProgressBar* progress_ = nullptr;
     std::array<std::function<void()>, 6> commands_;
     TForm2* specialStrings_ = nullptr;
+    DeviceStatus* deviceStatus_ = nullptr;
+    bool commandRunning_ = false;
     WindowFeedback* feedback_ = nullptr;  // a child QObject
     std::function<bool()> mayClose_;
     std::function<void(const QString&)> openFile_;

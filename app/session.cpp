@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "app/device_status.h"
 #include "app/recent_files_store.h"
 #include "app/window_feedback.h"
 #include "backup/backup_flows.h"
@@ -13,7 +14,9 @@
 #include "cfgfile/file_flows.h"
 #include "cfgfile/save_refusal.h"
 #include "changes/pending_changes.h"
+#include "device/connected_devices.h"
 #include "device/device_flows.h"
+#include "device/device_selector.h"
 #include "device/hidapi_transport.h"
 #include "device/upload_notice.h"
 #include "image/config_image.h"
@@ -43,6 +46,7 @@ public:
         : form_(form),
           ui_(ui),
           transport_(std::move(transport)),
+          connected_(*transport_),
           backups_(backupFolder()),
           safety_(backups_),
           device_(form.settings(), ui, images_, *transport_, findFirmwareResource,
@@ -71,7 +75,12 @@ public:
         form.setOpenFileCommand(
             [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
+
+        // The device the commands use, as the command row shows and chooses it.
+        device_.useDeviceSelector(&selector_);
+        form.deviceStatus()->attach(connected_, selector_, [&form] { return form.commandRunning(); });
     }
+    ~Session() override { form_.deviceStatus()->detach(); }
 
 private:
     static std::string programFolder() {
@@ -127,6 +136,7 @@ private:
     bool readDevice(Settings& settings) {
         auto images = std::make_unique<ConfigImages>();
         DeviceFlows flows(settings, ui_, *images, *transport_);
+        flows.useDeviceSelector(&selector_);
         return flows.readConfig();
     }
 
@@ -134,6 +144,9 @@ private:
     UserInterface& ui_;
     ConfigImages images_;
     std::unique_ptr<ReportTransport> transport_;
+    // The devices the command row shows, and the one the commands use.
+    ConnectedDevices connected_;
+    DeviceSelector selector_;
     backup::BackupFolder backups_;
     backup::SafetyNet safety_;
     DeviceFlows device_;

@@ -56,6 +56,29 @@ void BM_LoadConfigFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadConfigFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// A file at the size limit (1 MiB): a saved file with some 40000 unknown keys
+// in one of its sections, the most lines a file that loads can hold. Loading
+// it must stay linear in its size, far from the 229 rescans a key-by-key
+// reader would make.
+void BM_LoadLargeConfigFile(benchmark::State& state) {
+    BenchFolder folder;
+    const std::string path = folder.file("large.cfg");
+    zeru::SettingsModel model;
+    zeru::bench::NullUi ui;
+    zeru::cfgfile::saveConfigFile(model, path);
+    std::string content = zeru::cfgfile::readFileBytes(path).value();
+    std::string padding;
+    for (int i = 0; content.size() + padding.size() + 32 < zeru::cfgfile::kMaxConfigFileSize; ++i)
+        padding += "Unknown" + std::to_string(i) + "=some value\r\n";
+    content.insert(content.find("[Digipeater]"), padding);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    for (auto _ : state) {
+        if (!zeru::cfgfile::loadConfigFile(path, model, ui)) state.SkipWithError("refused");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * content.size()));
+}
+BENCHMARK(BM_LoadLargeConfigFile)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // What a profile writer that handles one key per call does: read the file,
 // change one key, write the whole file back, 229 times.
 void BM_SaveConfigFilePerKey(benchmark::State& state) {

@@ -4,6 +4,7 @@
 // the command-line tool.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,13 +44,18 @@ void saveConfigFile(const Settings& settings, const std::string& path);
 // Loads the settings from a parsed file: checks "Application" (refused: shows
 // the identification message, changes nothing, returns false) and "Version"
 // (differs: shows the version message and goes on), sets every setting from
-// its key or the key's default, then runs the position encoding rule and the
+// its key or the key's default (telling each value it did not take as it
+// stands with a note, see loadNote), then runs the position encoding rule and the
 // two port rules (their messages shown as information boxes). Never throws for
 // the file's content.
 bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);
 
+// The refusal of a file larger than kMaxConfigFileSize, before it is read.
+std::string tooLargeMessage(const std::string& path, std::uint64_t size);
+
 // applyConfigFile on the file at `path`; a file that does not exist or cannot
-// be read is refused like a file of another program.
+// be read, and a FIFO, device or folder, is refused like a file of another
+// program; a file larger than kMaxConfigFileSize with tooLargeMessage.
 bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui);
 
 }  // namespace zeru::cfgfile

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
-#include "cfgfile/file_replace.h"
+#include "cfgfile/file_read.h"
+#include "cfgfile/load_notes.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
@@ -18,8 +19,7 @@ std::int32_t numberOf(const FileKey& k, const std::optional<std::string>& stored
     return *parseWholeNumber(k.defaultText);  // the table's defaults are all whole numbers
 }
 
-void applyKey(const FileKey& k, const ProfileFile& file, Settings& settings) {
-    const auto stored = file.value(k.section, k.key);
+void applyKey(const FileKey& k, const std::optional<std::string>& stored, Settings& settings) {
     switch (k.form) {
         case KeyForm::Header:
             break;
@@ -45,7 +45,15 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     }
     if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel) ui.information(kVersionMessage);
 
-    for (const FileKey& k : fileKeys()) applyKey(k, file, settings);
+    const auto keys = fileKeys();
+    std::vector<ProfileFile::KeyName> names;
+    names.reserve(keys.size());
+    for (const FileKey& k : keys) names.push_back({k.section, k.key});
+    const auto stored = file.values(names);  // one pass over the file for all keys
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (const auto note = loadNote(keys[i], stored[i])) ui.note(*note);
+        applyKey(keys[i], stored[i], settings);
+    }
 
     // The fields that the loaded encoding uses are enabled, as after a user's choice.
     rules::positionEncodingChanged(settings);
@@ -53,9 +61,20 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     return true;
 }
 
+std::string tooLargeMessage(const std::string& path, std::uint64_t size) {
+    return path + " is too large for a configuration file (" + std::to_string(size) + " bytes, at most " +
+           std::to_string(kMaxConfigFileSize) + ").";
+}
+
 bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {
-    const auto bytes = readFileBytes(path);
-    return applyConfigFile(ProfileFile(bytes ? *bytes : std::string()), settings, ui);
+    const InputFile file = readInputFile(path, kMaxConfigFileSize);
+    if (file.status == InputFile::Status::TooLarge) {
+        ui.information(tooLargeMessage(path, file.size));
+        return false;
+    }
+    // A missing, unreadable or special file is refused like a file of another program.
+    return applyConfigFile(ProfileFile(file.status == InputFile::Status::Read ? file.bytes : std::string()),
+                           settings, ui);
 }
 
 }  // namespace zeru::cfgfile

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A profile file (INI file) held in memory as its lines, with the rules that
+// A profile file (INI file) held in memory as its bytes, with the rules that
 // files written by other profile-file writers rely on:
 //   - "[Section]" lines open sections; entries are "key=value" lines;
 //   - section and key names match without regard to (ASCII) letter case when
@@ -11,12 +11,19 @@
 //   - bytes are 8-bit characters (Latin-1), never converted.
 // Where the same section or key appears twice, the first one counts, for
 // reading and writing alike.
+//
+// Lookups of many keys (values) and the writes (applied by bytes) each take
+// one pass over the file, and memory in proportion to the file and the keys
+// asked for, never to the number of lines: a hostile file of a million short
+// lines costs no more than a real one of the same size.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zeru::cfgfile {
@@ -25,13 +32,20 @@ class ProfileFile {
 public:
     static constexpr std::size_t kMaxValueLength = 2047;
 
+    struct KeyName {
+        std::string_view section;
+        std::string_view key;
+    };
+
     ProfileFile() = default;
     explicit ProfileFile(std::string_view bytes);
 
     // The stored value (at most kMaxValueLength characters), or nullopt when
-    // the section or the key is absent.
+    // the section or the key is absent. Written keys are seen at once.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string read(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // value() of each key, in one pass over the file.
+    std::vector<std::optional<std::string>> values(const std::vector<KeyName>& keys) const;
 
     // Replaces an existing key's line in place; otherwise adds the key as the
     // last entry of its section: after the section's last non-blank line, so
@@ -41,26 +55,21 @@ public:
     // (line breaks, "=" in a key, "]" in a section name).
     void write(std::string_view section, std::string_view key, std::string_view value);
 
-    // The whole file as bytes.
+    // The whole file as bytes, every write applied.
     std::string bytes() const;
 
 private:
-    struct Line {
-        Line(std::string text, std::string_view ending);
-        bool isSection() const { return kind == Kind::Section; }
-        bool isEntry() const { return kind == Kind::Entry; }
-        std::string_view name() const { return std::string_view(text).substr(nameStart, nameLength); }
-
-        std::string text;         // without its line ending
-        std::string_view ending;  // "\r\n", "\n" or "" (last line without one)
-        // Worked out once per line, so that lookups only compare names.
-        enum class Kind { Other, Section, Entry } kind = Kind::Other;
-        std::size_t nameStart = 0, nameLength = 0;  // the section's or the key's name in `text`
+    // The writes of one section, in the order of their first write.
+    struct SectionWrites {
+        std::string name;                                 // as first written
+        std::vector<std::pair<std::string, std::string>>  // key as last written, value
+            keys;
+        std::unordered_map<std::string, std::size_t> byKey;  // lower-case key → index in `keys`
     };
-    std::optional<std::size_t> findSection(std::string_view section) const;
-    std::size_t sectionEnd(std::size_t header) const;  // index of the line after the section's body
 
-    std::vector<Line> lines_;
+    std::string bytes_;
+    std::vector<SectionWrites> writes_;
+    std::unordered_map<std::string, std::size_t> writtenSections_;  // lower-case name → index in writes_
 };
 
 }  // namespace zeru::cfgfile

@@ -14,7 +14,9 @@ void addAllCommands(CommandSet& commands) {
     addWriteCommand(commands);
     addInfoCommand(commands);
     addUploadFirmwareCommand(commands);
+    addListCommand(commands);
     addBackupsCommand(commands);
+    addDiffCommand(commands);
 }
 
 }  // namespace zeru::cli

@@ -10,6 +10,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "problems/problems.h"
 
 namespace zeru::cli {
@@ -24,25 +25,8 @@ std::string fileKeyOf(std::string_view setting) {
     return std::string(key->section) + "." + std::string(key->key);
 }
 
-// A value from a file must not drive the terminal: control characters as \xNN.
-std::string printable(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) {
-            out += "\\x";
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string problemLine(bool error, std::string_view setting, std::string_view message) {
-    return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + printable(message);
+    return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + terminalText(message);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
                                          "[--sim-fault=KIND:PAGE]] [--verbose] COMMAND [ARGS]"));
     app_.footer(
         "Exit status: 0 success, 1 usage error, 2 settings refused, 3 image or file refused or unreadable,\n"
-        "4 no device found, 5 the device failed or refused.");
+        "4 no device found, 5 the device failed or refused.\n"
+        "diff: 0 the same, 6 the configurations differ.");
     app_.require_subcommand(1);
     app_.fallthrough();  // the tool's options may also follow the command
     app_.set_help_flag();

@@ -33,4 +33,13 @@ void addSetOption(CLI::App& command, SetOptions& into) {
         });
 }
 
+void addDeviceOption(CLI::App& command, std::string& into) {
+    command
+        .add_option(
+            "--device", into,
+            "the device with this path or serial number, as list shows them, instead of the first one "
+            "found")
+        ->type_name("PATH|SERIAL");
+}
+
 }  // namespace zeru::cli

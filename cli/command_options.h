@@ -22,4 +22,9 @@ void addOutputOption(CLI::App& command, const std::string& name, std::string& in
 // The repeatable --set SECTION.KEY=VALUE.
 void addSetOption(CLI::App& command, SetOptions& into);
 
+// --device PATH|SERIAL of every command that talks to a device: which of
+// several it talks to ("" when not given: the first found). DeviceSession
+// takes the choice.
+void addDeviceOption(CLI::App& command, std::string& into);
+
 }  // namespace zeru::cli

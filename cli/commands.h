@@ -15,5 +15,7 @@ void addReadCommand(CommandSet& commands);
 void addWriteCommand(CommandSet& commands);
 void addInfoCommand(CommandSet& commands);
 void addUploadFirmwareCommand(CommandSet& commands);
+void addListCommand(CommandSet& commands);
+void addDiffCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

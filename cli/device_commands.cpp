@@ -20,27 +20,33 @@ struct DeviceArguments {
     std::string input;
     std::string output;
     SetOptions sets;
+    std::string device;
     BackupOptions backup;
 };
 
 int runRead(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global);
+    DeviceSession session(c.global, a.device);
     SettingsModel settings = startupSettings(c.ui);
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
-    flows.readConfig();
+    flows.useDeviceSelector(&session.selector());
+    const bool readSuccess = flows.readConfig();
     int status = deviceStatus(flows.lastOutcome());
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
+    // "Eeprom read success." may stand before a failed page past the
+    // configuration block: the file is still not saved, and must not seem so.
+    if (readSuccess && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
     return finishDevice(status, session, c.ui);
 }
 
 int runWrite(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global);
+    DeviceSession session(c.global, a.device);
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
     CommandSafety safety(a.backup);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
+    flows.useDeviceSelector(&session.selector());
     try {
         flows.writeConfig();
     } catch (const ConversionError& e) {
@@ -50,10 +56,11 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
 }
 
-int runInfo(CommandContext& c) {
-    DeviceSession session(c.global);
-    DeviceLink link(session.transport(), c.ui);
+int runInfo(const DeviceArguments& a, CommandContext& c) {
+    DeviceSession session(c.global, a.device);
+    DeviceLink link(session.transport(), c.ui, &session.selector());
     if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
+    if (!link.isOpen()) return finishDevice(kDeviceFailed, session, c.ui);
     const bool shown = ShowDeviceVersions(link);
     link.CloseDevice();
     if (!shown) c.ui.error("Version read error.");
@@ -65,11 +72,12 @@ int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     // question tells, on standard output so that a quiet run stays quiet.
     std::printf("%s\n", firmwareUploadFacts().c_str());
     std::fflush(stdout);
-    DeviceSession session(c.global);
+    DeviceSession session(c.global, a.device);
     SettingsModel settings;
     ConfigImages images;
     CommandSafety safety(a.backup);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
+    flows.useDeviceSelector(&session.selector());
     flows.uploadFirmware();
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
 }
@@ -81,6 +89,7 @@ void addReadCommand(CommandSet& commands) {
     CLI::App& command = commands.add("read", "\"Read config\" from the device, then saves the settings.",
                                      [a](CommandContext& c) { return runRead(*a, c); });
     addOutputOption(command, "OUT.cfg", a->output);
+    addDeviceOption(command, a->device);
 }
 
 void addWriteCommand(CommandSet& commands) {
@@ -90,11 +99,15 @@ void addWriteCommand(CommandSet& commands) {
         [a](CommandContext& c) { return runWrite(*a, c); });
     addInputArgument(command, "IN.cfg", a->input);
     addSetOption(command, a->sets);
+    addDeviceOption(command, a->device);
     addBackupOptions(command, a->backup, true);
 }
 
 void addInfoCommand(CommandSet& commands) {
-    commands.add("info", "Shows the device's firmware and hardware versions.", runInfo);
+    auto a = std::make_shared<DeviceArguments>();
+    CLI::App& command = commands.add("info", "Shows the device's firmware and hardware versions.",
+                                     [a](CommandContext& c) { return runInfo(*a, c); });
+    addDeviceOption(command, a->device);
 }
 
 void addUploadFirmwareCommand(CommandSet& commands) {
@@ -104,6 +117,7 @@ void addUploadFirmwareCommand(CommandSet& commands) {
         "\"Upload firmware\" with the built-in firmware image, after a backup of the configuration.",
         [a](CommandContext& c) { return runUploadFirmware(*a, c); });
     addBackupOptions(command, a->backup, true);
+    addDeviceOption(command, a->device);
 }
 
 }  // namespace zeru::cli

@@ -4,19 +4,24 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "cfgfile/file_replace.h"
 #include "device/hidapi_transport.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
 
 namespace zeru::cli {
 
-DeviceSession::DeviceSession(const GlobalOptions& options) {
+DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
+    : selector_(std::move(deviceChoice)) {
     if (!options.simulate) {
         transport_ = std::make_unique<HidapiTransport>();
         return;
     }
     statePath_ = *options.simulate;
     simulated_ = std::make_unique<sim::DeviceState>();
+    // Refused before the device is used: a state that could not be saved would be lost.
+    if (!cfgfile::mayReplace(*statePath_))
+        throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
     if (std::filesystem::exists(*statePath_)) {
         std::string error;
         auto memory = sim::readMemoryFile(*statePath_, error);

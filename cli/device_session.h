@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/global_options.h"
+#include "device/device_selector.h"
 #include "device/report_transport.h"
 #include "sim/device_simulator.h"
 
@@ -15,11 +16,15 @@ namespace zeru::cli {
 
 class DeviceSession {
 public:
-    // Throws std::runtime_error when the state file exists but cannot be read.
-    explicit DeviceSession(const GlobalOptions& options);
+    // `deviceChoice` is the device's path or serial number (--device), ""
+    // for the first one found. Throws std::runtime_error when the state file
+    // exists but cannot be read.
+    explicit DeviceSession(const GlobalOptions& options, std::string deviceChoice = {});
     ~DeviceSession();
 
     ReportTransport& transport() { return *transport_; }
+    // Which device the flows and links of this session use.
+    const DeviceSelector& selector() const { return selector_; }
     // Saves the simulator's memory back to its state file; false (with
     // `error`) when that fails. Does nothing for a real device.
     bool saveState(std::string& error) const;
@@ -28,6 +33,7 @@ private:
     std::optional<std::string> statePath_;
     std::unique_ptr<sim::DeviceState> simulated_;
     std::unique_ptr<ReportTransport> transport_;
+    DeviceSelector selector_;
 };
 
 }  // namespace zeru::cli

@@ -11,6 +11,7 @@ enum ExitStatus : int {
     kImageRefused = 3,     // checksum, end marker, version, identification; a file not read or written
     kNoDevice = 4,
     kDeviceFailed = 5,  // incompatible firmware, page error, time limit
+    kDifferent = 6,     // diff: the two configurations differ
 };
 
 }  // namespace zeru::cli

@@ -10,6 +10,7 @@
 #include "cfgfile/file_replace.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/config_sources.h"
 #include "cli/exit_status.h"
 #include "image/codec.h"
 #include "interaction/command.h"
@@ -23,33 +24,6 @@ struct FileArguments {
     std::string output;
     SetOptions sets;
 };
-
-// An image file: exactly 7168 bytes.
-std::optional<ConfigImage> readImageFile(const std::string& path, TerminalUi& ui) {
-    auto bytes = cfgfile::readFileBytes(path);
-    if (!bytes) {
-        ui.error("Unable to read " + path + ".");
-        return std::nullopt;
-    }
-    if (bytes->size() != kImageSize) {
-        ui.error(path + " is not a configuration image (" + std::to_string(bytes->size()) + " bytes, not " +
-                 std::to_string(kImageSize) + ").");
-        return std::nullopt;
-    }
-    ConfigImage image;
-    std::copy(bytes->begin(), bytes->end(), image.begin());
-    return image;
-}
-
-// An image file whose checksum and end marker are right.
-std::optional<ConfigImage> readVerifiedImage(const std::string& path, TerminalUi& ui) {
-    auto image = readImageFile(path, ui);
-    if (image && !VerifyImage(*image)) {
-        ui.error("Image checksum or end marker error.");
-        return std::nullopt;
-    }
-    return image;
-}
 
 int runEncode(const FileArguments& a, TerminalUi& ui) {
     SettingsModel settings = startupSettings(ui);

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "cli/terminal_text.h"
+#include "device/device_link.h"
+
 namespace zeru::cli {
 
 bool isFailureLine(std::string_view line) {
@@ -10,6 +13,8 @@ bool isFailureLine(std::string_view line) {
            line.rfind("Cannot open", 0) == 0 || line.rfind("Backup not saved", 0) == 0 ||
            line.rfind("The device now holds", 0) == 0;
 }
+
+bool isAdviceLine(std::string_view line) { return line == notFoundAdviceLine(); }
 
 TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)
     : out_(out), verbose_(verbose), progressBar_(progressBar && !verbose) {}
@@ -21,9 +26,9 @@ void TerminalUi::printLines(std::string_view text) {
     while (start <= text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
-        lastLine_.assign(line);
+        const std::string line = terminalText(text.substr(start, end - start));
+        std::fprintf(out_, "%s\n", line.c_str());
+        lastLine_ = line;
         if (end == text.size()) break;
         start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
@@ -31,11 +36,11 @@ void TerminalUi::printLines(std::string_view text) {
 }
 
 void TerminalUi::log(std::string_view line) {
-    if (isFailureLine(line)) lastFailureLine_.assign(line);
-    if (!verbose_ && !isFailureLine(line)) return;
+    if (isFailureLine(line)) lastFailureLine_ = terminalText(line);
+    if (!verbose_ && !isFailureLine(line) && !isAdviceLine(line)) return;
     endBar();
-    std::fprintf(out_, "%.*s\n", static_cast<int>(line.size()), line.data());
-    lastLine_.assign(line);
+    lastLine_ = terminalText(line);
+    std::fprintf(out_, "%s\n", lastLine_.c_str());
 }
 
 void TerminalUi::endWithFailureLine() {

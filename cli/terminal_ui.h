@@ -16,6 +16,10 @@ namespace zeru::cli {
 // since they are what a user must see when a command fails.
 bool isFailureLine(std::string_view line);
 
+// Log lines that tell what to check after a failure line: shown with it, but
+// never taken for the failure itself.
+bool isAdviceLine(std::string_view line);
+
 class TerminalUi : public UserInterface {
 public:
     TerminalUi(std::FILE* out, bool verbose, bool progressBar);
@@ -24,6 +28,7 @@ public:
     void message(std::string_view text) override { printLines(text); }
     void error(std::string_view text) override { printLines(text); }
     void log(std::string_view line) override;
+    void note(std::string_view line) override { printLines(line); }
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override { return position_; }

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "cfgfile/load_notes.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
@@ -55,15 +56,7 @@ std::string keyName(const FileKey& key) {
     return name;
 }
 
-std::string quoted(std::string_view value) {
-    std::string out = "\"";
-    for (char c : value) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
-    return out;
-}
+std::string quoted(std::string_view value) { return cfgfile::quoted(value); }
 
 std::string differenceLine(const Difference& difference) {
     return keyName(*difference.key) + ": " + quoted(difference.before) + " -> " + quoted(difference.after);

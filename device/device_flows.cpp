@@ -63,11 +63,12 @@ bool DeviceFlows::writeConfig() {
     outcome_ = DeviceOutcome::SettingsRefused;  // stays so when encoding throws
     if (!EncodeConfiguration(settings_, ui_, images_.writeImage))
         return finish(DeviceOutcome::SettingsRefused);
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
     }
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
     const bool written = firmwareMatches(link, writeIncompatibleText) &&
                          (!safety_ || safety_->beforeWrite(link, images_.writeImage)) && writeAndVerify(link);
     link.CloseDevice();
@@ -88,11 +89,12 @@ bool DeviceFlows::writeAndVerify(DeviceLink& link) {
 
 bool DeviceFlows::readConfig() {
     images_.readImage.fill(0);
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
         return finish(DeviceOutcome::NoDevice);
     }
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
     if (!firmwareMatches(link, readIncompatibleText)) {
         link.CloseDevice();
         return finish(DeviceOutcome::DeviceFailed);
@@ -120,8 +122,9 @@ bool DeviceFlows::readConfig() {
 }
 
 bool DeviceFlows::uploadFirmware() {
-    DeviceLink link(transport_, ui_);
+    DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
+    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);
     bool uploaded = false;
     {
         BusyScope busy(ui_);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 
+#include "device/device_selector.h"
 #include "device/firmware_resource.h"
 #include "device/firmware_upload.h"
 #include "device/report_transport.h"
@@ -52,6 +53,10 @@ public:
 
     DeviceOutcome lastOutcome() const { return outcome_; }
 
+    // Which device the flows use when several are connected; nullptr (the
+    // start) for the first one found. The selector must outlive the flows.
+    void useDeviceSelector(const DeviceSelector* selector) { selector_ = selector; }
+
 private:
     bool finish(DeviceOutcome outcome);
 
@@ -62,6 +67,7 @@ private:
     UserInterface& ui_;
     ConfigImages& images_;
     ReportTransport& transport_;
+    const DeviceSelector* selector_ = nullptr;
     FirmwareSource firmware_;
     WriteSafety* safety_;
     std::unique_ptr<std::array<std::uint8_t, kFirmwareBufferSize>> firmwareBuffer_;

@@ -3,21 +3,37 @@
 
 namespace zeru {
 
+std::string notFoundAdviceLine() {
+#ifdef __linux__
+    return "Check that the USB cable is plugged in and the device is powered, and that the device-access "
+           "rule "
+           "is installed (see " +
+           std::string(kDeviceAccessDocumentation) + ").";
+#else
+    return "Check that the USB cable is plugged in and the device is powered.";
+#endif
+}
+
 std::string openFailureLine(std::string_view reason) {
-    return "Cannot open the device: " + std::string(reason) + ". See \"Device access\" in the README.";
+    return "Cannot open the device: " + std::string(reason) + ". See " +
+           std::string(kDeviceAccessDocumentation) + ".";
 }
 
 bool DeviceLink::FindDevice() {
     CloseDevice();
-    for (const HidDeviceInfo& device : transport_.enumerate()) {
-        if (device.vendorId != kZeruVendorId || device.productId != kZeruProductId) continue;
+    const DeviceSelector firstFound;
+    const DeviceSelector& selector = selector_ != nullptr ? *selector_ : firstFound;
+    if (const auto device = selector.pick(transport_.enumerate())) {
         std::string whyNot;
-        open_ = transport_.open(device.path, whyNot);
+        open_ = transport_.open(device->path, whyNot);
         ui_.log(kFoundLine);
         if (!open_) ui_.log(openFailureLine(whyNot));
         return true;
     }
-    ui_.log(kNotFoundLine);
+    ui_.log(selector.notFoundLine());
+    // Advice for a device that is nowhere; a chosen one that is missing is
+    // better looked for in the list of those that are there.
+    if (selector.choice().empty()) ui_.log(notFoundAdviceLine());
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "device/device_selector.h"
 #include "device/report.h"
 #include "device/report_transport.h"
 #include "interaction/user_interface.h"
@@ -15,6 +16,13 @@ namespace zeru {
 
 inline constexpr std::string_view kFoundLine = "Kestrovane Zeru found, vid: Vid_0483, pid: A050";
 inline constexpr std::string_view kNotFoundLine = "Kestrovane Zeru not found.";
+
+// Where an installed user reads how to give themselves access to the device.
+inline constexpr std::string_view kDeviceAccessDocumentation =
+    "man zeru-cli and /usr/share/doc/kestrovane-zeru-configurator/";
+
+// The line logged right after the not-found line: what to check.
+std::string notFoundAdviceLine();
 
 // The line logged after the found line when the device cannot be opened.
 std::string openFailureLine(std::string_view reason);
@@ -30,15 +38,17 @@ public:
     // configuration page; an upload stopped half-way leaves it without firmware.
     static constexpr std::chrono::milliseconds kFirmwarePageTimeLimit{5000};
 
-    DeviceLink(ReportTransport& transport, UserInterface& ui) : transport_(transport), ui_(ui) {}
+    // `selector` (when given) says which of several devices FindDevice opens.
+    DeviceLink(ReportTransport& transport, UserInterface& ui, const DeviceSelector* selector = nullptr)
+        : transport_(transport), ui_(ui), selector_(selector) {}
     ~DeviceLink() { CloseDevice(); }
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
     // Opens the first enumerated interface with vendor 0x0483 and product
-    // 0xA050 and logs the found or not-found line. True when one was found,
-    // even when it could not be opened (then a second line says why, and the
-    // first exchange fails).
+    // 0xA050 (or the chosen one) and logs the found line, or the not-found
+    // line and what to check. True when one was found, even when it could not be opened (then
+    // a second line says why, isOpen() is false and every exchange fails).
     bool FindDevice();
     void CloseDevice();
     // One request and its reply; nullopt when fewer than 65 bytes went either
@@ -52,6 +62,7 @@ public:
 private:
     ReportTransport& transport_;
     UserInterface& ui_;
+    const DeviceSelector* selector_;
     bool open_ = false;
 };
 

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "device/wide_text.h"
+
 namespace zeru {
 
 HidapiTransport::~HidapiTransport() {
@@ -26,8 +28,10 @@ std::vector<HidDeviceInfo> HidapiTransport::enumerate() {
     if (!start()) return devices;
     // Every HID interface, unfiltered: the caller matches vendor and product.
     hid_device_info* list = hid_enumerate(0, 0);
-    for (const hid_device_info* d = list; d != nullptr; d = d->next)
-        devices.push_back({d->vendor_id, d->product_id, d->path != nullptr ? d->path : ""});
+    for (const hid_device_info* d = list; d != nullptr; d = d->next) {
+        devices.push_back({d->vendor_id, d->product_id, d->path != nullptr ? d->path : "",
+                           d->serial_number != nullptr ? utf8FromWide(d->serial_number) : ""});
+    }
     if (list != nullptr) hid_free_enumeration(list);
     return devices;
 }

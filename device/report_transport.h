@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the device link reaches a HID device: the real one through hidapi, or
-// the in-process simulator. One device is open at a time.
+// the in-process simulator. One device is open at a time; several may be
+// connected.
 #pragma once
 
 #include <chrono>
@@ -15,7 +16,8 @@ namespace zeru {
 struct HidDeviceInfo {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
-    std::string path;  // what open() takes
+    std::string path;               // what open() takes
+    std::string serialNumber = {};  // UTF-8; empty when the device reports none
 };
 
 class ReportTransport {

@@ -34,6 +34,9 @@ public:
 
     // Appends one line to the log pane.
     virtual void log(std::string_view line) = 0;
+    // A line the user should see even where log lines are hidden (zeru-cli
+    // without --verbose): what a load did with a value it could not take.
+    virtual void note(std::string_view line) { log(line); }
 
     // Progress bar.
     virtual void setProgressRange(int minimum, int maximum) = 0;

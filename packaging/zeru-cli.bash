@@ -37,7 +37,11 @@ _zeru_cli() {
         -o)
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
-        --set | --device | --backup-dir)
+        --device)
+            # The paths and serial numbers of the connected devices.
+            COMPREPLY=($(compgen -W "$("$tool" list 2>/dev/null | tr '\t' ' ')" -- "$cur"))
+            return ;;
+        --set | --backup-dir)
             [[ $prev == --backup-dir ]] && COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
     esac

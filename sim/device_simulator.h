@@ -37,6 +37,8 @@ struct DeviceState {
     std::uint32_t firmwareVersion = 102;
     // Sent from reply byte 1 on, zero-terminated when shorter than 63 bytes.
     std::string hardwareVersion = "Zeru-1 rev. A";
+    // Reported by the USB enumeration, not by a request.
+    std::string serialNumber = "ZS0001";
     ConfigImage memory = erasedMemory();
     // The firmware pages accepted since the last page 0, in order.
     std::vector<std::uint8_t> firmware;

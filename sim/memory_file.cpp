@@ -1,42 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/memory_file.h"
 
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <algorithm>
+
+#include "cfgfile/file_replace.h"
 
 namespace zeru::sim {
 
 std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
-        return std::nullopt;
+    using Status = cfgfile::InputFile::Status;
+    const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
+    switch (file.status) {
+        case Status::Read:
+        case Status::TooLarge:
+            break;
+        case Status::NotRegular:
+            error = path + " is not a file";
+            return std::nullopt;
+        case Status::Missing:
+        case Status::Unreadable:
+            error = "cannot read " + path;
+            return std::nullopt;
     }
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "cannot read " + path;
-        return std::nullopt;
-    }
-    if (bytes.size() != kImageSize) {
-        error = path + " holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(kImageSize);
+    if (file.size != kImageSize) {
+        error = path + " holds " + std::to_string(file.size) + " bytes, not " + std::to_string(kImageSize);
         return std::nullopt;
     }
     ConfigImage memory;
-    for (std::size_t i = 0; i < kImageSize; ++i) memory[i] = static_cast<std::uint8_t>(bytes[i]);
+    std::transform(file.bytes.begin(), file.bytes.end(), memory.begin(),
+                   [](char c) { return static_cast<std::uint8_t>(c); });
     return memory;
 }
 
 bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out)
-        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-    if (out) out.close();
-    if (!out) {
-        error = "cannot write " + path;
+    try {
+        cfgfile::replaceFileContent(path, std::string(memory.begin(), memory.end()));
+        return true;
+    } catch (const cfgfile::FileWriteError& e) {
+        error = std::string(e.what()) + ".";
         return false;
     }
-    return true;
 }
 
 }  // namespace zeru::sim

@@ -10,10 +10,12 @@
 
 namespace zeru::sim {
 
-// The file's 7168 bytes; nullopt with `error` set when it cannot be read or
-// has another size.
+// The file's 7168 bytes; nullopt with `error` set when it cannot be read, is
+// not a regular file (a FIFO or device is never read from) or has another size.
 std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error);
-// False with `error` set when the file cannot be written.
+// Replaces the file's content as every saved file is replaced
+// (cfgfile::replaceFileContent); false with `error` ("Unable to write to %s.")
+// when that fails.
 bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error);
 
 }  // namespace zeru::sim

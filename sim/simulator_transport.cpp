@@ -6,13 +6,17 @@
 namespace zeru::sim {
 
 std::vector<HidDeviceInfo> SimulatorTransport::enumerate() {
-    if (!device_.present) return {};
-    return {HidDeviceInfo{kZeruVendorId, kZeruProductId, std::string(kPath)}};
+    std::vector<HidDeviceInfo> found;
+    for (const SimulatedDevice& d : devices_)
+        if (d.state->present) found.push_back({kZeruVendorId, kZeruProductId, d.path, d.state->serialNumber});
+    return found;
 }
 
 bool SimulatorTransport::open(const std::string& path, std::string& whyNot) {
     close();
-    if (!device_.present || path != kPath) {
+    auto it = std::find_if(devices_.begin(), devices_.end(),
+                           [&](const SimulatedDevice& d) { return d.path == path; });
+    if (it == devices_.end() || !it->state->present) {
         whyNot = "the device is no longer there";
         return false;
     }
@@ -20,21 +24,21 @@ bool SimulatorTransport::open(const std::string& path, std::string& whyNot) {
         whyNot = openFailure_;
         return false;
     }
-    open_ = true;
+    open_ = it->state;
     ++opens_;
     return true;
 }
 
 int SimulatorTransport::write(const Report& request) {
-    if (!open_ || !device_.present) return -1;
+    if (open_ == nullptr || !open_->present) return -1;
     HidReport report;
     std::copy(request.begin() + 1, request.end(), report.begin());  // byte 0 is the report number
-    pending_ = respond(device_, report);
+    pending_ = respond(*open_, report);
     return static_cast<int>(request.size());
 }
 
 int SimulatorTransport::read(Report& reply, std::chrono::milliseconds /*limit*/) {
-    if (!open_ || !device_.present) return -1;
+    if (open_ == nullptr || !open_->present) return -1;
     if (!pending_) return 0;  // no reply: the time limit expires, without the wait
     reply.fill(0);
     std::copy_n(pending_->bytes.begin(), pending_->size, reply.begin() + 1);
@@ -44,7 +48,7 @@ int SimulatorTransport::read(Report& reply, std::chrono::milliseconds /*limit*/)
 }
 
 void SimulatorTransport::close() {
-    open_ = false;
+    open_ = nullptr;
     pending_.reset();
 }
 

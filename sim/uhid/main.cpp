@@ -49,9 +49,12 @@ void logRequest(const zeru::sim::HidReport& request, const std::optional<zeru::s
 int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) {
     using namespace zeru::uhid;
     const bool otherProduct = options.breakage == UsbBreakage::OtherProduct;
-    const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)", kVirtualVendorId,
+    const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)",
+                                  kVirtualVendorId,
                                   otherProduct ? kVirtualProductId + 1u : kVirtualProductId,
-                                  state.firmwareVersion, kReportDescriptor};
+                                  state.firmwareVersion,
+                                  kReportDescriptor,
+                                  options.serialNumber};
     std::string error;
     auto device = UhidDevice::create(options.uhidPath, identity, error);
     if (!device) {
@@ -115,6 +118,7 @@ int main(int argc, char** argv) {
 
     zeru::sim::DeviceState state;
     state.firmwareVersion = options.firmwareVersion;
+    state.serialNumber = options.serialNumber;
     state.fault = options.fault;
     if (options.stateFile && std::filesystem::exists(*options.stateFile)) {
         std::string error;

@@ -20,7 +20,8 @@ std::optional<std::string> valueOf(std::string_view arg, std::string_view name) 
 
 SimOptions parseSimOptions(const std::vector<std::string>& args) {
     SimOptions o;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--verbose" || arg == "-v") {
@@ -44,6 +45,12 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
                 o.breakage = UsbBreakage::OtherProduct;
             else
                 throw SimUsageError("--break-usb needs report-number or ids");
+        } else if (arg == "--serial" || valueOf(arg, "--serial")) {
+            if (arg == "--serial" && i + 1 == args.size()) throw SimUsageError("--serial needs a text");
+            o.serialNumber = arg == "--serial" ? args[++i] : *valueOf(arg, "--serial");
+            if (o.serialNumber.size() > kMaxSerialLength)
+                throw SimUsageError("--serial takes at most " + std::to_string(kMaxSerialLength) +
+                                    " characters");
         } else if (auto path = valueOf(arg, "--uhid")) {
             o.uhidPath = *path;
         } else {
@@ -55,7 +62,8 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
 }
 
 std::string simUsageText() {
-    return "Usage: zeru-sim [--state=STATE.bin] [--sim-version=N] [--sim-fault=KIND:PAGE] [--verbose]\n"
+    return "Usage: zeru-sim [--state=STATE.bin] [--sim-version=N] [--sim-fault=KIND:PAGE] [--serial TEXT]\n"
+           "                [--verbose]\n"
            "\n"
            "Presents the device simulator to this computer as a Kestrovane Zeru attached over\n"
            "USB (vendor 0x0483, product 0xA050) through the kernel's uhid driver, so that the\n"
@@ -73,6 +81,8 @@ std::string simUsageText() {
            "                          version requests); drop (acknowledge a configuration\n"
            "                          page, keep the old one) or flip (store it with one\n"
            "                          bit changed)\n"
+           "  --serial TEXT           the serial number the device reports (default ZS0001), so\n"
+           "                          that several simulated devices can be told apart\n"
            "  --uhid=PATH             the uhid device node (default /dev/uhid)\n"
            "  --verbose               log every request to standard error\n"
            "  --break-usb=WHAT        for checking the tests: present a device that is wrong\n"

@@ -11,6 +11,11 @@
 #include "sim/fault.h"
 
 namespace zeru::uhid {
+// The longest serial number the uhid driver carries.
+inline constexpr std::size_t kMaxSerialLength = 63;
+}  // namespace zeru::uhid
+
+namespace zeru::uhid {
 
 // Deliberate faults of the virtual USB device itself, not of the simulated
 // device, so that the end-to-end test can show it catches them.
@@ -23,6 +28,7 @@ enum class UsbBreakage {
 struct SimOptions {
     std::optional<std::string> stateFile;  // loaded when it exists, saved on exit
     std::uint32_t firmwareVersion = 102;
+    std::string serialNumber = "ZS0001";  // told by the USB enumeration
     std::optional<sim::Fault> fault;
     std::string uhidPath = "/dev/uhid";
     UsbBreakage breakage = UsbBreakage::None;

@@ -46,6 +46,7 @@ std::unique_ptr<UhidDevice> UhidDevice::create(const std::string& uhidPath, cons
     auto& create = event.u.create2;
     copyText(create.name, sizeof create.name, identity.name);
     copyText(create.phys, sizeof create.phys, "zeru-sim");
+    copyText(create.uniq, sizeof create.uniq, identity.serialNumber);  // hidapi's serial_number
     if (identity.descriptor.size() > sizeof create.rd_data) {
         error = "report descriptor too long";
         return nullptr;

@@ -22,6 +22,7 @@ struct DeviceIdentity {
     std::uint32_t product = 0;
     std::uint32_t version = 0;
     std::span<const std::uint8_t> descriptor;
+    std::string serialNumber = {};  // at most 63 bytes
 };
 
 class UhidDevice {

@@ -16,10 +16,12 @@
 #include "app/aprs/smart_beaconing_chart.h"
 #include "app/aprs/symbol_picker.h"
 #include "app/beacon_strings_window.h"
+#include "app/device_status.h"
 #include "app/main_window.h"
 #include "app/qt_user_interface.h"
 #include "app/startup.h"
 #include "app/window_feedback.h"
+#include "sim/simulator_transport.h"
 #include "support/recording_ui.h"
 
 using namespace zeru::app;
@@ -139,5 +141,25 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     entry->grab().save(out.filePath(QStringLiteral("position_entry.png")));
     entry->reject();
+
+    // The connection state in the command row: none, one, then two devices.
+    zeru::sim::DeviceState first, second;
+    second.serialNumber = "ZS0002";
+    zeru::sim::SimulatorTransport transport({{"/dev/hidraw3", &first}, {"/dev/hidraw4", &second}});
+    zeru::ConnectedDevices connected(transport);
+    zeru::DeviceSelector selector;
+    DeviceStatus* status = form->deviceStatus();
+    for (int present = 0; present <= 2; ++present) {
+        first.present = present >= 1;
+        second.present = present >= 2;
+        if (present == 0)
+            status->attach(connected, selector, [] { return false; });
+        else
+            status->poll();
+        QApplication::processEvents();
+        auto* row = status->parentWidget();
+        row->grab().save(out.filePath(QStringLiteral("device_status_%1.png").arg(present)));
+    }
+    status->detach();
     return 0;
 }

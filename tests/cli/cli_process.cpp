@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -51,7 +52,9 @@ private:
 void drain(Pipe& out, Pipe& err, std::string& outText, std::string& errText) {
     std::array<pollfd, 2> fds{{{out.readEnd(), POLLIN, 0}, {err.readEnd(), POLLIN, 0}}};
     std::array<std::string*, 2> into{&outText, &errText};
-    int open = 2;
+    // A pipe closed beforehand (fd -1) is skipped by poll and not waited for.
+    int open =
+        static_cast<int>(std::count_if(fds.begin(), fds.end(), [](const pollfd& p) { return p.fd >= 0; }));
     while (open > 0) {
         if (::poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) continue;
@@ -90,12 +93,17 @@ std::string CliRun::lastErrLine() const {
     return lines.empty() ? std::string() : lines.back();
 }
 
-CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder) {
+CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder, Stdout stdoutTo) {
     Pipe out, err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out.writeEnd(), 1);
+    if (stdoutTo == Stdout::DevFull) {
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    } else {
+        if (stdoutTo == Stdout::ClosedPipe) out.closeRead();
+        posix_spawn_file_actions_adddup2(&actions, out.writeEnd(), 1);
+    }
     posix_spawn_file_actions_adddup2(&actions, err.writeEnd(), 2);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
 

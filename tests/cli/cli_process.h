@@ -20,10 +20,15 @@ struct CliRun {
     std::string lastErrLine() const;
 };
 
+// Where the child's standard output goes: captured in CliRun::out, to
+// /dev/full (every write fails), or into a pipe whose reader has gone.
+enum class Stdout { Captured, DevFull, ClosedPipe };
+
 // Runs zeru-cli with `args` in `folder` (relative paths are resolved there),
 // standard input from /dev/null, HOME set to `folder` and XDG_STATE_HOME to
 // its "state" subfolder.
-CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder);
+CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder,
+              Stdout stdoutTo = Stdout::Captured);
 
 // A fresh folder for one test, removed with its content afterwards.
 class ScratchFolder {

@@ -10,6 +10,7 @@
 
 #include "cli_files.h"
 #include "cli_process.h"
+#include "device/device_link.h"
 #include "device/upload_notice.h"
 #include "image/codec.h"
 
@@ -38,7 +39,7 @@ TEST_F(DeviceCommands, EveryDeviceCommandTellsThatNoDeviceIsThere) {
     for (const auto& command : commands) {
         const CliRun r = run(command);
         EXPECT_EQ(r.status, 4) << command[0] << ": " << r.err;
-        EXPECT_EQ(r.lastErrLine(), kNotFound) << command[0];
+        EXPECT_EQ(r.errLines(), (std::vector<std::string>{kNotFound, notFoundAdviceLine()})) << command[0];
     }
     EXPECT_FALSE(folder.exists("out.cfg"));
 }
@@ -208,6 +209,7 @@ TEST_F(DeviceCommands, ReadFailingPastTheConfigurationBlockExitsFive) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "Page read error: 101/224");
     EXPECT_EQ(lines.back(), "Page read error: 101/224") << "the failure is the last word, after the versions";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "out.cfg was not written."), 1) << r.err;
     EXPECT_FALSE(folder.exists("out.cfg"));
 }
 
@@ -269,6 +271,13 @@ TEST_F(DeviceCommands, InfoShowsBothVersions) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.errLines(),
               (std::vector<std::string>{"Firmware version: 1.03", "Hardware version: Zeru-1 rev. A"}));
+}
+
+// The simulator takes any 32-bit firmware version number.
+TEST_F(DeviceCommands, InfoShowsTheLargestVersionNumber) {
+    const CliRun r = run({"--simulate=state.bin", "--sim-version=4294967295", "info"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.errLines().front(), "Firmware version: 42949672.95");
 }
 
 TEST_F(DeviceCommands, InfoFailsWhenAVersionRequestFails) {

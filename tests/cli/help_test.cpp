@@ -11,8 +11,8 @@
 namespace zeru::test {
 namespace {
 
-const char* const kCommands[] = {"defaults", "encode", "decode", "verify",
-                                 "read",     "write",  "info",   "upload-firmware"};
+const char* const kCommands[] = {"defaults", "encode", "decode",          "verify", "read",
+                                 "write",    "info",   "upload-firmware", "list"};
 
 TEST(Help, ToolListsEveryCommandAndTheExitStatuses) {
     ScratchFolder folder;

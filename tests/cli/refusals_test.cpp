@@ -3,7 +3,9 @@
 // settings that do not validate (2), a file or image it will not take (3).
 // The refusal's own message is the last line of standard error.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -43,6 +45,14 @@ protected:
         const std::string app = "Application=Kestrovane Zeru Configurator";
         other.replace(other.find(app), app.size(), "Application=Some Other Tool");
         writeFile(folder.file("other.cfg"), other);
+
+        // Special and oversized files, none of which may be read or replaced.
+        ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+        std::filesystem::create_directory(folder.file("dir.cfg"));
+        writeFile(folder.file("long.bin"), readFile(folder.file("good.bin")) + "x");
+        std::string huge = readFile(folder.file("base.cfg"));
+        huge += std::string(1024 * 1024 + 1 - huge.size(), ';');
+        writeFile(folder.file("huge.cfg"), huge);
     }
 
     ScratchFolder folder;
@@ -71,7 +81,7 @@ TEST_P(Refusal, ExitsWithItsStatusAndEndsWithItsMessage) {
     EXPECT_FALSE(folder.exists("out.bin"));
 }
 
-const std::string kUsageLastLine = "4 no device found, 5 the device failed or refused.";
+const std::string kUsageLastLine = "diff: 0 the same, 6 the configurations differ.";
 const std::string kIdentificationLastLine = "Operation aborted.";
 const std::string kImageError = "Image checksum or end marker error.";
 
@@ -97,6 +107,8 @@ const RefusalCase kRefusals[] = {
      kUsageLastLine},
     {"FaultWithoutPage", {"--simulate=s.bin", "--sim-fault=refuse", "info"}, 1, kUsageLastLine},
     {"VersionNotANumber", {"--simulate=s.bin", "--sim-version=1.02", "info"}, 1, kUsageLastLine},
+    {"VersionPast32Bits", {"--simulate=s.bin", "--sim-version=4294967296", "info"}, 1, kUsageLastLine},
+    {"VersionNegative", {"--simulate=s.bin", "--sim-version=-1", "info"}, 1, kUsageLastLine},
 
     // Settings refused by validation, integer conversion or the --set key.
     {"RangeError",
@@ -152,6 +164,21 @@ const RefusalCase kRefusals[] = {
      {"encode", "base.cfg", "-o", "nowhere/out.bin"},
      3,
      "Unable to write to nowhere/out.bin."},
+    {"OutputIsAFifo", {"defaults", "-o", "fifo"}, 3, "Unable to write to fifo."},
+    {"OutputIsAFolder", {"encode", "base.cfg", "-o", "dir.cfg"}, 3, "Unable to write to dir.cfg."},
+    {"StateFileIsAFifo", {"--simulate=fifo", "read", "-o", "out.cfg"}, 3, "Unable to write to fifo."},
+    {"StateFileIsAFolder", {"--simulate=dir.cfg", "info"}, 3, "Unable to write to dir.cfg."},
+    {"InputIsAFifo", {"encode", "fifo", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"InputIsAFolder", {"encode", "dir.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"ImageIsAFifo", {"verify", "fifo"}, 3, "Unable to read fifo."},
+    {"ImageTooLong",
+     {"verify", "long.bin"},
+     3,
+     "long.bin is not a configuration image (7169 bytes, not 7168)."},
+    {"ConfigurationTooLarge",
+     {"encode", "huge.cfg", "-o", "out.bin"},
+     3,
+     "huge.cfg is too large for a configuration file (1048577 bytes, at most 1048576)."},
     {"DecodeIntoMissingFolder",
      {"decode", "good.bin", "-o", "nowhere/out.cfg"},
      3,

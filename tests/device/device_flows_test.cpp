@@ -214,27 +214,26 @@ INSTANTIATE_TEST_SUITE_P(Faults, FirmwareVersionFails,
                                                               "silent:fw", "gone:fw"),
                                             ::testing::Bool()));
 
-TEST(DeviceFlows, OpenFailureLogsWhyAndMovesNothing) {
-    for (bool write : {true, false}) {
+// The flow stops at the reason: no request follows to fail in its turn.
+TEST(DeviceFlows, OpenFailureLogsWhyAndStops) {
+    using Flow = bool (DeviceFlows::*)();
+    for (Flow flow : {&DeviceFlows::writeConfig, &DeviceFlows::readConfig, &DeviceFlows::uploadFirmware}) {
         Session s;
         s.transport.failOpen("permission denied");
-        EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
-        EXPECT_EQ(
-            s.ui.logLines(),
-            (std::vector<std::string>{
-                kFound, "Cannot open the device: permission denied. See \"Device access\" in the README.",
-                "Firmware version read error."}));
+        EXPECT_FALSE((s.flows.*flow)());
+        EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, openFailureLine("permission denied")}));
+        EXPECT_EQ(s.flows.lastOutcome(), DeviceOutcome::DeviceFailed);
         EXPECT_EQ(s.device.requests, 0u);
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
     }
 }
 
-TEST(DeviceFlows, NoDeviceLogsNotFoundOnly) {
+TEST(DeviceFlows, NoDeviceLogsNotFoundAndWhatToCheck) {
     for (bool write : {true, false}) {
         Session s;
         s.device.present = false;
         EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
-        EXPECT_EQ(s.ui.logLines(), std::vector<std::string>{kNotFound});
+        EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kNotFound, notFoundAdviceLine()}));
         EXPECT_TRUE(s.ui.boxes().empty());
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
     }
@@ -304,7 +303,8 @@ TEST(DeviceFlows, DeviceGoneAfterTheConfigurationBlockEndsWithNotFound) {
 
     EXPECT_EQ(s.ui.logLines(), concat({{kFound},
                                        pageLines("Page read: ", 1, 100, 224),
-                                       {"Page read error: 101/224", kReadSuccess, kNotFound}}));
+                                       {"Page read error: 101/224", kReadSuccess, kNotFound},
+                                       {notFoundAdviceLine()}}));
     EXPECT_TRUE(s.ui.boxes().empty());
     EXPECT_EQ(differences(s.settings, stored), std::vector<std::string>{});
 }

@@ -29,7 +29,10 @@ TEST_P(FindDeviceTest, MatchesVendorAndProductFirstMatchWins) {
     DeviceLink link(transport, ui);
 
     EXPECT_EQ(link.FindDevice(), c.found);
-    EXPECT_EQ(ui.logLines(), std::vector<std::string>{c.found ? kFound : kNotFound});
+    const std::vector<std::string> expected = c.found
+                                                  ? std::vector<std::string>{kFound}
+                                                  : std::vector<std::string>{kNotFound, notFoundAdviceLine()};
+    EXPECT_EQ(ui.logLines(), expected);
     EXPECT_EQ(transport.opened, c.opened);
     EXPECT_EQ(link.isOpen(), c.found);
 }
@@ -60,10 +63,11 @@ TEST(DeviceLink, OpenFailureLogsFoundThenWhyAndTheExchangeFailsWithoutWriting) {
     DeviceLink link(transport, ui);
 
     EXPECT_TRUE(link.FindDevice());
-    EXPECT_EQ(
-        ui.logLines(),
-        (std::vector<std::string>{
-            kFound, "Cannot open the device: permission denied. See \"Device access\" in the README."}));
+    EXPECT_EQ(ui.logLines(),
+              (std::vector<std::string>{kFound,
+                                        "Cannot open the device: permission denied. See man zeru-cli and "
+                                        "/usr/share/doc/kestrovane-zeru-configurator/."}));
+    EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(link.TransferReport(makeRequest(kFirmwareVersionCommand)));
     EXPECT_TRUE(transport.written.empty());
 }

@@ -197,7 +197,8 @@ TEST(UploadFirmware, NoDeviceLeavesTheButtonsAlone) {
 
     EXPECT_FALSE(rig.flows.uploadFirmware());
 
-    EXPECT_EQ(rig.ui.logLines(), std::vector<std::string>{std::string(kNotFoundLine)});
+    EXPECT_EQ(rig.ui.logLines(),
+              (std::vector<std::string>{std::string(kNotFoundLine), notFoundAdviceLine()}));
     EXPECT_TRUE(busyEvents(rig.ui).empty());
 }
 

@@ -22,7 +22,7 @@ TEST(HidapiTransport, FindsNoDeviceWhereNoneIsAttached) {
     test::RecordingUi ui;
     DeviceLink link(transport, ui);
     EXPECT_FALSE(link.FindDevice());
-    EXPECT_EQ(ui.logLines(), std::vector<std::string>{std::string(kNotFoundLine)});
+    EXPECT_EQ(ui.logLines(), (std::vector<std::string>{std::string(kNotFoundLine), notFoundAdviceLine()}));
     EXPECT_FALSE(link.TransferReport(makeRequest(kFirmwareVersionCommand)));
 
     std::string why;

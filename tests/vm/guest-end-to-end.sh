@@ -176,6 +176,49 @@ run_working() {
   stop_sim
 }
 
+# Two simulated devices told apart by their serial numbers, provisioned by two
+# zeru-cli processes at the same time: each must end with its own configuration.
+run_two_devices() {
+  [ -n "$cli" ] || return 0
+  local serials=(SIM-A SIM-B) calls=(VM1AAA VM1BBB) pids=() writes=() i
+  for i in 0 1; do
+    "$sim" --serial "${serials[i]}" --state="$work/${serials[i]}.bin" 2>>"$work/zeru-sim.log" &
+    pids+=($!)
+  done
+  for i in $(seq 100); do
+    [ "$(grep -lx 'HID_PHYS=zeru-sim' /sys/class/hidraw/hidraw*/device/uevent 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
+  expect 0 "zeru-cli list of two devices" "$cli" list
+  if grep -q "	SIM-A$" "$work/out.txt" && grep -q "	SIM-B$" "$work/out.txt"; then
+    pass "list names both serial numbers"
+  else
+    fail "list does not name both serial numbers"; cat "$work/out.txt"
+  fi
+
+  for i in 0 1; do
+    timeout "$step_limit" "$cli" write "$work/base.cfg" --set "Radio.Callsign=${calls[i]}" \
+      --device "${serials[i]}" 2>"$work/err-$i.txt" &
+    writes+=($!)
+  done
+  for i in 0 1; do
+    local status=0
+    wait "${writes[i]}" || status=$?
+    if [ "$status" -eq 0 ]; then pass "zeru-cli write --device ${serials[i]}, in parallel"
+    else fail "zeru-cli write --device ${serials[i]}, in parallel: exit status $status"; cat "$work/err-$i.txt"; fi
+  done
+  kill -TERM "${pids[@]}"
+  wait "${pids[@]}"
+  for i in 0 1; do
+    "$cli" decode "$work/${serials[i]}.bin" -o "$work/${serials[i]}.cfg" 2>/dev/null
+    if tr -d '\r' <"$work/${serials[i]}.cfg" 2>/dev/null | grep -qx "Callsign=${calls[i]}"; then
+      pass "${serials[i]} holds its own configuration"
+    else
+      fail "${serials[i]} does not hold callsign ${calls[i]}"
+    fi
+  done
+}
+
 run_timing() {
   # Informative only (the figures go to the log): the machine is emulated and shared.
   start_sim || return
@@ -253,7 +296,7 @@ if [ -n "$cli" ] && [ "$mode" = faults ]; then
   timeout "$step_limit" "$cli" defaults -o "$work/base.cfg" || fail "zeru-cli defaults"
 fi
 case "$mode" in
-  working) run_working ;;
+  working) run_working; run_two_devices ;;
   faults) run_faults ;;
   timing) run_timing ;;
   *) echo "guest-end-to-end: mode must be working, faults or timing"; exit 2 ;;

@@ -86,7 +86,7 @@ TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
 
 TEST(SimOptions, ReadsEveryOption) {
     const auto o = parseSimOptions({"--state=mem.bin", "--sim-version=101", "--sim-fault=bad-sum:16",
-                                    "--verbose", "--uhid=/tmp/uhid", "--break-usb=ids"});
+                                    "--verbose", "--uhid=/tmp/uhid", "--break-usb=ids", "--serial", "B-2"});
     EXPECT_EQ(o.stateFile, "mem.bin");
     EXPECT_EQ(o.firmwareVersion, 101u);
     ASSERT_TRUE(o.fault);
@@ -95,6 +95,8 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_TRUE(o.verbose);
     EXPECT_EQ(o.uhidPath, "/tmp/uhid");
     EXPECT_EQ(o.breakage, UsbBreakage::OtherProduct);
+    EXPECT_EQ(o.serialNumber, "B-2");
+    EXPECT_EQ(parseSimOptions({"--serial="}).serialNumber, "");
 }
 
 TEST(SimOptions, DefaultsAndZeruCliSpelling) {
@@ -109,9 +111,17 @@ TEST(SimOptions, DefaultsAndZeruCliSpelling) {
 
 TEST(SimOptions, RefusesWhatItCannotUse) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--sim-version=1.02"}, {"--sim-version=-1"},   {"--sim-version="},
-        {"--sim-fault=melt:3"}, {"--sim-fault=refuse"}, {"--state="},
-        {"--break-usb=cable"},  {"--frobnicate"},       {"state.bin"},
+        {"--sim-version=1.02"},
+        {"--sim-version=-1"},
+        {"--sim-version="},
+        {"--sim-fault=melt:3"},
+        {"--sim-fault=refuse"},
+        {"--state="},
+        {"--break-usb=cable"},
+        {"--frobnicate"},
+        {"state.bin"},
+        {"--serial"},
+        {"--serial=" + std::string(64, 'S')},
     };
     for (const auto& args : bad) EXPECT_THROW(parseSimOptions(args), SimUsageError) << args[0];
 }

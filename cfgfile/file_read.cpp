@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cfgfile/file_read.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace zeru::cfgfile {
+namespace {
+
+using Status = InputFile::Status;
+
+InputFile refused(Status status, std::uint64_t size = 0) { return {status, size, {}}; }
+
+class OpenFile {
+public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    ~OpenFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+InputFile readInputFile(const std::string& path, std::uint64_t maxBytes) {
+    struct stat info {};
+    // Looked at before it is opened: opening some devices has effects of its own.
+    if (::stat(path.c_str(), &info) != 0)
+        return refused(errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable);
+    if (!S_ISREG(info.st_mode)) return refused(Status::NotRegular);
+
+    // O_NONBLOCK: should the path have become a FIFO meanwhile, the open does not wait for a writer.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0) return refused(Status::Unreadable);
+    if (::fstat(file.fd(), &info) != 0) return refused(Status::Unreadable);
+    if (!S_ISREG(info.st_mode)) return refused(Status::NotRegular);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    if (size > maxBytes) return refused(Status::TooLarge, size);
+
+    // The file may grow while it is read: never more than the limit and one byte.
+    InputFile result{Status::Read, size, {}};
+    result.bytes.resize(static_cast<std::size_t>(size) + 1);
+    std::size_t got = 0;
+    while (got < result.bytes.size()) {
+        const ssize_t n = ::read(file.fd(), result.bytes.data() + got, result.bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return refused(Status::Unreadable);
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+        if (got > maxBytes) return refused(Status::TooLarge, got);
+        if (got == result.bytes.size()) result.bytes.resize(std::min<std::size_t>(got * 2, maxBytes + 1));
+    }
+    result.bytes.resize(got);
+    result.size = got;
+    return result;
+}
+
+}  // namespace zeru::cfgfile

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What zeru-cli prints: text from files, images and the device with its
+// control characters escaped, and output that cannot be written is a failure.
+#include <gtest/gtest.h>
+
+#include "cli_files.h"
+#include "cli_process.h"
+#include "image/codec.h"
+
+namespace zeru::test {
+namespace {
+
+class Output : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(runCli({"defaults", "-o", "base.cfg"}, folder.path()).status, 0);
+        ASSERT_EQ(runCli({"encode", "base.cfg", "-o", "good.bin"}, folder.path()).status, 0);
+    }
+    ScratchFolder folder;
+};
+
+// A crafted image's version text would clear the screen and retitle the window.
+TEST_F(Output, ImageVersionTextIsShownEscaped) {
+    ConfigImage image = imageOfFile(folder.file("good.bin"));
+    const std::string version = "\x1b[2J\x1b]0;x\a";
+    std::copy(version.begin(), version.begin() + 5, image.begin() + kConfigVersionOffset);
+    fixChecksum(image);
+    writeImageFile(folder.file("crafted.bin"), image);
+    const CliRun r = runCli({"decode", "crafted.bin", "-o", "out.cfg"}, folder.path());
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("Device: \\x1B[2J\\x1B"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+}
+
+TEST_F(Output, ValuesOfALoadedFileAreShownEscaped) {
+    std::string file = readFile(folder.file("base.cfg"));
+    file.replace(file.find("TXdelay=250"), 11,
+                 "TXdelay=\x1b[31m\x9b"
+                 "1m");
+    writeFile(folder.file("odd.cfg"), file);
+    const CliRun r = runCli({"encode", "odd.cfg", "-o", "out.bin"}, folder.path());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "Radio.TXdelay: \"\\x1B[31m\\x9B1m\" is not a whole number; 250 used.\n");
+}
+
+TEST_F(Output, StandardOutputThatCannotBeWrittenFailsTheCommand) {
+    for (Stdout to : {Stdout::DevFull, Stdout::ClosedPipe}) {
+        const CliRun r = runCli({"verify", "good.bin"}, folder.path(), to);
+        EXPECT_EQ(r.status, 3) << r.err;
+        EXPECT_EQ(r.lastErrLine(), "Unable to write to standard output.");
+    }
+    // A command that prints nothing there is not hurt by it.
+    EXPECT_EQ(runCli({"encode", "base.cfg", "-o", "out.bin"}, folder.path(), Stdout::DevFull).status, 0);
+}
+
+}  // namespace
+}  // namespace zeru::test

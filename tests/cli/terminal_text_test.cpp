@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/terminal_text.h"
+
+#include <gtest/gtest.h>
+
+namespace zeru::cli {
+namespace {
+
+TEST(TerminalText, ControlCharactersAreEscapedPrintableTextKept) {
+    struct Row {
+        std::string in;
+        std::string out;
+    };
+    const Row rows[] = {
+        {"Zeru-1 rev. A ~!", "Zeru-1 rev. A ~!"},
+        {"a\tb\nc\rd", "a\\tb\\nc\\rd"},
+        {std::string("\x1b[2J\x7f\0z", 7), "\\x1B[2J\\x7F\\x00z"},
+        {"back\\slash", "back\\slash"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1"},  // UTF-8
+        {"\xC2\x9B"
+         "1m",
+         "\\xC2\\x9B1m"},                     // C1 control CSI, UTF-8 encoded
+        {"caf\xE9 \x9B", "caf\\xE9 \\x9B"},   // Latin-1 bytes, a lone C1 byte
+        {"\xC3", "\\xC3"},                    // sequence cut short
+        {"\xE0\x80\x80", "\\xE0\\x80\\x80"},  // overlong
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},  // surrogate
+    };
+    for (const Row& r : rows) EXPECT_EQ(terminalText(r.in), r.out) << r.in;
+}
+
+}  // namespace
+}  // namespace zeru::cli
