@@ -10,7 +10,7 @@
 namespace zeru::cfgfile {
 
 // A real configuration file is under 5 KiB; this leaves room for comments.
-inline constexpr std::uint64_t kMaxConfigFileSize = 1024 * 1024;
+inline constexpr std::uint64_t kMaxConfigFileSize = std::uint64_t{1024} * 1024;
 
 struct InputFile {
     enum class Status {

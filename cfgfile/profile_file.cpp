@@ -205,7 +205,7 @@ std::string ProfileFile::bytes() const {
     };
 
     std::string out;
-    out.reserve(bytes_.size() + 64 * 256);
+    out.reserve(bytes_.size() + std::size_t{64} * 256);
     std::size_t copied = 0;  // bytes_ up to here are in `out`
     auto copyUpTo = [&](std::size_t offset) {
         if (offset <= copied) return;
