@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
 
 #include "app/device_status.h"
 #include "app/field_factory.h"
@@ -23,16 +26,19 @@ struct ButtonText {
     const char* tooltip;
 };
 
+// Appends the group's buttons to `made`, in the order given.
 QGroupBox* createGroup(const char* title, const char* name, std::initializer_list<ButtonText> buttons,
-                       QWidget* parent) {
+                       QWidget* parent, std::vector<QPushButton*>& made) {
     auto* group = new QGroupBox(QLatin1String(title), parent);
     group->setObjectName(QLatin1String(name));
     auto* row = new QHBoxLayout(group);
     row->setContentsMargins(6, 2, 6, 4);
     row->setSpacing(4);
-    for (const ButtonText& b : buttons)
-        row->addWidget(
+    for (const ButtonText& b : buttons) {
+        made.push_back(
             createButton(QLatin1String(b.caption), QLatin1String(b.name), QLatin1String(b.tooltip), group));
+        row->addWidget(made.back());
+    }
     return group;
 }
 
@@ -59,23 +65,28 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
+    // In the order of CommandButton.
+    std::vector<QPushButton*> made;
     row->addWidget(
         createGroup("Connection:", "GroupBox3",
                     {{"&Read config", "Button_read_config", "Reads current configuration from device."},
                      {"&Write config", "Button_write_config", "Writes current configuration to device."},
                      {"&Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
-                    this));
+                    this, made));
     QGroupBox* files = createGroup("Configuration import/export:", "GroupBox1",
                                    {{"&Save to file", "Button_save_to_file",
                                      "Saves current configuration from Configurator application to file."},
                                     {"Read &from file", "Button_read_from_file",
                                      "Reads current configuration from file to Configurator application."}},
-                                   this);
+                                   this, made);
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
-    files->layout()->addWidget(createButton(
+    made.push_back(createButton(
         QStringLiteral("&Backups"), QStringLiteral("Button_backups"),
         QStringLiteral("Reads a backup taken before a write or an upload to Configurator application."),
         files));
+    files->layout()->addWidget(made.back());
+    if (made.size() != buttons_.size()) throw std::logic_error("the command row needs six buttons");
+    std::copy(made.begin(), made.end(), buttons_.begin());
     row->addWidget(files);
     tools_ = row->count();
     row->addStretch(1);

@@ -5,17 +5,22 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QMenu;
+class QPushButton;
 
 namespace zeru::app {
 
 class DeviceStatus;
 
+enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
+
 class CommandRow : public QWidget {
 public:
     explicit CommandRow(QWidget* parent = nullptr);
 
+    QPushButton* button(CommandButton which) const { return buttons_[static_cast<std::size_t>(which)]; }
     // Adds `tool` after the two groups, before the logo.
     void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
@@ -24,6 +29,7 @@ public:
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
 
 private:
+    std::array<QPushButton*, 6> buttons_{};
     int tools_ = 0;  // where the next tool goes in the row
     QMenu* recentFiles_ = nullptr;
     DeviceStatus* deviceStatus_;

@@ -6,15 +6,15 @@
 // themselves.
 #pragma once
 
+#include "app/page_tree.h"
 #include "interaction/user_interface.h"
-#include "settings/settings.h"
-
-class QWidget;
 
 namespace zeru::app {
 
-// `settings` and `ui` must outlive `window`'s controls. Throws
-// std::logic_error when a control is missing.
-void connectFormRules(QWidget& window, Settings& settings, UserInterface& ui);
+class WidgetSettings;
+
+// `settings` and `ui` must outlive the window's controls. Throws
+// std::logic_error when a button is missing.
+void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, UserInterface& ui);
 
 }  // namespace zeru::app

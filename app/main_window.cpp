@@ -32,10 +32,6 @@ namespace {
 // font needs more room, so that no label or field is cut.
 constexpr QSize kDesignedClientSize(734, 416);
 
-constexpr const char* kButtonNames[6] = {"Button_read_config",     "Button_write_config",
-                                         "Button_upload_firmware", "Button_save_to_file",
-                                         "Button_read_from_file",  "Button_backups"};
-
 QPlainTextEdit* createLogPane(QWidget* parent) {
     auto* log = new QPlainTextEdit(parent);
     log->setObjectName(QStringLiteral("Memo1"));
@@ -67,44 +63,48 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* column = new QVBoxLayout(this);
+    // The progress bar runs across the full width along the bottom edge; the
+    // rest stands in a column with margins of its own.
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(4);
+    auto* column = column_ = new QVBoxLayout;
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
-    auto* commands = new CommandRow(this);
-    deviceStatus_ = commands->deviceStatus();
-    column->addWidget(commands);
+    window->addLayout(column, 1);
+    auto* commandRow = new CommandRow(this);
+    deviceStatus_ = commandRow->deviceStatus();
+    column->addWidget(commandRow);
     // The pages scroll only where the screen is too small for the whole window.
-    pageTree_ = createPageTree(this);
+    pageTree_ = createPageTree(this, pageButtons_);
     pageScroller_ = new QScrollArea(this);
     pageScroller_->setObjectName(QStringLiteral("ScrollBox_pages"));
     pageScroller_->setFrameShape(QFrame::NoFrame);
     pageScroller_->setWidgetResizable(true);
     pageScroller_->setWidget(pageTree_);
     column->addWidget(pageScroller_, 1);
-    column->addWidget(createLogPane(this));
-    // The progress bar runs across the full width along the bottom edge.
-    auto* bar = createProgressBar(this);
-    column->addWidget(bar);
-    column->setContentsMargins(6, 4, 6, 0);
+    log_ = createLogPane(this);
+    column->addWidget(log_);
+    progress_ = createProgressBar(this);
+    window->addWidget(progress_);
 
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i] = findChild<QPushButton*>(QLatin1String(kButtonNames[i]));
+        buttons_[i] = commandRow->button(static_cast<CommandButton>(i));
         connect(buttons_[i], &QPushButton::clicked, this,
                 [this, i] { runButtonCommand(static_cast<CommandButton>(i)); });
     }
-    connect(findChild<QPushButton*>(QStringLiteral("Button_special_strings")), &QPushButton::clicked, this,
-            [this] {
-                if (specialStrings_) specialStrings_->showModally();
-            });
+    connect(pageButtons_.specialStrings, &QPushButton::clicked, this, [this] {
+        if (specialStrings_) specialStrings_->showModally();
+    });
 
-    QMenu* recent = commands->recentFilesMenu();
+    QMenu* recent = commandRow->recentFilesMenu();
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(*recent); });
     setAcceptDrops(true);
 
     settings_ = std::make_unique<WidgetSettings>(*this);
-    connectFormRules(*this, *settings_, ui_);
+    connectFormRules(pageButtons_, *settings_, ui_);
     feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
-    commands->addTool(feedback_->buttons());
+    commandRow->addTool(feedback_->buttons());
 
     setWindowTitle(caption());
     if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
@@ -122,6 +122,11 @@ void TForm1::setCommand(CommandButton button, std::function<void()> command) {
 
 QPushButton* TForm1::commandButton(CommandButton button) const {
     return buttons_[static_cast<std::size_t>(button)];
+}
+
+InterfaceWidgets TForm1::interfaceWidgets() {
+    // The busy state greys the five commands that talk to the device or files.
+    return {this, log_, progress_, {buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4]}};
 }
 
 void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
@@ -145,9 +150,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 QSize TForm1::naturalSize() {
+    // The column is a nested layout: it keeps its sizes until told they changed.
     pageScroller_->setMinimumSize(pageTree_->minimumSizeHint());
+    column_->invalidate();
     const QSize natural = minimumSizeHint().expandedTo(kDesignedClientSize);
     pageScroller_->setMinimumSize(0, 0);
+    column_->invalidate();
     return natural;
 }
 

@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/command_row.h"
+#include "app/page_tree.h"
+#include "app/qt_user_interface.h"
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
 
@@ -19,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace zeru::app {
 
@@ -26,8 +30,6 @@ class DeviceStatus;
 class TForm2;
 class WidgetSettings;
 class WindowFeedback;
-
-enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -47,6 +49,8 @@ public:
     // runCommand (an escaped exception is shown in the error box).
     void setCommand(CommandButton button, std::function<void()> command);
     QPushButton* commandButton(CommandButton button) const;
+    // What the Qt user interface shows its effects in.
+    InterfaceWidgets interfaceWidgets();
 
     // The file last loaded or saved, shown before the application's name in
     // the title.
@@ -92,6 +96,9 @@ private:
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
     std::array<QPushButton*, 6> buttons_{};
+    PageButtons pageButtons_;
+    QPlainTextEdit* log_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     std::array<std::function<void()>, 6> commands_;
     TForm2* specialStrings_ = nullptr;
     DeviceStatus* deviceStatus_ = nullptr;
@@ -102,6 +109,7 @@ private:
     std::function<QStringList()> recentFiles_;
     QTabWidget* pageTree_ = nullptr;
     QScrollArea* pageScroller_ = nullptr;
+    QVBoxLayout* column_ = nullptr;  // all but the progress bar, with side margins
 };
 
 }  // namespace zeru::app

@@ -34,7 +34,7 @@ QWidget* createNestedPage(const char* pageName, const char* controlName, QTabWid
 
 }  // namespace
 
-QTabWidget* createPageTree(QWidget* parent) {
+QTabWidget* createPageTree(QWidget* parent, PageButtons& buttons) {
     QTabWidget* top = createTabControl("PageControl1", parent);
     top->addTab(new RadioPage, QStringLiteral("Radio"));
     top->addTab(new PositionReportsPage, QStringLiteral("Position reports"));
@@ -45,15 +45,24 @@ QTabWidget* createPageTree(QWidget* parent) {
     digipeater->addTab(new DigipeaterCommonPage, QStringLiteral("Common settings"));
     digipeater->addTab(new SimpleAliasesPage, QStringLiteral("Simple aliases"));
 
-    top->addTab(new BeaconsPage, QStringLiteral("Beacons"));
+    auto* beacons = new BeaconsPage;
+    buttons.specialStrings = beacons->specialStringsButton();
+    top->addTab(beacons, QStringLiteral("Beacons"));
 
     QTabWidget* telemetry = nullptr;
     top->addTab(createNestedPage("TabSheet_telemetry_reports", "PageControl2", telemetry),
                 QStringLiteral("Telemetry reports"));
     telemetry->addTab(new ReportSettingsPage, QStringLiteral("Report settings"));
-    telemetry->addTab(new AnalogChannelsPage, QStringLiteral("Analog channels"));
-    telemetry->addTab(new DigitalChannelsPage(1), QStringLiteral("Digital channels 1-4"));
-    telemetry->addTab(new DigitalChannelsPage(5), QStringLiteral("Digital channels 5-8"));
+    auto* analog = new AnalogChannelsPage;
+    for (int channel = 1; channel <= 5; ++channel)
+        buttons.analogDefaults[static_cast<std::size_t>(channel - 1)] = analog->defaultButton(channel);
+    telemetry->addTab(analog, QStringLiteral("Analog channels"));
+    for (int first : {1, 5}) {
+        auto* digital = new DigitalChannelsPage(first);
+        for (int channel = first; channel < first + 4; ++channel)
+            buttons.digitalDefaults[static_cast<std::size_t>(channel - 1)] = digital->defaultButton(channel);
+        telemetry->addTab(digital, QStringLiteral("Digital channels %1-%2").arg(first).arg(first + 3));
+    }
     telemetry->addTab(new OrvaxeOutputsPage, QStringLiteral("Orvaxe outputs"));
 
     top->addTab(new WeatherReportsPage, QStringLiteral("Weather reports"));

@@ -24,10 +24,6 @@ QString displayLines(std::string_view text) {
     return lines;
 }
 
-constexpr const char* kCommandButtons[5] = {"Button_read_config", "Button_write_config",
-                                            "Button_upload_firmware", "Button_save_to_file",
-                                            "Button_read_from_file"};
-
 }  // namespace
 
 std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption,
@@ -39,15 +35,15 @@ std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QStr
 
 QtUserInterface::QtUserInterface(QString applicationTitle) : title_(std::move(applicationTitle)) {}
 
-void QtUserInterface::attach(QWidget& window) {
-    window_ = &window;
-    log_ = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-    progress_ = window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
-    if (!log_ || !progress_) throw std::logic_error("the window has no log pane or progress bar");
+void QtUserInterface::attach(const InterfaceWidgets& widgets) {
+    if (!widgets.window || !widgets.log || !widgets.progress)
+        throw std::logic_error("the window has no log pane or progress bar");
+    window_ = widgets.window;
+    log_ = widgets.log;
+    progress_ = widgets.progress;
     for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
-        commandButtons_[i] = window.findChild<QPushButton*>(QLatin1String(kCommandButtons[i]));
-        if (!commandButtons_[i])
-            throw std::logic_error(std::string("the window has no ") + kCommandButtons[i]);
+        if (!widgets.commandButtons[i]) throw std::logic_error("the window lacks a command button");
+        commandButtons_[i] = widgets.commandButtons[i];
     }
 }
 

@@ -24,13 +24,22 @@ namespace zeru::app {
 std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption,
                                               const QString& text, QWidget* parent);
 
+// The main window's widgets that show the effects: the boxes and dialogs
+// parent on `window`, the busy state disables the command buttons.
+struct InterfaceWidgets {
+    QWidget* window = nullptr;
+    QPlainTextEdit* log = nullptr;
+    QProgressBar* progress = nullptr;
+    std::array<QPushButton*, 5> commandButtons{};
+};
+
 class QtUserInterface : public UserInterface {
 public:
     explicit QtUserInterface(QString applicationTitle);
 
-    // Binds the log, progress and busy effects to the main window's widgets
-    // (found by objectName) and parents the boxes and dialogs on it.
-    void attach(QWidget& window);
+    // Binds the log, progress and busy effects to the widgets the window
+    // hands over; throws std::logic_error when one is missing.
+    void attach(const InterfaceWidgets& widgets);
 
     void information(std::string_view text) override;
     void message(std::string_view text) override;

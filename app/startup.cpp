@@ -65,7 +65,7 @@ int runConfigurator(QtUserInterface& ui, StartupOptions options) {
     const CommandSessionFactory attach = std::move(options.attachCommands);
     options.attachCommands = [&ui, attach](TForm1& form,
                                            UserInterface& shown) -> std::unique_ptr<CommandSession> {
-        ui.attach(form);
+        ui.attach(form.interfaceWidgets());
         return attach ? attach(form, shown) : nullptr;
     };
     Configurator run;

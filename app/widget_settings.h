@@ -31,6 +31,8 @@ public:
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override;
 
+    // The drop-down list of a choice setting, for the window's rules to follow.
+    QComboBox* choiceBox(std::string_view name) const { return choiceControl(name); }
     // The widget that holds a setting (or a rule's label).
     QWidget* widget(std::string_view name) const { return control(name).widget; }
 

@@ -38,8 +38,9 @@ std::optional<Position> locatorCentre(std::string_view locator) {
     double longitude = -180;
     double latitude = -90;
     for (int pair = 0; pair < pairs; ++pair) {
-        const int x = stepIndex(locator[2 * pair], pair);
-        const int y = stepIndex(locator[2 * pair + 1], pair);
+        const std::size_t at = 2 * static_cast<std::size_t>(pair);
+        const int x = stepIndex(locator[at], pair);
+        const int y = stepIndex(locator[at + 1], pair);
         if (x < 0 || y < 0) return std::nullopt;
         longitude += x * kStep[pair];
         latitude += y * kStep[pair] / 2;

@@ -25,7 +25,9 @@ inline constexpr std::string_view kVersionMessage =
 // The value text of every key of fileKeys(), in that order: header constants,
 // texts as they stand, numbers converted and written in decimal, choice
 // indices (-1 for none), flags "0"/"1". Throws zeru::ConversionError for the
-// first number setting whose text is not a whole number.
+// first number setting whose text is not a whole number, and
+// std::invalid_argument ("Beacon 1 message cannot be written on one line")
+// for the first text holding a line break.
 std::vector<std::string> fileValues(const Settings& settings);
 
 // `existing` (the old file's bytes, "" for a new file) with every key written

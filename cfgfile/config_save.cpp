@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
+#include <stdexcept>
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_replace.h"
+#include "settings/catalogue.h"
+#include "settings/spoken_name.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cfgfile {
@@ -13,8 +16,14 @@ std::string valueOf(const FileKey& k, const Settings& settings) {
     switch (k.form) {
         case KeyForm::Header:
             return std::string(k.defaultText);
-        case KeyForm::Text:
-            return settings.text(k.setting);
+        case KeyForm::Text: {
+            std::string text = settings.text(k.setting);
+            // A line break would end the key's line and start lines of its own.
+            if (text.find_first_of("\r\n") != std::string::npos)
+                throw std::invalid_argument(spokenName(settingsCatalogue().def(k.setting)) +
+                                            " cannot be written on one line");
+            return text;
+        }
         case KeyForm::Number:
             return std::to_string(toWholeNumber(settings.text(k.setting)));
         case KeyForm::Choice:

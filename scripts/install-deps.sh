@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache
   qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
   libqt6svg6                          # the SVG icon plugins that draw the window's icon
   libhidapi-dev                       # USB HID, hidraw backend
@@ -15,8 +15,9 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     clang libclang-rt-14-dev          # fuzzers
+    clang-format clang-tidy           # formatting and static analysis checks
     desktop-file-utils appstream      # checks of the desktop entry and metadata
-    dpkg-dev file                     # package build checks
+    dpkg-dev file lintian             # package build checks
     groff-base                        # check of the zeru-cli manual page
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
   )

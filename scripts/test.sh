@@ -3,10 +3,13 @@
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs the whole test suite through ctest.
 #
-# One build folder serves two passes: first the core alone, with the window
-# switched off (proof that the logic needs no GUI), then the same folder with
-# the window switched on, which compiles only what the window adds and runs
-# every test. Last, each fuzzer runs for 60 seconds.
+# First the formatting and the static analysis of the core. Then one build
+# folder serves two passes: the core alone, with the window switched off
+# (proof that the logic needs no GUI), then the same folder with the window
+# switched on, which compiles only what the window adds and runs every test.
+# A Release tree (-O3, tests included) is built too, so that warnings the
+# optimiser finds are seen. Every build treats warnings as errors and goes
+# through ccache when it is installed. Last, each fuzzer runs for 60 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh --test
@@ -15,17 +18,33 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 jobs="$(nproc)"
 build=build-test
+release=build-test-release
+strict=(-DZERU_WERROR=ON)
+# Repeated runs compile only what changed; fuzz.sh's clang build picks the
+# launcher up from the environment.
+if command -v ccache >/dev/null; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  strict+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
+echo "== formatting"
+./scripts/check-format.sh
 
 echo "== core without the window"
-cmake -S . -B "$build" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF
+cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF
+./scripts/check-tidy.sh "$build"
 cmake --build "$build" -j"$jobs"
 # The virtual-machine and package checks need the whole program: second pass.
 ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
 
 echo "== everything"
-cmake -S . -B "$build" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
+cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+echo "== release build, for the optimiser's warnings"
+cmake -S . -B "$release" "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
+cmake --build "$release" -j"$jobs"
 
 # Each fuzzer for 60 seconds on top of its committed corpus (clang, own build).
 ZERU_FUZZ_BUILD=build-fuzz ./scripts/fuzz.sh 60

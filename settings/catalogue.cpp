@@ -175,13 +175,14 @@ void addAnalogChannels(std::vector<SettingDef>& s) {
                          "Analog channel " + ch + " report name.", p));
         s.push_back(text(c + "_units", nameMax[n - 1], vin ? "Volt" : "None", "",
                          "Analog channel " + ch + " report units.", p));
-        const std::string equation = " Equation: A*x*x+B*x+C (where x is the measurement sample).";
-        s.push_back(text(c + "_coefa", 8, "0", "",
-                         "Analog channel " + ch + " telemetry calculation coefficient A." + equation, p));
-        s.push_back(text(c + "_coefb", 8, vin ? "0.075" : "0", "",
-                         "Analog channel " + ch + " telemetry calculation coefficient B." + equation, p));
-        s.push_back(text(c + "_coefc", 8, "0", "",
-                         "Analog channel " + ch + " telemetry calculation coefficient C." + equation, p));
+        const auto coefficientHint = [&ch](char letter) {
+            std::string hint = "Analog channel ";
+            hint.append(ch).append(" telemetry calculation coefficient ").append(1, letter);
+            return hint.append(". Equation: A*x*x+B*x+C (where x is the measurement sample).");
+        };
+        s.push_back(text(c + "_coefa", 8, "0", "", coefficientHint('A'), p));
+        s.push_back(text(c + "_coefb", 8, vin ? "0.075" : "0", "", coefficientHint('B'), p));
+        s.push_back(text(c + "_coefc", 8, "0", "", coefficientHint('C'), p));
         s.push_back(choice(c + "_average", {"Off", "On"}, 0, "",
                            "If selected, the device will calculate 1 minute average of measured samples.", p));
     }

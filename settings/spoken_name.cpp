@@ -114,7 +114,7 @@ std::string spokenName(const SettingDef& def) {
     for (const auto& [name, spoken] : kOwnNames)
         if (def.name == name) return std::string(spoken);
     if (!def.label.empty()) {
-        const std::string label = withoutColon(def.label);
+        std::string label = withoutColon(def.label);
         for (const auto& [prefix, group] : kGroups)
             if (def.name.starts_with(prefix)) return std::string(group) + " " + lowercaseWords(label);
         return label;

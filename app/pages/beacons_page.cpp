@@ -19,8 +19,9 @@ BeaconsPage::BeaconsPage(QWidget* parent) : SettingsPage("TabSheet_beacons", par
     messageHeader->setContentsMargins(0, 0, 0, 0);
     messageHeader->addWidget(createLabel(QStringLiteral("Message (empty fields are ignored):"), this));
     messageHeader->addStretch(1);
-    messageHeader->addWidget(
-        createButton(QStringLiteral("Special strings"), QStringLiteral("Button_special_strings"), {}, this));
+    specialStrings_ =
+        createButton(QStringLiteral("Special strings"), QStringLiteral("Button_special_strings"), {}, this);
+    messageHeader->addWidget(specialStrings_);
     grid->addLayout(messageHeader, 0, 6);
 
     for (int n = 1; n <= 4; ++n) {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QPushButton;
 
 namespace zeru::app {
 
@@ -37,6 +40,12 @@ public:
 class BeaconsPage : public SettingsPage {
 public:
     explicit BeaconsPage(QWidget* parent = nullptr);
+
+    // "Special strings", which the window wires to its reference window.
+    QPushButton* specialStringsButton() const { return specialStrings_; }
+
+private:
+    QPushButton* specialStrings_ = nullptr;
 };
 
 class ReportSettingsPage : public SettingsPage {
@@ -47,12 +56,29 @@ public:
 class AnalogChannelsPage : public SettingsPage {
 public:
     explicit AnalogChannelsPage(QWidget* parent = nullptr);
+
+    // The "Default parameters" button of channel 1 to 5.
+    QPushButton* defaultButton(int channel) const {
+        return defaults_.at(static_cast<std::size_t>(channel - 1));
+    }
+
+private:
+    std::array<QPushButton*, 5> defaults_{};
 };
 
 // Four digital channels starting at `firstChannel` (1 or 5).
 class DigitalChannelsPage : public SettingsPage {
 public:
     DigitalChannelsPage(int firstChannel, QWidget* parent = nullptr);
+
+    // The "Default parameters" button of a channel of this page.
+    QPushButton* defaultButton(int channel) const {
+        return defaults_.at(static_cast<std::size_t>(channel - firstChannel_));
+    }
+
+private:
+    int firstChannel_;
+    std::array<QPushButton*, 4> defaults_{};
 };
 
 class OrvaxeOutputsPage : public SettingsPage {

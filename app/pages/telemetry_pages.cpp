@@ -90,10 +90,10 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
         cell->addWidget(rangeLabel);
         cell->addWidget(range, 1);
         ranges->addLayout(cell, (n - 1) / 3, (n - 1) % 3 + 1);
-        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
-                                     QStringLiteral("Button_teleanalog%1_default").arg(n),
-                                     QStringLiteral("Default parameters for analog channel."), this),
-                        n, column);
+        defaults_[static_cast<std::size_t>(n - 1)] = createButton(
+            QStringLiteral("&Default parameters"), QStringLiteral("Button_teleanalog%1_default").arg(n),
+            QStringLiteral("Default parameters for analog channel."), this);
+        grid->addWidget(defaults_[static_cast<std::size_t>(n - 1)], n, column);
     }
     grid->addWidget(createNote(QStringLiteral("Note: types of telemetry sources are: (M) - from Pelvandrosk, "
                                               "(E) - from external devices, (I) - device internal sources."),
@@ -106,8 +106,8 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
 }
 
 DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
-    : SettingsPage(firstChannel == 1 ? "TabSheet_digital_channels14" : "TabSheet_digital_channels58",
-                   parent) {
+    : SettingsPage(firstChannel == 1 ? "TabSheet_digital_channels14" : "TabSheet_digital_channels58", parent),
+      firstChannel_(firstChannel) {
     QGridLayout* grid = createPageGrid(this);
     addHeaders(*grid, 0, 1, {"Name:", "Label", "Source", "Inverted:"}, this);
     for (int row = 1; row <= 4; ++row) {
@@ -121,10 +121,10 @@ DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
             if (column == 1) label->setBuddy(widget);
             grid->addWidget(widget, row, column++, Qt::AlignLeft);
         }
-        grid->addWidget(createButton(QStringLiteral("&Default parameters"),
-                                     QStringLiteral("Button_teledigital%1_default").arg(n),
-                                     QStringLiteral("Default parameters for digital channel."), this),
-                        row, column);
+        defaults_[static_cast<std::size_t>(row - 1)] = createButton(
+            QStringLiteral("&Default parameters"), QStringLiteral("Button_teledigital%1_default").arg(n),
+            QStringLiteral("Default parameters for digital channel."), this);
+        grid->addWidget(defaults_[static_cast<std::size_t>(row - 1)], row, column);
     }
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(5, 1);

@@ -23,8 +23,11 @@ std::string openError(const std::string& path, int error) {
     return "cannot open " + path + ": " + std::strerror(error);
 }
 
+// Copies as much of `text` as fits before the field's closing zero.
 void copyText(std::uint8_t* field, std::size_t size, const std::string& text) {
-    std::memcpy(field, text.data(), std::min(text.size(), size - 1));
+    const std::size_t length = std::min(text.size(), size - 1);
+    std::copy_n(text.begin(), length, field);
+    field[length] = 0;
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
 
 class QtUserInterfaceTest : public StartedWindow {
 protected:
-    QtUserInterfaceTest() { qtUi.attach(*form); }
+    QtUserInterfaceTest() { qtUi.attach(form->interfaceWidgets()); }
     AnsweringQtUi qtUi;
 };
 

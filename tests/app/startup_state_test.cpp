@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -118,6 +119,14 @@ TEST_F(WindowAtStartup, FrameIsFixedWithoutMaximise) {
     EXPECT_GE(form->height(), 416);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(WindowAtStartup, ProgressBarRunsAlongTheWholeBottomEdge) {
+    form->layout()->activate();
+    const QRect bar = find<QProgressBar>("ProgressBar1")->geometry();
+    EXPECT_EQ(bar.left(), 0);
+    EXPECT_EQ(bar.width(), form->width());
+    EXPECT_EQ(bar.bottom(), form->height() - 1);
 }
 
 TEST_F(WindowAtStartup, NoFieldIsNarrowerThanItNeeds) {

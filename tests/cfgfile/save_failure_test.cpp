@@ -67,16 +67,36 @@ TEST(SaveFailure, TheFirstNumberInFileKeyOrderIsTheOneRefused) {
     EXPECT_EQ(settingRefusedBySave(model), "Weather_txrate");
 }
 
-// A text with a line break would add lines of its own to the file.
-TEST(SaveFailure, TextWithALineBreakWritesNothing) {
-    TempFolder folder;
-    const std::string old = folder.file("old.cfg");
-    test::writeBytes(old, kOldContent);
-    SettingsModel model;
-    model.setText("Beacon4_message", "hello\r\n[Radio]\r\nCallsign=INJECTED");
-    EXPECT_THROW(saveConfigFile(model, old), std::invalid_argument);
-    EXPECT_EQ(test::readBytes(old), kOldContent);
-    EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});
+// A text with a line break would add lines of its own to the file. The
+// refusal names the setting as the window's label or column does.
+TEST(SaveFailure, TextWithALineBreakWritesNothingAndNamesTheField) {
+    const struct {
+        const char* setting;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {"Beacon4_message", "hello\r\n[Radio]\r\nCallsign=INJECTED",
+         "Beacon 4 message cannot be written on one line"},
+        {"Position_status_text", "a\nb", "Status text cannot be written on one line"},
+        {"Teletitle", "lone\rCR", "Telemetry project title cannot be written on one line"},
+        {"Alias2_name", "\n", "Alias 2 cannot be written on one line"},
+    };
+    for (const auto& r : rows) {
+        TempFolder folder;
+        const std::string old = folder.file("old.cfg");
+        test::writeBytes(old, kOldContent);
+        SettingsModel model;
+        model.setText(r.setting, r.text);
+        EXPECT_EQ(settingRefusedBySave(model), r.setting);  // the field the window shows after the box
+        try {
+            saveConfigFile(model, old);
+            ADD_FAILURE() << "saved " << r.setting;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_EQ(std::string(e.what()), r.message);
+        }
+        EXPECT_EQ(test::readBytes(old), kOldContent);
+        EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});
+    }
 }
 
 void expectUnableToWrite(const std::string& path) {

@@ -120,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExchangeCase{"ShortWriteReadsNothing", 64, {{65, replyWith(0xFC)}}, false, 0},
                       ExchangeCase{"FailedWriteReadsNothing", -1, {{65, replyWith(0xFC)}}, false, 0},
                       ExchangeCase{"ShortReply", 65, {{33, replyWith(0xFC)}}, false, 1},
+                      // One byte short of the 65: the transport counts the report number.
+                      ExchangeCase{"SixtyFourByteReply", 65, {{64, replyWith(0xFC)}}, false, 1},
                       ExchangeCase{"FailedRead", 65, {{-1, replyWith(0xFC)}}, false, 1},
                       ExchangeCase{"TimeLimitExpired", 65, {}, false, 1}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -140,8 +141,9 @@ TEST(UploadFirmware, ShorterImageAfterALongerOneIsStillZeroPadded) {
     ASSERT_TRUE(rig.flows.uploadFirmware());
     rig.image = std::vector<std::uint8_t>(33, 0x55);
     ASSERT_TRUE(rig.flows.uploadFirmware());
-    std::vector<std::uint8_t> expected(33, 0x55);
-    expected.resize(64, 0);
+    // Two pages: the 33 bytes, then zeros up to the end of the second page.
+    std::vector<std::uint8_t> expected(64, 0);
+    std::fill_n(expected.begin(), 33, 0x55);
     EXPECT_EQ(rig.device.firmware, expected);
 }
 
