@@ -17,30 +17,11 @@
 #include "app/field_feedback.h"
 #include "app/page_locator.h"
 #include "changes/pending_changes.h"
-#include "interaction/user_interface.h"
+#include "interaction/silent_ui.h"
 #include "rules/rules.h"
 
 namespace zeru::app {
 namespace {
-
-// The start-up settings, without telling anyone: with the defaults no rule has
-// anything to say.
-class SilentUi final : public UserInterface {
-public:
-    void information(std::string_view) override {}
-    void message(std::string_view) override {}
-    void error(std::string_view) override {}
-    void log(std::string_view) override {}
-    void setProgressRange(int, int) override {}
-    void setProgress(int) override {}
-    int progress() const override { return 0; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    bool confirm(std::string_view) override { return false; }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
-    std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
-};
 
 constexpr int kSettingRole = Qt::UserRole;
 constexpr int kIndexRole = Qt::UserRole + 1;
@@ -119,7 +100,7 @@ bool ChangesWindow::compareWith(Reference reference) {
         case Reference::Baseline:
             break;
         case Reference::Defaults: {
-            SilentUi quiet;
+            SilentUi quiet;  // with the defaults no rule has anything to say
             rules::applyStartupSequence(other, quiet);
             name = QStringLiteral("Defaults");
             break;

@@ -7,6 +7,7 @@
 #include "compare/comparison.h"
 #include "device/eeprom_transfer.h"
 #include "image/codec.h"
+#include "interaction/silent_ui.h"
 #include "settings/settings_model.h"
 
 namespace zeru::backup {
@@ -14,27 +15,10 @@ namespace {
 
 constexpr std::string_view kNothingWritten = " Nothing was written.";
 
-// Decoding a backup must not speak to the user: its rules' messages and a
-// version box belong to "Read config", not to a write.
-class SilentUi final : public UserInterface {
-public:
-    void information(std::string_view) override {}
-    void message(std::string_view) override {}
-    void error(std::string_view) override {}
-    void log(std::string_view) override {}
-    void setProgressRange(int, int) override {}
-    void setProgress(int) override {}
-    int progress() const override { return 0; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    bool confirm(std::string_view) override { return false; }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
-    std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
-};
-
 // The settings `image` holds, as "Read config" would show them; false when it
-// fails its checksum, end marker or configuration version.
+// fails its checksum, end marker or configuration version. Decoding a backup
+// must not speak to the user: its rules' messages and a version box belong to
+// "Read config", not to a write.
 bool decodeQuietly(ConfigImage image, Settings& settings) {
     SilentUi silent;
     return VerifyImage(image) && DecodeConfiguration(image, settings, silent);
