@@ -73,9 +73,9 @@ std::optional<fs::path> defaultBackupFolder() {
     });
 }
 
-std::string backupStamp(const std::tm& t) {
+std::string backupStamp(const std::tm& localTime) {
     char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &t);
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &localTime);
     return text;
 }
 
@@ -109,7 +109,11 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
     const std::string station = settings ? stationName(*settings) : std::string(kUnknownStation);
     fs::path base;
     for (int copy = 1;; ++copy) {
-        base = folder_ / (stamp + (copy > 1 ? "-" + std::to_string(copy) : "") + "_" + station);
+        std::string name = stamp;
+        if (copy > 1) name += "-" + std::to_string(copy);
+        name += '_';
+        name += station;
+        base = folder_ / name;
         if (!fs::exists(fs::path(base).concat(".bin")) && !fs::exists(fs::path(base).concat(".cfg"))) break;
     }
     const fs::path bin = fs::path(base).concat(".bin");
@@ -154,6 +158,7 @@ std::vector<BackupEntry> BackupFolder::list() const {
         return a.entry.path > b.entry.path;
     });
     std::vector<BackupEntry> entries;
+    entries.reserve(sorted.size());
     for (Sorted& s : sorted) entries.push_back(std::move(s.entry));
     return entries;
 }
