@@ -20,7 +20,8 @@ std::string deviceText(double degrees, int width, int maxDegrees, char positive,
     const long long most = maxDegrees * 6000LL + 5999;  // hundredths of a minute
     const long long hundredths = std::min(std::llround(std::fabs(degrees) * 6000), most);
     const char hemisphere = degrees < 0 && hundredths > 0 ? negative : positive;
-    char text[16];
+    // Room for any long long, so that the compiler can see nothing is cut.
+    char text[64];
     std::snprintf(text, sizeof text, "%0*lld%02lld.%02lld%c", width, hundredths / 6000,
                   hundredths % 6000 / 100, hundredths % 100, hemisphere);
     return text;
