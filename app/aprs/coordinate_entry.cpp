@@ -40,10 +40,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* field = static_cast<QLineEdit*>(watched);
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
             return pastePosition();
-        if (event->type() == QEvent::ContextMenu) {
+        // Only the two fields are watched; a field being destroyed is no line edit any more.
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && event->type() == QEvent::ContextMenu) {
             const std::optional<aprs::Position> p = parse(QApplication::clipboard()->text());
             if (!p) return false;
             QMenu* menu = field->createStandardContextMenu();

@@ -283,7 +283,8 @@ run_faults() {
     line="Page write error: $((${fault#*:} + 1))/224"
     start_sim --sim-fault="$fault" || return
     if [ -n "$cli" ]; then
-      expect_failure 5 "zeru-cli write, device fault $fault" "$line" "$cli" --verbose write "$work/base.cfg"
+      # No backup first: the fault must hit the write itself.
+      expect_failure 5 "zeru-cli write, device fault $fault" "$line" "$cli" --verbose write --no-backup "$work/base.cfg"
       stop_sim
       start_sim --sim-fault="$fault" || return
     fi
