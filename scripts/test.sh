@@ -24,6 +24,9 @@ strict=(-DZERU_WERROR=ON)
 # launcher up from the environment.
 if command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  # Paths inside the checkout count relative to it, so that a clone in another
+  # folder (as CI makes) finds what an earlier run compiled.
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
   strict+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
