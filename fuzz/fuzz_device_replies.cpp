@@ -3,15 +3,18 @@
 // request (firmware and hardware version, page read, page write, firmware page
 // write) and the whole read, write and upload flows must take any reply
 // without crashing, report no failure as success, leave the device closed and
-// the buttons enabled, and change no setting after a failed read.
+// the buttons enabled, and change no setting after a failed read. With the
+// backup before writes and uploads, a write whose backup fails sends nothing.
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "backup/safety_net.h"
 #include "byte_stream.h"
 #include "device/device_flows.h"
 #include "device/device_link.h"
@@ -63,6 +66,35 @@ bool logged(const RecordingUi& ui, std::string_view line) {
     const auto lines = ui.logLines();
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
+
+bool loggedStart(const RecordingUi& ui, std::string_view start) {
+    const auto lines = ui.logLines();
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.starts_with(start); });
+}
+
+// Keeps backups in memory, or refuses them as a full disk would.
+class MemoryStore final : public zeru::backup::BackupStore {
+public:
+    explicit MemoryStore(bool refuse) : refuse_(refuse) {}
+    std::string keep(const ConfigImage& memory, const zeru::Settings*) override {
+        ZERU_FUZZ_CHECK(zeru::VerifyImage(memory));  // a memory that fails its checks is no backup
+        if (refuse_) throw std::runtime_error("No space left on device");
+        return "backup.cfg";
+    }
+
+private:
+    bool refuse_;
+};
+
+// The backup before writes and uploads, when the input's first byte asks for it.
+struct Safety {
+    explicit Safety(std::uint8_t which) : store((which & 0x10) != 0), net(store), on((which & 0x08) != 0) {}
+    zeru::WriteSafety* get() { return on ? &net : nullptr; }
+    MemoryStore store;
+    zeru::backup::SafetyNet net;
+    bool on;
+};
 
 struct Bench {
     explicit Bench(ByteStream& input) : transport(device, input) { device.memory = storedImage(); }
@@ -140,20 +172,31 @@ void readFlow(Bench& b) {
     if (!read) ZERU_FUZZ_CHECK(settings == before);
 }
 
-void writeFlow(Bench& b) {
+void writeFlow(Bench& b, Safety& safety) {
     SettingsModel settings = changedSettings();
     zeru::ConfigImages images;
-    zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
+    zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource(), safety.get());
     const bool written = flows.writeConfig();
-    ZERU_FUZZ_CHECK(written == logged(b.ui, "Eeprom write success"));
+    // Acknowledged pages are read back; only a write that reads back whole counts.
+    ZERU_FUZZ_CHECK(written == logged(b.ui, "Eeprom verify success"));
+    if (safety.on && (loggedStart(b.ui, "Backup read error") || loggedStart(b.ui, "Backup not saved"))) {
+        // Without a backup nothing is sent.
+        ZERU_FUZZ_CHECK(!written && b.device.memory == storedImage());
+        ZERU_FUZZ_CHECK(!loggedStart(b.ui, "Eeprom write"));
+    }
+    if (!written) return;
+    ZERU_FUZZ_CHECK(logged(b.ui, "Eeprom write success"));
+    if (safety.on)
+        ZERU_FUZZ_CHECK(loggedStart(b.ui, "Backup saved: ") ||
+                        logged(b.ui, "No backup: the device holds no valid configuration."));
     // The device stores every page it is sent, whatever its reply says.
-    if (written) ZERU_FUZZ_CHECK(b.device.memory == images.writeImage);
+    ZERU_FUZZ_CHECK(b.device.memory == images.writeImage);
 }
 
-void uploadFlow(Bench& b) {
+void uploadFlow(Bench& b, Safety& safety) {
     SettingsModel settings;
     zeru::ConfigImages images;
-    zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
+    zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource(), safety.get());
     const bool uploaded = flows.uploadFirmware();
     ZERU_FUZZ_CHECK(uploaded == logged(b.ui, "Firmware upgrade success"));
     if (uploaded) {
@@ -170,6 +213,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ByteStream input(data, size);
     const std::uint8_t which = input.byte();
     Bench b(input);
+    Safety safety(which);
     switch (which % 8) {
         case 0:
             firmwareVersion(b);
@@ -190,10 +234,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             readFlow(b);
             break;
         case 6:
-            writeFlow(b);
+            writeFlow(b, safety);
             break;
         case 7:
-            uploadFlow(b);
+            uploadFlow(b, safety);
             break;
     }
     // However it ended, the device is closed and the buttons are enabled.

@@ -9,7 +9,8 @@
 # --merge   adds the inputs that reach new code to fuzz/corpus/<target>/
 # TARGET    config_file, image, device_replies (default: all three)
 #
-# The build directory is $ZERU_FUZZ_BUILD (default build-fuzz). A finding stops
+# The build directory is $ZERU_FUZZ_BUILD (default build-fuzz); $ZERU_FUZZ_SEED
+# fixes libFuzzer's seed (default 0: a new one every run). A finding stops
 # the script with the fuzzer's report; the input that caused it is kept in
 # $ZERU_FUZZ_BUILD/findings/<target>/.
 set -euo pipefail
@@ -28,6 +29,7 @@ done
 [ ${#targets[@]} -gt 0 ] || targets=(config_file image device_replies)
 
 build="${ZERU_FUZZ_BUILD:-build-fuzz}"
+seed="${ZERU_FUZZ_SEED:-0}"
 # Every library is instrumented for coverage; the fuzzers link libFuzzer's main.
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZERU_BUILD_FUZZ=ON -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF -DZERU_SANITIZE=ON \
@@ -46,7 +48,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work" "$findings"
   echo "== $target: ${seconds} s"
   # New inputs go to the work directory; the committed corpus is only read.
-  "$build/fuzz/zeru-fuzz-$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+  "$build/fuzz/zeru-fuzz-$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -seed="$seed" \
     -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$corpus"
   if [ "$merge" = 1 ]; then
     "$build/fuzz/zeru-fuzz-$target" -merge=1 -max_len="$max_len" "$corpus" "$work"

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <map>
 
 #include "app/beacon_message_edit.h"
 #include "app/field_factory.h"
@@ -17,34 +16,11 @@ namespace {
 
 using CatalogueInWindow = StartedWindow;
 
+// How many settings each page holds is the catalogue's own test; here each
+// setting must stand on the page the catalogue names.
 TEST_F(CatalogueInWindow, EveryPageHoldsItsSettings) {
-    const std::map<std::string, int> expected = {
-        {"TabSheet_radio", 12},
-        {"TabSheet_position_reports", 25},
-        {"TabSheet_common_settings", 2},
-        {"TabSheet_simple_aliases", 32},
-        {"TabSheet_beacons", 36},
-        {"TabSheet_report_settings", 17},
-        {"TabSheet_analog_channels", 35},
-        {"TabSheet_digital_channels14", 16},
-        {"TabSheet_digital_channels58", 16},
-        {"TabSheet_orvaxe_outputs", 4},
-        {"TabSheet_weather_reports", 10},
-        {"TabSheet_serial_ports", 2},
-        {"TabSheet_bluetooth", 2},
-        {"TabSheet_rs485_port", 3},
-        {"TabSheet_weather_station", 1},
-        {"TabSheet_serial_console", 9},
-        {"TabSheet_gps_receiver", 1},
-        {"TabSheet_kiss", 3},
-    };
-    std::map<std::string, int> found;
-    for (const SettingDef& def : settingsCatalogue().defs()) {
-        QWidget* page = find(def.page);
-        EXPECT_TRUE(page->isAncestorOf(find(def.name))) << def.name << " is not on " << def.page;
-        ++found[def.page];
-    }
-    EXPECT_EQ(found, expected);
+    for (const SettingDef& def : settingsCatalogue().defs())
+        EXPECT_TRUE(find(def.page)->isAncestorOf(find(def.name))) << def.name << " is not on " << def.page;
     EXPECT_EQ(settingsCatalogue().size(), 226u);
 }
 

@@ -12,6 +12,7 @@
 #include "image/codec.h"
 #include "settings/settings_model.h"
 #include "sim/simulator_transport.h"
+#include "support/encoded_image.h"
 #include "support/recording_ui.h"
 #include "support/settings_diff.h"
 #include "temp_folder.h"
@@ -35,13 +36,6 @@ SettingsModel otherSettings() {
     s.setText("Quiettime", "1200");
     s.setIndex("Ptt", 1);
     return s;
-}
-
-ConfigImage imageOf(const Settings& settings) {
-    RecordingUi quiet;
-    ConfigImage image{};
-    EXPECT_TRUE(EncodeConfiguration(settings, quiet, image, 0x2BAD));
-    return image;
 }
 
 struct SafeSession {
@@ -81,7 +75,7 @@ TEST(SafeWrite, BackupAndChangesFollowWhatTheDeviceHolds) {
     };
     for (const auto& c : cases) {
         SafeSession s;
-        if (c.onDevice) s.device.memory = imageOf(*c.onDevice);
+        if (c.onDevice) s.device.memory = encodeOrFail(*c.onDevice, 0x2BAD);
         const ConfigImage before = s.device.memory;
 
         EXPECT_TRUE(s.flows.writeConfig()) << c.name;
@@ -119,7 +113,7 @@ TEST(SafeWrite, BackupThatCannotBeKeptStopsAWriteButNotAnUpload) {
     for (const bool upload : {false, true}) {
         SafeSession s;
         writeBytes((s.temp.path() / "backups").string(), "a file where the folder should be");
-        s.device.memory = imageOf(otherSettings());
+        s.device.memory = encodeOrFail(otherSettings(), 0x2BAD);
         const ConfigImage before = s.device.memory;
 
         EXPECT_EQ(upload ? s.flows.uploadFirmware() : s.flows.writeConfig(), upload);

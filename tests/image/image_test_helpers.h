@@ -11,6 +11,7 @@
 #include "image/codec.h"
 #include "settings/catalogue.h"
 #include "settings/settings_model.h"
+#include "support/encoded_image.h"
 #include "support/recording_ui.h"
 
 namespace zeru::test {
@@ -30,15 +31,6 @@ inline void expectSameSettings(const Settings& expected, const Settings& actual)
         else
             EXPECT_EQ(expected.index(d.name), actual.index(d.name)) << d.name;
     }
-}
-
-// Encodes `settings` with a fixed stamp; the test fails when anything is refused.
-inline ConfigImage encodeOrFail(const Settings& settings, std::uint16_t stamp = 1234) {
-    ConfigImage image{};
-    RecordingUi ui;
-    EXPECT_TRUE(EncodeConfiguration(settings, ui, image, stamp));
-    EXPECT_EQ(ui.boxes(), std::vector<std::string>{});
-    return image;
 }
 
 }  // namespace zeru::test

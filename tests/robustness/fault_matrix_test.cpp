@@ -23,6 +23,7 @@
 #include "settings/settings_model.h"
 #include "sim/device_simulator.h"
 #include "sim/simulator_transport.h"
+#include "support/encoded_image.h"
 #include "support/recording_ui.h"
 
 namespace zeru::test {
@@ -143,13 +144,6 @@ SettingsModel deviceSettings() {
     return s;
 }
 
-ConfigImage imageOf(const Settings& settings) {
-    RecordingUi quiet;
-    ConfigImage image{};
-    EXPECT_TRUE(EncodeConfiguration(settings, quiet, image, 0x2BAD));
-    return image;
-}
-
 // What a complete read of `image` puts into the settings.
 SettingsModel decoded(ConfigImage image) {
     SettingsModel s;
@@ -200,7 +194,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
     const std::size_t page = pageAt(where, pageCount);
     // The device holds another configuration, and 0xFF (erased) past it, so
     // that a page it does not store differs from the page sent.
-    ConfigImage stored = imageOf(deviceSettings());
+    ConfigImage stored = encodeOrFail(deviceSettings(), 0x2BAD);
     std::fill(stored.begin() + kConfigBlockSize, stored.end(), std::uint8_t{0xFF});
     device.memory = stored;
     device.fault = sim::Fault{row.fault, sim::FaultTarget::Page, static_cast<int>(page)};
