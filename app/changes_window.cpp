@@ -17,6 +17,7 @@
 #include "app/field_feedback.h"
 #include "app/page_locator.h"
 #include "changes/pending_changes.h"
+#include "compare/held_settings.h"
 #include "interaction/silent_ui.h"
 #include "rules/rules.h"
 
@@ -130,9 +131,18 @@ const Settings& ChangesWindow::reference() const {
     return reference_ == Reference::Baseline ? feedback_.baseline() : other_;
 }
 
+std::vector<compare::Difference> ChangesWindow::currentDifferences() const {
+    if (reference_ == Reference::Baseline) return feedback_.changes();
+    // Against the device, the window's values as the device would hold them
+    // once written: a device written from this window then shows no change.
+    SettingsModel held;
+    if (reference_ == Reference::Device && compare::asTheDeviceHoldsIt(settings_, held))
+        return compare::compareSettings(other_, held);
+    return compare::compareSettings(other_, settings_);
+}
+
 void ChangesWindow::fill() {
-    differences_ =
-        reference_ == Reference::Baseline ? feedback_.changes() : compare::compareSettings(other_, settings_);
+    differences_ = currentDifferences();
     std::set<std::string> selected;
     for (QTreeWidgetItem* item : list_->selectedItems())
         selected.insert(item->data(0, kSettingRole).toString().toStdString());

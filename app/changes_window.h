@@ -58,6 +58,8 @@ public:
 private:
     const Settings& reference() const;
     void fill();
+    // The differences from the chosen reference, in file key order.
+    std::vector<compare::Difference> currentDifferences() const;
     void revert(const std::vector<compare::Difference>& differences);
     void showLine(int row);
 

@@ -17,6 +17,7 @@
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
 #include "compare/comparison.h"
+#include "compare/held_settings.h"
 #include "interaction/command.h"
 #include "settings/whole_number.h"
 
@@ -71,11 +72,22 @@ void printFragment(const std::string& fragment) {
     }
 }
 
+// An image and the device hold what a decode gives; a file and the defaults
+// hold what a user typed.
+bool holdsDeviceValues(SourceKind kind) { return kind == SourceKind::Image || kind == SourceKind::Device; }
+
 int runDiff(const DiffArguments& a, CommandContext& c) {
     SettingsModel first = startupSettings(c.ui);
     if (int status = loadSource(a.a, c.global, first, c.ui, a.device)) return status;
     SettingsModel second = startupSettings(c.ui);
     if (int status = loadSource(a.b, c.global, second, c.ui, a.device)) return status;
+    // A file or the defaults against what a device holds: the file as the
+    // device would hold it once written, when it can be written at all.
+    const bool firstHeld = holdsDeviceValues(sourceKind(a.a));
+    if (firstHeld != holdsDeviceValues(sourceKind(a.b))) {
+        SettingsModel& typed = firstHeld ? second : first;
+        compare::asTheDeviceHoldsIt(typed, typed);
+    }
 
     const auto differences = compare::compareSettings(first, second);
     if (a.format == "cfg") {

@@ -11,6 +11,8 @@
 
 #include "app/widget_settings.h"
 #include "app/window_feedback.h"
+#include "image/codec.h"
+#include "interaction/silent_ui.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -120,6 +122,25 @@ TEST_F(FieldFeedbackTest, ComparingWithTheDefaultsListsWhatDiffersFromThem) {
     EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
     // Without a file chosen the comparison stays as it was.
     EXPECT_FALSE(changes.compareWith(ChangesWindow::Reference::File));
+    EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
+}
+
+// Against the device, the window counts as what the device would hold once
+// written: names in capitals, the SSIDs of unnamed aliases as 0.
+TEST_F(FieldFeedbackTest, ADeviceWrittenFromTheWindowShowsNoChange) {
+    form->settings().setText("Callsign", "ok1zru");
+    ConfigImage written{};  // what "Write config" sends
+    SilentUi quiet;
+    ASSERT_TRUE(EncodeConfiguration(form->settings(), quiet, written, 7));
+    ChangesWindow& changes = form->feedback().showChanges();
+    changes.setSources({{}, [&](Settings& device) {
+                            ConfigImage image = written;
+                            return DecodeConfiguration(image, device, quiet);
+                        }});
+    ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Device));
+    EXPECT_TRUE(changes.listedSettings().empty());
+    form->settings().setText("Callsign", "DL2ABC");
+    ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Device));
     EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
 }
 
