@@ -42,7 +42,14 @@ CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
                 "--simulate", [this](const std::string& path) { global_.simulate = path; },
                 "talk to the built-in device simulator instead of USB; its configuration memory is loaded "
                 "from STATE.bin when it exists and saved back afterwards")
-            ->type_name("STATE.bin");
+            ->type_name("STATE.bin")
+            // "list --simulate --versions" must not make a state file named "--versions".
+            ->check(CLI::Validator(
+                [](const std::string& path) -> std::string {
+                    if (!path.starts_with('-')) return {};
+                    return "takes STATE.bin, not '" + path + "' (./" + path + " for such a file)";
+                },
+                ""));
     app_.add_option_function<std::string>(
             "--sim-version",
             [this](const std::string& text) { global_.simVersion = parseVersionNumber(text); },

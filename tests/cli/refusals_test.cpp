@@ -109,6 +109,7 @@ const RefusalCase kRefusals[] = {
     {"VersionNotANumber", {"--simulate=s.bin", "--sim-version=1.02", "info"}, 1, kUsageLastLine},
     {"VersionPast32Bits", {"--simulate=s.bin", "--sim-version=4294967296", "info"}, 1, kUsageLastLine},
     {"VersionNegative", {"--simulate=s.bin", "--sim-version=-1", "info"}, 1, kUsageLastLine},
+    {"SimulateTakesAnOption", {"list", "--simulate", "--versions"}, 1, kUsageLastLine},
 
     // Settings refused by validation, integer conversion or the --set key.
     {"RangeError",
