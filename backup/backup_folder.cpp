@@ -56,8 +56,8 @@ std::optional<ParsedName> parseBaseName(std::string_view base) {
 }  // namespace
 
 std::optional<fs::path> defaultBackupFolder(const Environment& environment) {
-    // The base directory specification asks for an absolute path; a relative
-    // one is ignored.
+    // XDG_STATE_HOME counts only when it is an absolute path; a relative one
+    // is ignored.
     if (auto state = environment("XDG_STATE_HOME"); state && !state->empty() && (*state)[0] == '/')
         return fs::path(*state) / kAppFolder / "backups";
     if (auto home = environment("HOME"); home && !home->empty())

@@ -21,6 +21,8 @@
 #include "app/qt_user_interface.h"
 #include "app/startup.h"
 #include "app/window_feedback.h"
+#include "compare/held_settings.h"
+#include "rules/rules.h"
 #include "sim/simulator_transport.h"
 #include "support/recording_ui.h"
 
@@ -114,6 +116,22 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     problems.grab().save(out.filePath(QStringLiteral("problems_window.png")));
     problems.hide();
+
+    // The same changes against a device holding the start-up settings, with the
+    // two refused values mended so that the window counts as written.
+    form->settings().setText("Txdelay", "300");
+    form->settings().setText("Latitude", "5223.08N");
+    changes.setSources({{}, [](zeru::Settings& device) {
+                            zeru::SettingsModel startup;
+                            zeru::test::RecordingUi quiet;
+                            zeru::rules::applyStartupSequence(startup, quiet);
+                            return zeru::compare::asTheDeviceHoldsIt(startup, device);
+                        }});
+    changes.show();
+    changes.compareWith(ChangesWindow::Reference::Device);
+    QApplication::processEvents();
+    changes.grab().save(out.filePath(QStringLiteral("changes_window_device.png")));
+    changes.hide();
 
     TForm2 card(form.get());
     card.show();
