@@ -29,8 +29,8 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 
 }  // namespace
 
-ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidget* parent)
-    : QDialog(parent), feedback_(feedback), settings_(settings) {
+ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), feedback_(feedback), settings_(settings), ui_(ui) {
     setObjectName(QStringLiteral("Changes_window"));
     setWindowTitle(QStringLiteral("Changes"));
 
@@ -193,8 +193,8 @@ void ChangesWindow::revertAll() { revert(differences_); }
 
 void ChangesWindow::revert(const std::vector<compare::Difference>& differences) {
     if (differences.empty()) return;
-    // Through the settings: a program's write, which runs no form rule.
-    changes::revertSettings(settings_, reference(), differences);
+    // Each as if picked by the user: the rules settle, their messages shown.
+    changes::revertSettings(settings_, reference(), differences, ui_);
     feedback_.refresh();
     fill();
 }

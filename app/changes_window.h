@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "compare/comparison.h"
+#include "interaction/user_interface.h"
 #include "settings/settings_model.h"
 
 class QComboBox;
@@ -39,7 +40,7 @@ class ChangesWindow : public QDialog {
 public:
     enum class Reference { Baseline, Defaults, File, Device };
 
-    ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidget* parent);
+    ChangesWindow(FieldFeedback& feedback, Settings& settings, UserInterface& ui, QWidget* parent);
 
     void setSources(ComparisonSources sources) { sources_ = std::move(sources); }
 
@@ -65,6 +66,7 @@ private:
 
     FieldFeedback& feedback_;
     Settings& settings_;
+    UserInterface& ui_;  // the rules' messages after a revert
     ComparisonSources sources_;
     Reference reference_ = Reference::Baseline;
     SettingsModel other_;  // the defaults, a file or the device

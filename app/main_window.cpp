@@ -103,7 +103,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(pageButtons_, *settings_, ui_);
-    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
+    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this, ui_);
     commandRow->addTool(feedback_->buttons());
 
     setWindowTitle(caption());

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/backup_folder.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <system_error>
 #include <utility>
 
+#include "backup/backup_names.h"
+#include "backup/quiet_decode.h"
 #include "cfgfile/config_file.h"
+#include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
+#include "settings/settings_model.h"
 
 namespace zeru::backup {
 namespace fs = std::filesystem;
@@ -16,41 +24,102 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kAppFolder = "kestrovane-zeru";
-constexpr std::size_t kStampLength = 19;  // "2024-05-01T18-30-05"
+constexpr int kMostCopies = 99999;  // "-99999", the longest count a name may carry
+constexpr fs::perms kOthersAccess = fs::perms::group_all | fs::perms::others_all;
+// A file stamped later than this from now was written while the clock ran
+// ahead: it is older than any backup made since. The margin leaves alone the
+// backups other processes are making at this moment.
+constexpr auto kClockMargin = std::chrono::minutes(1);
 
-bool isStamp(std::string_view text) {
-    if (text.size() != kStampLength) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool ok = i == 10                                    ? c == 'T'
-                        : (i == 4 || i == 7 || i == 13 || i == 16) ? c == '-'
-                                                                   : c >= '0' && c <= '9';
-        if (!ok) return false;
-    }
-    return true;
+fs::path withExtension(fs::path base, std::string_view extension) { return base.concat(extension); }
+
+std::string_view bytesOf(const ConfigImage& memory) {
+    return {reinterpret_cast<const char*>(memory.data()), memory.size()};
 }
 
-// A backup's base name taken apart: "2024-05-01T18-30-05-2_OK1ZRU-9".
-struct ParsedName {
-    std::string stamp;  // with its "-2" when it has one
-    int copy = 1;       // 2 for "-2" ...
-    std::string station;
+// The configuration file of `settings`, as "Save to file" writes a new one.
+// Throws before anything is written when a value cannot be saved.
+std::string configFileOf(const Settings& settings) {
+    return cfgfile::updatedFileContent("", cfgfile::fileValues(settings));
+}
+
+// One backup found in the folder, with what orders it.
+struct Found {
+    BackupEntry entry;
+    int copy = 1;
+    bool hasBin = false, hasCfg = false;
+    fs::file_time_type made{};  // of the .bin, which is written first
+    bool fromTheFuture = false;
 };
 
-std::optional<ParsedName> parseBaseName(std::string_view base) {
-    const std::size_t underscore = base.find('_', kStampLength);
-    if (underscore == std::string_view::npos || underscore + 1 == base.size()) return std::nullopt;
-    const std::string_view stamp = base.substr(0, underscore);
-    if (!isStamp(stamp.substr(0, kStampLength))) return std::nullopt;
-    ParsedName parsed{std::string(stamp), 1, std::string(base.substr(underscore + 1))};
-    if (stamp.size() > kStampLength) {
-        const std::string_view copy = stamp.substr(kStampLength);
-        if (copy.size() < 2 || copy.size() > 6 || copy[0] != '-' ||
-            !std::all_of(copy.begin() + 1, copy.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return std::nullopt;
-        parsed.copy = std::atoi(std::string(copy.substr(1)).c_str());
+// Newest first: by the time the files were made, whatever their names say;
+// files made while the clock ran ahead count as older than all the others.
+bool newerFirst(const Found& a, const Found& b) {
+    if (a.fromTheFuture != b.fromTheFuture) return b.fromTheFuture;
+    if (a.made != b.made) return a.made > b.made;
+    const auto stampA = std::string_view(a.entry.stamp).substr(0, kStampLength);
+    const auto stampB = std::string_view(b.entry.stamp).substr(0, kStampLength);
+    if (stampA != stampB) return stampA > stampB;
+    if (a.copy != b.copy) return a.copy > b.copy;
+    return a.entry.path > b.entry.path;
+}
+
+std::vector<Found> findBackups(const fs::path& folder) {
+    std::map<std::string, Found> bases;
+    std::error_code error;
+    const auto latest = fs::file_time_type::clock::now() + kClockMargin;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path name = it->path().filename();
+        const std::string extension = name.extension().string();
+        if (extension != ".bin" && extension != ".cfg") continue;
+        const std::string base = name.stem().string();
+        const auto parsed = parseBackupName(base);
+        if (!parsed) continue;
+        Found& f = bases[base];
+        f.entry.stamp = parsed->stamp;
+        f.entry.station = parsed->station;
+        f.copy = parsed->copy;
+        std::error_code ignored;  // a file removed meanwhile sorts as old
+        const auto made = fs::last_write_time(it->path(), ignored);
+        if (extension == ".bin") {
+            f.hasBin = true;
+            f.made = made;
+        } else {
+            f.hasCfg = true;
+            if (!f.hasBin) f.made = made;
+        }
     }
-    return parsed;
+    std::vector<Found> found;
+    found.reserve(bases.size());
+    for (auto& [base, f] : bases) {
+        f.entry.path = withExtension(folder / base, f.hasCfg ? ".cfg" : ".bin");
+        f.fromTheFuture = f.made > latest;
+        found.push_back(std::move(f));
+    }
+    std::sort(found.begin(), found.end(), newerFirst);
+    return found;
+}
+
+// A backup killed between its .bin and its .cfg gets its .cfg, when its
+// memory decodes; one that does not stays as the raw memory it is. A .cfg that
+// another process writes at the same moment holds the same settings.
+void completeHalfPairs(const std::vector<Found>& backups) {
+    for (const Found& f : backups) {
+        if (!f.hasBin || f.hasCfg || f.entry.station == kUnknownStation) continue;
+        const cfgfile::InputFile file = cfgfile::readInputFile(f.entry.path.string(), kImageSize);
+        if (file.status != cfgfile::InputFile::Status::Read || file.bytes.size() != kImageSize) continue;
+        ConfigImage memory{};
+        std::copy(file.bytes.begin(), file.bytes.end(), memory.begin());
+        SettingsModel settings;
+        if (!decodeQuietly(memory, settings)) continue;
+        try {
+            cfgfile::createPrivateFile(
+                withExtension(fs::path(f.entry.path).replace_extension(), ".cfg").string(),
+                configFileOf(settings));
+        } catch (const std::exception&) {
+            // Left as a .bin, which is listed and decodes with zeru-cli decode.
+        }
+    }
 }
 
 }  // namespace
@@ -99,78 +168,80 @@ std::tm BackupFolder::localTimeNow() {
 BackupFolder::BackupFolder(fs::path folder, LocalTime now, std::size_t kept)
     : folder_(std::move(folder)), now_(std::move(now)), kept_(kept) {}
 
-std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {
+bool BackupFolder::makeFolder() const {
     std::error_code error;
-    // The backups hold the device's passwords: the folder is the user's alone.
-    if (fs::create_directories(folder_, error)) fs::permissions(folder_, fs::perms::owner_all, error);
-    if (error || !fs::is_directory(folder_)) throw cfgfile::FileWriteError(folder_.string());
+    if (fs::is_directory(folder_, error)) return false;
+    if (folder_.has_parent_path()) fs::create_directories(folder_.parent_path(), error);
+    // The backups hold the device's passwords: a folder made here is the user's alone.
+    const bool made = ::mkdir(folder_.c_str(), 0700) == 0;
+    if (!made && errno != EEXIST) throw cfgfile::FileWriteError(folder_.string());
+    if (made && ::chmod(folder_.c_str(), 0700) != 0)
+        throw cfgfile::FileWriteError(folder_.string());  // any umask
+    if (!fs::is_directory(folder_, error)) throw cfgfile::FileWriteError(folder_.string());
+    return made;
+}
 
+std::optional<std::string> BackupFolder::folderNote() const {
+    std::error_code error;
+    const fs::file_status status = fs::status(folder_, error);
+    if (error || !fs::is_directory(status) || (status.permissions() & kOthersAccess) == fs::perms::none)
+        return std::nullopt;
+    return "Backup folder " + folder_.string() + " can be read by others.";
+}
+
+std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {
+    if (!makeFolder()) completeHalfPairs(findBackups(folder_));
+    // Everything that may refuse is done before a name is taken.
+    const std::optional<std::string> cfg = settings ? std::optional(configFileOf(*settings)) : std::nullopt;
     const std::string stamp = backupStamp(now_());
     const std::string station = settings ? stationName(*settings) : std::string(kUnknownStation);
-    fs::path base;
-    for (int copy = 1;; ++copy) {
-        std::string name = stamp;
-        if (copy > 1) name += "-" + std::to_string(copy);
-        name += '_';
-        name += station;
-        base = folder_ / name;
-        if (!fs::exists(fs::path(base).concat(".bin")) && !fs::exists(fs::path(base).concat(".cfg"))) break;
+
+    // A name is taken by linking the complete .bin under it, which fails when
+    // another process took it first; its .cfg then goes with it.
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        const fs::path base = folder_ / backupBaseName(stamp, copy, station);
+        const fs::path bin = withExtension(base, ".bin");
+        const fs::path config = withExtension(base, ".cfg");
+        std::error_code error;
+        if (fs::exists(config, error) || error) continue;
+        if (!cfgfile::createPrivateFile(bin.string(), bytesOf(memory))) continue;
+        // Stamped with the fine clock: file systems stamp with a coarse one,
+        // under which backups made in one tick would tie in the order.
+        fs::last_write_time(bin, fs::file_time_type::clock::now(), error);
+        if (cfg) {
+            try {
+                cfgfile::createPrivateFile(config.string(), *cfg);  // false: completed by another process
+            } catch (const std::exception&) {
+                fs::remove(bin, error);
+                throw;
+            }
+        }
+        removeOldest(base.filename().string());
+        return (cfg ? config : bin).string();
     }
-    const fs::path bin = fs::path(base).concat(".bin");
-    cfgfile::replaceFileContent(
-        bin.string(), std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
-    fs::path shown = bin;
-    if (settings) {
-        shown = fs::path(base).concat(".cfg");
-        cfgfile::saveConfigFile(*settings, shown.string());
-    }
-    removeOldest();
-    return shown.string();
+    throw cfgfile::FileWriteError(folder_.string());
 }
 
 std::vector<BackupEntry> BackupFolder::list() const {
-    // Base name -> whether a .cfg is there, for every backup file.
-    std::map<std::string, bool> bases;
-    std::error_code error;
-    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
-        const fs::path name = it->path().filename();
-        const std::string extension = name.extension().string();
-        if (extension != ".bin" && extension != ".cfg") continue;
-        const std::string base = name.stem().string();
-        if (!parseBaseName(base)) continue;
-        bases[base] = bases[base] || extension == ".cfg";
-    }
-    struct Sorted {
-        BackupEntry entry;
-        int copy;
-    };
-    std::vector<Sorted> sorted;
-    for (const auto& [base, hasCfg] : bases) {
-        const ParsedName parsed = *parseBaseName(base);
-        const fs::path path = (folder_ / base).concat(hasCfg ? ".cfg" : ".bin");
-        sorted.push_back({{parsed.stamp, parsed.station, path}, parsed.copy});
-    }
-    std::sort(sorted.begin(), sorted.end(), [](const Sorted& a, const Sorted& b) {
-        const std::string_view ta = std::string_view(a.entry.stamp).substr(0, kStampLength);
-        const std::string_view tb = std::string_view(b.entry.stamp).substr(0, kStampLength);
-        if (ta != tb) return ta > tb;
-        if (a.copy != b.copy) return a.copy > b.copy;
-        return a.entry.path > b.entry.path;
-    });
     std::vector<BackupEntry> entries;
-    entries.reserve(sorted.size());
-    for (Sorted& s : sorted) entries.push_back(std::move(s.entry));
+    for (Found& f : findBackups(folder_)) entries.push_back(std::move(f.entry));
     return entries;
 }
 
-void BackupFolder::removeOldest() const {
-    const std::vector<BackupEntry> entries = list();
+void BackupFolder::removeOldest(const std::string& justMade) const {
+    const std::vector<Found> backups = findBackups(folder_);
+    std::size_t kept = 1;  // the one just made, wherever it sorts
     std::error_code ignored;
-    for (std::size_t i = kept_; i < entries.size(); ++i) {
-        fs::path base = entries[i].path;
+    for (const Found& f : backups) {
+        fs::path base = f.entry.path;
         base.replace_extension();
-        fs::remove(fs::path(base).concat(".bin"), ignored);
-        fs::remove(fs::path(base).concat(".cfg"), ignored);
+        if (base.filename() == justMade) continue;
+        if (kept < kept_) {
+            ++kept;
+            continue;
+        }
+        fs::remove(withExtension(base, ".bin"), ignored);
+        fs::remove(withExtension(base, ".cfg"), ignored);
     }
 }
 

@@ -4,7 +4,9 @@
 // "Save to file" writes them, "<stamp>_<CALLSIGN>-<SSID>.cfg". A memory that
 // does not decode is "<stamp>_unknown.bin". The stamp is the local time,
 // "2024-05-01T18-30-05"; a name already taken gets "-2", "-3" ... after its
-// stamp. Only the newest backups are kept.
+// stamp. Names are taken atomically, so processes writing at the same moment
+// get a name each; files are the user's alone. Only the newest backups are
+// kept, by the time they were made, not by their names.
 #pragma once
 
 #include <ctime>
@@ -50,17 +52,25 @@ public:
     explicit BackupFolder(std::filesystem::path folder, LocalTime now = localTimeNow,
                           std::size_t kept = kBackupsKept);
 
-    // Creates the folder when missing, writes the backup under a name not yet
-    // taken, then removes the oldest backups beyond the number kept.
+    // Creates the folder (0700) when missing, else completes the backups a
+    // kill left without their .cfg; writes the backup (0600) under a name not
+    // yet taken, then removes the oldest backups beyond the number kept, never
+    // the one just made.
     std::string keep(const ConfigImage& memory, const Settings* settings) override;
 
-    // Every backup in the folder, newest first; other files are left out.
+    // "Backup folder PATH can be read by others." when the folder exists with
+    // access for its group or others (it is left as the user set it).
+    std::optional<std::string> folderNote() const override;
+
+    // Every backup in the folder, newest first by the time it was made (those
+    // made while the clock ran ahead last); other files are left out.
     std::vector<BackupEntry> list() const;
 
     const std::filesystem::path& folder() const { return folder_; }
 
 private:
-    void removeOldest() const;
+    bool makeFolder() const;  // true when it was missing
+    void removeOldest(const std::string& justMade) const;
 
     std::filesystem::path folder_;
     LocalTime now_;

@@ -3,6 +3,7 @@
 // upload is kept.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "image/config_image.h"
@@ -19,6 +20,10 @@ public:
     // the user; throws std::runtime_error (with a message for the user) when
     // the backup cannot be kept.
     virtual std::string keep(const ConfigImage& memory, const Settings* settings) = 0;
+
+    // A line to log before keeping, when the place backups go to is not
+    // private; nothing by default.
+    virtual std::optional<std::string> folderNote() const { return std::nullopt; }
 };
 
 }  // namespace zeru::backup

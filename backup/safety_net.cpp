@@ -4,25 +4,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "backup/quiet_decode.h"
 #include "compare/comparison.h"
 #include "device/eeprom_transfer.h"
 #include "image/codec.h"
-#include "interaction/silent_ui.h"
 #include "settings/settings_model.h"
 
 namespace zeru::backup {
 namespace {
 
 constexpr std::string_view kNothingWritten = " Nothing was written.";
-
-// The settings `image` holds, as "Read config" would show them; false when it
-// fails its checksum, end marker or configuration version. Decoding a backup
-// must not speak to the user: its rules' messages and a version box belong to
-// "Read config", not to a write.
-bool decodeQuietly(ConfigImage image, Settings& settings) {
-    SilentUi silent;
-    return VerifyImage(image) && DecodeConfiguration(image, settings, silent);
-}
 
 }  // namespace
 
@@ -44,6 +35,7 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
         return Backup::NoValidConfiguration;
     }
     decoded = decodeQuietly(memory, deviceSettings);
+    if (const auto note = store_.folderNote()) ui.log(*note);
     try {
         ui.log("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr));
     } catch (const std::exception& e) {

@@ -36,9 +36,13 @@ std::string updatedFileContent(std::string_view existing, const std::vector<std:
 
 // Saves every setting to `path`. All conversions are done before anything is
 // written, and the file is replaced whole (see replaceFileContent), so a save
-// that fails leaves the file on disk as it was. Throws zeru::ConversionError
-// (a number setting is not a whole number) or FileWriteError ("Unable to write
-// to %s"; also when an existing file cannot be read to be updated).
+// that fails leaves the file on disk as it was. An existing configuration file
+// (text holding any of its keys) keeps its other keys, comments and blank
+// lines; any other file (an image, another program's text, a file over
+// kMaxConfigFileSize) is replaced by a configuration file. Throws
+// zeru::ConversionError (a number setting is not a whole number) or
+// FileWriteError ("Unable to write to %s"; also when an existing file cannot
+// be read to tell what it is).
 void saveConfigFile(const Settings& settings, const std::string& path);
 
 // Loads the settings from a parsed file: checks "Application" (refused: shows

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <filesystem>
+#include <algorithm>
 #include <stdexcept>
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
+#include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
 #include "settings/catalogue.h"
 #include "settings/spoken_name.h"
@@ -34,6 +35,39 @@ std::string valueOf(const FileKey& k, const Settings& settings) {
     return {};
 }
 
+// Whether `bytes` are a configuration file: text holding at least one of its
+// keys in its section. An image or a text of another program is not.
+bool isConfigurationFile(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return false;
+    const auto keys = fileKeys();
+    std::vector<ProfileFile::KeyName> names;
+    names.reserve(keys.size());
+    for (const FileKey& k : keys) names.push_back({k.section, k.key});
+    const auto stored = ProfileFile(bytes).values(names);
+    return std::any_of(stored.begin(), stored.end(), [](const auto& value) { return value.has_value(); });
+}
+
+// What the save starts from: an existing configuration file keeps its other
+// keys, comments and blank lines; anything else (an image, a text of another
+// program, a file over the size a configuration file may have) is replaced
+// whole. A file that cannot be read to tell is left alone.
+std::string mergedContent(const std::string& path) {
+    if (path.empty()) throw FileWriteError(path);
+    const InputFile file = readInputFile(path, kMaxConfigFileSize);
+    switch (file.status) {
+        case InputFile::Status::Missing:
+        case InputFile::Status::TooLarge:
+            return {};
+        case InputFile::Status::NotRegular:  // refused by the replace
+            return {};
+        case InputFile::Status::Unreadable:
+            throw FileWriteError(path);
+        case InputFile::Status::Read:
+            break;
+    }
+    return isConfigurationFile(file.bytes) ? file.bytes : std::string();
+}
+
 }  // namespace
 
 std::vector<std::string> fileValues(const Settings& settings) {
@@ -53,16 +87,7 @@ std::string updatedFileContent(std::string_view existing, const std::vector<std:
 
 void saveConfigFile(const Settings& settings, const std::string& path) {
     const std::vector<std::string> values = fileValues(settings);  // may stop the save: nothing written yet
-
-    std::string existing;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        // An existing file is updated, never emptied: if it cannot be read, it is left alone.
-        auto bytes = readFileBytes(path);
-        if (!bytes) throw FileWriteError(path);
-        existing = std::move(*bytes);
-    }
-    replaceFileContent(path, updatedFileContent(existing, values));
+    replaceFileContent(path, updatedFileContent(mergedContent(path), values));
 }
 
 }  // namespace zeru::cfgfile

@@ -9,36 +9,21 @@
 #include <climits>
 #include <filesystem>
 
+#include "cfgfile/posix_file.h"
+
 namespace zeru::cfgfile {
 namespace {
 
 namespace fs = std::filesystem;
+using posix::OwnedFd;
 
 constexpr int kMaxLinkHops = 40;  // as the kernel allows
+constexpr int kNameAttempts = 100;
 
 // The file that gets the new content, with its metadata when it exists.
 struct Target {
     std::string path;
     std::optional<struct stat> existing;
-};
-
-class OwnedFd {
-public:
-    explicit OwnedFd(int fd) : fd_(fd) {}
-    ~OwnedFd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    OwnedFd(const OwnedFd&) = delete;
-    OwnedFd& operator=(const OwnedFd&) = delete;
-    int get() const { return fd_; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
 };
 
 std::optional<std::string> linkText(const std::string& link) {
@@ -52,6 +37,7 @@ std::optional<std::string> linkText(const std::string& link) {
 // Follows symbolic links one by one, so that a dangling link leads to the
 // name it points at; nullopt for anything but a regular file or a free name.
 std::optional<Target> findTarget(const std::string& path) {
+    if (path.empty()) return std::nullopt;
     std::string current = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat info {};
@@ -74,61 +60,44 @@ bool writable(const Target& t) {
            ::faccessat(AT_FDCWD, t.path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-fs::path folderOf(const Target& t) {
-    const fs::path p(t.path);
-    return p.has_parent_path() ? p.parent_path() : fs::path(".");
-}
+// A file of several names is rewritten where it stands, so that every name
+// keeps showing it: a new file in its place would take only one name along.
+bool hardLinked(const Target& t) { return t.existing && t.existing->st_nlink > 1; }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
+// A new file made in the file's place must keep its owner: only the superuser
+// gives a file to someone else, so another's file cannot be replaced that way.
+bool ownerCanBeKept(const Target& t) {
+    return !t.existing || hardLinked(t) || ::geteuid() == 0 || t.existing->st_uid == ::geteuid();
 }
 
 // Owner, group and mode of the replaced file, then the content, flushed. A
-// new file's mode is the one it was created with (the umask applied).
+// new file's mode is the one it was created with (the umask applied). False
+// when the owner or group cannot be kept: the file is never silently given
+// away.
 bool fill(int fd, const Target& t, std::string_view bytes) {
     if (t.existing) {
         const struct stat& old = *t.existing;
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            // Only the superuser may give a file away; a user may still keep its group.
-            if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
-                ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-            }
-        }
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(fd, old.st_uid, old.st_gid) != 0)
+            return false;
         // After fchown, which clears the set-user-ID and set-group-ID bits.
         if (::fchmod(fd, old.st_mode & 07777) != 0) return false;
     }
-    return writeAll(fd, bytes) && ::fsync(fd) == 0;
+    return posix::writeAll(fd, bytes) && ::fsync(fd) == 0;
 }
 
 // A new file's mode follows the umask; a file to be replaced starts private.
 mode_t creationMode(const Target& t) { return t.existing ? 0600 : 0666; }
-
-std::string hiddenName(const Target& t, int attempt) {
-    const fs::path p(t.path);
-    return (folderOf(t) / ("." + p.filename().string() + "." + std::to_string(::getpid()) + "." +
-                           std::to_string(attempt) + ".tmp"))
-        .string();
-}
-
-void syncFolder(const Target& t) {
-    const OwnedFd folder(::open(folderOf(t).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) ::fsync(folder.get());
-}
 
 enum class Outcome { Done, Failed, Unsupported };
 
 // Through an unnamed file (O_TMPFILE): a save killed before the file is
 // complete leaves nothing behind. A new file is linked straight into place; an
 // existing one is replaced by a rename, which needs a name for the moment
-// between the link and the rename.
+// between the link and the rename (a kill there leaves a hidden temporary,
+// removed by the next save of the same file).
 Outcome replaceThroughUnnamedFile(const Target& t, std::string_view bytes) {
-    OwnedFd fd(::open(folderOf(t).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, creationMode(t)));
+    OwnedFd fd(::open(posix::folderOf(t.path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, creationMode(t)));
     if (fd.get() < 0) return Outcome::Unsupported;
     if (!fill(fd.get(), t, bytes)) return Outcome::Failed;
     const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
@@ -137,8 +106,8 @@ Outcome replaceThroughUnnamedFile(const Target& t, std::string_view bytes) {
             return fd.close() ? Outcome::Done : Outcome::Failed;
         if (errno != EEXIST) return Outcome::Unsupported;
     }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = hiddenName(t, attempt);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = posix::hiddenTemporaryName(t.path, attempt);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
             if (errno == EEXIST) continue;
             return Outcome::Unsupported;
@@ -154,8 +123,8 @@ Outcome replaceThroughUnnamedFile(const Target& t, std::string_view bytes) {
 
 // Through a hidden named file beside the target, renamed over it.
 bool replaceThroughNamedFile(const Target& t, std::string_view bytes) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = hiddenName(t, attempt);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = posix::hiddenTemporaryName(t.path, attempt);
         OwnedFd fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode(t)));
         if (fd.get() < 0) {
             if (errno == EEXIST) continue;
@@ -168,9 +137,26 @@ bool replaceThroughNamedFile(const Target& t, std::string_view bytes) {
     return false;
 }
 
+// Rewrites a hard-linked file where it stands: the same file, every name.
+bool rewriteInPlace(const Target& t, std::string_view bytes) {
+    OwnedFd fd(::open(t.path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat now {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &now) != 0) return false;
+    if (now.st_dev != t.existing->st_dev || now.st_ino != t.existing->st_ino)
+        return false;  // moved meanwhile
+    // Room for the whole content first, so that a full disk stops the save
+    // before a byte of the old content is overwritten.
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > now.st_size && ::fallocate(fd.get(), 0, 0, size) != 0 && errno != EOPNOTSUPP) return false;
+    return posix::writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), size) == 0 && ::fsync(fd.get()) == 0 &&
+           fd.close();
+}
+
 }  // namespace
 
-FileWriteError::FileWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+FileWriteError::FileWriteError(const std::string& path)
+    : std::runtime_error(path.empty() ? std::string("Unable to write to an empty path")
+                                      : "Unable to write to " + path) {}
 
 std::optional<std::string> readFileBytes(const std::string& path) {
     InputFile file = readInputFile(path, kMaxConfigFileSize);
@@ -180,17 +166,22 @@ std::optional<std::string> readFileBytes(const std::string& path) {
 
 bool mayReplace(const std::string& path) {
     const auto target = findTarget(path);
-    return target && writable(*target);
+    return target && writable(*target) && ownerCanBeKept(*target);
 }
 
 void replaceFileContent(const std::string& path, std::string_view bytes) {
     const auto target = findTarget(path);
-    if (!target || !writable(*target)) throw FileWriteError(path);
+    if (!target || !writable(*target) || !ownerCanBeKept(*target)) throw FileWriteError(path);
+    if (hardLinked(*target)) {
+        if (!rewriteInPlace(*target, bytes)) throw FileWriteError(path);
+        return;
+    }
+    posix::removeStaleTemporaries(target->path);
     Outcome outcome = replaceThroughUnnamedFile(*target, bytes);
     if (outcome == Outcome::Unsupported)
         outcome = replaceThroughNamedFile(*target, bytes) ? Outcome::Done : Outcome::Failed;
     if (outcome != Outcome::Done) throw FileWriteError(path);
-    syncFolder(*target);
+    posix::syncFolder(target->path);
 }
 
 }  // namespace zeru::cfgfile

@@ -12,7 +12,7 @@
 namespace zeru::cfgfile {
 
 // Raised when a file cannot be written; its message is "Unable to write to %s"
-// with the path in place of %s.
+// with the path in place of %s ("an empty path" when it is empty).
 class FileWriteError : public std::runtime_error {
 public:
     explicit FileWriteError(const std::string& path);
@@ -23,7 +23,8 @@ public:
 std::optional<std::string> readFileBytes(const std::string& path);
 
 // Whether replaceFileContent may write to `path`: a free name, or a regular
-// file that its permissions let the caller write, reached directly or through
+// file that its permissions let the caller write and whose owner it can keep
+// (the caller's own, or any as the superuser), reached directly or through
 // symbolic links (a dangling link leads to the free name it points at). A
 // FIFO, socket, device or folder is never replaced, and neither is a file that
 // nobody may write, not even by the superuser. Only looks; writes nothing.
@@ -32,12 +33,23 @@ bool mayReplace(const std::string& path);
 // Replaces the file's content by `bytes` so that the file is never seen half
 // written: the bytes go to a new file in the same folder, flushed to disk,
 // which then takes the file's place. A symbolic link is followed and stays;
-// the replaced file keeps its mode, and its owner and group where the caller
-// may set them; the mode is set before any content is written. The new file
-// has no name until it is complete where the file system allows (O_TMPFILE),
-// else a hidden name beside the file. On any failure, or when mayReplace
-// refuses, `path` is left as it was, no temporary file is left behind and
-// FileWriteError is thrown.
+// the replaced file keeps its mode, owner and group (when they cannot be kept,
+// as for another user's file, the save is refused); the mode is set before
+// any content is written. The new file has no name until it is complete where
+// the file system allows (O_TMPFILE), else a hidden name beside the file; a
+// hidden name a killed save left is removed by the next save of that file. A
+// file with several hard links is rewritten where it stands, so that all its
+// names keep showing one file (room for the content is taken first; only a
+// crash in the middle of that write can leave it part written). On any
+// failure, or when mayReplace refuses, `path` is left as it was, no temporary
+// file is left behind and FileWriteError is thrown.
 void replaceFileContent(const std::string& path, std::string_view bytes);
+
+// Creates a new file `path` holding `bytes`, readable and writable by its
+// owner only whatever the umask. The name is taken only by the complete file
+// and never replaces one: false (nothing written) when the name is taken,
+// also by another process at the same moment. Throws FileWriteError when the
+// file cannot be made.
+bool createPrivateFile(const std::string& path, std::string_view bytes);
 
 }  // namespace zeru::cfgfile

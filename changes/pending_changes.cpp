@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "changes/pending_changes.h"
 
+#include "rules/rules.h"
+
 namespace zeru::changes {
 
 void revertSettings(Settings& settings, const Settings& reference,
-                    std::span<const compare::Difference> differences) {
+                    std::span<const compare::Difference> differences, UserInterface& ui) {
     for (const compare::Difference& d : differences) {
         const cfgfile::FileKey& key = *d.key;
+        if (key.form == cfgfile::KeyForm::Header) continue;
         if (key.form == cfgfile::KeyForm::Choice || key.form == cfgfile::KeyForm::Flag)
             settings.setIndex(key.setting, reference.index(key.setting));
-        else if (key.form != cfgfile::KeyForm::Header)
+        else
             settings.setText(key.setting, reference.text(key.setting));
+        rules::settle(settings, key.setting, ui);
     }
 }
 

@@ -15,10 +15,11 @@ namespace zeru::changes {
 
 inline constexpr std::string_view kSaveBeforeClosingQuestion = "Save changes to a file before closing?";
 
-// Puts the settings of `differences` back to their values in `reference`, as
-// a program's write (no form rule runs).
+// Puts the settings of `differences` back to their values in `reference`, one
+// by one in their order, each as if the user had picked it: the rules that tie
+// settings together settle after each (rules::settle), their messages shown.
 void revertSettings(Settings& settings, const Settings& reference,
-                    std::span<const compare::Difference> differences);
+                    std::span<const compare::Difference> differences, UserInterface& ui);
 
 // Whether the window may close. Without unsaved changes it closes at once;
 // otherwise the user is asked: Save closes only when `save` succeeds (a

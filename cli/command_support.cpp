@@ -22,7 +22,7 @@ int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel&
     if (!cfgfile::loadConfigFile(path, settings, ui)) return kImageRefused;
     for (const auto& [key, value] : sets) {
         try {
-            applySetOption(settings, key, value);
+            applySetOption(settings, key, value, ui);
         } catch (const SetOptionError& e) {
             ui.error(e.what());
             return kSettingsRefused;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/device_session.h"
 
-#include <filesystem>
+#include <chrono>
 #include <stdexcept>
 
 #include "cfgfile/file_replace.h"
@@ -10,6 +10,12 @@
 #include "sim/simulator_transport.h"
 
 namespace zeru::cli {
+namespace {
+
+// Long enough for any command of another process on the same state file.
+constexpr std::chrono::seconds kStatePatience(60);
+
+}  // namespace
 
 DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
     : selector_(std::move(deviceChoice)) {
@@ -22,8 +28,12 @@ DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceCho
     // Refused before the device is used: a state that could not be saved would be lost.
     if (!cfgfile::mayReplace(*statePath_))
         throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
-    if (std::filesystem::exists(*statePath_)) {
-        std::string error;
+    std::string error;
+    // Held until the session ends, after the state is saved: one process per
+    // simulated device. Another command on it is waited for.
+    stateLock_ = sim::StateLock::acquire(*statePath_, kStatePatience, error);
+    if (!stateLock_) throw std::runtime_error(error);
+    if (!sim::isBlankState(*statePath_)) {
         auto memory = sim::readMemoryFile(*statePath_, error);
         if (!memory) throw std::runtime_error(error);
         simulated_->memory = *memory;

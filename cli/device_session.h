@@ -11,14 +11,16 @@
 #include "device/device_selector.h"
 #include "device/report_transport.h"
 #include "sim/device_simulator.h"
+#include "sim/state_lock.h"
 
 namespace zeru::cli {
 
 class DeviceSession {
 public:
     // `deviceChoice` is the device's path or serial number (--device), ""
-    // for the first one found. Throws std::runtime_error when the state file
-    // exists but cannot be read.
+    // for the first one found. With --simulate the state file is locked for
+    // the session (another process's command on it is waited for). Throws
+    // std::runtime_error when the state file cannot be locked or read.
     explicit DeviceSession(const GlobalOptions& options, std::string deviceChoice = {});
     ~DeviceSession();
 
@@ -31,6 +33,7 @@ public:
 
 private:
     std::optional<std::string> statePath_;
+    std::optional<sim::StateLock> stateLock_;
     std::unique_ptr<sim::DeviceState> simulated_;
     std::unique_ptr<ReportTransport> transport_;
     DeviceSelector selector_;

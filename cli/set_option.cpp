@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "cfgfile/file_keys.h"
+#include "rules/rules.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cli {
@@ -18,7 +19,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value) {
+void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                    UserInterface& ui) {
     const auto dot = sectionKey.find('.');
     const std::string_view section = std::string_view(sectionKey).substr(0, dot);
     const std::string_view key =
@@ -45,6 +47,7 @@ void applySetOption(Settings& settings, const std::string& sectionKey, const std
         case cfgfile::KeyForm::Header:
             break;
     }
+    rules::settle(settings, it->setting, ui);
 }
 
 }  // namespace zeru::cli

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
 
 namespace zeru::cli {
@@ -13,9 +14,12 @@ namespace zeru::cli {
 // Sets the setting behind file key `sectionKey` ("Radio.Callsign"; matched
 // without regard to case, as a file is read). A text setting takes `value` as
 // it is (a number is not converted: encoding refuses what is not a number); a
-// choice takes `value` as its index. Throws SetOptionError for an unknown key,
-// a header key, or a choice value that is not a whole number.
-void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value);
+// choice takes `value` as its index. The rules that tie settings together then
+// settle as after the user's pick (rules::settle), their messages told to
+// `ui`. Throws SetOptionError for an unknown key, a header key, or a choice
+// value that is not a whole number.
+void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                    UserInterface& ui);
 
 class SetOptionError : public std::runtime_error {
 public:

@@ -5,6 +5,7 @@
 #include "image/refusal_sink.h"
 #include "interaction/command.h"
 #include "problems/advice.h"
+#include "rules/rules.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
@@ -40,6 +41,10 @@ std::vector<Problem> findProblems(const Settings& settings) {
     AllRefusals sink(problems);
     ConfigImage scratch{};
     EncodeConfiguration(settings, sink, scratch, 0);
+    // A pair of port roles that no rule settled (a configuration from
+    // elsewhere): an error at both ports, as the device cannot serve it.
+    for (const rules::PortConflict& c : rules::portConflicts(settings))
+        problems.push_back(problemAt(Severity::Error, c.setting, std::string(c.reason)));
     for (Advice& a : findAdvice(settings))
         problems.push_back(problemAt(Severity::Warning, a.setting, std::move(a.message)));
     return problems;

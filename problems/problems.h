@@ -23,7 +23,10 @@ struct Problem {
 };
 
 // Errors first, in the order "Write config" checks them (the first error's
-// message is the refusal that "Write config" shows), then warnings.
+// message is the refusal that "Write config" shows), then two ports in a role
+// only one may hold (at both ports, with the port rule's reason: no path of
+// this program leaves them so, as every change settles the rules), then
+// warnings.
 std::vector<Problem> findProblems(const Settings& settings);
 
 // True when the position reports go out in Mic-E with the message "Emergency",

@@ -13,11 +13,8 @@ namespace bluetooth {
 constexpr int kNone = 0, kConsole = 1, kKiss = 2, kGpsPassthrough = 3;
 }
 
-constexpr const char* kConsoleReason = "Serial console can be selected on one port only.";
-constexpr const char* kKissReason = "KISS packet output can be selected on one port only.";
-
-std::string joinLines(const char* first, const char* reason) {
-    return std::string(first) + "\rReason:\r" + reason;
+std::string joinLines(std::string_view first, std::string_view reason) {
+    return std::string(first) + "\rReason:\r" + std::string(reason);
 }
 
 }  // namespace
@@ -61,6 +58,16 @@ std::vector<std::string> weatherStationTypeChanged(Settings& settings) {
     if (auto m = serial1ModeChanged(settings)) messages.push_back(*m);
     if (auto m = serial2ModeChanged(settings)) messages.push_back(*m);
     return messages;
+}
+
+std::vector<PortConflict> portConflicts(const Settings& settings) {
+    const int rs = settings.index("Serial1_mode");
+    const int bt = settings.index("Serial2_mode");
+    if (rs == rs232::kConsole && bt == bluetooth::kConsole)
+        return {{"Serial1_mode", kConsoleReason}, {"Serial2_mode", kConsoleReason}};
+    if (rs == rs232::kKiss && bt == bluetooth::kKiss)
+        return {{"Serial1_mode", kKissReason}, {"Serial2_mode", kKissReason}};
+    return {};
 }
 
 void runPortRules(Settings& settings, UserInterface& ui) {

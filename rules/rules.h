@@ -35,6 +35,26 @@ std::vector<std::string> weatherStationTypeChanged(Settings& settings);
 // in an information box as it comes (after a file load, decoding, start-up).
 void runPortRules(Settings& settings, UserInterface& ui);
 
+// The reasons the port rules give for a role only one port may hold.
+inline constexpr std::string_view kConsoleReason = "Serial console can be selected on one port only.";
+inline constexpr std::string_view kKissReason = "KISS packet output can be selected on one port only.";
+
+// Settles the rules that tie settings together after `changed` took a new
+// value on the user's behalf (a --set, a revert), exactly as when the user
+// picks it in the window: the port rules with their messages shown as
+// information boxes, the position encoding rule. Any other setting has no
+// rule and nothing happens.
+void settle(Settings& settings, std::string_view changed, UserInterface& ui);
+
+// Both ports in a role only one port may hold, at each port with the rule's
+// reason; empty when the roles agree. For configurations that no rule has
+// settled.
+struct PortConflict {
+    std::string_view setting;
+    std::string_view reason;
+};
+std::vector<PortConflict> portConflicts(const Settings& settings);
+
 // Telemetry presets: the "Default parameters" buttons, channel 1..5 (analog)
 // and 1..8 (digital). A source selection outside the table changes nothing.
 void applyAnalogPreset(Settings& settings, int channel);

@@ -2,10 +2,17 @@
 #include "sim/memory_file.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "cfgfile/file_replace.h"
 
 namespace zeru::sim {
+
+bool isBlankState(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? !std::filesystem::exists(path, error) : size == 0;
+}
 
 std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error) {
     using Status = cfgfile::InputFile::Status;

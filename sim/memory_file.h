@@ -10,6 +10,10 @@
 
 namespace zeru::sim {
 
+// Whether the state file holds no memory yet: missing, or empty (as the state
+// lock makes a missing one). The device then starts as from the factory.
+bool isBlankState(const std::string& path);
+
 // The file's 7168 bytes; nullopt with `error` set when it cannot be read, is
 // not a regular file (a FIFO or device is never read from) or has another size.
 std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error);

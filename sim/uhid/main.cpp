@@ -4,17 +4,20 @@
 // else built on hidapi find and use it exactly as they would the hardware.
 #include <poll.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "sim/device_simulator.h"
 #include "sim/memory_file.h"
+#include "sim/state_lock.h"
 #include "sim/uhid/output_framing.h"
 #include "sim/uhid/report_descriptor.h"
 #include "sim/uhid/sim_options.h"
@@ -120,7 +123,18 @@ int main(int argc, char** argv) {
     state.firmwareVersion = options.firmwareVersion;
     state.serialNumber = options.serialNumber;
     state.fault = options.fault;
-    if (options.stateFile && std::filesystem::exists(*options.stateFile)) {
+    // One process per simulated device: a second one on the same state file
+    // stops here, before it shows a device.
+    std::optional<zeru::sim::StateLock> stateLock;
+    if (options.stateFile) {
+        std::string error;
+        stateLock = zeru::sim::StateLock::acquire(*options.stateFile, std::chrono::milliseconds(0), error);
+        if (!stateLock) {
+            std::cerr << "zeru-sim: " << error << "\n";
+            return 1;
+        }
+    }
+    if (options.stateFile && !zeru::sim::isBlankState(*options.stateFile)) {
         std::string error;
         auto memory = zeru::sim::readMemoryFile(*options.stateFile, error);
         if (!memory) {

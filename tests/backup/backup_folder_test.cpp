@@ -75,8 +75,8 @@ TEST(BackupFolder, NamesTakenGetACountAndNothingIsOverwritten) {
         listed.push_back(e.stamp + "  " + e.station + "  " + e.path.string());
     EXPECT_EQ(listed,
               (std::vector<std::string>{
-                  "2024-05-01T18-30-05-3  OK1ZRU-9  " + third, "2024-05-01T18-30-05-2  OK1ZRU-9  " + second,
-                  "2024-05-01T18-30-05  unknown  " + unknown, "2024-05-01T18-30-05  OK1ZRU-9  " + first}));
+                  "2024-05-01T18-30-05-3  OK1ZRU-9  " + third, "2024-05-01T18-30-05  unknown  " + unknown,
+                  "2024-05-01T18-30-05-2  OK1ZRU-9  " + second, "2024-05-01T18-30-05  OK1ZRU-9  " + first}));
 }
 
 TEST(BackupFolder, KeepsTheNewest200AndLeavesOtherFilesAlone) {

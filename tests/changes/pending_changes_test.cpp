@@ -23,7 +23,8 @@ TEST(RevertSettings, PutsBackOnlyTheGivenDifferencesOfEveryKind) {
     std::erase_if(differences,
                   [](const compare::Difference& d) { return d.key->setting == "Position_path1"; });
 
-    revertSettings(current, baseline, differences);
+    test::RecordingUi ui;
+    revertSettings(current, baseline, differences, ui);
 
     const auto left = compare::compareSettings(baseline, current);
     ASSERT_EQ(left.size(), 1u);

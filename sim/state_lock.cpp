@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sim/state_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+namespace zeru::sim {
+namespace {
+
+constexpr auto kRetryEvery = std::chrono::milliseconds(20);
+
+enum class Attempt { Locked, Busy, Replaced, NotAFile, Failed };
+
+// One try at the file the path names now. A save replaces the state file by
+// another (a rename), so a lock won on a file that has meanwhile left its
+// name is worth nothing: the caller tries again on the new one.
+Attempt tryLock(const std::string& path, int& fd) {
+    fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) return Attempt::Failed;
+    struct stat held {};
+    if (::fstat(fd, &held) != 0) return Attempt::Failed;
+    if (!S_ISREG(held.st_mode)) return Attempt::NotAFile;  // a FIFO or device is never used
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno == EWOULDBLOCK ? Attempt::Busy : Attempt::Failed;
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || named.st_dev != held.st_dev || named.st_ino != held.st_ino)
+        return Attempt::Replaced;
+    return Attempt::Locked;
+}
+
+}  // namespace
+
+StateLock::~StateLock() {
+    if (fd_ >= 0) ::close(fd_);  // lets the lock go
+}
+
+std::optional<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience,
+                                            std::string& error) {
+    const auto until = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        int fd = -1;
+        const Attempt attempt = tryLock(path, fd);
+        if (attempt == Attempt::Locked) return StateLock(fd);
+        if (fd >= 0) ::close(fd);
+        if (attempt == Attempt::Failed || attempt == Attempt::NotAFile) {
+            error = attempt == Attempt::Failed ? "cannot open " + path : path + " is not a file";
+            return std::nullopt;
+        }
+        if (attempt == Attempt::Busy && std::chrono::steady_clock::now() >= until) {
+            error = path + " is in use by another process.";
+            return std::nullopt;
+        }
+        if (attempt == Attempt::Busy) std::this_thread::sleep_for(kRetryEvery);
+    }
+}
+
+}  // namespace zeru::sim

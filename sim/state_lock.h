@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One process per simulated device: a state file is locked while a process
+// uses it, as a real device is held by one program at a time. Without it, two
+// writes through one state file would both succeed and one be lost.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace zeru::sim {
+
+class StateLock {
+public:
+    StateLock(StateLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    StateLock& operator=(StateLock&&) = delete;
+    StateLock(const StateLock&) = delete;
+    StateLock& operator=(const StateLock&) = delete;
+    ~StateLock();
+
+    // Locks the state file at `path`, waiting up to `patience` for another
+    // process to let it go. A missing file is made empty to hold the lock (an
+    // empty state file is a device never written). nullopt with `error` set
+    // ("PATH is in use by another process." or why it cannot be opened).
+    static std::optional<StateLock> acquire(const std::string& path, std::chrono::milliseconds patience,
+                                            std::string& error);
+
+private:
+    explicit StateLock(int fd) : fd_(fd) {}
+    int fd_;
+};
+
+}  // namespace zeru::sim

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every path that changes settings on the user's behalf settles the rules
+// that tie them together, as a pick in the window does: no path leaves two
+// ports in one role, and the problems check catches a pair that comes from
+// elsewhere.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "cfgfile/config_file.h"
+#include "changes/pending_changes.h"
+#include "cli/set_option.h"
+#include "image/codec.h"
+#include "problems/problems.h"
+#include "rules/rules.h"
+#include "settings/settings_model.h"
+#include "support/recording_ui.h"
+
+namespace zeru::test {
+namespace {
+
+const std::string kRs232ToNone =
+    "RS-232 port 2 changed to None.\rReason:\rSerial console can be selected on one port only.";
+const std::string kBluetoothToNone =
+    "Bluetooth port 1 changed to None.\rReason:\rKISS packet output can be selected on one port only.";
+
+SettingsModel withPorts(int rs232, int bluetooth) {
+    SettingsModel s;
+    s.setIndex("Serial1_mode", rs232);
+    s.setIndex("Serial2_mode", bluetooth);
+    return s;
+}
+
+void revertOne(SettingsModel& s, const Settings& reference, std::string_view setting, UserInterface& ui) {
+    auto differences = compare::compareSettings(reference, s);
+    std::erase_if(differences, [&](const compare::Difference& d) { return d.key->setting != setting; });
+    ASSERT_EQ(differences.size(), 1u);
+    changes::revertSettings(s, reference, differences, ui);
+}
+
+TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
+    const struct {
+        const char* path;
+        std::function<void(SettingsModel&, UserInterface&)> run;
+        int rs232, bluetooth;  // the roles after it
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"--set RS-232 console, then Bluetooth console",
+         [](SettingsModel& s, UserInterface& ui) {
+             cli::applySetOption(s, "SerialPorts.Serial1", "2", ui);
+             cli::applySetOption(s, "SerialPorts.Serial2", "1", ui);
+         },
+         0,
+         1,
+         {kRs232ToNone}},
+        {"--set RS-232 KISS over Bluetooth KISS",
+         [](SettingsModel& s, UserInterface& ui) { cli::applySetOption(s, "serialports.serial1", "4", ui); },
+         4,
+         0,
+         {kBluetoothToNone}},
+        {"revert of the Bluetooth port alone",
+         [](SettingsModel& s, UserInterface& ui) {
+             s.setIndex("Serial2_mode", 0);
+             revertOne(s, withPorts(0, 1), "Serial2_mode", ui);
+         },
+         0,
+         1,
+         {kRs232ToNone}},
+        {"file holding KISS on both",
+         [](SettingsModel& s, UserInterface& ui) {
+             const cfgfile::ProfileFile file(
+                 "[!WARNING]\nApplication=Kestrovane Zeru "
+                 "Configurator\nVersion=v1.02\n[SerialPorts]\nSerial1=4\n"
+                 "Serial2=2\n");
+             cfgfile::applyConfigFile(file, s, ui);
+         },
+         4,
+         0,
+         {kBluetoothToNone}},
+        {"image holding KISS on both",
+         [](SettingsModel& s, UserInterface& ui) {
+             ConfigImage image{};
+             RecordingUi quiet;
+             ASSERT_TRUE(EncodeConfiguration(withPorts(4, 2), quiet, image, 1));
+             ASSERT_TRUE(DecodeConfiguration(image, s, ui));
+         },
+         4,
+         0,
+         {kBluetoothToNone}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        SettingsModel settings = withPorts(2, 2);  // the start-up roles
+        RecordingUi ui;
+        c.run(settings, ui);
+        EXPECT_EQ(settings.index("Serial1_mode"), c.rs232);
+        EXPECT_EQ(settings.index("Serial2_mode"), c.bluetooth);
+        EXPECT_EQ(ui.boxes(), c.boxes);
+        EXPECT_TRUE(rules::portConflicts(settings).empty());
+    }
+}
+
+TEST(SettledRules, RevertOfTheEncodingSwitchesItsFields) {
+    SettingsModel settings;
+    settings.setIndex("Position_report_encoding", 2);
+    rules::positionEncodingChanged(settings);
+    ASSERT_FALSE(settings.isEnabled("Mice_message"));
+    RecordingUi ui;
+
+    revertOne(settings, SettingsModel(), "Position_report_encoding", ui);
+
+    EXPECT_TRUE(settings.isEnabled("Mice_message"));
+    EXPECT_FALSE(settings.isEnabled("Position_time"));
+}
+
+TEST(SettledRules, AnUnsettledPairIsAnErrorAtBothPorts) {
+    const struct {
+        int rs232, bluetooth;
+        std::string reason;  // "" for none
+    } cases[] = {
+        {2, 1, "Serial console can be selected on one port only."},
+        {4, 2, "KISS packet output can be selected on one port only."},
+        {2, 2, ""},
+        {0, 3, ""},  // passthrough without a GPS is the rule's to settle, not an error
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rs232) + "/" + std::to_string(c.bluetooth));
+        std::vector<problems::Problem> errors;
+        for (const problems::Problem& p : problems::findProblems(withPorts(c.rs232, c.bluetooth)))
+            if (p.severity == problems::Severity::Error) errors.push_back(p);
+        if (c.reason.empty()) {
+            EXPECT_TRUE(errors.empty());
+            continue;
+        }
+        ASSERT_EQ(errors.size(), 2u);
+        EXPECT_EQ(errors[0].setting, "Serial1_mode");
+        EXPECT_EQ(errors[1].setting, "Serial2_mode");
+        EXPECT_EQ(errors[0].message, c.reason);
+        EXPECT_EQ(errors[1].message, c.reason);
+    }
+}
+
+}  // namespace
+}  // namespace zeru::test
