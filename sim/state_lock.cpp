@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <thread>
+#include <utility>
 
 namespace zeru::sim {
 namespace {
@@ -36,6 +37,11 @@ Attempt tryLock(const std::string& path, int& fd) {
 
 StateLock::~StateLock() {
     if (fd_ >= 0) ::close(fd_);  // lets the lock go
+}
+
+StateLock& StateLock::operator=(StateLock&& other) noexcept {
+    std::swap(fd_, other.fd_);
+    return *this;
 }
 
 std::optional<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience,

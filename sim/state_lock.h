@@ -13,7 +13,7 @@ namespace zeru::sim {
 class StateLock {
 public:
     StateLock(StateLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    StateLock& operator=(StateLock&&) = delete;
+    StateLock& operator=(StateLock&& other) noexcept;
     StateLock(const StateLock&) = delete;
     StateLock& operator=(const StateLock&) = delete;
     ~StateLock();
