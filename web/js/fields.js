@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps the controls and the core's settings in step: a value typed or picked
+// goes to the core at once (a choice runs its rule there, as the window's
+// change handler does); the controls show what the core holds.
+
+export function wireFields(form, core, { information, onEdited }) {
+  const { controls } = form;
+
+  const show = (values) => {
+    for (const [name, value] of Object.entries(values)) {
+      const control = controls.get(name);
+      if (!control) continue;
+      if (control.tagName === 'SELECT') {
+        if (control.selectedIndex !== value) control.selectedIndex = value;
+      } else if (control.value !== value) {
+        control.value = value;
+      }
+    }
+  };
+  const showEnabled = (enabled) => {
+    for (const [name, on] of Object.entries(enabled)) {
+      const control = controls.get(name);
+      if (!control) continue;
+      control.disabled = !on;
+      control.closest('.field').classList.toggle('disabled', !on);
+    }
+  };
+  // Shows every setting as the core holds it.
+  const refresh = () => {
+    show(core.values());
+    showEnabled(core.enabledStates());
+  };
+
+  const form_ = controls.values().next().value.form || document.getElementById('Form');
+  const onInput = async (event) => {
+    const control = event.target;
+    if (!controls.has(control.id)) return;
+    if (control.tagName === 'SELECT') {
+      if (event.type !== 'change') return;
+      const outcome = core.setValue(control.id, control.selectedIndex);
+      refresh();
+      for (const text of outcome.messages || []) await information(text);
+    } else {
+      core.setValue(control.id, control.value);
+    }
+    onEdited();
+  };
+  form_.addEventListener('input', onInput);
+  form_.addEventListener('change', onInput);
+  return { refresh };
+}
