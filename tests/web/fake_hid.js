@@ -8,7 +8,8 @@
   const VENDOR = 0x0483;
   const PRODUCT = 0xa050;
   let simulator = null;
-  const loading = import('/core/zeru-sim.js').then((m) => m.default()).then((s) => { simulator = s; });
+  const loading = import('/core/zeru-sim.js').then((m) => m.default())
+    .then((module) => { simulator = new module.SimulatedDevice(); });
 
   class FakeDevice extends EventTarget {
     constructor() {
@@ -30,15 +31,21 @@
     async forget() { grant(false); }
     async sendReport(reportId, data) {
       if (!this.opened || !state.plugged) throw new DOMException('Failed to write the report.', 'NotAllowedError');
-      const bytes = new Uint8Array(65);
-      bytes[0] = reportId;
-      bytes.set(new Uint8Array(data.buffer ? data.buffer.slice(data.byteOffset, data.byteOffset + data.byteLength) : data).subarray(0, 64), 1);
+      if (reportId !== 0) throw new DOMException('Failed to write the report.', 'NotAllowedError');
+      const bytes = new Uint8Array(64);
+      bytes.set(new Uint8Array(ArrayBuffer.isView(data) ? data.buffer.slice(data.byteOffset,
+        data.byteOffset + data.byteLength) : data).subarray(0, 64));
       state.sent += 1;
-      const reply = simulator.exchange(bytes);  // 65 bytes, or null for no reply
+      const reply = simulator.respond(bytes);  // the reply's bytes, or null for none
+      if (!simulator.present()) {
+        // The "gone" fault: the device has left the bus.
+        setTimeout(() => window.zeruFakeHid.unplug(), 0);
+        return;
+      }
       if (!reply) return;
       setTimeout(() => {
         if (!this.opened) return;
-        const payload = new Uint8Array(reply).slice(1);
+        const payload = new Uint8Array(reply);
         const event = new Event('inputreport');
         event.device = this;
         event.reportId = 0;
@@ -87,5 +94,10 @@
     plug() { state.plugged = true; hid.notify('connect'); },
     sent: () => state.sent,
     simulator: () => simulator,
+    // As zeru-cli's --sim-version and --sim-fault: "KIND:PAGE", "" for none.
+    configure(version, fault) {
+      simulator.setFirmwareVersion(version);
+      if (!simulator.setFault(fault)) throw new Error(`not a fault: ${fault}`);
+    },
   };
 })();

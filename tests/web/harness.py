@@ -46,8 +46,7 @@ def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768))
     options.binary_location = CHROMIUM
     for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                 "--no-first-run", "--no-default-browser-check", "--disable-extensions",
-                f"--user-data-dir={folder}/profile", f"--window-size={size[0]},{size[1]}",
-                f"--force-device-scale-factor={zoom}", "--hide-scrollbars"):
+                f"--user-data-dir={folder}/profile", f"--window-size={size[0]},{size[1]}"):
         options.add_argument(arg)
     if dark:
         options.add_argument("--force-dark-mode")
@@ -61,6 +60,11 @@ def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768))
     service = Service(CHROMEDRIVER, env=env, log_output=os.devnull) if "log_output" in \
         Service.__init__.__code__.co_varnames else Service(CHROMEDRIVER, env=env)
     driver = webdriver.Chrome(service=service, options=options)
+    if zoom != 1.0:
+        # What the browser's zoom does to the layout: fewer CSS pixels, each larger.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": int(size[0] / zoom), "height": int(size[1] / zoom), "deviceScaleFactor": zoom,
+            "mobile": False})
     driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(downloads)})
     if fake_hid:
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",

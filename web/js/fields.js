@@ -29,9 +29,11 @@ export function wireFields(form, core, { information, onEdited }) {
   const refresh = () => {
     show(core.values());
     showEnabled(core.enabledStates());
+    // The helpers beside the fields follow values set by the program too.
+    document.dispatchEvent(new Event('zeru-settings-shown'));
   };
 
-  const form_ = controls.values().next().value.form || document.getElementById('Form');
+  const form_ = document.getElementById('Form');
   const onInput = async (event) => {
     const control = event.target;
     if (!controls.has(control.id)) return;

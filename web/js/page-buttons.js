@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The buttons that stand on the pages among the fields: "Default parameters"
-// of each telemetry channel and "Special strings" on the "Beacons" page. The
-// core says where each stands and what it does.
+// at the end of each telemetry channel's row, and "Special strings" on the
+// "Beacons" page. What they do is the core's.
 
 import { createDialog, closeButton } from './table.js';
 
@@ -25,24 +25,36 @@ function specialStrings(core) {
   dialog.showModal();
 }
 
+function button(id, caption, tooltip) {
+  const b = document.createElement('button');
+  b.type = 'button';
+  b.id = id;
+  b.className = 'page-button';
+  b.textContent = caption;
+  if (tooltip) b.title = tooltip;
+  return b;
+}
+
 export function addPageButtons(form, core, refresh) {
-  for (const b of core.pageButtons()) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.id = b.name;
-    button.textContent = b.caption;
-    if (b.tooltip) button.title = b.tooltip;
-    if (b.spokenName) button.setAttribute('aria-label', b.spokenName);
-    const field = form.controls.get(b.after).closest('.field');
-    field.after(button);
-    button.classList.add('page-button');
-    button.addEventListener('click', () => {
-      if (b.name === 'Button_special_strings') {
-        specialStrings(core);
-        return;
-      }
-      core.pressButton(b.name);
+  // A channel's row holds its source choice: Teleanalog3_source, Teledigital7_source.
+  for (const [name, control] of form.controls) {
+    const m = /^Tele(analog|digital)(\d+)_source$/.exec(name);
+    if (!m) continue;
+    const [, kind, channel] = m;
+    const b = button(`Button_tele${kind}${channel}_default`, 'Default parameters',
+      `Default parameters for ${kind} channel.`);
+    b.setAttribute('aria-label', `Default parameters for ${kind} channel ${channel}`);
+    b.addEventListener('click', () => {
+      core.defaultParameters(kind, Number(channel));
       refresh();
     });
+    (control.closest('.record') || control.closest('.field')).append(b);
+  }
+
+  const beacons = form.controls.get('Beacon1_message');
+  if (beacons) {
+    const b = button('Button_special_strings', 'Special strings');
+    b.addEventListener('click', () => specialStrings(core));
+    beacons.closest('[role=tabpanel]').prepend(b);
   }
 }
