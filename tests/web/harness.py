@@ -53,6 +53,7 @@ def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768))
         options.add_argument("--blink-settings=preferredColorScheme=0")
     downloads = pathlib.Path(folder) / "downloads"
     downloads.mkdir(exist_ok=True)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     options.add_experimental_option("prefs", {"download.default_directory": str(downloads),
                                               "download.prompt_for_download": False})
     env = dict(os.environ, HOME=str(folder), XDG_CONFIG_HOME=f"{folder}/config",
@@ -101,8 +102,13 @@ class PageTest(unittest.TestCase):
         self.open()
 
     def open(self):
+        self.js("window.zeruPage && window.zeruPage.leaveWithoutAsking()")
         self.driver.get(self.url)
-        self.wait_for(lambda: self.js("return document.body.dataset.ready === 'true'"))
+        try:
+            self.wait_for(lambda: self.js("return document.body.dataset.ready === 'true'"))
+        except Exception:
+            raise AssertionError("the page did not start: " + " | ".join(
+                e["message"] for e in self.driver.get_log("browser"))) from None
 
     # Helpers
     def js(self, script, *args):

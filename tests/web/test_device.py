@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import PageTest, HERE
+from harness import PageTest, HERE, By
 
 ZERU_CLI = os.environ.get("ZERU_CLI", str(HERE.parents[1] / "build-native" / "cli" / "zeru-cli"))
 FOUND = "Kestrovane Zeru found, vid: Vid_0483, pid: A050"
@@ -62,13 +62,30 @@ class DeviceTest(PageTest):
         self.assertEqual(lines[-2:], ["Eeprom write success", "Eeprom verify success"])
         self.assertIn('Radio.Callsign: "NOCALL" -> "OK1ZRU"', lines)
         backup = next(line for line in lines if line.startswith("Backup saved: ") or line.startswith("No backup"))
-        listed = self.async_js("const m = await import('/js/backup-store.js');"
-                               "return (await m.list()).map((b) => [b.name, b.cfgName, b.binName]);")
+        listed = self.js("return window.zeruPage.core.backups().map((b) => b.name)")
         if backup.startswith("Backup saved: "):
-            self.assertEqual(listed[0][0], backup[len("Backup saved: "):])
-            self.assertTrue(listed[0][2].endswith(".bin"))
+            self.assertEqual(listed[0], backup[len("Backup saved: "):])
         # Written: the window's settings are the device's now, so nothing is pending.
         self.assertEqual(self.find("#Button_changes").text, "Changes")
+
+    def test_backups_are_kept_across_visits_and_restored(self):
+        for call in ("OK1ZRU", "OK1ZRV"):
+            self.type_into("Callsign", call)
+            self.command("Button_write_config")
+        self.open()  # a later visit: the backups are in the browser's storage
+        self.find("#Button_backups").click()
+        self.wait_for(lambda: self.js("return document.getElementById('Backups_window').open"))
+        rows = self.js("return [...document.querySelectorAll('#Backups_list tbody tr')].map((r) => r.textContent)")
+        self.assertEqual(len(rows), 1, "the first write found an erased device: nothing to keep")
+        self.assertIn("OK1ZRU", rows[0])
+        for button in self.driver.find_elements(By.CSS_SELECTOR, "#Backups_list tbody button"):
+            if button.text.endswith((".cfg", ".bin")):
+                button.click()
+        self.wait_for(lambda: len([f for f in self.downloads.iterdir() if not f.name.endswith(".crdownload")]) == 2)
+        sizes = sorted(f.stat().st_size for f in self.downloads.iterdir())
+        self.assertEqual(sizes[1], 7168)
+        self.find("#Backups_list tbody button[aria-label^=Restore]").click()
+        self.wait_for(lambda: self.value("Callsign") == "OK1ZRU")
 
     def test_upload_asks_first_and_sends_every_page(self):
         texts, lines = self.command("Button_upload_firmware", ["Yes"])

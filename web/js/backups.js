@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Backups": the configurations kept before each write and upload, newest
-// first, each downloadable as .cfg and .bin and restorable: its .cfg loads as
-// "Read from file" loads a file, and "Write config" then puts it on the device.
+// "Backups": the device's configurations kept in the browser before each
+// write and upload, newest first, each downloadable as .cfg and .bin and
+// restorable: its .cfg loads as "Read from file" loads a file, and "Write
+// config" then puts it on the device.
 
-import * as store from './backup-store.js';
 import { download } from './download.js';
 import { createTable, createDialog, createButton, closeButton } from './table.js';
 
@@ -25,33 +25,42 @@ function dialog() {
   return box;
 }
 
-export async function openBackups(core) {
+const stem = (name) => name.replace(/\.(cfg|bin)$/, '');
+
+// Shows the list; resolves when it is closed (after a restore, with true).
+export function openBackups(core) {
   const box = dialog();
-  const table = box.querySelector('table');
-  const backups = await store.list();
+  const backups = core.backups();
   box.querySelector('#Backups_note').textContent = backups.length
-    ? 'Kept in this browser before each write and upload. "Restore" loads one as "Read from file" does; "Write config" then puts it on the device.'
-    : 'No backups yet: one is kept in this browser before each write and upload.';
-  const body = table.tBodies[0];
+    ? 'Kept in this browser before each write and upload. Restore loads one as "Read from file" does.'
+    : 'None yet: one is kept in this browser before each write and upload.';
+  const body = box.querySelector('tbody');
   body.replaceChildren();
+  let restored = false;
   for (const b of backups) {
     const row = body.insertRow();
-    row.insertCell().textContent = b.stamp || new Date(b.kept).toLocaleString();
-    row.insertCell().textContent = b.label || '';
+    row.insertCell().textContent = b.stamp;
+    row.insertCell().textContent = b.station;
     const files = row.insertCell();
-    if (b.cfg) files.append(createButton(b.cfgName, null, () => download(b.cfg, b.cfgName, 'text/plain')));
-    files.append(createButton(b.binName, null, () => download(b.bin, b.binName)));
-    const actions = row.insertCell();
-    if (b.cfg) {
-      actions.append(createButton('Restore', null, async () => {
-        box.close();
-        await core.readFromFile(b.cfgName, b.cfg);
-        document.dispatchEvent(new Event('zeru-settings-loaded'));
+    const names = b.hasCfg ? [`${stem(b.name)}.cfg`, `${stem(b.name)}.bin`] : [b.name];
+    for (const name of names) {
+      files.append(createButton(name, null, () => {
+        const bytes = core.backupFile(name);
+        if (bytes) download(bytes, name, name.endsWith('.cfg') ? 'text/plain' : 'application/octet-stream');
       }));
     }
+    const actions = row.insertCell();
+    if (b.hasCfg) {
+      const restore = createButton('Restore', null, async () => {
+        box.close();
+        restored = await core.restoreBackup(b.name);
+      });
+      restore.setAttribute('aria-label', `Restore ${b.name}`);
+      actions.append(restore);
+    }
   }
-  await new Promise((resolve) => {
-    box.addEventListener('close', resolve, { once: true });
+  return new Promise((resolve) => {
+    box.addEventListener('close', () => resolve(restored), { once: true });
     box.showModal();
   });
 }

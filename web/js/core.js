@@ -7,6 +7,8 @@
 import createZeruCore from '../core/zeru-core.js';
 import { createHidTransport } from '../core/hid-transport.js';
 
+const BACKUPS = '/backups';
+
 // The seven pages as the window shows them, from the core's description.
 function describe(module) {
   return JSON.parse(module.formDescriptionJson());
@@ -17,8 +19,16 @@ export async function loadCore(ui) {
   const module = await createZeruCore({
     zeruUi: ui,
     zeruHid: createHidTransport(() => device),
+    // The backup folder lives in the browser's storage (IndexedDB); a backup
+    // is written through before the command goes on.
+    zeruPersistBackups: () => sync(false),
   });
-  await module.zeruReady;
+  const sync = (populate) => new Promise((resolve) => {
+    module.FS.syncfs(populate, (failure) => resolve(!failure));
+  });
+  module.FS.mkdir(BACKUPS);
+  module.FS.mount(module.IDBFS, {}, BACKUPS);
+  await sync(true);
   const session = new module.Session();
   const handle = session.handle();
   const description = describe(module);
@@ -43,6 +53,7 @@ export async function loadCore(ui) {
     problems: () => session.problems(),
     changes: () => session.changes(),
     revert: (settings) => session.revert(settings),
+    hasUnsavedChanges: () => session.hasUnsavedChanges(),
 
     useDevice: (chosen) => { device = chosen; },
     readConfig: () => device_('zeru_read_config'),

@@ -37,10 +37,20 @@ async function start() {
   wireCommands({ form, core, device, refresh });
   wireLists({ form, core, marks, refresh });
 
+  // Changes neither saved nor written: the browser asks before the page goes
+  // (in its own words; a page cannot ask "Save changes to a file before closing?").
+  const askBeforeLeaving = (event) => {
+    if (core.hasUnsavedChanges()) event.preventDefault();
+  };
+  window.addEventListener('beforeunload', askBeforeLeaving);
+
   refresh();
   main.removeAttribute('aria-busy');
   // Tests and the browser's console reach the page through this.
-  window.zeruPage = { core, form, show: form.show, refresh };
+  window.zeruPage = {
+    core, form, show: form.show, refresh,
+    leaveWithoutAsking: () => window.removeEventListener('beforeunload', askBeforeLeaving),
+  };
   document.body.dataset.ready = 'true';
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
