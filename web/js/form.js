@@ -64,6 +64,12 @@ function createField(setting, prefix) {
     // Where the window has a column header, the page names the field in full.
     label.textContent = setting.spokenName || setting.name;
   }
+  field.append(label, createMarkedControl(setting));
+  return field;
+}
+
+// A control between the places of its change mark and its problem mark.
+function createMarkedControl(setting) {
   const control = createControl(setting);
   const change = document.createElement('span');
   change.className = 'mark mark-change';
@@ -76,9 +82,26 @@ function createField(setting, prefix) {
   const box = document.createElement('span');
   box.className = 'control';
   box.append(change, control, problem);
-  field.append(label, box);
-  return field;
+  return box;
 }
+
+// The SSID of an address entry joins its call on one line, as "call - SSID".
+function appendSsid(field, setting) {
+  const label = document.createElement('label');
+  label.htmlFor = setting.name;
+  label.id = `${setting.name}-label`;
+  label.className = 'visually-hidden';
+  label.textContent = setting.spokenName;
+  const dash = document.createElement('span');
+  dash.className = 'dash';
+  dash.setAttribute('aria-hidden', 'true');
+  dash.textContent = '-';
+  field.dataset.ssid = setting.name;
+  field.append(dash, label, createMarkedControl(setting));
+}
+
+const isSsidOf = (call, ssid) => Boolean(call && ssid && !ssid.label
+  && ssid.spokenName === `${call.spokenName} SSID`);
 
 // Rows of a table in the window ("Beacon 1", "Alias 3"): runs of at least
 // three unlabelled fields whose names start alike. Returns [{prefix, settings}].
@@ -108,6 +131,7 @@ function createGroup(group) {
     set.append(legend);
   }
   let grid = null;
+  let previous = null;
   for (const run of splitRecords(group.settings)) {
     if (run.prefix) {
       const record = document.createElement('fieldset');
@@ -117,6 +141,7 @@ function createGroup(group) {
       record.append(legend, ...run.settings.map((s) => createField(s, run.prefix)));
       set.append(record);
       grid = null;
+      previous = null;
       continue;
     }
     if (!grid) {
@@ -124,7 +149,13 @@ function createGroup(group) {
       grid.className = 'fields';
       set.append(grid);
     }
-    grid.append(createField(run.settings[0], null));
+    const [setting] = run.settings;
+    if (isSsidOf(previous, setting)) {
+      appendSsid(grid.lastElementChild, setting);
+    } else {
+      grid.append(createField(setting, null));
+    }
+    previous = setting;
   }
   return set;
 }
@@ -134,12 +165,14 @@ function createGroup(group) {
 export function buildForm(host, description) {
   const controls = new Map();
   const pageOf = new Map();
+  const pagePath = new Map();
   const tabSets = [];
 
   const buildPage = (page, trail) => {
     const panel = document.createElement('section');
     panel.className = 'page';
     const path = [...trail, page.name];
+    pagePath.set(page.name, path);
     if (page.pages.length) {
       const nested = createTabs(panel, page.caption, page.pages, (sub) => buildPage(sub, path));
       tabSets.push(nested);
@@ -157,7 +190,7 @@ export function buildForm(host, description) {
 
   // Shows the page that holds `name` (a setting or a page), outermost first.
   const show = (name) => {
-    const path = pageOf.get(name) || [name];
+    const path = pageOf.get(name) || pagePath.get(name) || [];
     for (const page of path) tabSets.some((t) => t.select(page));
     return path;
   };
