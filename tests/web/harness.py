@@ -108,7 +108,7 @@ class PageTest(unittest.TestCase):
             self.wait_for(lambda: self.js("return document.body.dataset.ready === 'true'"))
         except Exception:
             raise AssertionError("the page did not start: " + " | ".join(
-                e["message"] for e in self.driver.get_log("browser"))) from None
+                e["message"] for e in self.driver.get_log("browser"))[:2000]) from None
 
     # Helpers
     def js(self, script, *args):

@@ -30,7 +30,7 @@ const walk = (page, path) => {
   if (page.pages.length) { page.pages.forEach((p) => walk(p, [...path, p.name])); return; }
   for (const g of page.groups) out.push([path.join('/'), g.caption, g.settings.map((s) => s.name)]);
 };
-window.zeruPage.core.description().pages.forEach((p) => walk(p, [p.name]));
+window.zeruPage.description.pages.forEach((p) => walk(p, [p.name]));
 return out;
 """
 
@@ -65,7 +65,7 @@ const check = (s) => {
   }
 };
 const walk = (p) => { p.pages.forEach(walk); p.groups.forEach((g) => g.settings.forEach(check)); };
-window.zeruPage.core.description().pages.forEach(walk);
+window.zeruPage.description.pages.forEach(walk);
 return bad;""")
         self.assertEqual(problems, [])
 

@@ -53,7 +53,7 @@ export function openBackups(core) {
     if (b.hasCfg) {
       const restore = createButton('Restore', null, async () => {
         box.close();
-        restored = await core.restoreBackup(b.name);
+        restored = core.restoreBackup(b.name);
       });
       restore.setAttribute('aria-label', `Restore ${b.name}`);
       actions.append(restore);

@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The device as the browser offers it through WebHID: whether the browser
-// has WebHID at all, which Kestrovane Zeru the commands use (one granted
-// before is used again without asking), and its plugging and unplugging.
+// Whether the browser has WebHID at all, and whether a Kestrovane Zeru granted
+// to this page is plugged in (shown in the command row as it changes). The
+// commands reach the device through the core's transport, which uses a device
+// granted before without asking.
 
-const FILTERS = [{ vendorId: 0x0483, productId: 0xa050 }];
-const isZeru = (d) => FILTERS.some((f) => d.vendorId === f.vendorId && d.productId === f.productId);
+import { ZERU_FILTER } from '../core/hid-transport.js';
 
-export function watchDevice(core) {
+const isZeru = (d) => d.vendorId === ZERU_FILTER.vendorId && d.productId === ZERU_FILTER.productId;
+
+export function watchDevice() {
   const status = document.getElementById('Device_status');
   const listeners = [];
   const state = { available: 'hid' in navigator, device: null };
 
   const show = () => {
-    status.textContent = state.device ? `Device: ${state.device.productName || 'Kestrovane Zeru'} connected`
-      : 'Device: none';
+    status.textContent = state.device ? 'Device: connected' : 'Device: none';
     status.classList.toggle('connected', Boolean(state.device));
     listeners.forEach((f) => f());
   };
   const use = (device) => {
     state.device = device;
-    core.useDevice(device);
     show();
   };
 
@@ -39,22 +39,8 @@ export function watchDevice(core) {
   return {
     get available() { return state.available; },
     onChange: (f) => listeners.push(f),
-    // The device the next command uses: the one in use, one granted before,
-    // or one the user picks in the browser's chooser (none when cancelled:
-    // the core's flow then says the device was not found).
-    async choose() {
-      if (!state.available) return null;
-      if (state.device) return state.device;
-      let [device] = (await navigator.hid.getDevices()).filter(isZeru);
-      if (!device) {
-        try {
-          [device] = await navigator.hid.requestDevice({ filters: FILTERS });
-        } catch {
-          device = undefined;
-        }
-      }
-      use(device || null);
-      return state.device;
-    },
+    // After a command: a device granted by the chooser meanwhile shows.
+    recheck: () => state.available && navigator.hid.getDevices()
+      .then((devices) => use(devices.find(isZeru) || null)),
   };
 }

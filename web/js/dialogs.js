@@ -40,6 +40,9 @@ function show(caption, text, buttons, cancelValue) {
   return shown;
 }
 
+// Resolves once every box shown so far has been closed.
+export const settled = () => queue;
+
 const ok = [{ caption: 'OK', value: 'ok' }];
 
 export const information = (text) => show('Information', text, ok, 'ok');

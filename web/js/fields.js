@@ -3,7 +3,7 @@
 // goes to the core at once (a choice runs its rule there, as the window's
 // change handler does); the controls show what the core holds.
 
-export function wireFields(form, core, { information, onEdited }) {
+export function wireFields(form, core, { onEdited }) {
   const { controls } = form;
 
   const show = (values) => {
@@ -17,10 +17,9 @@ export function wireFields(form, core, { information, onEdited }) {
       }
     }
   };
-  const showEnabled = (enabled) => {
-    for (const [name, on] of Object.entries(enabled)) {
-      const control = controls.get(name);
-      if (!control) continue;
+  const showEnabled = () => {
+    for (const [name, control] of controls) {
+      const on = core.enabled(name);
       control.disabled = !on;
       control.closest('.field').classList.toggle('disabled', !on);
     }
@@ -28,22 +27,22 @@ export function wireFields(form, core, { information, onEdited }) {
   // Shows every setting as the core holds it.
   const refresh = () => {
     show(core.values());
-    showEnabled(core.enabledStates());
+    showEnabled();
     // The helpers beside the fields follow values set by the program too.
     document.dispatchEvent(new Event('zeru-settings-shown'));
   };
 
   const form_ = document.getElementById('Form');
-  const onInput = async (event) => {
+  const onInput = (event) => {
     const control = event.target;
     if (!controls.has(control.id)) return;
     if (control.tagName === 'SELECT') {
       if (event.type !== 'change') return;
-      const outcome = core.setValue(control.id, control.selectedIndex);
+      // The choice's rule runs in the core; its message comes as a box.
+      core.set(control.id, control.selectedIndex);
       refresh();
-      for (const text of outcome.messages || []) await information(text);
     } else {
-      core.setValue(control.id, control.value);
+      core.set(control.id, control.value);
     }
     onEdited();
   };

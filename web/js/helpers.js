@@ -10,7 +10,7 @@ import { wireHints } from './helpers/hints.js';
 
 export function wireHelpers(form, core, refresh) {
   const setValue = (name, value) => {
-    core.setValue(name, value);
+    core.set(name, value);
     refresh();
   };
   wirePosition(form, core, setValue);

@@ -2,7 +2,7 @@
 // Starts the page: loads the core, builds the form from its description and
 // wires the command row, the marks, the files, the device and the helpers.
 
-import { loadCore } from './core.js';
+import { loadCore, describeForm } from './core.js';
 import * as boxes from './dialogs.js';
 import * as feedback from './log.js';
 import { buildForm } from './form.js';
@@ -15,9 +15,9 @@ import { addPageButtons } from './page-buttons.js';
 import { wireHelpers } from './helpers.js';
 
 async function start() {
-  const ui = { ...boxes, ...feedback };
+  const ui = { ...boxes, ...feedback, note: feedback.log, setBusy: () => {} };
   const core = await loadCore(ui);
-  const description = core.description();
+  const description = describeForm(core);
   document.title = `${description.title} ${description.version}`;
   document.getElementById('Title').textContent = document.title;
   boxes.setApplicationTitle(document.title);
@@ -33,8 +33,9 @@ async function start() {
   };
   addPageButtons(form, core, refresh);
   wireHelpers(form, core, refresh);
-  const device = watchDevice(core);
-  wireCommands({ form, core, device, refresh });
+  const device = watchDevice();
+  const commands = wireCommands({ form, core, device, refresh });
+  ui.setBusy = commands.setBusy;
   wireLists({ form, core, marks, refresh });
 
   // Changes neither saved nor written: the browser asks before the page goes
@@ -48,7 +49,7 @@ async function start() {
   main.removeAttribute('aria-busy');
   // Tests and the browser's console reach the page through this.
   window.zeruPage = {
-    core, form, show: form.show, refresh,
+    core, form, description, show: form.show, refresh,
     leaveWithoutAsking: () => window.removeEventListener('beforeunload', askBeforeLeaving),
   };
   document.body.dataset.ready = 'true';

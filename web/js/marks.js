@@ -25,6 +25,7 @@ export function createMarks(form, core) {
   const listeners = [];
 
   const update = () => {
+    if (core.isRunning()) return;  // the core is inside a command; it is asked again after
     problems = core.problems();
     changes = core.changes();
     const problemOf = new Map();

@@ -48,7 +48,8 @@ function drawChart(chart) {
   for (const v of [0, 45, 90, 135, 180]) axes.append(svg('text', { x: x1 + 6, y: yr(v) + 4 }, `${v}°`));
   axes.append(svg('text', { x: (x0 + x1) / 2, y: H - 4, 'text-anchor': 'middle' }, 'Speed [km/h]'));
   const interval = chart.curve.map((p) => `${x(p.speed)},${yl(p.interval)}`).join(' ');
-  const turn = chart.curve.filter((p) => p.threshold !== null).map((p) => `${x(p.speed)},${yr(p.threshold)}`).join(' ');
+  const turn = chart.curve.filter((p) => p.turnThreshold !== null)
+    .map((p) => `${x(p.speed)},${yr(p.turnThreshold)}`).join(' ');
   picture.append(axes,
     svg('polyline', { points: interval, class: 'curve-interval' }),
     svg('polyline', { points: turn, class: 'curve-turn' }),
@@ -85,7 +86,7 @@ function chartDialog(form, core) {
 
   const texts = () => core.smartBeaconingSettings().map((n) => form.controls.get(n).value);
   const update = () => {
-    const chart = core.smartBeaconing(texts(), Number(speed.value) || 0);
+    const chart = core.smartBeaconing(texts(), 100);
     if (!chart) {
       area.replaceChildren(Object.assign(document.createElement('p'), {
         textContent: 'The chart needs whole numbers in all seven SmartBeaconing fields.' }));
@@ -94,8 +95,11 @@ function chartDialog(form, core) {
       return;
     }
     area.replaceChildren(drawChart(chart));
-    distance.textContent = chart.atSpeed;
-    fillTable(table, chart.table.map((r) => ({ key: r.speed, cells: [r.speed, r.interval, r.threshold, r.distance] })));
+    const v = Number(speed.value) || 0;
+    distance.textContent = `At ${v} km/h: ${core.distanceAt(texts(), v)}.`;
+    const whole = (n) => (n === null ? '-' : String(Math.round(n)));
+    fillTable(table, chart.table.map((r) => ({
+      key: r.speed, cells: [r.speed, whole(r.interval), whole(r.turnThreshold), r.description] })));
   };
   speed.addEventListener('input', update);
   for (const n of core.smartBeaconingSettings()) form.controls.get(n).addEventListener('input', update);

@@ -29,7 +29,7 @@ function positionDialog(core, fill) {
   const update = () => {
     const p = core.parsePosition(input.value);
     ok.disabled = !p;
-    result.textContent = p ? `Latitude and Longitude become ${p.latitude} ${p.longitude}.`
+    result.textContent = p ? `Latitude and Longitude become ${p.deviceLatitude} ${p.deviceLongitude}.`
       : input.value.trim() ? 'Not a position: latitude first, then longitude.' : 'Type or paste a position.';
   };
   input.addEventListener('input', update);
@@ -45,8 +45,8 @@ function positionDialog(core, fill) {
 
 export function wirePosition(form, core, setValue) {
   const fill = (p) => {
-    setValue('Latitude', p.latitude);
-    setValue('Longitude', p.longitude);
+    setValue('Latitude', p.deviceLatitude);
+    setValue('Longitude', p.deviceLongitude);
     document.dispatchEvent(new Event('zeru-settings-shown'));
   };
   let entry = null;
@@ -63,8 +63,8 @@ export function wirePosition(form, core, setValue) {
   besideField(form, 'Longitude', summary);
   summary.before(button);
   follow(form, ['Latitude', 'Longitude'], () => {
-    const text = core.positionSummary(form.controls.get('Latitude').value, form.controls.get('Longitude').value);
-    summary.textContent = text || 'not a position the device takes';
+    const p = core.devicePosition(form.controls.get('Latitude').value, form.controls.get('Longitude').value);
+    summary.textContent = p ? `${p.decimal}   ${p.locator}` : 'not a position the device takes';
   });
 
   // A whole position pasted into either field fills both.

@@ -19,12 +19,12 @@ function pickerDialog(core, choose) {
   list.id = 'Symbol_list';
   list.size = 14;
   list.setAttribute('aria-label', 'Symbols');
-  const symbols = [...core.symbolTable('/'), ...core.symbolTable('\\')];
+  const symbols = [...core.symbols('/'), ...core.symbols('\\')];
   for (const s of symbols) {
     const option = document.createElement('option');
     option.value = `${s.table}${s.code}`;
     option.textContent = `${s.table}${s.code}   ${s.description}${s.takesOverlay ? '   [overlay 0-9, A-Z]' : ''}`;
-    option.disabled = s.use === 'notForUse';
+    option.disabled = s.use === 'not-for-use';
     option.dataset.overlay = s.takesOverlay ? '1' : '';
     list.append(option);
   }
