@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "settings/form_description.h"
 #include "window_fixture.h"
 
