@@ -88,6 +88,8 @@ const Step& ReplayTransport::nextExchange(StepKind kind, const Report* request) 
 int ReplayTransport::write(const Report& request) {
     const Step& step = nextExchange(StepKind::Write, &request);
     lastRequest_ = request;
+    if (request[kCommandOffset] == kPageWriteCommand)
+        written_[getLe16(request, kPageNumberOffset)] = {step.report, request};
     return step.result;
 }
 
@@ -96,7 +98,23 @@ int ReplayTransport::read(Report& reply, std::chrono::milliseconds /*limit*/) {
     reply.fill(0);
     if (step.result > 0)
         std::copy_n(step.report.begin(), std::min<std::size_t>(step.result, kReportSize), reply.begin());
+    if (lastRequest_[kCommandOffset] == kPageReadCommand &&
+        step.result >= static_cast<int>(kPageSumOffset + 2))
+        if (auto it = written_.find(getLe16(lastRequest_, kPageNumberOffset)); it != written_.end())
+            followWrite(it->second.recorded, it->second.now, reply);
     return step.result;
+}
+
+// The recorded reply differs from what was sent then as the new one must
+// differ from what was sent now: the same bits changed, the page sum off by
+// as much.
+void ReplayTransport::followWrite(const Report& recorded, const Report& now, Report& reply) {
+    const auto data = [](const Report& r) { return PageBytes(r.data() + kPageDataOffset, kPageSize); };
+    const int sumBefore = pageSum(data(reply));
+    for (std::size_t i = kPageDataOffset; i < kPageDataOffset + kPageSize; ++i)
+        reply[i] = static_cast<std::uint8_t>(reply[i] ^ recorded[i] ^ now[i]);
+    const int shift = pageSum(data(reply)) - sumBefore;
+    putLe16(reply, kPageSumOffset, static_cast<std::uint16_t>(getLe16(reply, kPageSumOffset) + shift));
 }
 
 }  // namespace zeru::trace
