@@ -55,17 +55,18 @@ class DeviceTest(PageTest):
         self.assertEqual(self.find("#Button_changes").text, "Changes", "what was read is the baseline")
 
     def test_write_keeps_a_backup_lists_changes_and_reads_back(self):
+        _, first = self.command("Button_write_config")
+        self.assertIn("No backup: the device holds no valid configuration.", first)
         self.type_into("Callsign", "OK1ZRU")
         _, lines = self.command("Button_write_config")
-        self.assertEqual(lines[0], FOUND)
-        self.assertIn("Page written: 224/224", lines)
-        self.assertLess(lines.index("Eeprom write success"), lines.index("Page verified: 224/224"))
-        self.assertEqual(lines[-1], "Eeprom verify success")
-        self.assertIn('Radio.Callsign: "NOCALL" -> "OK1ZRU"', lines)
-        backup = next(line for line in lines if line.startswith("Backup saved: ") or line.startswith("No backup"))
-        listed = self.js("return window.zeruPage.core.backups().map((b) => b.name)")
-        if backup.startswith("Backup saved: "):
-            self.assertEqual(listed[0], backup[len("Backup saved: "):])
+        steps = [line for line in lines if not line.startswith(("Page read: ", "Page written: ", "Page verified: "))]
+        self.assertEqual(steps[0], FOUND)
+        self.assertRegex(steps[1], r"^Backup saved: \S+_NOCALL(-0)?\.cfg$")
+        self.assertEqual(steps[2:], ["Changes on the device: 1 settings", 'Radio.Callsign: "NOCALL" -> "OK1ZRU"',
+                                     "Eeprom write success", "Eeprom verify success"])
+        self.assertEqual(lines.count("Page verified: 224/224"), 1)
+        self.assertEqual(self.js("return window.zeruPage.core.backups().map((b) => b.name)")[0],
+                         steps[1][len("Backup saved: "):])
         # Written: the window's settings are the device's now, so nothing is pending.
         self.assertEqual(self.find("#Button_changes").text, "Changes")
 
@@ -117,10 +118,10 @@ class DeviceTest(PageTest):
     def test_every_fault_of_the_simulator_logs_as_zeru_cli_does(self):
         # (command button, zeru-cli command, fault, boxes to answer)
         cases = [("Button_read_config", ["read", "-o", "out.cfg"], f"{kind}:{page}", [])
-                 for kind in ("refuse", "bad-sum", "bad-echo", "short", "silent", "wrong-page", "gone")
-                 for page in (5, 100)]
+                 for kind, page in (("refuse", 5), ("bad-sum", 100), ("bad-echo", 5), ("short", 41),
+                                    ("silent", 5), ("wrong-page", 42), ("gone", 5), ("refuse", "hw"))]
         cases += [("Button_write_config", ["write", "in.cfg"], f"{kind}:7", [])
-                  for kind in ("refuse", "silent", "drop", "flip", "gone")]
+                  for kind in ("refuse", "drop", "flip")]
         for button, args, fault, answers in cases:
             with self.subTest(fault=fault, command=args[0]):
                 self.open()
