@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/fields/form_rules_wiring.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <functional>
+#include <stdexcept>
+
+#include "app/fields/widget_settings.h"
+#include "interaction/command.h"
+#include "rules/rules.h"
+
+namespace zeru::app {
+namespace {
+
+void onUserChoice(WidgetSettings& settings, const char* name, UserInterface& ui, std::function<void()> rule) {
+    QComboBox* box = settings.choiceBox(name);
+    QObject::connect(box, &QComboBox::activated, box,
+                     [&ui, rule = std::move(rule)] { runCommand(ui, rule); });
+}
+
+void onClick(QPushButton* button, UserInterface& ui, std::function<void()> command) {
+    if (!button) throw std::logic_error("the window lacks a \"Default parameters\" button");
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [&ui, command = std::move(command)] { runCommand(ui, command); });
+}
+
+}  // namespace
+
+void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, UserInterface& ui) {
+    // The window's handlers of a user's choice in its drop-down lists
+    // (Serial1_modeChange, Serial2_modeChange, Weather_stationtypeChange,
+    // Position_report_encodingChange, Position_report_modeChange): each
+    // settles the rules as every change made on the user's behalf does. The
+    // weather station's is the RS-232 rule then the Bluetooth rule, each
+    // message shown before the next rule runs.
+    for (const char* name : {"Serial1_mode", "Serial2_mode", "Weather_stationtype",
+                             "Position_report_encoding", "Position_report_mode"})
+        onUserChoice(settings, name, ui, [&settings, &ui, name] { rules::settle(settings, name, ui); });
+
+    for (int channel = 1; channel <= 5; ++channel)
+        onClick(buttons.analogDefaults[static_cast<std::size_t>(channel - 1)], ui,
+                [&settings, channel] { rules::applyAnalogPreset(settings, channel); });
+    for (int channel = 1; channel <= 8; ++channel)
+        onClick(buttons.digitalDefaults[static_cast<std::size_t>(channel - 1)], ui,
+                [&settings, channel] { rules::applyDigitalPreset(settings, channel); });
+}
+
+}  // namespace zeru::app
