@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 
 namespace zeru::cli {
 
@@ -35,13 +36,16 @@ CommandSafety::CommandSafety(const BackupOptions& options) {
 
 void addBackupsCommand(CommandSet& commands) {
     auto options = std::make_shared<BackupOptions>();
-    CLI::App& command =
-        commands.add("backups", "Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.",
-                     [options](CommandContext&) {
-                         for (const backup::BackupEntry& e : backupFolderOf(*options).list())
-                             std::printf("%s  %s  %s\n", e.stamp.c_str(), e.station.c_str(), e.path.c_str());
-                         return std::fflush(stdout) == 0 ? kSuccess : kImageRefused;
-                     });
+    CLI::App& command = commands.add(
+        "backups", "Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.",
+        [options](CommandContext&) {
+            // Names in the folder come from outside: a planted one
+            // must not steer the terminal.
+            for (const backup::BackupEntry& e : backupFolderOf(*options).list())
+                std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
+                            terminalText(e.path.string()).c_str());
+            return std::fflush(stdout) == 0 ? kSuccess : kImageRefused;
+        });
     addBackupOptions(command, *options, false);
 }
 

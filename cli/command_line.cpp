@@ -9,6 +9,7 @@
 
 #include "cfgfile/file_replace.h"
 #include "cli/exit_status.h"
+#include "cli/terminal_text.h"
 #include "cli/terminal_ui.h"
 #include "cli/usage_formatter.h"
 #include "trace/replay_transport.h"
@@ -106,7 +107,8 @@ std::string CommandLine::usage() const {
 }
 
 int CommandLine::usageError(const std::string& reason) const {
-    std::fprintf(stderr, "zeru-cli: %s\n\n%s", reason.c_str(), usage().c_str());
+    // The reason may repeat an argument as it was given.
+    std::fprintf(stderr, "zeru-cli: %s\n\n%s", terminalText(reason).c_str(), usage().c_str());
     return kUsageError;
 }
 

@@ -11,9 +11,28 @@ void appendHex(std::string& out, unsigned char byte) {
     out += kDigits[byte & 0xF];
 }
 
-// The length of the valid UTF-8 sequence at the start of `s` whose code point
-// is no C1 control; 0 when there is none.
-std::size_t printableSequence(std::string_view s) {
+// Characters that are not seen but change what is seen: bidirectional
+// controls, which reorder the rest of the line (a name can then pose as
+// another), and zero-width characters, which hide inside a name.
+bool invisibleFormat(char32_t point) {
+    return (point >= 0x200B && point <= 0x200F) || (point >= 0x2028 && point <= 0x202E) ||
+           (point >= 0x2060 && point <= 0x2069) || point == 0x061C || point == 0xFEFF || point == 0x00AD;
+}
+
+void appendCodePoint(std::string& out, char32_t point) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(point >> shift) & 0xF];
+}
+
+struct Sequence {
+    std::size_t length = 0;  // 0: no valid, printable sequence
+    char32_t point = 0;
+};
+
+// The valid UTF-8 sequence at the start of `s` whose code point is no C1
+// control; length 0 when there is none.
+Sequence printableSequence(std::string_view s) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = byte(0);
     std::size_t length = 0;
@@ -25,17 +44,18 @@ std::size_t printableSequence(std::string_view s) {
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4, point = lead & 0x07;
     } else {
-        return 0;
+        return {};
     }
-    if (s.size() < length) return 0;
+    if (s.size() < length) return {};
     for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
+        if ((byte(i) & 0xC0) != 0x80) return {};
         point = (point << 6) | (byte(i) & 0x3F);
     }
     const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
     const bool invalid = point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF);
     const bool c1 = point >= 0x80 && point <= 0x9F;
-    return overlong || invalid || c1 ? 0 : length;
+    if (overlong || invalid || c1) return {};
+    return {length, point};
 }
 
 }  // namespace
@@ -50,9 +70,12 @@ std::string terminalText(std::string_view text) {
         } else if (c == '\t' || c == '\n' || c == '\r') {
             out += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
             ++i;
-        } else if (const std::size_t n = c >= 0x80 ? printableSequence(text.substr(i)) : 0) {
-            out.append(text.substr(i, n));
-            i += n;
+        } else if (const Sequence q = c >= 0x80 ? printableSequence(text.substr(i)) : Sequence{}; q.length) {
+            if (invisibleFormat(q.point))
+                appendCodePoint(out, q.point);
+            else
+                out.append(text.substr(i, q.length));
+            i += q.length;
         } else {
             appendHex(out, c);
             ++i;

@@ -20,7 +20,8 @@ inline constexpr std::string_view kIncompleteConfigurationLine =
     "The device now holds an incomplete configuration; write it again or restore a backup.";
 
 // Sends the 224 pages of `writeImage`; stops at the first refused page (and
-// says so when the device is left with part of a configuration block).
+// says so when the device is left with part of a configuration block: some
+// pages of it taken, not all).
 // True when every page was acknowledged ("Eeprom write success" logged).
 bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage);
 

@@ -71,6 +71,8 @@ public:
     void beacons();
     void telemetry();
     void channelText(const Field& f, std::size_t limit, const std::string& label);
+    void addresses();
+    void channelControls();
 
 private:
     std::optional<std::int32_t> number(const Field& f) const { return parseWholeNumber(s_.text(f.setting)); }
@@ -106,6 +108,52 @@ void AdviceList::destination(const Field& f, std::string_view label) {
 void AdviceList::channelText(const Field& f, std::size_t limit, const std::string& label) {
     if (s_.text(f.setting).size() > limit)
         add(f.setting, label + " - longer than the " + std::to_string(limit) + " characters APRS allows.");
+}
+
+// An AX.25 address holds capital letters and digits only: anything else is
+// sent as it stands and makes the packet one no station takes. Empty entries
+// are unused.
+void AdviceList::addresses() {
+    using namespace layout;
+    std::vector<const Field*> fields{&kCallsign};
+    for (const Field& f : kPositionPaths) fields.push_back(&f);
+    for (const auto& alias : kAliases) fields.push_back(&alias.station);
+    for (const auto& beacon : kBeacons)
+        for (const Field* f : {&beacon.destination, &beacon.path1, &beacon.path2}) fields.push_back(f);
+    for (const Field* f : {&kWeatherDest, &kWeatherPath1, &kWeatherPath2, &kTeledataDest, &kTeledataPath1,
+                           &kTeledataPath2, &kTeleparamsDest, &kTeleparamsPath1, &kTeleparamsPath2})
+        fields.push_back(f);
+    for (const Field* f : fields) {
+        const std::string name = upper(s_.text(f->setting));
+        const bool valid = std::all_of(name.begin(), name.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        });
+        if (!valid) add(f->setting, "\"" + s_.text(f->setting) + "\" is not a valid AX.25 address");
+    }
+}
+
+// A control character in a channel's name or unit would break the parameter
+// packet it is sent in.
+void AdviceList::channelControls() {
+    using namespace layout;
+    const auto hasControl = [&](const Field& f) {
+        const std::string text = s_.text(f.setting);
+        return std::any_of(text.begin(), text.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7F;
+        });
+    };
+    const auto check = [&](const Field& f, const std::string& label) {
+        if (hasControl(f)) add(f.setting, label + " - holds a control character.");
+    };
+    for (std::size_t i = 0; i < kAnalogChannels.size(); ++i) {
+        check(kAnalogChannels[i].name, numbered("Analog channel ", i + 1, " name"));
+        check(kAnalogChannels[i].units, numbered("Analog channel ", i + 1, " units"));
+    }
+    for (std::size_t i = 0; i < kDigitalChannels.size(); ++i) {
+        check(kDigitalChannels[i].name, numbered("Digital channel ", i + 1, " name"));
+        check(kDigitalChannels[i].units, numbered("Digital channel ", i + 1, " units"));
+    }
 }
 
 void AdviceList::smartBeaconing() {
@@ -198,6 +246,9 @@ std::vector<Advice> findAdvice(const Settings& settings) {
         advice.destination(kWeatherDest, "Weather destination");
         advice.path({{kWeatherPath1, "Weather path 1"}, {kWeatherPath2, "Weather path 2"}}, "Weather path");
     }
+    // Texts that must never go on the air as they stand, wherever they are.
+    advice.addresses();
+    advice.channelControls();
     return advice.take();
 }
 

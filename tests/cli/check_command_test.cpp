@@ -46,6 +46,11 @@ const CheckCase kChecks[] = {
      {"Radio.TXdelay=\x1b[2J"},
      2,
      "error: Radio.TXdelay: '\\x1B[2J' is not a valid integer value.\n1 problem.\n"},
+    {"AddressesAdvisedWithTheirValueEscaped",
+     {"Beacons.Beacon1_path1_string=RELAY,", "Radio.Callsign=OK\x1b\xe2\x80\xae"},
+     0,
+     "warning: Radio.Callsign: \"OK\\x1B\\u202E\" is not a valid AX.25 address\n"
+     "warning: Beacons.Beacon1_path1_string: \"RELAY,\" is not a valid AX.25 address\n2 problems.\n"},
 };
 
 class Check : public ::testing::TestWithParam<CheckCase> {};

@@ -3,6 +3,8 @@
 // control characters escaped, and output that cannot be written is a failure.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli_files.h"
 #include "cli_process.h"
 #include "image/codec.h"
@@ -51,6 +53,40 @@ TEST_F(Output, StandardOutputThatCannotBeWrittenFailsTheCommand) {
     }
     // A command that prints nothing there is not hurt by it.
     EXPECT_EQ(runCli({"encode", "base.cfg", "-o", "out.bin"}, folder.path(), Stdout::DevFull).status, 0);
+}
+
+}  // namespace
+}  // namespace zeru::test
+
+namespace zeru::test {
+namespace {
+
+// Text from outside the program, one case per output that repeats it: a
+// planted name or argument never reaches the terminal as it stands.
+TEST(OutsideText, IsEscapedInEveryOutput) {
+    const std::string planted = "\x1b]0;x\a\xe2\x80\xae\xe2\x80\x8b";
+    const std::string shown = "\\x1B]0;x\\x07\\u202E\\u200B";
+    const struct {
+        const char* output;
+        std::vector<std::string> args;
+        bool onStdout;
+    } cases[] = {
+        {"backups: a file name in the folder", {"backups", "--backup-dir", "b"}, true},
+        {"usage error: a bad --set", {"check", "base.cfg", "--set", "x" + planted}, false},
+        {"unknown setting key", {"check", "base.cfg", "--set", "Radio.x" + planted + "=1"}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        ScratchFolder folder;
+        ASSERT_EQ(runCli({"defaults", "-o", "base.cfg"}, folder.path()).status, 0);
+        std::filesystem::create_directory(folder.path() / "b");
+        writeFile(folder.file("b/2026-01-01T00-00-00_" + planted + ".bin"), "");
+        const CliRun r = runCli(c.args, folder.path());
+        const std::string& text = c.onStdout ? r.out : r.err;
+        EXPECT_NE(text.find(shown), std::string::npos) << text;
+        EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+        EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+    }
 }
 
 }  // namespace

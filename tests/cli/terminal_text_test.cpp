@@ -19,11 +19,14 @@ TEST(TerminalText, ControlCharactersAreEscapedPrintableTextKept) {
         {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA1"},  // UTF-8
         {"\xC2\x9B"
          "1m",
-         "\\xC2\\x9B1m"},                     // C1 control CSI, UTF-8 encoded
-        {"caf\xE9 \x9B", "caf\\xE9 \\x9B"},   // Latin-1 bytes, a lone C1 byte
-        {"\xC3", "\\xC3"},                    // sequence cut short
-        {"\xE0\x80\x80", "\\xE0\\x80\\x80"},  // overlong
-        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},  // surrogate
+         "\\xC2\\x9B1m"},                                            // C1 control CSI, UTF-8 encoded
+        {"caf\xE9 \x9B", "caf\\xE9 \\x9B"},                          // Latin-1 bytes, a lone C1 byte
+        {"\xC3", "\\xC3"},                                           // sequence cut short
+        {"\xE0\x80\x80", "\\xE0\\x80\\x80"},                         // overlong
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},                         // surrogate
+        {"cfg.\xE2\x80\xAEnib", "cfg.\\u202Enib"},                   // right-to-left override
+        {"OK1\xE2\x80\x8BZRU\xEF\xBB\xBF", "OK1\\u200BZRU\\uFEFF"},  // zero width
+        {"\xE2\x81\xA6x\xE2\x81\xA9", "\\u2066x\\u2069"},            // isolates
     };
     for (const Row& r : rows) EXPECT_EQ(terminalText(r.in), r.out) << r.in;
 }

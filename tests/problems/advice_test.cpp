@@ -66,6 +66,15 @@ const AdviceCase kCases[] = {
      {{"Tele_enable", "1"}, {"Teledigital8_units", "ABCD"}},
      {"Teledigital8_units"}},
     {"ChannelNamesOfTelemetryOff", {{"Teleanalog5_name", "ABCDEF"}}, {}},
+    {"PathEntryWithAComma", {{"Beacon1_path1_string", "RELAY,"}}, {"Beacon1_path1_string"}},
+    {"CallsignInSmallLetters", {{"Callsign", "ok1zru"}}, {}},
+    {"CallsignWithAnEscape", {{"Callsign", "OK\x1B[2J"}}, {"Callsign"}},
+    {"AliasOfAnotherAlphabet", {{"Alias3_name", "W\xC3\x9C"}}, {"Alias3_name"}},
+    {"DestinationOfABeaconNeverSent", {{"Beacon4_dest_string", "AP Z"}}, {"Beacon4_dest_string"}},
+    {"PositionPathWithADash", {{"Position_path1", "WIDE1-1"}}, {"Position_path1"}},
+    {"UnitsWithATabOfTelemetryOff", {{"Teleanalog2_units", "m\tA"}}, {"Teleanalog2_units"}},
+    {"NameWithADelete", {{"Teledigital6_name", "B\x7F"}}, {"Teledigital6_name"}},
+    {"UnitsOfAnotherAlphabet", {{"Teleanalog1_units", "\xC2\xB0C"}}, {}},
 };
 
 class Advice : public ::testing::TestWithParam<AdviceCase> {};
