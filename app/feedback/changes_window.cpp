@@ -114,10 +114,18 @@ bool ChangesWindow::compareWith(Reference reference) {
             name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*file))).fileName();
             break;
         }
-        case Reference::Device:
-            if (!sources_.device || !sources_.device(other)) return false;
+        case Reference::Device: {
+            if (!sources_.device) return false;
+            const QuietRead read = sources_.device(other);
+            if (!read.read) {
+                // Told here, where the comparison was asked for.
+                summary_->setText(QStringLiteral("Not compared with the device:\n") +
+                                  QString::fromStdString(read.failure));
+                return false;
+            }
             name = QStringLiteral("Device");
             break;
+        }
     }
     reference_ = reference;
     copySettings(other, other_);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "compare/comparison.h"
+#include "device/quiet_read.h"
 #include "interaction/user_interface.h"
 #include "settings/settings_model.h"
 
@@ -30,9 +31,10 @@ struct ComparisonSources {
     // Asks for a file and loads it over `settings` (the start-up settings);
     // the file's name, or nullopt when cancelled or refused.
     std::function<std::optional<std::string>(Settings& settings)> file;
-    // Reads the device's configuration into `settings`; false when the read
+    // Reads the device's configuration into `settings` as a command, without
+    // a word to the log; what failed when it was not read.
     // failed (the user has been told).
-    std::function<bool(Settings& settings)> device;
+    std::function<QuietRead(Settings& settings)> device;
 };
 
 class ChangesWindow : public QDialog {

@@ -133,7 +133,10 @@ void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window;
 
 void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
-    if (!command) return;
+    if (command) runAsCommand(command);
+}
+
+void TForm1::runAsCommand(const std::function<void()>& command) {
     InputDropper dropper(*this);
     const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);

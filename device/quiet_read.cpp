@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "device/quiet_read.h"
+
+#include <memory>
+
+#include "device/device_flows.h"
+#include "device/device_link.h"
+
+namespace zeru {
+namespace {
+
+// Passes the progress and the busy state on and keeps every line and box,
+// so that a failure can be told where the comparison is shown.
+class ProgressOnlyUi final : public UserInterface {
+public:
+    explicit ProgressOnlyUi(UserInterface& shown) : shown_(shown) {}
+
+    void information(std::string_view text) override { keep(text); }
+    void message(std::string_view text) override { keep(text); }
+    void error(std::string_view text) override { keep(text); }
+    void log(std::string_view line) override {
+        if (!line.starts_with("Page read: ") && line != kFoundLine) keep(line);
+    }
+    void setProgressRange(int low, int high) override { shown_.setProgressRange(low, high); }
+    void setProgress(int value) override { shown_.setProgress(value); }
+    int progress() const override { return shown_.progress(); }
+    void setBusy(bool busy) override { shown_.setBusy(busy); }
+    void processEvents() override { shown_.processEvents(); }
+    bool confirm(std::string_view) override { return false; }
+    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
+    std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
+
+    const std::string& kept() const { return kept_; }
+
+private:
+    void keep(std::string_view text) {
+        if (!kept_.empty()) kept_ += '\n';
+        kept_ += text;
+    }
+
+    UserInterface& shown_;
+    std::string kept_;
+};
+
+}  // namespace
+
+QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
+                            const DeviceSelector* selector) {
+    ProgressOnlyUi quiet(ui);
+    auto images = std::make_unique<ConfigImages>();  // 14 KiB: not on the stack
+    DeviceFlows flows(settings, quiet, *images, transport);
+    flows.useDeviceSelector(selector);
+    struct Busy {
+        UserInterface& ui;
+        explicit Busy(UserInterface& shown) : ui(shown) { ui.setBusy(true); }
+        ~Busy() { ui.setBusy(false); }  // however the read ends
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+    } busy(ui);
+    const bool read = flows.readConfig();
+    return {read, read ? std::string() : quiet.kept()};
+}
+
+}  // namespace zeru

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The device's configuration read for a comparison: as "Read config" reads
+// it, without its log lines or boxes (the window's settings, log and version
+// box are not the comparison's to change), the progress bar and busy state
+// still shown.
+#pragma once
+
+#include <string>
+
+#include "device/device_selector.h"
+#include "device/report_transport.h"
+#include "interaction/user_interface.h"
+#include "settings/settings.h"
+
+namespace zeru {
+
+struct QuietRead {
+    bool read = false;
+    // When not read: what "Read config" would have told, its lines joined by
+    // "\n" (the page lines and the found line left out).
+    std::string failure;
+};
+
+// Reads the device's configuration into `settings` (the rules' messages of
+// the decoding are not shown). `ui` gets the busy state and the progress
+// only; `selector` chooses the device (null: the first one).
+QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
+                            const DeviceSelector* selector);
+
+}  // namespace zeru
