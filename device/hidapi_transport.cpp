@@ -11,11 +11,10 @@
 namespace zeru {
 
 HidapiTransport::~HidapiTransport() {
-    close();
-    if (started_) {
-        // Nothing useful can be done when the library fails to shut down.
-        if (hid_exit() != 0) started_ = false;
-    }
+    // No member is set here: the object is going. A library that fails to
+    // shut down leaves nothing to be done at this point.
+    if (device_ != nullptr) hid_close(device_);
+    if (started_) static_cast<void>(hid_exit());
 }
 
 bool HidapiTransport::start() {

@@ -74,7 +74,7 @@ const AdviceCase kCases[] = {
     {"PositionPathWithADash", {{"Position_path1", "WIDE1-1"}}, {"Position_path1"}},
     {"UnitsWithATabOfTelemetryOff", {{"Teleanalog2_units", "m\tA"}}, {"Teleanalog2_units"}},
     {"NameWithADelete", {{"Teledigital6_name", "B\x7F"}}, {"Teledigital6_name"}},
-    {"UnitsOfAnotherAlphabet", {{"Teleanalog1_units", "\xC2\xB0C"}}, {}},
+    {"UnitsOfAnotherAlphabet", {{"Teleanalog1_units", "\xC2\xB0" "C"}}, {}},
 };
 
 class Advice : public ::testing::TestWithParam<AdviceCase> {};
