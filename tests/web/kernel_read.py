@@ -11,12 +11,16 @@ import harness  # noqa: E402
 
 url = sys.argv[1]
 folder = tempfile.mkdtemp()
-driver, _ = harness.start_browser(folder, fake_hid=False)
 start = time.monotonic()
+driver, _ = harness.start_browser(folder, fake_hid=False, eager=True)
+driver.set_script_timeout(600)
+print(f"ok: browser up ({time.monotonic() - start:.0f} s)", flush=True)
 try:
     driver.get(url)
-    wait = harness.WebDriverWait(driver, 300)
-    wait.until(lambda d: d.execute_script("return document.body.dataset.ready"))
+    wait = harness.WebDriverWait(driver, 600, poll_frequency=2)
+    wait.until(lambda d: d.execute_script("return document.body && document.body.dataset.ready"))
+    print(f"ok: page {driver.execute_script('return document.body.dataset.ready')} "
+          f"({time.monotonic() - start:.0f} s)", flush=True)
     wait.until(lambda d: "connected" in d.find_element(harness.By.ID, "Device_status").text)
     print(f"ok: page up, device granted by policy ({time.monotonic() - start:.0f} s)")
     driver.find_element(harness.By.ID, "Button_read_config").click()
