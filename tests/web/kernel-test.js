@@ -7,16 +7,20 @@ const until = (condition) => new Promise((resolve) => {
   check();
 });
 const report = (result) => fetch('report', { method: 'POST', body: JSON.stringify(result) });
+const progress = (step) => fetch('progress', { method: 'POST', body: step });
 
 (async () => {
   const started = performance.now();
+  progress('script running');
   await until(() => document.body.dataset.ready);
+  progress(`page ${document.body.dataset.ready}`);
   if (document.body.dataset.ready !== 'true') {
     await report({ log: [`the page did not start: ${document.getElementById('Loading').textContent}`] });
     return;
   }
   await until(() => document.getElementById('Device_status').textContent === 'Device: connected'
     || performance.now() - started > 60000);
+  progress(document.getElementById('Device_status').textContent);
   document.getElementById('Button_read_config').click();
   await until(() => document.getElementById('Message_box').open || !document.body.classList.contains('busy'));
   await until(() => document.getElementById('Message_box').open || performance.now() - started > 300000);

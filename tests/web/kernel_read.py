@@ -27,8 +27,9 @@ PIXEL = bytes.fromhex("47494638396101000100800000000000ffffff21f90401000000002c0
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+    def log_message(self, format, *args):
+        # What the browser asked for and when: the trace of a slow or stuck run.
+        print(f"{time.monotonic() - start:6.1f} s  {format % args}", flush=True)
 
     def do_GET(self):
         if self.path == "/kernel-test.html":
@@ -38,11 +39,15 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if self.path == "/kernel-test.js":
             return self.reply((here / "kernel-test.js").read_bytes(), "text/javascript")
         if self.path == "/hold.gif":
-            reported.wait(900)
+            reported.wait(780)
             return self.reply(PIXEL, "image/gif")
         return super().do_GET()
 
     def do_POST(self):
+        if self.path == "/progress":
+            print(f"{time.monotonic() - start:6.1f} s  page: {self.rfile.read(int(self.headers['Content-Length'])).decode()}",
+                  flush=True)
+            return self.reply(b"{}", "application/json")
         result.update(json.loads(self.rfile.read(int(self.headers["Content-Length"]))))
         reported.set()
         self.reply(b"{}", "application/json")
@@ -55,15 +60,15 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.wfile.write(body)
 
 
+start = time.monotonic()
 server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=str(site)))
 threading.Thread(target=server.serve_forever, daemon=True).start()
-start = time.monotonic()
 with tempfile.TemporaryDirectory() as profile:
     browser = subprocess.run(
         ["/usr/bin/chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-         f"--user-data-dir={profile}", "--timeout=900000", "--dump-dom",
+         f"--user-data-dir={profile}", "--timeout=800000", "--dump-dom",
          f"http://127.0.0.1:{port}/kernel-test.html"],
-        capture_output=True, text=True, timeout=1000, env=dict(os.environ, HOME=profile))
+        capture_output=True, text=True, timeout=840, env=dict(os.environ, HOME=profile))
 server.shutdown()
 print(f"browser ended after {time.monotonic() - start:.0f} s (status {browser.returncode})")
 if not result:
