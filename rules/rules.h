@@ -44,13 +44,13 @@ inline constexpr std::string_view kKissReason = "KISS packet output can be selec
 // picks it in the window: the port rules with their messages shown as
 // information boxes, the position encoding rule. Any other setting has no
 // rule and nothing happens.
-void settle(Settings& settings, std::string_view changed, UserInterface& ui);
+void settle(Settings& settings, SettingId changed, UserInterface& ui);
 
 // Both ports in a role only one port may hold, at each port with the rule's
 // reason; empty when the roles agree. For configurations that no rule has
 // settled.
 struct PortConflict {
-    std::string_view setting;
+    SettingId setting;
     std::string_view reason;
 };
 std::vector<PortConflict> portConflicts(const Settings& settings);

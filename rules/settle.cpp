@@ -3,16 +3,16 @@
 
 namespace zeru::rules {
 
-void settle(Settings& settings, std::string_view changed, UserInterface& ui) {
-    if (changed == "Serial1_mode") {
+void settle(Settings& settings, SettingId changed, UserInterface& ui) {
+    if (changed == SettingId::Serial1_mode) {
         if (auto message = serial1ModeChanged(settings)) ui.information(*message);
-    } else if (changed == "Serial2_mode") {
+    } else if (changed == SettingId::Serial2_mode) {
         if (auto message = serial2ModeChanged(settings)) ui.information(*message);
-    } else if (changed == "Weather_stationtype") {
+    } else if (changed == SettingId::Weather_stationtype) {
         runPortRules(settings, ui);
-    } else if (changed == "Position_report_encoding") {
+    } else if (changed == SettingId::Position_report_encoding) {
         positionEncodingChanged(settings);
-    } else if (changed == "Position_report_mode") {
+    } else if (changed == SettingId::Position_report_mode) {
         positionReportModeChanged(settings);
     }
 }

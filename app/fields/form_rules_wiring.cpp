@@ -13,8 +13,8 @@
 namespace zeru::app {
 namespace {
 
-void onUserChoice(WidgetSettings& settings, const char* name, UserInterface& ui, std::function<void()> rule) {
-    QComboBox* box = settings.choiceBox(name);
+void onUserChoice(WidgetSettings& settings, SettingId id, UserInterface& ui, std::function<void()> rule) {
+    QComboBox* box = settings.choiceBox(id);
     QObject::connect(box, &QComboBox::activated, box,
                      [&ui, rule = std::move(rule)] { runCommand(ui, rule); });
 }
@@ -34,9 +34,9 @@ void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, User
     // settles the rules as every change made on the user's behalf does. The
     // weather station's is the RS-232 rule then the Bluetooth rule, each
     // message shown before the next rule runs.
-    for (const char* name : {"Serial1_mode", "Serial2_mode", "Weather_stationtype",
-                             "Position_report_encoding", "Position_report_mode"})
-        onUserChoice(settings, name, ui, [&settings, &ui, name] { rules::settle(settings, name, ui); });
+    for (SettingId id : {SettingId::Serial1_mode, SettingId::Serial2_mode, SettingId::Weather_stationtype,
+                         SettingId::Position_report_encoding, SettingId::Position_report_mode})
+        onUserChoice(settings, id, ui, [&settings, &ui, id] { rules::settle(settings, id, ui); });
 
     for (int channel = 1; channel <= 5; ++channel)
         onClick(buttons.analogDefaults[static_cast<std::size_t>(channel - 1)], ui,

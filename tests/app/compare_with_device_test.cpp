@@ -66,8 +66,8 @@ TEST(CompareWithTheDevice, IsAQuietCommandWhoseFailureTheChangesWindowTells) {
         SettingsModel held;
         zeru::test::RecordingUi quiet;
         rules::applyStartupSequence(held, quiet);
-        held.setText("Callsign", "DL2ABC");
-        held.setIndex("Serial1_mode", 4);
+        held.setText(SettingId::Callsign, "DL2ABC");
+        held.setIndex(SettingId::Serial1_mode, 4);
         ASSERT_TRUE(EncodeConfiguration(held, quiet, device.memory, 1));
         auto transport = std::make_unique<WatchedTransport>(device, *form);
         WatchedTransport& watched = *transport;
@@ -84,7 +84,7 @@ TEST(CompareWithTheDevice, IsAQuietCommandWhoseFailureTheChangesWindowTells) {
         EXPECT_TRUE(summary.starts_with(c.summary)) << summary;
         EXPECT_EQ(ui.events, (std::vector<Event>{{Event::Busy, {}}, {Event::Idle, {}}}));
         EXPECT_FALSE(watched.outsideCommand);
-        EXPECT_EQ(form->settings().text("Callsign"), "NOCALL");  // the window's own, untouched
+        EXPECT_EQ(form->settings().text(SettingId::Callsign), "NOCALL");  // the window's own, untouched
         EXPECT_FALSE(form->commandRunning());
     }
 }

@@ -32,9 +32,9 @@ std::tm clockAt(int year) {
 
 SettingsModel station(const std::string& txdelay = "250") {
     SettingsModel s;
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Ssid", "9");
-    s.setText("Txdelay", txdelay);
+    s.setText(SettingId::Callsign, "OK1ZRU");
+    s.setText(SettingId::Ssid, "9");
+    s.setText(SettingId::Txdelay, txdelay);
     return s;
 }
 
@@ -181,8 +181,9 @@ TEST(BackupSafety, ProcessesRacingOnOneFolderKeepAPairEach) {
         ConfigImage memory{};
         std::copy(bin.begin(), bin.end(), memory.begin());
         ASSERT_TRUE(backup::decodeQuietly(memory, fromBin));
-        EXPECT_EQ(fromCfg.text("Txdelay"), fromBin.text("Txdelay"));  // the pair is one device's
-        txdelays.insert(fromCfg.text("Txdelay"));
+        EXPECT_EQ(fromCfg.text(SettingId::Txdelay),
+                  fromBin.text(SettingId::Txdelay));  // the pair is one device's
+        txdelays.insert(fromCfg.text(SettingId::Txdelay));
     }
     EXPECT_EQ(txdelays.size(), 2u * kRounds);
 }
@@ -200,7 +201,7 @@ TEST(BackupSafety, APairSplitByAKillIsCompletedAtTheNextBackup) {
     SettingsModel completed;
     RecordingUi ui;
     ASSERT_TRUE(cfgfile::loadConfigFile(temp.file("2026-01-01T00-00-00_OK1ZRU-9.cfg"), completed, ui));
-    EXPECT_EQ(completed.text("Txdelay"), "333");
+    EXPECT_EQ(completed.text(SettingId::Txdelay), "333");
     EXPECT_FALSE(fs::exists(temp.file("2026-01-01T00-00-01_OK1ZRU-9.cfg")));  // left as it is
     EXPECT_TRUE(fs::exists(temp.file("2026-01-01T00-00-01_OK1ZRU-9.bin")));
 }

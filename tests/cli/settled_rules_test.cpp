@@ -26,12 +26,12 @@ const std::string kBluetoothToNone =
 
 SettingsModel withPorts(int rs232, int bluetooth) {
     SettingsModel s;
-    s.setIndex("Serial1_mode", rs232);
-    s.setIndex("Serial2_mode", bluetooth);
+    s.setIndex(SettingId::Serial1_mode, rs232);
+    s.setIndex(SettingId::Serial2_mode, bluetooth);
     return s;
 }
 
-void revertOne(SettingsModel& s, const Settings& reference, std::string_view setting, UserInterface& ui) {
+void revertOne(SettingsModel& s, const Settings& reference, SettingId setting, UserInterface& ui) {
     auto differences = compare::compareSettings(reference, s);
     std::erase_if(differences, [&](const compare::Difference& d) { return d.key->setting != setting; });
     ASSERT_EQ(differences.size(), 1u);
@@ -60,8 +60,8 @@ TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
          {kBluetoothToNone}},
         {"revert of the Bluetooth port alone",
          [](SettingsModel& s, UserInterface& ui) {
-             s.setIndex("Serial2_mode", 0);
-             revertOne(s, withPorts(0, 1), "Serial2_mode", ui);
+             s.setIndex(SettingId::Serial2_mode, 0);
+             revertOne(s, withPorts(0, 1), SettingId::Serial2_mode, ui);
          },
          0,
          1,
@@ -93,8 +93,8 @@ TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
         SettingsModel settings = withPorts(2, 2);  // the start-up roles
         RecordingUi ui;
         c.run(settings, ui);
-        EXPECT_EQ(settings.index("Serial1_mode"), c.rs232);
-        EXPECT_EQ(settings.index("Serial2_mode"), c.bluetooth);
+        EXPECT_EQ(settings.index(SettingId::Serial1_mode), c.rs232);
+        EXPECT_EQ(settings.index(SettingId::Serial2_mode), c.bluetooth);
         EXPECT_EQ(ui.boxes(), c.boxes);
         EXPECT_TRUE(rules::portConflicts(settings).empty());
     }
@@ -102,15 +102,15 @@ TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
 
 TEST(SettledRules, RevertOfTheEncodingSwitchesItsFields) {
     SettingsModel settings;
-    settings.setIndex("Position_report_encoding", 2);
+    settings.setIndex(SettingId::Position_report_encoding, 2);
     rules::positionEncodingChanged(settings);
-    ASSERT_FALSE(settings.isEnabled("Mice_message"));
+    ASSERT_FALSE(settings.isEnabled(SettingId::Mice_message));
     RecordingUi ui;
 
-    revertOne(settings, SettingsModel(), "Position_report_encoding", ui);
+    revertOne(settings, SettingsModel(), SettingId::Position_report_encoding, ui);
 
-    EXPECT_TRUE(settings.isEnabled("Mice_message"));
-    EXPECT_FALSE(settings.isEnabled("Position_time"));
+    EXPECT_TRUE(settings.isEnabled(SettingId::Mice_message));
+    EXPECT_FALSE(settings.isEnabled(SettingId::Position_time));
 }
 
 TEST(SettledRules, AnUnsettledPairIsAnErrorAtBothPorts) {

@@ -44,10 +44,10 @@ TEST(SharedState, TwoWritesOnOneStateFileFollowOneAnother) {
         // the other. Every configuration is found once (the erased device
         // under OK1OLD had none to back up).
         ASSERT_EQ(runCli({"--simulate=state.bin", "read", "-o", "now.cfg"}, folder.path()).status, 0);
-        std::multiset<std::string> calls{settingsOfFile(folder.file("now.cfg")).text("Callsign")};
+        std::multiset<std::string> calls{settingsOfFile(folder.file("now.cfg")).text(SettingId::Callsign)};
         for (const auto& e : fs::directory_iterator(folder.path() / "state" / "kestrovane-zeru" / "backups"))
             if (e.path().extension() == ".cfg")
-                calls.insert(settingsOfFile(e.path().string()).text("Callsign"));
+                calls.insert(settingsOfFile(e.path().string()).text(SettingId::Callsign));
         EXPECT_EQ(calls, (std::multiset<std::string>{"OK1OLD", "OK1AAA", "OK1BBB"}));
     }
 }
