@@ -57,7 +57,6 @@ std::string mergedContent(const std::string& path) {
     switch (file.status) {
         case InputFile::Status::Missing:
         case InputFile::Status::TooLarge:
-            return {};
         case InputFile::Status::NotRegular:  // refused by the replace
             return {};
         case InputFile::Status::Unreadable:
