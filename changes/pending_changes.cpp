@@ -18,6 +18,17 @@ void revertSettings(Settings& settings, const Settings& reference,
     }
 }
 
+void revertSettings(Settings& settings, const Settings& reference,
+                    std::span<const compare::Difference> differences) {
+    for (const compare::Difference& d : differences) {
+        const cfgfile::FileKey& key = *d.key;
+        if (key.form == cfgfile::KeyForm::Choice || key.form == cfgfile::KeyForm::Flag)
+            settings.setIndex(key.setting, reference.index(key.setting));
+        else if (key.form != cfgfile::KeyForm::Header)
+            settings.setText(key.setting, reference.text(key.setting));
+    }
+}
+
 bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save) {
     if (!unsavedChanges) return true;
     switch (ui.askSaveChanges(kSaveBeforeClosingQuestion)) {

@@ -20,6 +20,10 @@ inline constexpr std::string_view kSaveBeforeClosingQuestion = "Save changes to 
 // settings together settle after each (rules::settle), their messages shown.
 void revertSettings(Settings& settings, const Settings& reference,
                     std::span<const compare::Difference> differences, UserInterface& ui);
+// The same without the rules, as a program's write: what the window's
+// "Revert" still calls.
+void revertSettings(Settings& settings, const Settings& reference,
+                    std::span<const compare::Difference> differences);
 
 // Whether the window may close. Without unsaved changes it closes at once;
 // otherwise the user is asked: Save closes only when `save` succeeds (a

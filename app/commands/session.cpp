@@ -18,7 +18,6 @@
 #include "device/device_flows.h"
 #include "device/device_selector.h"
 #include "device/hidapi_transport.h"
-#include "device/quiet_read.h"
 #include "device/upload_notice.h"
 #include "image/config_image.h"
 #include "interaction/command.h"
@@ -134,13 +133,11 @@ private:
         runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
         return loaded ? path : std::nullopt;
     }
-    // A command of its own: busy, input dropped, and quiet (the log, the
-    // version box and the rules' boxes belong to "Read config").
-    QuietRead readDevice(Settings& settings) {
-        QuietRead read;
-        read.failure = "The device was not read.";  // stays so if the command fails
-        form_.runAsCommand([&] { read = readDeviceQuietly(settings, ui_, *transport_, &selector_); });
-        return read;
+    bool readDevice(Settings& settings) {
+        auto images = std::make_unique<ConfigImages>();
+        DeviceFlows flows(settings, ui_, *images, *transport_);
+        flows.useDeviceSelector(&selector_);
+        return flows.readConfig();
     }
 
     TForm1& form_;

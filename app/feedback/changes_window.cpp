@@ -29,8 +29,8 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 
 }  // namespace
 
-ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, UserInterface& ui, QWidget* parent)
-    : QDialog(parent), feedback_(feedback), settings_(settings), ui_(ui) {
+ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidget* parent)
+    : QDialog(parent), feedback_(feedback), settings_(settings) {
     setObjectName(QStringLiteral("Changes_window"));
     setWindowTitle(QStringLiteral("Changes"));
 
@@ -114,18 +114,10 @@ bool ChangesWindow::compareWith(Reference reference) {
             name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*file))).fileName();
             break;
         }
-        case Reference::Device: {
-            if (!sources_.device) return false;
-            const QuietRead read = sources_.device(other);
-            if (!read.read) {
-                // Told here, where the comparison was asked for.
-                summary_->setText(QStringLiteral("Not compared with the device:\n") +
-                                  QString::fromStdString(read.failure));
-                return false;
-            }
+        case Reference::Device:
+            if (!sources_.device || !sources_.device(other)) return false;
             name = QStringLiteral("Device");
             break;
-        }
     }
     reference_ = reference;
     copySettings(other, other_);
@@ -201,8 +193,8 @@ void ChangesWindow::revertAll() { revert(differences_); }
 
 void ChangesWindow::revert(const std::vector<compare::Difference>& differences) {
     if (differences.empty()) return;
-    // Each as if picked by the user: the rules settle, their messages shown.
-    changes::revertSettings(settings_, reference(), differences, ui_);
+    // Through the settings: a program's write, which runs no form rule.
+    changes::revertSettings(settings_, reference(), differences);
     feedback_.refresh();
     fill();
 }

@@ -28,15 +28,24 @@ void onClick(QPushButton* button, UserInterface& ui, std::function<void()> comma
 }  // namespace
 
 void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, UserInterface& ui) {
-    // The window's handlers of a user's choice in its drop-down lists
-    // (Serial1_modeChange, Serial2_modeChange, Weather_stationtypeChange,
-    // Position_report_encodingChange, Position_report_modeChange): each
-    // settles the rules as every change made on the user's behalf does. The
-    // weather station's is the RS-232 rule then the Bluetooth rule, each
+    // The window's handlers of a user's choice in its drop-down lists.
+    const auto Serial1_modeChange = [&] {
+        if (auto message = rules::serial1ModeChanged(settings)) ui.information(*message);
+    };
+    const auto Serial2_modeChange = [&] {
+        if (auto message = rules::serial2ModeChanged(settings)) ui.information(*message);
+    };
+    const auto Weather_stationtypeChange = [&] { rules::runPortRules(settings, ui); };
+    const auto Position_report_encodingChange = [&] { rules::positionEncodingChanged(settings); };
+    const auto Position_report_modeChange = [&] { rules::positionReportModeChanged(settings); };
+
+    onUserChoice(settings, SettingId::Serial1_mode, ui, Serial1_modeChange);
+    onUserChoice(settings, SettingId::Serial2_mode, ui, Serial2_modeChange);
+    // The weather station rule is the RS-232 rule then the Bluetooth rule, each
     // message shown before the next rule runs.
-    for (SettingId id : {SettingId::Serial1_mode, SettingId::Serial2_mode, SettingId::Weather_stationtype,
-                         SettingId::Position_report_encoding, SettingId::Position_report_mode})
-        onUserChoice(settings, id, ui, [&settings, &ui, id] { rules::settle(settings, id, ui); });
+    onUserChoice(settings, SettingId::Weather_stationtype, ui, Weather_stationtypeChange);
+    onUserChoice(settings, SettingId::Position_report_encoding, ui, Position_report_encodingChange);
+    onUserChoice(settings, SettingId::Position_report_mode, ui, Position_report_modeChange);
 
     for (int channel = 1; channel <= 5; ++channel)
         onClick(buttons.analogDefaults[static_cast<std::size_t>(channel - 1)], ui,

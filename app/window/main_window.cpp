@@ -103,7 +103,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(pageButtons_, *settings_, ui_);
-    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this, ui_);
+    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
     commandRow->addTool(feedback_->buttons());
 
     setWindowTitle(caption());
@@ -133,10 +133,7 @@ void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window;
 
 void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
-    if (command) runAsCommand(command);
-}
-
-void TForm1::runAsCommand(const std::function<void()>& command) {
+    if (!command) return;
     InputDropper dropper(*this);
     const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);
