@@ -19,6 +19,7 @@
 #include "app/commands/device_status.h"
 #include "app/feedback/window_feedback.h"
 #include "app/window/main_window.h"
+#include "app/window/page_scroller.h"
 #include "app/window/qt_user_interface.h"
 #include "app/window/startup.h"
 #include "compare/held_settings.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
-    if (available.isValid()) form->fitToScreen(available);
+    form->fitToScreen(available.isValid() ? available : QSize(4000, 3000));
     std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
                 qPrintable(form->font().family()), form->font().pointSizeF());
 
@@ -77,14 +78,14 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < top->count(); ++i) {
         top->setCurrentIndex(i);
-        auto* nested = top->widget(i)->findChild<QTabWidget*>();
+        auto* nested = pageAt(*top, i)->findChild<QTabWidget*>();
         if (!nested) {
-            save(top->widget(i)->objectName());
+            save(pageAt(*top, i)->objectName());
             continue;
         }
         for (int j = 0; j < nested->count(); ++j) {
             nested->setCurrentIndex(j);
-            save(nested->widget(j)->objectName());
+            save(pageAt(*nested, j)->objectName());
         }
         nested->setCurrentIndex(0);
     }
