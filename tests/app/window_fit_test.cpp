@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
@@ -12,6 +13,7 @@
 
 #include "app/feedback/window_feedback.h"
 #include "app/window/page_scroller.h"
+#include "app/window/place_beside.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -113,6 +115,26 @@ TEST_F(WindowFit, TheLogTakesTheHeightLeftOverAndKeepsItsShareInTheLayout) {
     EXPECT_EQ(other->size(), form->size());
     EXPECT_EQ(other->findChild<QSplitter*>(QStringLiteral("Splitter_log"))->sizes(), sizes);
     EXPECT_FALSE(other->restoreLayout(QByteArray("not a layout")));
+}
+
+TEST(PlaceBeside, AToolWindowOpensBesideWhatItIsAboutWhereTheScreenHasRoom) {
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    QWidget anchor;
+    anchor.setGeometry(QRect(screen.topLeft() + QPoint(20, 20), QSize(200, 150)));
+    anchor.show();
+    struct Row {
+        QPoint at;  // the anchor's place on the screen
+        bool right;
+    };
+    for (const Row& r :
+         {Row{screen.topLeft() + QPoint(20, 20), true}, Row{screen.topRight() - QPoint(220, -20), false}}) {
+        anchor.move(r.at);
+        QWidget tool;
+        tool.resize(250, 120);
+        placeBeside(tool, anchor);
+        EXPECT_EQ(tool.x() > anchor.x(), r.right);
+        EXPECT_FALSE(QRect(tool.pos(), tool.size()).intersects(anchor.frameGeometry()));
+    }
 }
 
 }  // namespace
