@@ -22,6 +22,7 @@
 #include "app/feedback/window_feedback.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/form_rules_wiring.h"
+#include "app/fields/path_paste.h"
 #include "app/fields/widget_settings.h"
 #include "app/window/page_tree.h"
 #include "interaction/command.h"
@@ -117,6 +118,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(pageButtons_, *settings_, ui_);
+    installPathPaste(*settings_, this);
     feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
     commandRow->addTool(feedback_->buttons());
     connect(&feedback_->fields(), &FieldFeedback::updated, this, &TForm1::updateTitle);
