@@ -14,6 +14,7 @@
 #include "app/feedback/window_feedback.h"
 #include "app/window/page_scroller.h"
 #include "app/window/place_beside.h"
+#include "support/recording_ui.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -47,11 +48,29 @@ QStringList cutButtons(const QWidget& within) {
     return cut;
 }
 
-TEST_F(WindowFit, AtItsNaturalSizeNoPageScrollsEvenAfterEdits) {
+// At 9 and 16 points (and, run by ctest, at scale 1.5 and 2).
+class NaturalSize : public ::testing::TestWithParam<int> {
+protected:
+    NaturalSize() {
+        QFont font = saved_;
+        font.setPointSize(GetParam());
+        QApplication::setFont(font);
+        form = buildMainWindow(ui);
+    }
+    ~NaturalSize() override {
+        form.reset();
+        QApplication::setFont(saved_);
+    }
+    const QFont saved_ = QApplication::font();
+    zeru::test::RecordingUi ui;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_P(NaturalSize, NoPageScrollsAndNoCaptionIsCutEvenAfterEdits) {
     form->show();
-    form->fitToScreen(QSize(4000, 3000));
+    form->fitToScreen(QSize(8000, 6000));
     const QSize natural = form->size();
-    forEachPage(*find<QTabWidget>("PageControl1"), [&](PageScroller& page) {
+    forEachPage(*form->findChild<QTabWidget*>(QStringLiteral("PageControl1")), [&](PageScroller& page) {
         SCOPED_TRACE(page.objectName().toStdString());
         EXPECT_FALSE(scrolls(page));
         // Every field at its longest, in the widest letter: marks and hints everywhere.
@@ -65,6 +84,8 @@ TEST_F(WindowFit, AtItsNaturalSizeNoPageScrollsEvenAfterEdits) {
         EXPECT_EQ(cutButtons(*form), QStringList());
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(PointSizes, NaturalSize, ::testing::Values(9, 16));
 
 TEST_F(WindowFit, OnSmallScreensPagesScrollBelowTheirTabsAndTheCommandsStayWhole) {
     form->show();
