@@ -84,7 +84,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
     window->addLayout(column, 1);
-    auto* commandRow = new CommandRow(this);
+    auto* commandRow = commandRow_ = new CommandRow(this);
     deviceStatus_ = commandRow->deviceStatus();
     column->addWidget(commandRow);
     // Each page scrolls inside its tab where the window is smaller than the
@@ -182,8 +182,11 @@ QSize TForm1::naturalSize() {
 }
 
 void TForm1::fitToScreen(const QSize& available) {
-    const QSize natural = naturalSize();
-    resize(natural.boundedTo(available));
+    QSize size = naturalSize().boundedTo(available);
+    // Narrower than its natural size, the command row may take a second line.
+    const int rowGrows = commandRow_->heightForWidth(size.width() - 12) - commandRow_->sizeHint().height();
+    if (rowGrows > 0) size.setHeight(std::min(size.height() + rowGrows, available.height()));
+    resize(size);
     layout()->activate();
     // The pages take their whole height; the log what is left.
     const int pages = pageTree_->sizeHint().height();

@@ -119,7 +119,8 @@ private:
     std::function<QStringList()> recentFiles_;
     QTabWidget* pageTree_ = nullptr;
     QSplitter* splitter_ = nullptr;  // the pages above the log
-    QString currentFile_;            // the file name shown in the title
+    CommandRow* commandRow_ = nullptr;
+    QString currentFile_;  // the file name shown in the title
     bool layoutRestored_ = false;
 };
 
