@@ -29,15 +29,19 @@ std::optional<PathAddress> parseAddress(std::string_view part) {
 }
 
 std::vector<PathRow> makePathRows() {
-    std::vector<PathRow> rows;
-    rows.push_back({{"Position_path1", "Position_ssid1"},
-                    {"Position_path2", "Position_ssid2"},
-                    {"Position_path3", "Position_ssid3"}});
-    std::vector<std::string> prefixes = {"Beacon1",    "Beacon2",  "Beacon3", "Beacon4",
-                                         "Teleparams", "Teledata", "Weather"};
-    for (const std::string& p : prefixes)
-        rows.push_back({{p + "_path1_string", p + "_path1_ssid"}, {p + "_path2_string", p + "_path2_ssid"}});
-    return rows;
+    using enum SettingId;
+    return {
+        {{Position_path1, Position_ssid1},
+         {Position_path2, Position_ssid2},
+         {Position_path3, Position_ssid3}},
+        {{Beacon1_path1_string, Beacon1_path1_ssid}, {Beacon1_path2_string, Beacon1_path2_ssid}},
+        {{Beacon2_path1_string, Beacon2_path1_ssid}, {Beacon2_path2_string, Beacon2_path2_ssid}},
+        {{Beacon3_path1_string, Beacon3_path1_ssid}, {Beacon3_path2_string, Beacon3_path2_ssid}},
+        {{Beacon4_path1_string, Beacon4_path1_ssid}, {Beacon4_path2_string, Beacon4_path2_ssid}},
+        {{Teleparams_path1_string, Teleparams_path1_ssid}, {Teleparams_path2_string, Teleparams_path2_ssid}},
+        {{Teledata_path1_string, Teledata_path1_ssid}, {Teledata_path2_string, Teledata_path2_ssid}},
+        {{Weather_path1_string, Weather_path1_ssid}, {Weather_path2_string, Weather_path2_ssid}},
+    };
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/setting_id.h"
+
 namespace zeru::aprs {
 
 struct PathAddress {
@@ -22,10 +24,10 @@ struct PathAddress {
 // there is none.
 std::optional<std::vector<PathAddress>> parsePath(std::string_view text);
 
-// One path: its call and SSID settings, in path order.
+// One address of a path: its call and SSID settings.
 struct PathField {
-    std::string call;
-    std::string ssid;
+    SettingId call;
+    SettingId ssid;
 };
 using PathRow = std::vector<PathField>;
 

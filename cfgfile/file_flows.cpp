@@ -33,11 +33,12 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
 
 std::string proposedFileName(const Settings& settings, const std::string& currentFile) {
     if (!currentFile.empty()) return std::filesystem::path(currentFile).filename().string();
-    std::string name = settings.text("Callsign");
+    std::string name = settings.text(SettingId::Callsign);
     // The start-up callsign (NOCALL) names no station.
-    if (name.empty() || name == settingsCatalogue().def("Callsign").defaultText)
+    if (name.empty() || name == settingsCatalogue().def(SettingId::Callsign).defaultText)
         return std::string(kProposedFileName);
-    if (const std::string ssid = settings.text("Ssid"); !ssid.empty() && ssid != "0") name += "-" + ssid;
+    if (const std::string ssid = settings.text(SettingId::Ssid); !ssid.empty() && ssid != "0")
+        name += "-" + ssid;
     // Whatever the fields hold, the name stays one file name in the dialog's folder.
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';

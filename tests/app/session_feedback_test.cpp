@@ -64,7 +64,7 @@ TEST_F(SessionFeedback, ClosingOverChangesAsksAndDoesAsAnswered) {
     for (const Row& r : rows) {
         SCOPED_TRACE(row);
         form->show();
-        form->settings().setText("Callsign", "OK1ZR" + std::to_string(row++));
+        form->settings().setText(SettingId::Callsign, "OK1ZR" + std::to_string(row++));
         ui.events.clear();
         ui.saveChangesAnswer = r.answer;
         const std::string path = folder.file("closing.cfg");
@@ -77,7 +77,7 @@ TEST_F(SessionFeedback, ClosingOverChangesAsksAndDoesAsAnswered) {
     }
     // Once saved, nothing is asked.
     form->show();
-    form->settings().setText("Callsign", "OK1ZRU");
+    form->settings().setText(SettingId::Callsign, "OK1ZRU");
     ui.saveAnswer = folder.file("saved.cfg");
     form->commandButton(CommandButton::SaveToFile)->click();
     ui.events.clear();
@@ -102,7 +102,7 @@ TEST_F(SessionFeedback, ARefusalShowsItsFieldWithTheTextSelected) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.setting);
         form->show();
-        form->settings().setText(r.setting, r.text);
+        form->settings().setText(settingNamed(r.setting), r.text);
         ui.events.clear();
         form->commandButton(r.command)->click();
         EXPECT_EQ(ui.boxes(), std::vector<std::string>{r.box});
@@ -110,7 +110,8 @@ TEST_F(SessionFeedback, ARefusalShowsItsFieldWithTheTextSelected) {
         EXPECT_TRUE(field->isVisible());
         EXPECT_EQ(field->selectedText(), QString::fromLatin1(r.text));
         EXPECT_TRUE(transport->opened.empty());
-        form->settings().setText(r.setting, form->feedback().fields().baseline().text(r.setting));
+        form->settings().setText(settingNamed(r.setting),
+                                 form->feedback().fields().baseline().text(settingNamed(r.setting)));
     }
 }
 
@@ -126,9 +127,9 @@ TEST_F(SessionFeedback, DecliningAQuestionSendsNothing) {
     };
     for (const Row& r : rows) {
         if (r.emergency) {
-            form->settings().setIndex("Position_report_mode", 1);
-            form->settings().setIndex("Position_report_encoding", 0);
-            form->settings().setIndex("Mice_message", 7);
+            form->settings().setIndex(SettingId::Position_report_mode, 1);
+            form->settings().setIndex(SettingId::Position_report_encoding, 0);
+            form->settings().setIndex(SettingId::Mice_message, 7);
         }
         for (bool yes : {false, true}) {
             ui.events.clear();
@@ -148,7 +149,7 @@ TEST_F(SessionFeedback, DecliningAQuestionSendsNothing) {
 TEST_F(SessionFeedback, WhatReplacesUnsavedChangesAsksFirst) {
     const std::string saved = folder.file("other.cfg");
     SettingsModel other;
-    other.setText("Callsign", "OTHER");
+    other.setText(SettingId::Callsign, "OTHER");
     cfgfile::saveConfigFile(other, saved);
     struct Row {
         const char* what;
@@ -159,7 +160,7 @@ TEST_F(SessionFeedback, WhatReplacesUnsavedChangesAsksFirst) {
         {"Read from file", [&] { form->commandButton(CommandButton::ReadFromFile)->click(); },
          [&] { return !ui.dialogs.empty(); }},
         {"a recent file or a drop", [&] { form->openFile(QString::fromStdString(saved)); },
-         [&] { return form->settings().text("Callsign") == "OTHER"; }},
+         [&] { return form->settings().text(SettingId::Callsign) == "OTHER"; }},
         {"Backups", [&] { form->commandButton(CommandButton::Backups)->click(); },
          [&] { return !ui.dialogs.empty(); }},
         {"Read config", [&] { form->commandButton(CommandButton::ReadConfig)->click(); },
@@ -170,7 +171,7 @@ TEST_F(SessionFeedback, WhatReplacesUnsavedChangesAsksFirst) {
     for (const Row& r : rows) {
         for (const SaveAnswer answer : {SaveAnswer::Cancel, SaveAnswer::Discard}) {
             SCOPED_TRACE(testing::Message() << r.what << " " << static_cast<int>(answer));
-            form->settings().setText("Callsign", "EDIT" + std::to_string(edit++));
+            form->settings().setText(SettingId::Callsign, "EDIT" + std::to_string(edit++));
             ui.events.clear();
             ui.dialogs.clear();
             transport->opened.clear();

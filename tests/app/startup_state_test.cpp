@@ -105,7 +105,7 @@ TEST_F(WindowAtStartup, EverythingIsEnabledButTheTimeFormat) {
             continue;  // Qt's own parts (a tab bar's scroll arrows)
         EXPECT_EQ(w->isEnabled(), !disabled.contains(w->objectName())) << w->objectName().toStdString();
     }
-    EXPECT_TRUE(form->settings().isEnabled("Mice_message"));
+    EXPECT_TRUE(form->settings().isEnabled(SettingId::Mice_message));
     EXPECT_TRUE(form->settings().isEnabled("Label_mice_message1"));
 }
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/catalogue.h"
-
 namespace zeru::aprs {
 namespace {
 
@@ -38,15 +36,6 @@ TEST(DigipeaterPath, ReadsPathsAsPeopleWriteThemAndRefusesWhatCannotGoOnTheAir) 
         EXPECT_EQ(read, r.read) << r.text;
         EXPECT_EQ(path.has_value(), *r.read != '\0') << r.text;
     }
-}
-
-TEST(DigipeaterPath, EveryPathRowNamesCatalogueSettings) {
-    for (const PathRow& row : pathRows())
-        for (const PathField& f : row) {
-            EXPECT_TRUE(settingsCatalogue().indexOf(f.call).has_value()) << f.call;
-            EXPECT_TRUE(settingsCatalogue().indexOf(f.ssid).has_value()) << f.ssid;
-        }
-    EXPECT_EQ(pathRows().size(), 8u);
 }
 
 }  // namespace
