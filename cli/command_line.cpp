@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <exception>
 #include <memory>
 
+#include "cli/console.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_ui.h"
 #include "cli/usage_formatter.h"
@@ -100,7 +99,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     const CommandRun* command = commands_.chosen();
     if (!command) return usageError("no command given");
 
-    TerminalUi ui(stderr, global_.verbose, isatty(fileno(stderr)) != 0);
+    TerminalUi ui(stderr, global_.verbose, isTerminal(stderr));
     CommandContext context{global_, ui};
     try {
         return (*command)(context);

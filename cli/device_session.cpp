@@ -5,7 +5,8 @@
 #include <stdexcept>
 
 #include "cfgfile/file_replace.h"
-#include "device/hidapi_transport.h"
+#include "device/system_transport.h"
+#include "interaction/utf8_path.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
 
@@ -14,7 +15,7 @@ namespace zeru::cli {
 DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
     : selector_(std::move(deviceChoice)) {
     if (!options.simulate) {
-        transport_ = std::make_unique<HidapiTransport>();
+        transport_ = makeSystemTransport();
         return;
     }
     statePath_ = *options.simulate;
@@ -22,7 +23,7 @@ DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceCho
     // Refused before the device is used: a state that could not be saved would be lost.
     if (!cfgfile::mayReplace(*statePath_))
         throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
-    if (std::filesystem::exists(*statePath_)) {
+    if (std::filesystem::exists(pathFromUtf8(*statePath_))) {
         std::string error;
         auto memory = sim::readMemoryFile(*statePath_, error);
         if (!memory) throw std::runtime_error(error);

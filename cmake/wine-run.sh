@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs one Windows program under Wine, as CMake's emulator for the cross build:
+#   wine-run.sh PROGRAM.exe [ARGS]
+#   wine-run.sh --make-prefix      only makes $WINEPREFIX when it is missing
+# WINEPREFIX defaults to a prefix in the program's build folder; it is made
+# once (under a lock, so that tests started in parallel wait for it).
+set -euo pipefail
+export WINEDEBUG=-all
+# No Mono or Gecko installers: the programs are console tools.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+make_only=false
+[ "${1:-}" = --make-prefix ] && make_only=true
+if [ -z "${WINEPREFIX:-}" ]; then
+  $make_only && { echo "wine-run.sh: --make-prefix needs WINEPREFIX" >&2; exit 125; }
+  dir="$(cd "$(dirname "$1")" && pwd)"
+  # The build folder: the nearest folder up that holds CMakeCache.txt.
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
+  [ "$dir" != / ] || { echo "wine-run.sh: $1 is not inside a build folder; set WINEPREFIX" >&2; exit 125; }
+  export WINEPREFIX="$dir/wine-prefix"
+fi
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      wineboot --init >/dev/null 2>&1 || true
+      wineserver -w
+      [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: cannot make the Wine prefix $WINEPREFIX" >&2; exit 125; }
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+$make_only && exit 0
+exec wine "$@"
