@@ -23,7 +23,7 @@ TEST(FileNames, NamesInAnyScriptAreWrittenReadAndNamed) {
         {{"defaults", "-o", latin}, 0, ""},
         {{"encode", latin, "-o", cyrillic}, 0, ""},
         {{"decode", cyrillic, "-o", wide}, 0, ""},
-        {{"diff", latin, wide}, 0, ""},
+        {{"diff", cyrillic, wide}, 0, ""},
         {{"verify", missing}, 3, "Unable to read " + missing + "."},
     };
     for (const auto& s : steps) {
