@@ -12,10 +12,12 @@ namespace zeru::backup {
 namespace fs = std::filesystem;
 
 std::optional<fs::path> defaultBackupFolder(const Environment& environment) {
-    // Only an absolute path counts ("C:\Users\x\AppData\Local", or a share).
+    // Only an absolute path counts: "C:\Users\x\AppData\Local", or a share
+    // ("\\server\share", which this standard library does not call absolute).
     if (auto local = environment("LOCALAPPDATA"); local && !local->empty()) {
         const fs::path folder = pathFromUtf8(*local);
-        if (folder.is_absolute()) return folder / "Kestrovane" / "Zeru" / "backups";
+        if (folder.is_absolute() || local->starts_with("\\\\"))
+            return folder / "Kestrovane" / "Zeru" / "backups";
     }
     return std::nullopt;
 }

@@ -30,5 +30,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# Wine's own services start with the first program and outlive it, holding
+# on to its standard output: a caller that reads a program's output to its
+# end (ctest) would wait for them. So a server is started here when none runs
+# (status 0; 2 when one does), kept up for a minute after its last program,
+# and its services are started with no output of ours.
+if wineserver -p 60 2>/dev/null; then
+  wineboot </dev/null >/dev/null 2>&1 || true
+fi
 $make_only && exit 0
 exec wine "$@"

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/windows_hid_transport.h"
 
-// clang-format off: windows.h must come before the headers that build on it.
-#include <setupapi.h>
+// windows.h must come before the headers that build on it.
+// clang-format off
 #include <windows.h>
+#include <setupapi.h>
 extern "C" {
 #include <hidsdi.h>
 }

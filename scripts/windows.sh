@@ -82,11 +82,10 @@ echo "$build/$name.zip"
 
 if [ "$testing" = ON ]; then
   echo "== tests under Wine"
-  # One prefix for the whole run, made before the tests start in parallel;
-  # its server stays up between the tests and goes at the end.
+  # One prefix for the whole run, made and started before the tests start in
+  # parallel; its server goes at the end.
   export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all
   ./cmake/wine-run.sh --make-prefix
-  wineserver -p
-  trap 'wineserver -k || true' EXIT
+  trap 'wineserver -k 2>/dev/null || true' EXIT
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 fi
