@@ -11,7 +11,10 @@
 #
 # ZERU_WINDOWS_BUILD names the build folder (default build-windows). With
 # --test, ZERU_NATIVE_CLI may name a Linux zeru-cli: the outputs of both for
-# the same commands are then compared (ctest -R windows_same_output).
+# the same commands are then compared (ctest -R windows_same_output); and
+# ZERU_NATIVE_SIM a Linux zeru-sim: zeru-cli.exe then reaches it under Wine
+# through the HID stack of the test virtual machine (ctest -R vm_windows_hid;
+# ZERU_VM_CACHE shares the Linux build's kernel cache).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${ZERU_WINDOWS_BUILD:-build-windows}"
@@ -57,7 +60,8 @@ fi
 echo "== zeru-cli for Windows"
 cmake -S . -B "$build" --toolchain "$toolchain" "${cache[@]}" -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF -DZERU_BUILD_TESTS="$testing" \
-  ${ZERU_WERROR:+-DZERU_WERROR="$ZERU_WERROR"} ${ZERU_NATIVE_CLI:+-DZERU_NATIVE_CLI="$ZERU_NATIVE_CLI"}
+  ${ZERU_WERROR:+-DZERU_WERROR="$ZERU_WERROR"} ${ZERU_NATIVE_CLI:+-DZERU_NATIVE_CLI="$ZERU_NATIVE_CLI"} \
+  ${ZERU_NATIVE_SIM:+-DZERU_NATIVE_SIM="$ZERU_NATIVE_SIM"} ${ZERU_VM_CACHE:+-DZERU_VM_CACHE="$ZERU_VM_CACHE"}
 cmake --build "$build" -j"$(nproc)"
 
 echo "== the zip"
