@@ -67,8 +67,8 @@ TEST_F(AprsHelpers, ChosenSymbolFillsBothFields) {
     auto* overlay = picker->findChild<QComboBox*>();
     overlay->setCurrentIndex(overlay->findText(QStringLiteral("W")));
     picker->accept();
-    EXPECT_EQ(form->settings().text("Position_symbol_table"), "W");
-    EXPECT_EQ(form->settings().text("Position_symbol_code"), "_");
+    EXPECT_EQ(form->settings().text(SettingId::Position_symbol_table), "W");
+    EXPECT_EQ(form->settings().text(SettingId::Position_symbol_code), "_");
     EXPECT_EQ(labelNamed(form.get(), QStringLiteral("Symbol"))->text(),
               QStringLiteral("W_ Weather station with overlay (overlay W)"));
 }
@@ -79,20 +79,51 @@ TEST_F(AprsHelpers, EnteredOrPastedPositionFillsBothFields) {
     ASSERT_TRUE(entry);
     QTest::keyClicks(entry->findChild<QLineEdit*>(), QStringLiteral("52.99999, -16.99999"));
     entry->accept();
-    EXPECT_EQ(form->settings().text("Latitude"), "5300.00N");
-    EXPECT_EQ(form->settings().text("Longitude"), "01700.00W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "5300.00N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "01700.00W");
 
     // Pasted into either field, a whole position fills both; anything else
     // goes in as typed.
     QApplication::clipboard()->setText(QStringLiteral("IM99sc"));
     QTest::keyClick(find<QLineEdit>("Longitude"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->settings().text("Latitude"), "3906.25N");
-    EXPECT_EQ(form->settings().text("Longitude"), "00027.50W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "3906.25N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "00027.50W");
     QApplication::clipboard()->setText(QStringLiteral("23.08N"));
     find<QLineEdit>("Latitude")->setText(QStringLiteral("52"));
     QTest::keyClick(find<QLineEdit>("Latitude"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->settings().text("Latitude"), "5223.08N");
-    EXPECT_EQ(form->settings().text("Longitude"), "00027.50W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "5223.08N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "00027.50W");
+}
+
+TEST_F(AprsHelpers, APastedPathFillsItsRow) {
+    struct Row {
+        const char* field;             // pasted into
+        const char* clipboard;         // what was copied
+        std::vector<std::string> row;  // the row's calls and SSIDs after
+    };
+    const Row rows[] = {
+        {"Beacon2_path1_string", "RELAY,WIDE2-2", {"RELAY", "", "WIDE2", "2"}},
+        {"Beacon2_path2_string", "WIDE1-1, WIDE2-1", {"WIDE1", "1", "WIDE2", "1"}},
+        {"Beacon2_path2_string", "wide3-3", {"WIDE1", "1", "WIDE3", "3"}},  // one address: that field
+        {"Beacon2_path1_string", "RELAY,", {"RELAY", "", "WIDE3", "3"}},
+        {"Beacon2_path2_string", "!", {"RELAY", "", "!WIDE3", "3"}},  // no path: as typed
+    };
+    const SettingId names[] = {SettingId::Beacon2_path1_string, SettingId::Beacon2_path1_ssid,
+                               SettingId::Beacon2_path2_string, SettingId::Beacon2_path2_ssid};
+    for (const Row& r : rows) {
+        QApplication::clipboard()->setText(QLatin1String(r.clipboard));
+        auto* field = find<QLineEdit>(r.field);
+        field->setCursorPosition(0);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        std::vector<std::string> row;
+        for (const SettingId name : names) row.push_back(form->settings().text(name));
+        EXPECT_EQ(row, r.row) << r.clipboard;
+    }
+    // A path of three fills the position reports' three fields.
+    QApplication::clipboard()->setText(QStringLiteral("RELAY,WIDE1-1,WIDE2-1"));
+    QTest::keyClick(find<QLineEdit>("Position_path2"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->settings().text(SettingId::Position_path3), "WIDE2");
+    EXPECT_EQ(form->settings().text(SettingId::Position_ssid1), "");
 }
 
 TEST_F(AprsHelpers, ChartFollowsTheTypedNumbers) {
