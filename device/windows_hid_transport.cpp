@@ -89,7 +89,7 @@ std::optional<HidDeviceInfo> describe(const std::wstring& path) {
     // Asking costs a request to the device: only ours are asked.
     if (info.vendorId == kZeruVendorId && info.productId == kZeruProductId) {
         wchar_t serial[kSerialChars] = {};
-        if (HidD_GetSerialNumberString(h.get(), serial, sizeof serial - sizeof(wchar_t)))
+        if (HidD_GetSerialNumberString(h.get(), serial, static_cast<ULONG>(sizeof serial - sizeof(wchar_t))))
             info.serialNumber = utf8FromWide(serial);
     }
     return info;

