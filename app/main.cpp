@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/command_line.h"
-#include "app/field_factory.h"
-#include "app/qt_user_interface.h"
-#include "app/session.h"
-#include "app/startup.h"
+#include "app/commands/command_line.h"
+#include "app/commands/session.h"
+#include "app/fields/field_factory.h"
+#include "app/window/qt_user_interface.h"
+#include "app/window/startup.h"
 #include "settings/catalogue.h"
 
 int main(int argc, char** argv) {

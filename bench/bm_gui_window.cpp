@@ -11,9 +11,9 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include "app/field_factory.h"
-#include "app/startup.h"
-#include "app/window_feedback.h"
+#include "app/feedback/window_feedback.h"
+#include "app/fields/field_factory.h"
+#include "app/window/startup.h"
 #include "settings/catalogue.h"
 #include "support_null_ui.h"
 

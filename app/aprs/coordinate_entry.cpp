@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "aprs/maidenhead.h"
 
 namespace zeru::app {

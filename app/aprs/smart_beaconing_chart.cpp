@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "aprs/decimal_text.h"
 
 namespace zeru::app {

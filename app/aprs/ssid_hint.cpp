@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "aprs/ssid_hints.h"
 
 namespace zeru::app {

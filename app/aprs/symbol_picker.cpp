@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "aprs/symbols.h"
 
 namespace zeru::app {

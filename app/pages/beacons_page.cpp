@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 
 namespace zeru::app {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGridLayout>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 
 namespace zeru::app {

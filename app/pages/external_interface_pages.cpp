@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 
 namespace zeru::app {

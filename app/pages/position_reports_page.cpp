@@ -7,7 +7,7 @@
 
 #include "app/aprs/smart_beaconing_chart.h"
 #include "app/aprs/symbol_picker.h"
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 #include "rules/rules.h"
 

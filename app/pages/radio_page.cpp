@@ -4,7 +4,7 @@
 
 #include "app/aprs/coordinate_entry.h"
 #include "app/aprs/ssid_hint.h"
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 
 namespace zeru::app {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "app/aprs/analog_range.h"
-#include "app/field_factory.h"
+#include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 
 namespace zeru::app {

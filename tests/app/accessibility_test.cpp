@@ -10,8 +10,8 @@
 #include <QTest>
 #include <set>
 
-#include "app/beacon_strings_window.h"
-#include "app/field_factory.h"
+#include "app/aprs/beacon_strings_window.h"
+#include "app/fields/field_factory.h"
 #include "settings/catalogue.h"
 #include "window_fixture.h"
 

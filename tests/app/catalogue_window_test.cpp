@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/beacon_message_edit.h"
-#include "app/field_factory.h"
+#include "app/fields/beacon_message_edit.h"
+#include "app/fields/field_factory.h"
 #include "settings/catalogue.h"
 #include "window_fixture.h"
 

@@ -2,7 +2,7 @@
 // The command row's connection state follows devices that come and go, shows
 // a drop-down only when there are several, hands the choice to the device
 // selector, and leaves the enumeration alone while a command runs.
-#include "app/device_status.h"
+#include "app/commands/device_status.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/widget_settings.h"
-#include "app/window_feedback.h"
+#include "app/feedback/window_feedback.h"
+#include "app/fields/widget_settings.h"
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
 #include "window_fixture.h"

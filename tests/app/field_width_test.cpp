@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every field shows its longest text whole, at small and large fonts (and, run
 // again by ctest, at scale factors 1.5 and 2).
-#include "app/field_width.h"
+#include "app/fields/field_width.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 
-#include "app/beacon_message_edit.h"
-#include "app/startup.h"
+#include "app/fields/beacon_message_edit.h"
+#include "app/window/startup.h"
 #include "settings/catalogue.h"
 #include "support/recording_ui.h"
 

@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/command_line.h"
+#include "app/commands/command_line.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {

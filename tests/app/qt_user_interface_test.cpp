@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the user interface: what the boxes show, the log, the
 // progress bar, the busy state and the file dialogs' questions.
-#include "app/qt_user_interface.h"
+#include "app/window/qt_user_interface.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>

@@ -12,15 +12,15 @@
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/aprs/beacon_strings_window.h"
 #include "app/aprs/coordinate_entry.h"
 #include "app/aprs/smart_beaconing_chart.h"
 #include "app/aprs/symbol_picker.h"
-#include "app/beacon_strings_window.h"
-#include "app/device_status.h"
-#include "app/main_window.h"
-#include "app/qt_user_interface.h"
-#include "app/startup.h"
-#include "app/window_feedback.h"
+#include "app/commands/device_status.h"
+#include "app/feedback/window_feedback.h"
+#include "app/window/main_window.h"
+#include "app/window/qt_user_interface.h"
+#include "app/window/startup.h"
 #include "compare/held_settings.h"
 #include "rules/rules.h"
 #include "sim/simulator_transport.h"

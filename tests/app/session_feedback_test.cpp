@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/session.h"
-#include "app/window_feedback.h"
+#include "app/commands/session.h"
+#include "app/feedback/window_feedback.h"
 #include "cfgfile/temp_folder.h"
 #include "device/fake_transport.h"
 #include "device/upload_notice.h"

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/qt_user_interface.h"
-#include "app/splash_screen.h"
-#include "app/startup.h"
+#include "app/window/qt_user_interface.h"
+#include "app/window/splash_screen.h"
+#include "app/window/startup.h"
 #include "support/recording_ui.h"
 
 namespace zeru::app::test {

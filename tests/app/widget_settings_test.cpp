@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/beacon_message_edit.h"
+#include "app/fields/beacon_message_edit.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "app/window/main_window.h"
+#include "app/window/startup.h"
 #include "support/recording_ui.h"
 
 namespace zeru::app::test {

@@ -18,8 +18,8 @@
 #include <random>
 #include <string>
 
-#include "app/session.h"
-#include "app/startup.h"
+#include "app/commands/session.h"
+#include "app/window/startup.h"
 #include "rules/rules.h"
 #include "settings/settings_model.h"
 #include "support/random_settings.h"

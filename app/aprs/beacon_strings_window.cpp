@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/aprs/beacon_strings_window.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/fields/field_factory.h"
+
+namespace zeru::app {
+namespace {
+
+// The client area the card was drawn for.
+constexpr QSize kDesignedClientSize(317, 206);
+
+struct Line {
+    const char* text;
+    bool wraps;
+};
+
+constexpr Line kLines[] = {
+    {"<statlat> - inserts latitude defined on  \"Radio\" Tab.", false},
+    {"<statlong> - inserts longitude defined on  \"Radio\" Tab.", false},
+    {"<gpsdate> - inserts time received from GPS in format: DDHHMM. ", false},
+    {"<gpslat> - inserts latitude received from GPS.", false},
+    {"<gpslong> - inserts longitude received from GPS.", false},
+    {"<volt> - inserts measured input voltage.", false},
+    {"<temp> - inserts temperature from thermometer connected to RS-485 bus (Celsius).", true},
+    {"<tempf> - inserts temperature from thermometer connected to RS-485 bus. (Fahrenheit)", true},
+    {"Example:", false},
+    {"/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V.", false},
+};
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Beacon special strings"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowModality(Qt::ApplicationModal);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(2);
+    // The card is as wide as the longest line that must not wrap, at least as
+    // wide as it was drawn.
+    int width = kDesignedClientSize.width();
+    for (const Line& line : kLines) {
+        QLabel* label = createLabel(QLatin1String(line.text), this);
+        label->setWordWrap(line.wraps);
+        // The placeholders can be selected and copied into a message.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        if (line.text == kLines[8].text) column->addSpacing(6);  // the example stands apart
+        column->addWidget(label);
+        if (!line.wraps) {
+            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 16 + 2;
+            width = std::max(width, needed);
+        }
+    }
+    column->addStretch(1);
+    const int height = std::max(kDesignedClientSize.height(), column->totalHeightForWidth(width));
+    setFixedSize(width, height);
+}
+
+void TForm2::showModally() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace zeru::app

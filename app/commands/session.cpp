@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commands/session.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "app/commands/device_status.h"
+#include "app/commands/recent_files_store.h"
+#include "app/feedback/window_feedback.h"
+#include "backup/backup_flows.h"
+#include "backup/backup_folder.h"
+#include "backup/safety_net.h"
+#include "cfgfile/config_file.h"
+#include "cfgfile/file_flows.h"
+#include "cfgfile/save_refusal.h"
+#include "changes/pending_changes.h"
+#include "device/connected_devices.h"
+#include "device/device_flows.h"
+#include "device/device_selector.h"
+#include "device/hidapi_transport.h"
+#include "device/upload_notice.h"
+#include "image/config_image.h"
+#include "interaction/command.h"
+#include "problems/problems.h"
+
+namespace zeru::app {
+namespace {
+
+
+// Where backups go: the user's state folder ("" when the environment names
+// no home, and then no backup can be kept).
+std::filesystem::path backupFolder() {
+    return backup::defaultBackupFolder().value_or(std::filesystem::path());
+}
+
+// Everything the commands need for the whole run: the write and read images,
+// the one transport, the backups, and the device and file flows over the
+// window's settings. Each success that leaves the window's settings equal to the
+// device's or a file's makes them the baseline of the pending changes.
+class Session final : public CommandSession {
+public:
+    Session(TForm1& form, UserInterface& ui, std::unique_ptr<ReportTransport> transport)
+        : form_(form),
+          ui_(ui),
+          transport_(std::move(transport)),
+          connected_(*transport_),
+          backups_(backupFolder()),
+          safety_(backups_),
+          device_(form.settings(), ui, images_, *transport_, findFirmwareResource,
+                  backups_.folder().empty() ? nullptr : &safety_),
+          files_(form.settings(), ui, programFolder()),
+          backupFiles_(ui, backups_.folder(),
+                       [this](const std::string& path) { files_.readFromFile(path); }) {
+        form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
+        form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
+        form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
+        form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
+        form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        form.setCommand(CommandButton::Backups, [this] { backupFiles_.openBackup(); });
+        form.setCloseGuard([this] { return FormCloseQuery(); });
+        form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
+                                              [this](Settings& s) { return readDevice(s); }});
+
+        // The file being worked on: named in the title, kept among the recent files.
+        files_.setHistory(&recentFiles_);
+        // A file saved or loaded (by the dialog, a recent file, the command
+        // line or a drop) is what the window now holds: the new baseline.
+        files_.setFileUsedHandler([this, &form](const std::string& path) {
+            form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+            fields().takeBaseline();
+        });
+        form.setOpenFileCommand(
+            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
+
+        // The device the commands use, as the command row shows and chooses it.
+        device_.useDeviceSelector(&selector_);
+        form.deviceStatus()->attach(connected_, selector_, [&form] { return form.commandRunning(); });
+    }
+    ~Session() override { form_.deviceStatus()->detach(); }
+
+private:
+    static std::string programFolder() {
+        return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    FieldFeedback& fields() { return form_.feedback().fields(); }
+
+    // The window's handlers of its five command buttons and of its closing.
+    void Button_read_configClick() {
+        if (device_.readConfig()) fields().takeBaseline();
+    }
+    void Button_write_configClick() {
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
+        bool written = false;
+        runCommand(ui_, [&] { written = device_.writeConfig(); });
+        if (written) fields().takeBaseline();
+        if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
+    }
+    void Button_upload_firmwareClick() {
+        if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
+    }
+    void Button_save_to_fileClick() { saveToFile(); }
+    void Button_read_from_fileClick() { files_.readFromFile(); }
+    bool FormCloseQuery() {
+        return changes::mayClose(fields().hasUnsavedChanges(), ui_,
+                                 [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+    }
+
+    // After the refusal box of "Write config": the setting it refused.
+    void showFirstError() {
+        for (const problems::Problem& p : fields().problems())
+            if (p.severity == problems::Severity::Error) return fields().showSetting(p.setting, true);
+    }
+
+    cfgfile::FileOutcome saveToFile() {
+        const cfgfile::FileOutcome outcome = files_.saveToFile();
+        if (outcome == cfgfile::FileOutcome::Refused)
+            if (auto setting = cfgfile::settingRefusedBySave(form_.settings()))
+                fields().showSetting(*setting, true);
+        return outcome;
+    }
+
+    // The configurations the "Changes" window compares with, read without
+    // touching the window's settings.
+    std::optional<std::string> loadForComparison(Settings& settings) {
+        const auto path = ui_.chooseOpenFile(
+            {cfgfile::configDialogFolder(programFolder()), std::string(cfgfile::kConfigFileFilter), ""});
+        if (!path) return std::nullopt;
+        bool loaded = false;
+        runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
+        return loaded ? path : std::nullopt;
+    }
+    bool readDevice(Settings& settings) {
+        auto images = std::make_unique<ConfigImages>();
+        DeviceFlows flows(settings, ui_, *images, *transport_);
+        flows.useDeviceSelector(&selector_);
+        return flows.readConfig();
+    }
+
+    TForm1& form_;
+    UserInterface& ui_;
+    ConfigImages images_;
+    std::unique_ptr<ReportTransport> transport_;
+    // The devices the command row shows, and the one the commands use.
+    ConnectedDevices connected_;
+    DeviceSelector selector_;
+    backup::BackupFolder backups_;
+    backup::SafetyNet safety_;
+    DeviceFlows device_;
+    cfgfile::FileFlows files_;
+    backup::BackupFlows backupFiles_;
+    RecentFilesStore recentFiles_;
+};
+
+}  // namespace
+
+std::unique_ptr<CommandSession> createSessionOver(TForm1& form, UserInterface& ui,
+                                                  std::unique_ptr<ReportTransport> transport) {
+    return std::make_unique<Session>(form, ui, std::move(transport));
+}
+
+std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui) {
+    return createSessionOver(form, ui, std::make_unique<HidapiTransport>());
+}
+
+}  // namespace zeru::app

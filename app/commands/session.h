@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The composition root of the five command buttons: what each of them runs,
+// and what the window's feedback needs from the device and file flows.
+#pragma once
+
+#include <memory>
+
+#include "app/window/startup.h"
+#include "device/report_transport.h"
+
+namespace zeru::app {
+
+// Attaches the commands of "Read config", "Write config", "Upload firmware",
+// "Save to file" and "Read from file" to `form` and keeps what they need for
+// the whole run: the device over hidapi.
+std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui);
+
+// The same with the device behind `transport` (tests: a fake device).
+std::unique_ptr<CommandSession> createSessionOver(TForm1& form, UserInterface& ui,
+                                                  std::unique_ptr<ReportTransport> transport);
+
+}  // namespace zeru::app

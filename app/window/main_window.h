@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window Form1: the command row, the tree of settings pages, the log
+// pane Memo1 and the progress bar ProgressBar1. It is a view: the settings are
+// reached through settings(), the rules are wired by connectFormRules, and the
+// commands of the five buttons are attached from outside with setCommand.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/commands/command_row.h"
+#include "app/window/page_tree.h"
+#include "app/window/qt_user_interface.h"
+#include "interaction/user_interface.h"
+#include "settings/settings.h"
+
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace zeru::app {
+
+class DeviceStatus;
+class TForm2;
+class WidgetSettings;
+class WindowFeedback;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // `ui` shows every effect of the window's commands and rules; it must
+    // outlive the window. Settings are left empty: the start-up sequence sets
+    // the defaults.
+    explicit TForm1(UserInterface& ui, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // "Kestrovane Zeru Configurator v1.02".
+    static QString caption();
+
+    Settings& settings();
+
+    // The command run by a click on one of the command buttons, through
+    // runCommand (an escaped exception is shown in the error box).
+    void setCommand(CommandButton button, std::function<void()> command);
+    QPushButton* commandButton(CommandButton button) const;
+    // What the Qt user interface shows its effects in.
+    InterfaceWidgets interfaceWidgets();
+
+    // The file last loaded or saved, shown before the application's name in
+    // the title.
+    void setCurrentFile(const QString& path);
+    // What loads a file given by its path: a recent file chosen under "Read
+    // from file", a .cfg file dropped on the window, the command line.
+    void setOpenFileCommand(std::function<void(const QString&)> command);
+    // Runs the open-file command as a button runs its command.
+    void openFile(const QString& path);
+    // Where the list of recent files comes from, most recent first.
+    void setRecentFiles(std::function<QStringList()> source);
+
+    // The reference window shown modally by "Special strings".
+    void setSpecialStringsWindow(TForm2* window);
+
+    // Sizes the window for its screen and puts it in the middle of it.
+    void centreOnScreen();
+    // The frame keeps the size that shows every page whole while that fits
+    // `available` (the client area the screen offers); else it takes that
+    // size and the pages scroll.
+    void fitToScreen(const QSize& available);
+
+    // The command row's connection state (see device_status.h).
+    DeviceStatus* deviceStatus() const { return deviceStatus_; }
+    // True while one of the five commands runs.
+    bool commandRunning() const { return commandRunning_; }
+    // The marks at the fields, the changes and their window.
+    WindowFeedback& feedback();
+    // Asked when the user closes the window; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void runButtonCommand(CommandButton button);
+    void fillRecentFilesMenu(QMenu& menu);
+    // The size that shows the whole page tree without scrolling.
+    QSize naturalSize();
+
+    UserInterface& ui_;
+    std::unique_ptr<WidgetSettings> settings_;
+    std::array<QPushButton*, 6> buttons_{};
+    PageButtons pageButtons_;
+    QPlainTextEdit* log_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    std::array<std::function<void()>, 6> commands_;
+    TForm2* specialStrings_ = nullptr;
+    DeviceStatus* deviceStatus_ = nullptr;
+    bool commandRunning_ = false;
+    WindowFeedback* feedback_ = nullptr;  // a child QObject
+    std::function<bool()> mayClose_;
+    std::function<void(const QString&)> openFile_;
+    std::function<QStringList()> recentFiles_;
+    QTabWidget* pageTree_ = nullptr;
+    QScrollArea* pageScroller_ = nullptr;
+    QVBoxLayout* column_ = nullptr;  // all but the progress bar, with side margins
+};
+
+}  // namespace zeru::app

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window and the file being worked on: its name in the title, the
+// recent files under "Read from file", and .cfg files dropped on the window.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+#include "app/commands/input_dropper.h"
+#include "app/window/main_window.h"
+#include "interaction/command.h"
+
+namespace zeru::app {
+namespace {
+
+// The one local .cfg file that a drag carries; "" for anything else.
+QString droppedConfigFile(const QMimeData* data) {
+    if (!data || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
+}  // namespace
+
+void TForm1::setCurrentFile(const QString& path) {
+    setWindowTitle(QFileInfo(path).fileName() + QLatin1String(" - ") + caption());
+}
+
+void TForm1::setOpenFileCommand(std::function<void(const QString&)> command) {
+    openFile_ = std::move(command);
+}
+
+void TForm1::setRecentFiles(std::function<QStringList()> source) { recentFiles_ = std::move(source); }
+
+void TForm1::openFile(const QString& path) {
+    if (!openFile_) return;
+    InputDropper dropper(*this);
+    runCommand(ui_, [&] { openFile_(path); });
+}
+
+void TForm1::fillRecentFilesMenu(QMenu& menu) {
+    menu.clear();
+    const QStringList files = recentFiles_ ? recentFiles_() : QStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        // "&1 name.cfg" with the folder in the tooltip: the numbers are the
+        // keys of the menu.
+        QAction* action =
+            menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        action->setToolTip(files[i]);
+        action->setStatusTip(files[i]);
+        const QString file = files[i];
+        connect(action, &QAction::triggered, this, [this, file] { openFile(file); });
+    }
+    if (files.isEmpty()) menu.addAction(QStringLiteral("No recent files"))->setEnabled(false);
+    menu.setToolTipsVisible(true);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedConfigFile(event->mimeData()).isEmpty() && openFile_) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString file = droppedConfigFile(event->mimeData());
+    if (file.isEmpty() || !openFile_) return;
+    event->acceptProposedAction();
+    openFile(file);
+}
+
+}  // namespace zeru::app

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window/startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QThread>
+
+#include "app/feedback/window_feedback.h"
+#include "app/fields/field_factory.h"
+#include "app/window/qt_user_interface.h"
+#include "app/window/splash_screen.h"
+#include "interaction/command.h"
+#include "rules/rules.h"
+#include "settings/catalogue.h"
+
+namespace zeru::app {
+
+void waitKeepingWindowsPainted(std::chrono::milliseconds time) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < time.count()) {
+        // User input waits in the queue until the splash is gone.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(10);
+    }
+}
+
+std::unique_ptr<TForm1> buildMainWindow(UserInterface& ui) {
+    auto form = std::make_unique<TForm1>(ui);
+    rules::applyStartupSequence(form->settings(), ui);
+    form->feedback().fields().takeBaseline();  // the start-up settings: nothing changed yet
+    return form;
+}
+
+Configurator startConfigurator(UserInterface& ui, const StartupOptions& options) {
+    QCoreApplication::setApplicationName(latin1(kApplicationTitle));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrovane.ZeruConfigurator"));
+    // The menu entry's icon, also when the program runs from the build tree.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+
+    auto splash = std::make_unique<TSplashScreen>();
+    splash->showAndPaint();
+
+    Configurator run;
+    run.form1 = buildMainWindow(ui);
+    if (options.attachCommands) run.session = options.attachCommands(*run.form1, ui);
+    run.form2 = new TForm2(run.form1.get());  // hidden until "Special strings"
+    run.form1->setSpecialStringsWindow(run.form2);
+
+    if (options.wait) options.wait(options.splashTime);
+    splash.reset();
+
+    run.form1->show();
+    run.form1->centreOnScreen();
+    if (!options.fileToOpen.empty())
+        run.form1->openFile(QFile::decodeName(QByteArray::fromStdString(options.fileToOpen)));
+    return run;
+}
+
+int runConfigurator(QtUserInterface& ui, StartupOptions options) {
+    const CommandSessionFactory attach = std::move(options.attachCommands);
+    options.attachCommands = [&ui, attach](TForm1& form,
+                                           UserInterface& shown) -> std::unique_ptr<CommandSession> {
+        ui.attach(form.interfaceWidgets());
+        return attach ? attach(form, shown) : nullptr;
+    };
+    Configurator run;
+    try {
+        run = startConfigurator(ui, options);
+    } catch (const std::exception& e) {
+        ui.error(errorBoxText(e.what()));
+        return 1;
+    } catch (...) {
+        ui.error("");
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+}  // namespace zeru::app
