@@ -15,7 +15,8 @@ namespace zeru::aprs {
 
 std::string fixedPoint(double value, int places) {
     char buffer[400];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places).ptr;
     return std::string(buffer, end);
 }
 
@@ -36,8 +37,9 @@ std::string fixedPoint(double value, int places) {
     char buffer[400];
     const int length = std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
     if (length < 0) return {};
-    return std::string(buffer, static_cast<std::size_t>(length) < sizeof buffer ? static_cast<std::size_t>(length)
-                                                                                 : sizeof buffer - 1);
+    return std::string(buffer, static_cast<std::size_t>(length) < sizeof buffer
+                                   ? static_cast<std::size_t>(length)
+                                   : sizeof buffer - 1);
 }
 
 double parseFixedPoint(std::string_view digits) {

@@ -26,7 +26,6 @@
 namespace zeru::app {
 namespace {
 
-
 // Where backups go: the user's state folder ("" when the environment names
 // no home, and then no backup can be kept).
 std::filesystem::path backupFolder() {

@@ -18,12 +18,13 @@
 #include "aprs/ssid_hints.h"
 #include "aprs/symbols.h"
 #include "aprs/telemetry_range.h"
-#include "backup/backup_folder.h"
 #include "backup/backup_flows.h"
+#include "backup/backup_folder.h"
 #include "cfgfile/file_keys.h"
 #include "changes/pending_changes.h"
 #include "device/upload_notice.h"
 #include "interaction/command.h"
+#include "rules/special_strings.h"
 #include "settings/catalogue.h"
 #include "web/core/browser_session.h"
 #include "web/core/latin1.h"
@@ -36,7 +37,8 @@ namespace {
 val text(std::string_view latin1) { return val(utf8FromLatin1(latin1)); }
 
 val bytesOf(std::string_view bytes) {
-    const val view(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())));
+    const val view(
+        emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())));
     return val::global("Uint8Array").new_(view);  // a copy the page keeps
 }
 
@@ -144,10 +146,14 @@ public:
     val comparison() { return differences(session_.comparison()); }
     std::string reference() {
         switch (session_.reference()) {
-            case BrowserSession::Reference::Defaults: return "defaults";
-            case BrowserSession::Reference::File: return "file";
-            case BrowserSession::Reference::Device: return "device";
-            default: return "baseline";
+            case BrowserSession::Reference::Defaults:
+                return "defaults";
+            case BrowserSession::Reference::File:
+                return "file";
+            case BrowserSession::Reference::Device:
+                return "device";
+            default:
+                return "baseline";
         }
     }
     void compareWithBaseline() { session_.compareWithBaseline(); }
@@ -303,6 +309,25 @@ val analogRange(const std::string& a, const std::string& b, const std::string& c
     return o;
 }
 
+// The "Special strings" card: {caption, lines: [text], details: [{text, wraps, standsApart}]}.
+val specialStrings() {
+    val lines = val::array();
+    val details = val::array();
+    for (const rules::SpecialStringLine& line : rules::specialStringLines()) {
+        lines.call<void>("push", text(line.text));
+        val d = val::object();
+        d.set("text", text(line.text));
+        d.set("wraps", line.wraps);
+        d.set("standsApart", line.standsApart);
+        details.call<void>("push", d);
+    }
+    val o = val::object();
+    o.set("caption", text(rules::kSpecialStringsTitle));
+    o.set("lines", lines);
+    o.set("details", details);
+    return o;
+}
+
 val texts() {
     val o = val::object();
     o.set("applicationTitle", std::string(kApplicationTitle));
@@ -341,6 +366,7 @@ EMSCRIPTEN_BINDINGS(zeru_core) {
     using namespace emscripten;
     function("formDescription", &formDescription);
     function("texts", &texts);
+    function("specialStrings", &specialStrings);
     function("smartBeaconing", &smartBeaconing);
     function("smartBeaconingSettings", &smartBeaconingSettings);
     function("distanceAt", &distanceAt);

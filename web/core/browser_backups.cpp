@@ -3,8 +3,8 @@
 
 #include <emscripten.h>
 
-#include "cfgfile/file_replace.h"
 #include "cfgfile/file_read.h"
+#include "cfgfile/file_replace.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ std::string BrowserBackups::keep(const ConfigImage& memory, const Settings* sett
 }
 
 std::optional<std::string> BrowserBackups::file(const std::string& name) const {
-    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") return std::nullopt;
+    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
+        return std::nullopt;
     const cfgfile::InputFile input = cfgfile::readInputFile((folder_.folder() / name).string(), 1 << 20);
     if (input.status != cfgfile::InputFile::Status::Read) return std::nullopt;
     return input.bytes;

@@ -97,7 +97,8 @@ SavedFile BrowserSession::saveToFile() {
     SavedFile file;
     file.name = std::string(cfgfile::kProposedFileName);
     // A download is always a new file: nothing of an old one to keep.
-    file.saved = runCommand(ui_, [&] { file.bytes = cfgfile::updatedFileContent("", cfgfile::fileValues(settings_)); });
+    file.saved = runCommand(
+        ui_, [&] { file.bytes = cfgfile::updatedFileContent("", cfgfile::fileValues(settings_)); });
     if (!file.saved) {
         file.bytes.clear();
         if (auto setting = cfgfile::settingRefusedBySave(settings_)) file.refusedSetting = *setting;

@@ -50,7 +50,9 @@ public:
 
     std::vector<problems::Problem> problems() const { return problems::findProblems(settings_); }
     // The differences from the baseline, in file key order: the marks at the fields.
-    std::vector<compare::Difference> changes() const { return compare::compareSettings(baseline_, settings_); }
+    std::vector<compare::Difference> changes() const {
+        return compare::compareSettings(baseline_, settings_);
+    }
     bool hasUnsavedChanges() const { return !changes().empty(); }
 
     // The "Changes" list: the settings against a reference, the baseline at

@@ -41,6 +41,7 @@ class Core {
     // --- what the form is made of (plain data, computed once) ---
     formDescription() { return this.module.formDescription(); }
     texts() { return this.module.texts(); }
+    specialStrings() { return this.module.specialStrings(); }
 
     // --- settings ---
     value(name) { return this.session.value(name); }

@@ -11,9 +11,12 @@ export class WebHidTransport {
     // `chooseWhenNoneGranted`: when no device was granted before, the
     // browser's chooser is shown (it needs the user's click that started
     // the command).
-    constructor({ hid = globalThis.navigator?.hid, chooseWhenNoneGranted = true } = {}) {
+    // `chosenDevice`: when given, a function that returns the HIDDevice the
+    // page chose (or null); the flows then use that one and nothing else.
+    constructor({ hid = globalThis.navigator?.hid, chooseWhenNoneGranted = true, chosenDevice = null } = {}) {
         this.hid = hid;
         this.chooseWhenNoneGranted = chooseWhenNoneGranted;
+        this.chosenDevice = chosenDevice;
         this.devices = [];
         this.device = null;
         this.replies = [];
@@ -28,8 +31,14 @@ export class WebHidTransport {
     // The granted devices (vendor 0x0483, product 0xA050), in the browser's order.
     async enumerate() {
         if (!this.hid) return [];
-        let devices = (await this.hid.getDevices()).filter(isZeru);
-        if (devices.length === 0 && this.chooseWhenNoneGranted) {
+        let devices;
+        if (this.chosenDevice) {
+            const chosen = this.chosenDevice();
+            devices = chosen && isZeru(chosen) ? [chosen] : [];
+        } else {
+            devices = (await this.hid.getDevices()).filter(isZeru);
+        }
+        if (devices.length === 0 && this.chooseWhenNoneGranted && !this.chosenDevice) {
             try {
                 devices = (await this.hid.requestDevice({ filters: [ZERU_FILTER] })).filter(isZeru);
             } catch (e) {
@@ -109,4 +118,10 @@ export class WebHidTransport {
         this.device = null;
         if (this.waiting) this.waiting(false);
     }
+}
+
+// The transport over the device the page chose (null: none, and the flows
+// log that the device was not found).
+export function createHidTransport(chosenDevice) {
+    return new WebHidTransport({ chosenDevice });
 }

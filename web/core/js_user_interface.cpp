@@ -38,7 +38,9 @@ EM_ASYNC_JS(int, zeru_ui_ask_save_changes, (const char* question), {
 });
 // clang-format on
 
-void send(const char* kind, std::string_view text) { zeru_ui_text(kind, zeru::web::utf8FromLatin1(text).c_str()); }
+void send(const char* kind, std::string_view text) {
+    zeru_ui_text(kind, zeru::web::utf8FromLatin1(text).c_str());
+}
 
 }  // namespace
 
@@ -67,9 +69,12 @@ bool JsUserInterface::confirm(std::string_view question) {
 
 SaveAnswer JsUserInterface::askSaveChanges(std::string_view question) {
     switch (zeru_ui_ask_save_changes(utf8FromLatin1(question).c_str())) {
-        case 0: return SaveAnswer::Save;
-        case 1: return SaveAnswer::Discard;
-        default: return SaveAnswer::Cancel;
+        case 0:
+            return SaveAnswer::Save;
+        case 1:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
     }
 }
 

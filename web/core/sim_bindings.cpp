@@ -23,7 +23,8 @@ public:
     // a Uint8Array (32 bytes for the "short" fault), or null when the device
     // does not answer (silent, gone).
     val respond(const val& report) {
-        const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(report);
+        const std::vector<std::uint8_t> bytes =
+            emscripten::convertJSArrayToNumberVector<std::uint8_t>(report);
         sim::HidReport request{};
         for (std::size_t i = 0; i < request.size() && i < bytes.size(); ++i) request[i] = bytes[i];
         const auto reply = sim::respond(state_, request);
@@ -58,7 +59,8 @@ public:
     // The 7168 bytes of the configuration memory.
     val memory() const { return copy(state_.memory.data(), state_.memory.size()); }
     bool setMemory(const val& bytes) {
-        const std::vector<std::uint8_t> memory = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+        const std::vector<std::uint8_t> memory =
+            emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
         if (memory.size() != state_.memory.size()) return false;
         std::copy(memory.begin(), memory.end(), state_.memory.begin());
         return true;
