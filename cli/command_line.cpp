@@ -7,9 +7,12 @@
 #include <exception>
 #include <memory>
 
+#include "cfgfile/file_replace.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_ui.h"
 #include "cli/usage_formatter.h"
+#include "trace/replay_transport.h"
+#include "trace/trace_file.h"
 
 namespace zeru::cli {
 namespace {
@@ -23,12 +26,23 @@ std::optional<std::uint32_t> parseVersionNumber(const std::string& text) {
     return static_cast<std::uint32_t>(value);
 }
 
+// A file option must not take the next option for its file.
+CLI::Validator noOptionAsFile(const std::string& what) {
+    return CLI::Validator(
+        [what](const std::string& path) -> std::string {
+            if (!path.starts_with('-')) return {};
+            return "takes " + what + ", not '" + path + "' (./" + path + " for such a file)";
+        },
+        "");
+}
+
 }  // namespace
 
 CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
     app_.formatter(
         std::make_shared<UsageFormatter>("zeru-cli [--simulate=STATE.bin [--sim-version=N] "
-                                         "[--sim-fault=KIND:PAGE]] [--verbose] COMMAND [ARGS]"));
+                                         "[--sim-fault=KIND:PAGE] | --replay=TRACE.pcapng] "
+                                         "[--trace=FILE.pcapng] [--verbose] COMMAND [ARGS]"));
     app_.footer(
         "Exit status: 0 success, 1 usage error, 2 settings refused, 3 image or file refused or unreadable,\n"
         "4 no device found, 5 the device failed or refused.\n"
@@ -44,12 +58,7 @@ CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
                 "from STATE.bin when it exists and saved back afterwards")
             ->type_name("STATE.bin")
             // "list --simulate --versions" must not make a state file named "--versions".
-            ->check(CLI::Validator(
-                [](const std::string& path) -> std::string {
-                    if (!path.starts_with('-')) return {};
-                    return "takes STATE.bin, not '" + path + "' (./" + path + " for such a file)";
-                },
-                ""));
+            ->check(noOptionAsFile("STATE.bin"));
     app_.add_option_function<std::string>(
             "--sim-version",
             [this](const std::string& text) { global_.simVersion = parseVersionNumber(text); },
@@ -75,6 +84,19 @@ CommandLine::CommandLine() : app_("", "zeru-cli"), commands_(app_) {
                 return "takes KIND:PAGE, not '" + text + "'";
             },
             ""));
+    app_.add_option_function<std::string>(
+            "--trace", [this](const std::string& path) { global_.trace = path; },
+            "record every exchange with the device into FILE, also when the command fails: pcapng, which "
+            "protocol analysers open, or text when FILE ends in .txt")
+        ->type_name("FILE.pcapng")
+        ->check(noOptionAsFile("FILE.pcapng"));
+    app_.add_option_function<std::string>(
+            "--replay", [this](const std::string& path) { global_.replay = path; },
+            "the device answers what TRACE.pcapng recorded, request by request, and the command stops where "
+            "it asks something the trace does not hold")
+        ->type_name("TRACE.pcapng")
+        ->excludes(simulate)
+        ->check(noOptionAsFile("TRACE.pcapng"));
     app_.add_flag("-v,--verbose", global_.verbose, "show the log lines");
     app_.set_help_flag("-h,--help", "this text; COMMAND --help for one command");
 }
@@ -101,11 +123,52 @@ int CommandLine::run(int argc, const char* const* argv) {
     if (!command) return usageError("no command given");
 
     TerminalUi ui(stderr, global_.verbose, isatty(fileno(stderr)) != 0);
+    std::optional<trace::ReplayTransport> replay;
+    if (global_.replay) {
+        std::string error;
+        auto recorded = trace::loadTrace(*global_.replay, error);
+        if (!recorded) {
+            ui.error(error);
+            return kImageRefused;
+        }
+        replay.emplace(std::move(*recorded));
+        global_.replayTransport = &*replay;
+    }
+    std::optional<trace::TraceRecorder> recorder;
+    if (global_.trace) {
+        // Refused before the device is used: a conversation that could not be saved would be lost.
+        if (!cfgfile::mayReplace(*global_.trace)) {
+            ui.error(cfgfile::FileWriteError(*global_.trace).what() + std::string("."));
+            return kImageRefused;
+        }
+        recorder.emplace();
+        recorder->trace().application = "zeru-cli " ZERU_PROGRAM_VERSION;
+        recorder->trace().commandLine.assign(argv + 1, argv + argc);
+        recorder->trace().commandLine.insert(recorder->trace().commandLine.begin(), "zeru-cli");
+        ui.keepLinesIn(&recorder->trace().logLines);
+        global_.recorder = &*recorder;
+    }
+    const int status = runCommand(*command, ui);
+    ui.keepLinesIn(nullptr);
+    if (!recorder) return status;
+    try {
+        trace::saveTrace(recorder->trace(), *global_.trace);
+    } catch (const std::exception& e) {
+        ui.error(e.what() + std::string("."));
+        return status == kSuccess ? kImageRefused : status;
+    }
+    return status;
+}
+
+int CommandLine::runCommand(const CommandRun& command, TerminalUi& ui) {
     CommandContext context{global_, ui};
     try {
-        return (*command)(context);
+        return command(context);
     } catch (const CLI::ParseError& e) {  // a command may find its arguments wrong only as it runs
         return usageError(e.what());
+    } catch (const trace::ReplayMismatch& e) {
+        ui.error(e.what());
+        return kDeviceFailed;
     } catch (const std::exception& e) {
         ui.error(e.what());
         return kImageRefused;

@@ -7,6 +7,7 @@
 
 #include "cli/command_set.h"
 #include "cli/global_options.h"
+#include "cli/terminal_ui.h"
 
 namespace zeru::cli {
 
@@ -27,6 +28,8 @@ public:
 
 private:
     int usageError(const std::string& reason) const;
+    // Runs the command; a failure it raises becomes its line and exit status.
+    int runCommand(const CommandRun& command, TerminalUi& ui);
 
     CLI::App app_;
     GlobalOptions global_;

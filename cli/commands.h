@@ -17,5 +17,6 @@ void addInfoCommand(CommandSet& commands);
 void addUploadFirmwareCommand(CommandSet& commands);
 void addListCommand(CommandSet& commands);
 void addDiffCommand(CommandSet& commands);
+void addTraceCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

@@ -8,13 +8,25 @@
 #include "device/hidapi_transport.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
+#include "trace/recording_transport.h"
 
 namespace zeru::cli {
 
 DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
     : selector_(std::move(deviceChoice)) {
+    openDevice(options);
+    if (options.recorder)
+        recording_ = std::make_unique<trace::RecordingTransport>(*device_, *options.recorder);
+}
+
+void DeviceSession::openDevice(const GlobalOptions& options) {
+    if (options.replayTransport) {
+        device_ = options.replayTransport;
+        return;
+    }
     if (!options.simulate) {
         transport_ = std::make_unique<HidapiTransport>();
+        device_ = transport_.get();
         return;
     }
     statePath_ = *options.simulate;
@@ -31,6 +43,7 @@ DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceCho
     if (options.simVersion) simulated_->firmwareVersion = *options.simVersion;
     if (options.simFault) simulated_->fault = *options.simFault;
     transport_ = std::make_unique<sim::SimulatorTransport>(*simulated_);
+    device_ = transport_.get();
 }
 
 DeviceSession::~DeviceSession() = default;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The device a zeru-cli command talks to: the USB device through hidapi, or the
-// in-process simulator whose configuration memory lives in a state file.
+// The device a zeru-cli command talks to: the USB device through hidapi, the
+// in-process simulator whose configuration memory lives in a state file, or
+// a recorded trace played back; recorded itself with --trace.
 #pragma once
 
 #include <memory>
@@ -22,7 +23,8 @@ public:
     explicit DeviceSession(const GlobalOptions& options, std::string deviceChoice = {});
     ~DeviceSession();
 
-    ReportTransport& transport() { return *transport_; }
+    // The device, through the recorder when the conversation is traced.
+    ReportTransport& transport() { return recording_ ? *recording_ : *device_; }
     // Which device the flows and links of this session use.
     const DeviceSelector& selector() const { return selector_; }
     // Saves the simulator's memory back to its state file; false (with
@@ -30,9 +32,13 @@ public:
     bool saveState(std::string& error) const;
 
 private:
+    void openDevice(const GlobalOptions& options);
+
     std::optional<std::string> statePath_;
     std::unique_ptr<sim::DeviceState> simulated_;
-    std::unique_ptr<ReportTransport> transport_;
+    std::unique_ptr<ReportTransport> transport_;  // owned, when not the replay's
+    ReportTransport* device_ = nullptr;
+    std::unique_ptr<ReportTransport> recording_;
     DeviceSelector selector_;
 };
 

@@ -16,26 +16,42 @@ bool isFailureLine(std::string_view line) {
 
 bool isAdviceLine(std::string_view line) { return line == notFoundAdviceLine(); }
 
+namespace {
+
+// A box's lines may be separated by "\r\n", "\n" or a lone "\r".
+template <typename Each>
+void forEachLine(std::string_view text, Each each) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        each(text.substr(start, end - start));
+        if (end == text.size()) break;
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+}
+
+}  // namespace
+
 TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)
     : out_(out), verbose_(verbose), progressBar_(progressBar && !verbose) {}
 
 void TerminalUi::printLines(std::string_view text) {
     endBar();
-    // A box's lines may be separated by "\r\n", "\n" or a lone "\r".
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string line = terminalText(text.substr(start, end - start));
+    forEachLine(text, [this](std::string_view part) {
+        const std::string line = terminalText(part);
         std::fprintf(out_, "%s\n", line.c_str());
         lastLine_ = line;
-        if (end == text.size()) break;
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-    }
+    });
     std::fflush(out_);
 }
 
+void TerminalUi::keep(std::string_view text) {
+    if (kept_ != nullptr) forEachLine(text, [this](std::string_view line) { kept_->emplace_back(line); });
+}
+
 void TerminalUi::log(std::string_view line) {
+    keep(line);
     if (isFailureLine(line)) lastFailureLine_ = terminalText(line);
     if (!verbose_ && !isFailureLine(line) && !isAdviceLine(line)) return;
     endBar();

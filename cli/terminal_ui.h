@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "interaction/user_interface.h"
 
@@ -24,11 +25,11 @@ class TerminalUi : public UserInterface {
 public:
     TerminalUi(std::FILE* out, bool verbose, bool progressBar);
 
-    void information(std::string_view text) override { printLines(text); }
-    void message(std::string_view text) override { printLines(text); }
-    void error(std::string_view text) override { printLines(text); }
+    void information(std::string_view text) override { show(text); }
+    void message(std::string_view text) override { show(text); }
+    void error(std::string_view text) override { show(text); }
     void log(std::string_view line) override;
-    void note(std::string_view line) override { printLines(line); }
+    void note(std::string_view line) override { show(line); }
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override { return position_; }
@@ -37,7 +38,7 @@ public:
     // zeru-cli runs in scripts and asks nothing: a question is printed and
     // taken as answered Yes; there is no window to close.
     bool confirm(std::string_view question) override {
-        printLines(question);
+        show(question);
         return true;
     }
     SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
@@ -52,7 +53,16 @@ public:
     // device's versions).
     void endWithFailureLine();
 
+    // Also keeps every log line and every line of a box in `lines` (shown or
+    // not), for the trace of the command; nullptr stops it.
+    void keepLinesIn(std::vector<std::string>* lines) { kept_ = lines; }
+
 private:
+    void show(std::string_view text) {
+        keep(text);
+        printLines(text);
+    }
+    void keep(std::string_view text);
     void printLines(std::string_view text);
     void endBar();
 
@@ -63,6 +73,7 @@ private:
     int minimum_ = 0, maximum_ = 100, position_ = 0;
     std::string lastLine_;
     std::string lastFailureLine_;
+    std::vector<std::string>* kept_ = nullptr;
 };
 
 }  // namespace zeru::cli

@@ -19,6 +19,7 @@ if [ "${1:-}" = "--test" ]; then
     desktop-file-utils appstream      # checks of the desktop entry and metadata
     dpkg-dev file lintian             # package build checks
     groff-base                        # check of the zeru-cli manual page
+    tshark                            # traces read as a protocol analyser reads them
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
   )
 fi

@@ -13,10 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "device/report.h"
+#include "device/usb_descriptors.h"
 #include "sim/device_simulator.h"
 #include "sim/memory_file.h"
 #include "sim/uhid/output_framing.h"
-#include "sim/uhid/report_descriptor.h"
 #include "sim/uhid/sim_options.h"
 #include "sim/uhid/uhid_device.h"
 
@@ -50,10 +51,10 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) 
     using namespace zeru::uhid;
     const bool otherProduct = options.breakage == UsbBreakage::OtherProduct;
     const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)",
-                                  kVirtualVendorId,
-                                  otherProduct ? kVirtualProductId + 1u : kVirtualProductId,
+                                  zeru::kZeruVendorId,
+                                  otherProduct ? zeru::kZeruProductId + 1u : zeru::kZeruProductId,
                                   state.firmwareVersion,
-                                  kReportDescriptor,
+                                  zeru::kReportDescriptor,
                                   options.serialNumber};
     std::string error;
     auto device = UhidDevice::create(options.uhidPath, identity, error);

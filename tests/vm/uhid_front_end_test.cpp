@@ -8,8 +8,9 @@
 #include <numeric>
 #include <vector>
 
+#include "device/report.h"
+#include "device/usb_descriptors.h"
 #include "sim/uhid/output_framing.h"
-#include "sim/uhid/report_descriptor.h"
 #include "sim/uhid/sim_options.h"
 #include "sim/uhid/uhid_device.h"
 
@@ -78,7 +79,7 @@ TEST(ReportDescriptor, OneUnnumberedReportOf64BytesEachWay) {
 
 TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
     std::string error;
-    const DeviceIdentity identity{"test", kVirtualVendorId, kVirtualProductId, 1, kReportDescriptor};
+    const DeviceIdentity identity{"test", kZeruVendorId, kZeruProductId, 1, kReportDescriptor};
     EXPECT_EQ(UhidDevice::create("/nonexistent/uhid", identity, error), nullptr);
     EXPECT_NE(error.find("/nonexistent/uhid does not exist"), std::string::npos) << error;
     EXPECT_NE(error.find("modprobe uhid"), std::string::npos) << error;

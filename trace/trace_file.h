@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Trace files: saved as text when the name ends in .txt, else as pcapng, and
+// replaced as safely as every other file the program writes; read back from
+// pcapng.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "trace/trace.h"
+
+namespace zeru::trace {
+
+// Whether `path` names a text trace (".txt", in any letter case).
+bool isTextTracePath(const std::string& path);
+
+// The trace in the form its name asks; throws cfgfile::FileWriteError.
+void saveTrace(const Trace& trace, const std::string& path);
+
+// The largest trace file read: a firmware upload's trace is under 1 MiB, a
+// capture of a busy bus may be far larger.
+inline constexpr std::uint64_t kMaxTraceFileSize = std::uint64_t{256} * 1024 * 1024;
+
+// The trace of a pcapng file; nullopt with a line for the user in `error`.
+std::optional<Trace> loadTrace(const std::string& path, std::string& error);
+
+}  // namespace zeru::trace

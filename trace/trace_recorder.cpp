@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "trace/trace_recorder.h"
+
+namespace zeru::trace {
+
+std::int64_t steadyMicros() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t wallClockMicros() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros) : clock_(std::move(clock)) {
+    restart(startEpochMicros);
+}
+
+void TraceRecorder::restart(std::int64_t startEpochMicros) {
+    start_ = clock_();
+    const std::string application = trace_.application;
+    trace_ = Trace{};
+    trace_.application = application;
+    trace_.startEpochMicros = startEpochMicros;
+}
+
+}  // namespace zeru::trace
