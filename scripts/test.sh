@@ -40,20 +40,6 @@ cmake --build "$build" -j"$jobs"
 # The virtual-machine and package checks need the whole program: second pass.
 ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
 
-echo "== the core as WebAssembly, under node"
-# The module the browser page loads, and the core's unit tests built with em++
-# (Debian's GoogleTest sources) and run by node; then the tests of the
-# module's JavaScript boundary against the zeru-cli just built: the same
-# device lines for every simulated fault, the same saved bytes. ccache keeps
-# a warm run to the links and the tests.
-wasm=build-test-wasm
-export NODE_PATH=/usr/share/nodejs  # where Debian's emscripten finds its JavaScript parser
-emcmake cmake -S . -B "$wasm" "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF \
-  -DZERU_BUILD_BENCH=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=node
-cmake --build "$wasm" -j"$jobs"
-ctest --test-dir "$wasm" --output-on-failure -j"$jobs"
-ZERU_WEB_CORE="$PWD/$wasm/web/core" ZERU_CLI="$PWD/$build/cli/zeru-cli" node --test tests/wasm/
-
 echo "== everything"
 cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
 cmake --build "$build" -j"$jobs"
