@@ -26,6 +26,7 @@
 #include "interaction/command.h"
 #include "rules/special_strings.h"
 #include "settings/catalogue.h"
+#include "settings/form_description.h"
 #include "web/core/browser_session.h"
 #include "web/core/latin1.h"
 
@@ -82,24 +83,8 @@ val problemObject(const problems::Problem& p) {
     return o;
 }
 
-// The settings of the form in start-up order, with what a field needs.
-val formDescription() {
-    return arrayOf(settingsCatalogue().defs(), [](const SettingDef& def) {
-        val o = val::object();
-        o.set("name", def.name);
-        o.set("kind", std::string(def.kind == SettingKind::Text ? "text" : "choice"));
-        o.set("maxLength", def.maxLength);
-        o.set("choices", arrayOf(def.choices, [](const std::string& c) { return text(c); }));
-        if (def.kind == SettingKind::Text)
-            o.set("default", text(def.defaultText));
-        else
-            o.set("default", def.defaultIndex);
-        o.set("label", text(def.label));
-        o.set("help", text(def.help));
-        o.set("page", def.page);
-        return o;
-    });
-}
+// The form as the window shows it: pages, groups and settings (settings/form_description.h).
+std::string formDescription() { return formDescriptionJson(describeForm()); }
 
 class Session {
 public:

@@ -39,7 +39,7 @@ class Core {
     }
 
     // --- what the form is made of (plain data, computed once) ---
-    formDescription() { return this.module.formDescription(); }
+    formDescription() { return JSON.parse(this.module.formDescription()); }
     texts() { return this.module.texts(); }
     specialStrings() { return this.module.specialStrings(); }
 
