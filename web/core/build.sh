@@ -18,8 +18,11 @@ if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF \
-  -DZERU_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+# A folder configured already (the test script's, with the tests) is built as it is.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF \
+    -DZERU_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+fi
 cmake --build "$build" -j"$(nproc)" --target zeru-core zeru-sim-web
 
 mkdir -p "$out"
