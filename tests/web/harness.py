@@ -24,6 +24,8 @@ CHROMEDRIVER = os.environ.get("ZERU_CHROMEDRIVER", "/usr/bin/chromedriver")
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"  # connections kept open, as any web server does
+
     def log_message(self, *args):
         pass
 
@@ -32,17 +34,25 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
 
+class QuietServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        pass  # a browser that goes away mid-request (a test ends) is no failure
+
+
 def serve(directory):
     """Serves `directory` on 127.0.0.1 on a free port; returns (server, url)."""
     handler = functools.partial(QuietHandler, directory=str(directory))
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server = QuietServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
 
-def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768)):
-    """A headless Chromium whose profile, downloads and home are in `folder`."""
+def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768), eager=False):
+    """A headless Chromium whose profile, downloads and home are in `folder`.
+    `eager`: navigation returns once the document is parsed (slow machines)."""
     options = webdriver.ChromeOptions()
+    if eager:
+        options.page_load_strategy = "none"
     options.binary_location = CHROMIUM
     for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                 "--no-first-run", "--no-default-browser-check", "--disable-extensions",

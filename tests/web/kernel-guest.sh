@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Inside the test guest (see kernel-run.sh): zeru-sim on uhid, the site served
-# on 127.0.0.1:PORT, and kernel_read.py driving Chromium through chromedriver.
+# on 127.0.0.1:PORT and Chromium's real WebHID (kernel_read.py).
 #   kernel-guest.sh SITE ZERU_SIM PORT
 set -u
 site=$1 sim=$2 port=$3
@@ -25,10 +25,8 @@ done
 [ -n "$node" ] || { echo "FAIL: zeru-sim made no hidraw node"; cat "$work/t/zeru-sim.log"; exit 1; }
 echo "ok: zeru-sim on $node"
 
-/usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
-server_pid=$!
-/usr/bin/python3 "$(dirname "$0")/kernel_read.py" "http://127.0.0.1:$port/"
+/usr/bin/python3 "$(dirname "$0")/kernel_read.py" "$site" "$port"
 rc=$?
-kill "$server_pid" "$sim_pid" 2>/dev/null
+kill "$sim_pid" 2>/dev/null
 wait "$sim_pid" 2>/dev/null
 exit $rc

@@ -78,8 +78,23 @@ export function wireLists({ form, core, marks, refresh }) {
     problems.showModal();
   });
 
-  // Changes
+  // Changes: against the last configuration read, loaded, saved or written,
+  // or against the defaults, a file or the device.
   const changes = createDialog('Changes_window', 'Changes');
+  const chooserLabel = document.createElement('label');
+  chooserLabel.htmlFor = 'Changes_reference';
+  chooserLabel.textContent = 'Compare with:';
+  const chooser = document.createElement('select');
+  chooser.id = 'Changes_reference';
+  for (const [value, text] of [['baseline', 'Last read, loaded, saved or written'], ['defaults', 'Defaults'],
+    ['file', 'A file...'], ['device', 'The device']]) {
+    chooser.append(Object.assign(document.createElement('option'), { value, textContent: text }));
+  }
+  const fileInput = Object.assign(document.createElement('input'), { type: 'file', accept: '.cfg', hidden: true });
+  const chooserRow = document.createElement('p');
+  chooserRow.className = 'dialog-row';
+  chooserRow.append(chooserLabel, chooser, fileInput);
+  let otherName = 'Was';
   const changeTable = createTable(['Page', 'Field', 'Was', 'Now'], 'Differences');
   changeTable.id = 'Changes_list';
   const changeBox = document.createElement('div');
@@ -90,7 +105,9 @@ export function wireLists({ form, core, marks, refresh }) {
   summary.setAttribute('role', 'status');
   const selected = () => [...changeTable.tBodies[0].rows]
     .filter((r) => r.getAttribute('aria-selected') === 'true').map((r) => r.dataset.key);
-  const fillChanges = (list) => {
+  const fillChanges = () => {
+    const list = core.comparison();
+    changeTable.tHead.rows[0].cells[2].textContent = otherName;
     fillTable(changeTable, list.map((c) => ({
       key: c.setting,
       cells: [pageCaption(form, c.setting), fieldName(form, c.setting), c.before, c.after],
@@ -99,25 +116,56 @@ export function wireLists({ form, core, marks, refresh }) {
     const n = list.length;
     summary.textContent = n === 0 ? 'No differences.' : n === 1 ? '1 setting differs.' : `${n} settings differ.`;
   };
+  const compareWith = async (reference) => {
+    if (reference === 'baseline') {
+      core.compareWithBaseline();
+      otherName = 'Was';
+    } else if (reference === 'defaults') {
+      core.compareWithDefaults();
+      otherName = 'Defaults';
+    } else if (reference === 'file') {
+      fileInput.value = '';
+      fileInput.click();
+      return;  // goes on when a file is chosen
+    } else if (reference === 'device') {
+      changes.inert = true;
+      const read = await core.compareWithDevice();
+      changes.inert = false;
+      if (read) otherName = 'Device';
+      else chooser.value = core.reference();
+    }
+    fillChanges();
+  };
+  chooser.addEventListener('change', () => compareWith(chooser.value));
+  fileInput.addEventListener('change', async () => {
+    const [file] = fileInput.files;
+    if (file && core.compareWithFile(new Uint8Array(await file.arrayBuffer()), file.name)) otherName = file.name;
+    chooser.value = core.reference();
+    fillChanges();
+  });
   const revert = (names) => {
     if (!names.length) return;
     core.revert(names);
     refresh();
-    fillChanges(marks.changes());
+    fillChanges();
   };
   const buttons = document.createElement('div');
   buttons.className = 'dialog-buttons';
-  buttons.append(
-    createButton('Revert', 'Changes_revert', () => revert(selected())),
-    createButton('Revert all', 'Changes_revert_all', () => revert(marks.changes().map((c) => c.setting))),
-    closeButton(changes),
-  );
-  changes.append(changeBox, summary, buttons);
+  const revertButton = createButton('Revert', 'Changes_revert', () => revert(selected()));
+  revertButton.title = 'Puts the selected settings back to the values they are compared with.';
+  const revertAll = createButton('Revert all', 'Changes_revert_all',
+    () => revert(core.comparison().map((c) => c.setting)));
+  revertAll.title = 'Puts every listed setting back to the value it is compared with.';
+  buttons.append(revertButton, revertAll, closeButton(changes));
+  changes.append(chooserRow, changeBox, summary, buttons);
   wireRows(changeTable, (name) => goTo(form, changes, name), true);
   document.getElementById('Button_changes').addEventListener('click', () => {
-    fillChanges(marks.changes());
+    chooser.value = core.reference();
+    fillChanges();
     changes.showModal();
   });
+  // Edits made while the list is closed show when it opens again.
+  changes.addEventListener('close', () => marks.update());
 
   marks.onUpdate(({ problems: list, changes: pending }) => {
     problemsButton.textContent = `Problems: ${list.length}`;

@@ -53,6 +53,7 @@ async function start() {
     leaveWithoutAsking: () => window.removeEventListener('beforeunload', askBeforeLeaving),
   };
   document.body.dataset.ready = 'true';
+  performance.mark('zeru-ready');
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch(() => {});
