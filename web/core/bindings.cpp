@@ -64,7 +64,7 @@ std::vector<std::string> stringsFrom(const val& array) {
 
 val differenceObject(const compare::Difference& d) {
     val o = val::object();
-    o.set("setting", std::string(d.key->setting));
+    o.set("setting", std::string(settingName(d.key->setting)));
     o.set("key", compare::keyName(*d.key));
     o.set("before", text(d.before));
     o.set("after", text(d.after));
@@ -94,27 +94,25 @@ public:
 
     // A text setting's text, a choice setting's index; undefined for an unknown name.
     val value(const std::string& name) {
-        const auto index = settingsCatalogue().indexOf(name);
-        if (!index) return val::undefined();
-        if (settingsCatalogue().defs()[*index].kind == SettingKind::Text)
-            return text(session_.settings().text(name));
-        return val(session_.settings().index(name));
+        const auto id = findSetting(name);
+        return id ? valueOf(*id) : val::undefined();
     }
     // Every setting: {name: value}.
     val values() {
         val o = val::object();
-        for (const SettingDef& def : settingsCatalogue().defs()) o.set(def.name, value(def.name));
+        for (std::size_t i = 0; i < settingsCatalogue().size(); ++i)
+            o.set(std::string(settingName(settingAt(i))), valueOf(settingAt(i)));
         return o;
     }
     bool enabled(const std::string& name) { return session_.settings().isEnabled(name); }
     // A typed text (a string), or a user's choice (an index; its form rule
     // runs). False for an unknown name or a value of the other kind.
     bool set(const std::string& name, const val& value) {
-        const auto index = settingsCatalogue().indexOf(name);
-        if (!index) return false;
-        const bool isText = settingsCatalogue().defs()[*index].kind == SettingKind::Text;
+        const auto id = findSetting(name);
+        if (!id) return false;
+        const bool isText = settingsCatalogue().defs()[indexOf(*id)].kind == SettingKind::Text;
         if (isText && value.isString())
-            session_.settings().setText(name, latin1FromUtf8(value.as<std::string>()));
+            session_.settings().setText(*id, latin1FromUtf8(value.as<std::string>()));
         else if (!isText && value.isNumber())
             session_.chooseEntry(name, value.as<int>());
         else
@@ -182,6 +180,12 @@ public:
     BrowserSession& session() { return session_; }
 
 private:
+    val valueOf(SettingId id) {
+        if (settingsCatalogue().defs()[indexOf(id)].kind == SettingKind::Text)
+            return text(session_.settings().text(id));
+        return val(session_.settings().index(id));
+    }
+
     BrowserSession session_;
 };
 
@@ -233,7 +237,8 @@ std::string distanceAt(const val& texts, double speed) {
 
 val smartBeaconingSettings() {
     val names = val::array();
-    for (std::string_view name : aprs::kSmartBeaconingSettings) names.call<void>("push", std::string(name));
+    for (const SettingId id : aprs::kSmartBeaconingSettings)
+        names.call<void>("push", std::string(settingName(id)));
     return names;
 }
 

@@ -31,7 +31,9 @@ BrowserSession::BrowserSession(UserInterface& ui, ReportTransport& transport)
 }
 
 void BrowserSession::chooseEntry(const std::string& name, int index) {
-    settings_.setIndex(name, index);
+    const auto id = findSetting(name);
+    if (!id) return;
+    settings_.setIndex(*id, index);
     runCommand(ui_, [&] { rules::userChoiceMade(settings_, name, ui_); });
 }
 
@@ -88,7 +90,7 @@ void BrowserSession::revert(const std::vector<std::string>& names) {
     std::vector<compare::Difference> differences = comparison();
     if (!names.empty())
         std::erase_if(differences, [&](const compare::Difference& d) {
-            return std::find(names.begin(), names.end(), d.key->setting) == names.end();
+            return std::find(names.begin(), names.end(), settingName(d.key->setting)) == names.end();
         });
     changes::revertSettings(settings_, reference_ == Reference::Baseline ? baseline_ : other_, differences);
 }
@@ -101,7 +103,8 @@ SavedFile BrowserSession::saveToFile() {
         ui_, [&] { file.bytes = cfgfile::updatedFileContent("", cfgfile::fileValues(settings_)); });
     if (!file.saved) {
         file.bytes.clear();
-        if (auto setting = cfgfile::settingRefusedBySave(settings_)) file.refusedSetting = *setting;
+        if (auto setting = cfgfile::settingRefusedBySave(settings_))
+            file.refusedSetting = settingName(*setting);
         return file;
     }
     ui_.log("Saved " + file.name);
