@@ -9,13 +9,13 @@
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
+#include "interaction/utf8_path.h"
 
 namespace zeru::backup {
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kAppFolder = "kestrovane-zeru";
 constexpr std::size_t kStampLength = 19;  // "2024-05-01T18-30-05"
 
 bool isStamp(std::string_view text) {
@@ -55,24 +55,6 @@ std::optional<ParsedName> parseBaseName(std::string_view base) {
 
 }  // namespace
 
-std::optional<fs::path> defaultBackupFolder(const Environment& environment) {
-    // XDG_STATE_HOME counts only when it is an absolute path; a relative one
-    // is ignored.
-    if (auto state = environment("XDG_STATE_HOME"); state && !state->empty() && (*state)[0] == '/')
-        return fs::path(*state) / kAppFolder / "backups";
-    if (auto home = environment("HOME"); home && !home->empty())
-        return fs::path(*home) / ".local" / "state" / kAppFolder / "backups";
-    return std::nullopt;
-}
-
-std::optional<fs::path> defaultBackupFolder() {
-    return defaultBackupFolder([](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        if (!value) return std::nullopt;
-        return std::string(value);
-    });
-}
-
 std::string backupStamp(const std::tm& localTime) {
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H-%M-%S", &localTime);
@@ -89,13 +71,6 @@ std::string stationName(const Settings& settings) {
     return name;
 }
 
-std::tm BackupFolder::localTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 BackupFolder::BackupFolder(fs::path folder, LocalTime now, std::size_t kept)
     : folder_(std::move(folder)), now_(std::move(now)), kept_(kept) {}
 
@@ -103,7 +78,7 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
     std::error_code error;
     // The backups hold the device's passwords: the folder is the user's alone.
     if (fs::create_directories(folder_, error)) fs::permissions(folder_, fs::perms::owner_all, error);
-    if (error || !fs::is_directory(folder_)) throw cfgfile::FileWriteError(folder_.string());
+    if (error || !fs::is_directory(folder_)) throw cfgfile::FileWriteError(utf8FromPath(folder_));
 
     const std::string stamp = backupStamp(now_());
     const std::string station = settings ? stationName(*settings) : std::string(kUnknownStation);
@@ -118,14 +93,14 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
     }
     const fs::path bin = fs::path(base).concat(".bin");
     cfgfile::replaceFileContent(
-        bin.string(), std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
+        utf8FromPath(bin), std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
     fs::path shown = bin;
     if (settings) {
         shown = fs::path(base).concat(".cfg");
-        cfgfile::saveConfigFile(*settings, shown.string());
+        cfgfile::saveConfigFile(*settings, utf8FromPath(shown));
     }
     removeOldest();
-    return shown.string();
+    return utf8FromPath(shown);
 }
 
 std::vector<BackupEntry> BackupFolder::list() const {
@@ -134,9 +109,9 @@ std::vector<BackupEntry> BackupFolder::list() const {
     std::error_code error;
     for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         const fs::path name = it->path().filename();
-        const std::string extension = name.extension().string();
+        const std::string extension = utf8FromPath(name.extension());
         if (extension != ".bin" && extension != ".cfg") continue;
-        const std::string base = name.stem().string();
+        const std::string base = utf8FromPath(name.stem());
         if (!parseBaseName(base)) continue;
         bases[base] = bases[base] || extension == ".cfg";
     }
@@ -147,7 +122,7 @@ std::vector<BackupEntry> BackupFolder::list() const {
     std::vector<Sorted> sorted;
     for (const auto& [base, hasCfg] : bases) {
         const ParsedName parsed = *parseBaseName(base);
-        const fs::path path = (folder_ / base).concat(hasCfg ? ".cfg" : ".bin");
+        const fs::path path = (folder_ / pathFromUtf8(base)).concat(hasCfg ? ".cfg" : ".bin");
         sorted.push_back({{parsed.stamp, parsed.station, path}, parsed.copy});
     }
     std::sort(sorted.begin(), sorted.end(), [](const Sorted& a, const Sorted& b) {

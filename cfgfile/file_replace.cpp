@@ -170,14 +170,6 @@ bool replaceThroughNamedFile(const Target& t, std::string_view bytes) {
 
 }  // namespace
 
-FileWriteError::FileWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
-
-std::optional<std::string> readFileBytes(const std::string& path) {
-    InputFile file = readInputFile(path, kMaxConfigFileSize);
-    if (file.status != InputFile::Status::Read) return std::nullopt;
-    return std::move(file.bytes);
-}
-
 bool mayReplace(const std::string& path) {
     const auto target = findTarget(path);
     return target && writable(*target);

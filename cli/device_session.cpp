@@ -5,7 +5,8 @@
 #include <stdexcept>
 
 #include "cfgfile/file_replace.h"
-#include "device/hidapi_transport.h"
+#include "device/system_transport.h"
+#include "interaction/utf8_path.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
 #include "trace/recording_transport.h"
@@ -25,7 +26,7 @@ void DeviceSession::openDevice(const GlobalOptions& options) {
         return;
     }
     if (!options.simulate) {
-        transport_ = std::make_unique<HidapiTransport>();
+        transport_ = makeSystemTransport();
         device_ = transport_.get();
         return;
     }
@@ -34,7 +35,7 @@ void DeviceSession::openDevice(const GlobalOptions& options) {
     // Refused before the device is used: a state that could not be saved would be lost.
     if (!cfgfile::mayReplace(*statePath_))
         throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
-    if (std::filesystem::exists(*statePath_)) {
+    if (std::filesystem::exists(pathFromUtf8(*statePath_))) {
         std::string error;
         auto memory = sim::readMemoryFile(*statePath_, error);
         if (!memory) throw std::runtime_error(error);

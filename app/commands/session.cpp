@@ -27,10 +27,6 @@
 namespace zeru::app {
 namespace {
 
-constexpr std::string_view kEmergencyQuestion =
-    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
-    "alarm.\n\nWrite this configuration to the device?";
-
 // Where backups go: the user's state folder ("" when the environment names
 // no home, and then no backup can be kept).
 std::filesystem::path backupFolder() {
@@ -99,7 +95,7 @@ private:
         if (mayReplaceSettings() && device_.readConfig()) fields().takeBaseline();
     }
     void Button_write_configClick() {
-        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written) fields().takeBaseline();

@@ -3,7 +3,6 @@
 // settings that do not validate (2), a file or image it will not take (3).
 // The refusal's own message is the last line of standard error.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <ostream>
@@ -47,7 +46,7 @@ protected:
         writeFile(folder.file("other.cfg"), other);
 
         // Special and oversized files, none of which may be read or replaced.
-        ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+        hasFifo = makeFifo(folder.file("fifo"));
         std::filesystem::create_directory(folder.file("dir.cfg"));
         writeFile(folder.file("long.bin"), readFile(folder.file("good.bin")) + "x");
         std::string huge = readFile(folder.file("base.cfg"));
@@ -56,6 +55,7 @@ protected:
     }
 
     ScratchFolder folder;
+    bool hasFifo = false;
 };
 
 struct RefusalCase {
@@ -73,6 +73,8 @@ class Refusal : public Refusals, public ::testing::WithParamInterface<RefusalCas
 
 TEST_P(Refusal, ExitsWithItsStatusAndEndsWithItsMessage) {
     const RefusalCase& c = GetParam();
+    if (!hasFifo && std::string(c.name).find("Fifo") != std::string::npos)
+        GTEST_SKIP() << "this system has no FIFOs; windows_files_test refuses its devices";
     const CliRun r = runCli(c.args, folder.path());
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_EQ(r.lastErrLine(), c.lastLine) << r.err;
