@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/backup_folder.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <map>
@@ -16,6 +13,7 @@
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
+#include "interaction/utf8_path.h"
 #include "settings/settings_model.h"
 
 namespace zeru::backup {
@@ -23,9 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kAppFolder = "kestrovane-zeru";
 constexpr int kMostCopies = 99999;  // "-99999", the longest count a name may carry
-constexpr fs::perms kOthersAccess = fs::perms::group_all | fs::perms::others_all;
 // A file stamped later than this from now was written while the clock ran
 // ahead: it is older than any backup made since. The margin leaves alone the
 // backups other processes are making at this moment.
@@ -70,9 +66,9 @@ std::vector<Found> findBackups(const fs::path& folder) {
     const auto latest = fs::file_time_type::clock::now() + kClockMargin;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const fs::path name = it->path().filename();
-        const std::string extension = name.extension().string();
+        const std::string extension = utf8FromPath(name.extension());
         if (extension != ".bin" && extension != ".cfg") continue;
-        const std::string base = name.stem().string();
+        const std::string base = utf8FromPath(name.stem());
         const auto parsed = parseBackupName(base);
         if (!parsed) continue;
         Found& f = bases[base];
@@ -92,7 +88,7 @@ std::vector<Found> findBackups(const fs::path& folder) {
     std::vector<Found> found;
     found.reserve(bases.size());
     for (auto& [base, f] : bases) {
-        f.entry.path = withExtension(folder / base, f.hasCfg ? ".cfg" : ".bin");
+        f.entry.path = withExtension(folder / pathFromUtf8(base), f.hasCfg ? ".cfg" : ".bin");
         f.fromTheFuture = f.made > latest;
         found.push_back(std::move(f));
     }
@@ -106,7 +102,7 @@ std::vector<Found> findBackups(const fs::path& folder) {
 void completeHalfPairs(const std::vector<Found>& backups) {
     for (const Found& f : backups) {
         if (!f.hasBin || f.hasCfg || f.entry.station == kUnknownStation) continue;
-        const cfgfile::InputFile file = cfgfile::readInputFile(f.entry.path.string(), kImageSize);
+        const cfgfile::InputFile file = cfgfile::readInputFile(utf8FromPath(f.entry.path), kImageSize);
         if (file.status != cfgfile::InputFile::Status::Read || file.bytes.size() != kImageSize) continue;
         ConfigImage memory{};
         std::copy(file.bytes.begin(), file.bytes.end(), memory.begin());
@@ -114,7 +110,7 @@ void completeHalfPairs(const std::vector<Found>& backups) {
         if (!decodeQuietly(memory, settings)) continue;
         try {
             cfgfile::createPrivateFile(
-                withExtension(fs::path(f.entry.path).replace_extension(), ".cfg").string(),
+                utf8FromPath(withExtension(fs::path(f.entry.path).replace_extension(), ".cfg")),
                 configFileOf(settings));
         } catch (const std::exception&) {
             // Left as a .bin, which is listed and decodes with zeru-cli decode.
@@ -123,24 +119,6 @@ void completeHalfPairs(const std::vector<Found>& backups) {
 }
 
 }  // namespace
-
-std::optional<fs::path> defaultBackupFolder(const Environment& environment) {
-    // XDG_STATE_HOME counts only when it is an absolute path; a relative one
-    // is ignored.
-    if (auto state = environment("XDG_STATE_HOME"); state && !state->empty() && (*state)[0] == '/')
-        return fs::path(*state) / kAppFolder / "backups";
-    if (auto home = environment("HOME"); home && !home->empty())
-        return fs::path(*home) / ".local" / "state" / kAppFolder / "backups";
-    return std::nullopt;
-}
-
-std::optional<fs::path> defaultBackupFolder() {
-    return defaultBackupFolder([](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        if (!value) return std::nullopt;
-        return std::string(value);
-    });
-}
 
 std::string backupStamp(const std::tm& localTime) {
     char text[32];
@@ -158,13 +136,6 @@ std::string stationName(const Settings& settings) {
     return name;
 }
 
-std::tm BackupFolder::localTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 BackupFolder::BackupFolder(fs::path folder, LocalTime now, std::size_t kept)
     : folder_(std::move(folder)), now_(std::move(now)), kept_(kept) {}
 
@@ -173,20 +144,14 @@ bool BackupFolder::makeFolder() const {
     if (fs::is_directory(folder_, error)) return false;
     if (folder_.has_parent_path()) fs::create_directories(folder_.parent_path(), error);
     // The backups hold the device's passwords: a folder made here is the user's alone.
-    const bool made = ::mkdir(folder_.c_str(), 0700) == 0;
-    if (!made && errno != EEXIST) throw cfgfile::FileWriteError(folder_.string());
-    if (made && ::chmod(folder_.c_str(), 0700) != 0)
-        throw cfgfile::FileWriteError(folder_.string());  // any umask
-    if (!fs::is_directory(folder_, error)) throw cfgfile::FileWriteError(folder_.string());
+    const bool made = makePrivateFolder(folder_);
+    if (!fs::is_directory(folder_, error)) throw cfgfile::FileWriteError(utf8FromPath(folder_));
     return made;
 }
 
 std::optional<std::string> BackupFolder::folderNote() const {
-    std::error_code error;
-    const fs::file_status status = fs::status(folder_, error);
-    if (error || !fs::is_directory(status) || (status.permissions() & kOthersAccess) == fs::perms::none)
-        return std::nullopt;
-    return "Backup folder " + folder_.string() + " can be read by others.";
+    if (!openToOthers(folder_)) return std::nullopt;
+    return "Backup folder " + utf8FromPath(folder_) + " can be read by others.";
 }
 
 std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {
@@ -204,22 +169,23 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
         const fs::path config = withExtension(base, ".cfg");
         std::error_code error;
         if (fs::exists(config, error) || error) continue;
-        if (!cfgfile::createPrivateFile(bin.string(), bytesOf(memory))) continue;
+        if (!cfgfile::createPrivateFile(utf8FromPath(bin), bytesOf(memory))) continue;
         // Stamped with the fine clock: file systems stamp with a coarse one,
         // under which backups made in one tick would tie in the order.
         fs::last_write_time(bin, fs::file_time_type::clock::now(), error);
         if (cfg) {
             try {
-                cfgfile::createPrivateFile(config.string(), *cfg);  // false: completed by another process
+                cfgfile::createPrivateFile(utf8FromPath(config),
+                                           *cfg);  // false: completed by another process
             } catch (const std::exception&) {
                 fs::remove(bin, error);
                 throw;
             }
         }
-        removeOldest(base.filename().string());
-        return (cfg ? config : bin).string();
+        removeOldest(base.filename());
+        return utf8FromPath(cfg ? config : bin);
     }
-    throw cfgfile::FileWriteError(folder_.string());
+    throw cfgfile::FileWriteError(utf8FromPath(folder_));
 }
 
 std::vector<BackupEntry> BackupFolder::list() const {
@@ -228,7 +194,7 @@ std::vector<BackupEntry> BackupFolder::list() const {
     return entries;
 }
 
-void BackupFolder::removeOldest(const std::string& justMade) const {
+void BackupFolder::removeOldest(const fs::path& justMade) const {
     const std::vector<Found> backups = findBackups(folder_);
     std::size_t kept = 1;  // the one just made, wherever it sorts
     std::error_code ignored;

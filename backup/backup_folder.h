@@ -25,11 +25,22 @@ inline constexpr std::size_t kBackupsKept = 200;
 inline constexpr std::string_view kUnknownStation = "unknown";
 
 // The folder backups go to: $XDG_STATE_HOME/kestrovane-zeru/backups, else
-// $HOME/.local/state/kestrovane-zeru/backups. `environment` reads one
-// variable (nullopt when unset); nullopt when neither gives a folder.
+// $HOME/.local/state/kestrovane-zeru/backups; on Windows
+// %LOCALAPPDATA%\Kestrovane\Zeru\backups. `environment` reads one variable
+// (nullopt when unset); nullopt when none gives a folder. Each system's
+// backup_location_*.cpp defines these.
 using Environment = std::function<std::optional<std::string>(const char*)>;
 std::optional<std::filesystem::path> defaultBackupFolder(const Environment& environment);
 std::optional<std::filesystem::path> defaultBackupFolder();  // from this process's environment
+// Makes `folder` (its parent exists) readable and writable by its owner only,
+// whatever the umask; false when it was there already. Throws
+// cfgfile::FileWriteError when it cannot be made.
+bool makePrivateFolder(const std::filesystem::path& folder);
+// Whether an existing folder lets its group or others in.
+bool openToOthers(const std::filesystem::path& folder);
+// The default folder as a help text names it, and the variables that give it.
+std::string defaultBackupFolderHelp();
+std::string backupFolderVariables();
 
 // "2024-05-01T18-30-05".
 std::string backupStamp(const std::tm& localTime);
@@ -70,7 +81,7 @@ public:
 
 private:
     bool makeFolder() const;  // true when it was missing
-    void removeOldest(const std::string& justMade) const;
+    void removeOldest(const std::filesystem::path& justMade) const;
 
     std::filesystem::path folder_;
     LocalTime now_;

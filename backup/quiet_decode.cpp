@@ -6,7 +6,7 @@
 
 namespace zeru::backup {
 
-bool decodeQuietly(ConfigImage image, Settings& settings) {
+bool decodeQuietly(const ConfigImage& image, Settings& settings) {
     SilentUi silent;
     return VerifyImage(image) && DecodeConfiguration(image, settings, silent);
 }

@@ -10,6 +10,6 @@ namespace zeru::backup {
 // The settings `image` holds, as "Read config" would show them; false when it
 // fails its checksum, end marker or configuration version. The rules' messages
 // and a version box belong to "Read config", not to a backup: none is shown.
-bool decodeQuietly(ConfigImage image, Settings& settings);
+bool decodeQuietly(const ConfigImage& image, Settings& settings);
 
 }  // namespace zeru::backup

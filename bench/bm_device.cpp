@@ -13,6 +13,7 @@
 #include "device/eeprom_transfer.h"
 #include "device/firmware_upload.h"
 #include "image/codec.h"
+#include "settings/records.h"
 #include "settings/settings_model.h"
 #include "sim/simulator_transport.h"
 #include "support_null_ui.h"
@@ -45,21 +46,21 @@ BENCHMARK(BM_WriteReadEeprom)->Unit(benchmark::kMillisecond);
 
 // Two configurations that differ in 20 settings: texts, numbers and choices.
 void changeTwentySettings(zeru::Settings& s) {
-    s.setText(SettingId::Callsign, "OK1ZRU");
-    s.setText(SettingId::Ssid, "9");
-    s.setText(SettingId::Latitude, "4905.12N");
-    s.setText(SettingId::Longitude, "01412.34E");
-    s.setText(SettingId::Txdelay, "300");
-    s.setText(SettingId::Quiettime, "1200");
-    s.setIndex(SettingId::Ptt, 1);
-    s.setIndex(SettingId::Quiettime_randomize, 1);
+    s.setText(zeru::SettingId::Callsign, "OK1ZRU");
+    s.setText(zeru::SettingId::Ssid, "9");
+    s.setText(zeru::SettingId::Latitude, "4905.12N");
+    s.setText(zeru::SettingId::Longitude, "01412.34E");
+    s.setText(zeru::SettingId::Txdelay, "300");
+    s.setText(zeru::SettingId::Quiettime, "1200");
+    s.setIndex(zeru::SettingId::Ptt, 1);
+    s.setIndex(zeru::SettingId::Quiettime_randomize, 1);
     for (int n = 1; n <= 4; ++n) {
-        s.setText("Beacon" + std::to_string(n) + "_txrate", std::to_string(20 + n));
-        s.setText("Beacon" + std::to_string(n) + "_message", "Beacon " + std::to_string(n));
+        s.setText(zeru::beacon(n, zeru::SettingId::Beacon1_txrate), std::to_string(20 + n));
+        s.setText(zeru::beacon(n, zeru::SettingId::Beacon1_message), "Beacon " + std::to_string(n));
     }
     for (int n = 2; n <= 3; ++n) {
-        s.setText("Alias" + std::to_string(n) + "_name", "ALIAS" + std::to_string(n));
-        s.setText("Alias" + std::to_string(n) + "_ssid", std::to_string(n));
+        s.setText(zeru::alias(n, zeru::SettingId::Alias1_name), "ALIAS" + std::to_string(n));
+        s.setText(zeru::alias(n, zeru::SettingId::Alias1_ssid), std::to_string(n));
     }
 }
 

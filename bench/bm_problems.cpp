@@ -10,11 +10,11 @@ namespace {
 void BM_FindProblems(benchmark::State& state) {
     zeru::SettingsModel settings;
     if (state.range(0) == 1) {  // a refusal and a warning on most pages
-        settings.setText(SettingId::Txdelay, "5a");
-        settings.setText(SettingId::Position_ssid2, "3");
-        settings.setText(SettingId::Beacon1_dest_string, "");
-        settings.setText(SettingId::Weather_txrate, "0");
-        settings.setText(SettingId::Bluetooth_password, "12");
+        settings.setText(zeru::SettingId::Txdelay, "5a");
+        settings.setText(zeru::SettingId::Position_ssid2, "3");
+        settings.setText(zeru::SettingId::Beacon1_dest_string, "");
+        settings.setText(zeru::SettingId::Weather_txrate, "0");
+        settings.setText(zeru::SettingId::Bluetooth_password, "12");
     }
     for (auto _ : state) {
         auto problems = zeru::problems::findProblems(settings);

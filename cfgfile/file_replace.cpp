@@ -154,16 +154,6 @@ bool rewriteInPlace(const Target& t, std::string_view bytes) {
 
 }  // namespace
 
-FileWriteError::FileWriteError(const std::string& path)
-    : std::runtime_error(path.empty() ? std::string("Unable to write to an empty path")
-                                      : "Unable to write to " + path) {}
-
-std::optional<std::string> readFileBytes(const std::string& path) {
-    InputFile file = readInputFile(path, kMaxConfigFileSize);
-    if (file.status != InputFile::Status::Read) return std::nullopt;
-    return std::move(file.bytes);
-}
-
 bool mayReplace(const std::string& path) {
     const auto target = findTarget(path);
     return target && writable(*target) && ownerCanBeKept(*target);

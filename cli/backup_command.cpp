@@ -6,6 +6,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
+#include "interaction/utf8_path.h"
 
 namespace zeru::cli {
 
@@ -14,17 +15,18 @@ void addBackupOptions(CLI::App& command, BackupOptions& into, bool skippable) {
         command.add_flag("--no-backup", into.noBackup, "no backup of the device's configuration first");
     command
         .add_option("--backup-dir", into.backupDir,
-                    "the backup folder, instead of $XDG_STATE_HOME/kestrovane-zeru/backups or "
-                    "~/.local/state/kestrovane-zeru/backups")
+                    "the backup folder, instead of " + backup::defaultBackupFolderHelp())
         ->type_name("DIR");
 }
 
 backup::BackupFolder backupFolderOf(const BackupOptions& options) {
     // Absolute, so that the paths it tells can be used from any folder.
-    if (options.backupDir) return backup::BackupFolder(std::filesystem::absolute(*options.backupDir));
+    if (options.backupDir)
+        return backup::BackupFolder(std::filesystem::absolute(pathFromUtf8(*options.backupDir)));
     const auto folder = backup::defaultBackupFolder();
     if (!folder)
-        throw std::runtime_error("No backup folder: set HOME or XDG_STATE_HOME, or give --backup-dir.");
+        throw std::runtime_error("No backup folder: set " + backup::backupFolderVariables() +
+                                 ", or give --backup-dir.");
     return backup::BackupFolder(*folder);
 }
 
@@ -43,7 +45,7 @@ void addBackupsCommand(CommandSet& commands) {
             // must not steer the terminal.
             for (const backup::BackupEntry& e : backupFolderOf(*options).list())
                 std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
-                            terminalText(e.path.string()).c_str());
+                            terminalText(utf8FromPath(e.path)).c_str());
             return std::fflush(stdout) == 0 ? kSuccess : kImageRefused;
         });
     addBackupOptions(command, *options, false);

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <exception>
 #include <memory>
 
 #include "cfgfile/file_replace.h"
+#include "cli/console.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
 #include "cli/terminal_ui.h"
@@ -124,7 +123,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     const CommandRun* command = commands_.chosen();
     if (!command) return usageError("no command given");
 
-    TerminalUi ui(stderr, global_.verbose, isatty(fileno(stderr)) != 0);
+    TerminalUi ui(stderr, global_.verbose, isTerminal(stderr));
     std::optional<trace::ReplayTransport> replay;
     if (global_.replay) {
         std::string error;

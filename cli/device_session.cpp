@@ -5,7 +5,8 @@
 #include <stdexcept>
 
 #include "cfgfile/file_replace.h"
-#include "device/hidapi_transport.h"
+#include "device/system_transport.h"
+#include "interaction/utf8_path.h"
 #include "sim/memory_file.h"
 #include "sim/simulator_transport.h"
 #include "trace/recording_transport.h"
@@ -31,7 +32,7 @@ void DeviceSession::openDevice(const GlobalOptions& options) {
         return;
     }
     if (!options.simulate) {
-        transport_ = std::make_unique<HidapiTransport>();
+        transport_ = makeSystemTransport();
         device_ = transport_.get();
         return;
     }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff A B: two configurations compared setting by setting, each a .cfg file,
 // a .bin image, the device or the start-up settings.
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -14,6 +12,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/config_sources.h"
+#include "cli/console.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
 #include "compare/comparison.h"
@@ -60,7 +59,7 @@ std::string fragmentOf(const std::vector<compare::Difference>& differences, cons
 // The fragment as it is, or line by line with its control characters escaped
 // when it goes to a terminal.
 void printFragment(const std::string& fragment) {
-    if (!isatty(fileno(stdout))) {
+    if (!isTerminal(stdout)) {
         std::fwrite(fragment.data(), 1, fragment.size(), stdout);
         return;
     }

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/output_check.h"
 
-#include <csignal>
 #include <cstdio>
 
 #include "cli/exit_status.h"
 
 namespace zeru::cli {
-
-void ignoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }
 
 int statusAfterOutput(int status) {
     const bool outLost = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;

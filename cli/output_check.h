@@ -5,9 +5,6 @@
 
 namespace zeru::cli {
 
-// A closed pipe then fails the write instead of ending the process unseen.
-void ignoreBrokenPipe();
-
 // `status`, or kImageRefused (3) when it told success or a difference (0, 6)
 // and standard output or error could not be written; says so on standard
 // error when that still works.

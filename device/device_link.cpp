@@ -44,10 +44,15 @@ void DeviceLink::CloseDevice() {
 }
 
 std::optional<Report> DeviceLink::TransferReport(const Report& request, std::chrono::milliseconds limit) {
+    unanswered_ = false;
     if (!open_) return std::nullopt;
     if (transport_.write(request) < static_cast<int>(kReportSize)) return std::nullopt;
     Report reply{};
-    if (transport_.read(reply, limit) < static_cast<int>(kReportSize)) return std::nullopt;
+    const int got = transport_.read(reply, limit);
+    // A device that went away with the request is taken not to have acted on
+    // it; one that is there and stays silent, or answers short, may have.
+    unanswered_ = got >= 0 && got < static_cast<int>(kReportSize);
+    if (got < static_cast<int>(kReportSize)) return std::nullopt;
     return reply;
 }
 

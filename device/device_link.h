@@ -57,6 +57,9 @@ public:
                                          std::chrono::milliseconds limit = kReplyTimeLimit);
 
     bool isOpen() const { return open_; }
+    // Whether the last request reached the device, which is still there, and
+    // no whole reply came: the device may have acted on it.
+    bool lastRequestUnanswered() const { return unanswered_; }
     UserInterface& ui() const { return ui_; }
 
 private:
@@ -64,6 +67,7 @@ private:
     UserInterface& ui_;
     const DeviceSelector* selector_;
     bool open_ = false;
+    bool unanswered_ = false;
 };
 
 }  // namespace zeru

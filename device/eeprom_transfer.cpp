@@ -15,9 +15,11 @@ bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
                         const PageBytes page(writeImage.data() + n * kPageSize, kPageSize);
                         return WriteEepromPage(link, page, static_cast<std::uint16_t>(n));
                     });
-    // Only a device that took at least one page holds something new; one that
-    // refused the first page still holds its configuration as it was.
-    if (written > 0 && written < kConfigBlockPages) link.ui().log(kIncompleteConfigurationLine);
+    // Only a device that took a page holds something new: one that refused the
+    // first page, or never got it, still holds its configuration as it was; one
+    // that got it and did not answer may have written it.
+    const bool changed = written > 0 || link.lastRequestUnanswered();
+    if (changed && written < kConfigBlockPages) link.ui().log(kIncompleteConfigurationLine);
     return written == kPageCount;
 }
 

@@ -21,7 +21,7 @@ inline constexpr std::string_view kIncompleteConfigurationLine =
 
 // Sends the 224 pages of `writeImage`; stops at the first refused page (and
 // says so when the device is left with part of a configuration block: some
-// pages of it taken, not all).
+// pages of it taken, or a page sent that no reply acknowledged, not all).
 // True when every page was acknowledged ("Eeprom write success" logged).
 bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage);
 

@@ -6,9 +6,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "device/system_transport.h"
 #include "device/wide_text.h"
 
 namespace zeru {
+
+std::unique_ptr<ReportTransport> makeSystemTransport() { return std::make_unique<HidapiTransport>(); }
 
 HidapiTransport::~HidapiTransport() {
     // No member is set here: the object is going. A library that fails to

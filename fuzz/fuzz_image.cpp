@@ -57,7 +57,7 @@ bool holdsNumberBeyondSigned32(const SettingsModel& settings, std::string_view m
 
 // Decoding either refuses the image (one box, no setting changed) or gives
 // settings whose image decodes to the same settings again, normalised.
-void checkDecode(ConfigImage image) {
+void checkDecode(const ConfigImage& image) {
     const SettingsModel before;
     SettingsModel decoded;
     RecordingUi ui;

@@ -43,8 +43,8 @@ inline constexpr std::string_view kKissReason = "KISS packet output can be selec
 // value on the user's behalf (a --set, a revert), exactly as when the user
 // picks it in the window: the port rules with their messages shown as
 // information boxes, the position encoding rule. Any other setting has no
-// rule and nothing happens.
-void settle(Settings& settings, SettingId changed, UserInterface& ui);
+// rule and nothing happens (false).
+bool settle(Settings& settings, SettingId changed, UserInterface& ui);
 
 // Both ports in a role only one port may hold, at each port with the rule's
 // reason; empty when the roles agree. For configurations that no rule has
@@ -54,6 +54,11 @@ struct PortConflict {
     std::string_view reason;
 };
 std::vector<PortConflict> portConflicts(const Settings& settings);
+
+// The rule that follows a user's choice in the drop-down list `name`, as the
+// window runs it: settle for the setting of that name. False when no rule
+// follows that list.
+bool userChoiceMade(Settings& settings, std::string_view name, UserInterface& ui);
 
 // Telemetry presets: the "Default parameters" buttons, channel 1..5 (analog)
 // and 1..8 (digital). A source selection outside the table changes nothing.

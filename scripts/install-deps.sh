@@ -20,19 +20,11 @@ if [ "${1:-}" = "--test" ]; then
     dpkg-dev file lintian             # package build checks
     groff-base                        # check of the zeru-cli manual page
     tshark                            # traces read as a protocol analyser reads them
+    emscripten nodejs googletest      # the core as WebAssembly and its tests under node
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
     chromium chromium-driver python3-selenium     # browser page tests
   )
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+. "$(dirname "$0")/install-missing.sh"
+install_missing "${packages[@]}"

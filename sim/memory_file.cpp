@@ -5,13 +5,15 @@
 #include <filesystem>
 
 #include "cfgfile/file_replace.h"
+#include "interaction/utf8_path.h"
 
 namespace zeru::sim {
 
 bool isBlankState(const std::string& path) {
     std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? !std::filesystem::exists(path, error) : size == 0;
+    const std::filesystem::path file = pathFromUtf8(path);
+    const auto size = std::filesystem::file_size(file, error);
+    return error ? !std::filesystem::exists(file, error) : size == 0;
 }
 
 std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error) {

@@ -36,11 +36,11 @@ Attempt tryLock(const std::string& path, int& fd) {
 }  // namespace
 
 StateLock::~StateLock() {
-    if (fd_ >= 0) ::close(fd_);  // lets the lock go
+    if (held_ != kNone) ::close(static_cast<int>(held_));  // lets the lock go
 }
 
 StateLock& StateLock::operator=(StateLock&& other) noexcept {
-    std::swap(fd_, other.fd_);
+    std::swap(held_, other.held_);
     return *this;
 }
 

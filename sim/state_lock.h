@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,7 +13,7 @@ namespace zeru::sim {
 
 class StateLock {
 public:
-    StateLock(StateLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    StateLock(StateLock&& other) noexcept : held_(other.held_) { other.held_ = kNone; }
     StateLock& operator=(StateLock&& other) noexcept;
     StateLock(const StateLock&) = delete;
     StateLock& operator=(const StateLock&) = delete;
@@ -26,8 +27,9 @@ public:
                                             std::string& error);
 
 private:
-    explicit StateLock(int fd) : fd_(fd) {}
-    int fd_;
+    static constexpr std::intptr_t kNone = -1;
+    explicit StateLock(std::intptr_t held) : held_(held) {}
+    std::intptr_t held_;  // what holds the lock: a descriptor, or a mutex's handle on Windows
 };
 
 }  // namespace zeru::sim

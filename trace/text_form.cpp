@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trace/text_form.h"
 
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 
 #include "trace/report_meaning.h"
 
@@ -15,12 +15,20 @@ std::string milliseconds(std::int64_t micros) {
     return text;
 }
 
+// The calendar of <chrono> rather than gmtime_r, which not every system's C
+// library has.
 std::string utcTime(std::int64_t epochMicros) {
-    const auto seconds = static_cast<std::time_t>(epochMicros / 1000000);
-    std::tm utc{};
-    if (gmtime_r(&seconds, &utc) == nullptr) return "?";
-    char text[32];
-    if (std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc) == 0) return "?";
+    using namespace std::chrono;
+    const sys_seconds instant{seconds{epochMicros / 1000000}};
+    const sys_days day = floor<days>(instant);
+    const year_month_day date{day};
+    if (!date.ok()) return "?";
+    const hh_mm_ss timeOfDay{instant - day};
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d UTC", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(timeOfDay.hours().count()), static_cast<int>(timeOfDay.minutes().count()),
+                  static_cast<int>(timeOfDay.seconds().count()));
     return text;
 }
 

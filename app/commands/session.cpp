@@ -6,6 +6,7 @@
 
 #include "app/commands/device_status.h"
 #include "app/commands/recent_files_store.h"
+#include "app/commands/window_layout_store.h"
 #include "app/feedback/window_feedback.h"
 #include "backup/backup_flows.h"
 #include "backup/backup_folder.h"
@@ -25,10 +26,6 @@
 
 namespace zeru::app {
 namespace {
-
-constexpr std::string_view kEmergencyQuestion =
-    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
-    "alarm.\n\nWrite this configuration to the device?";
 
 // Where backups go: the user's state folder ("" when the environment names
 // no home, and then no backup can be kept).
@@ -54,12 +51,16 @@ public:
           files_(form.settings(), ui, programFolder()),
           backupFiles_(ui, backups_.folder(),
                        [this](const std::string& path) { files_.readFromFile(path); }) {
+        // Where and how large the user left the window last time.
+        form.restoreLayout(layoutStore_.layout());
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
-        form.setCommand(CommandButton::Backups, [this] { backupFiles_.openBackup(); });
+        form.setCommand(CommandButton::Backups, [this] {
+            if (mayReplaceSettings()) backupFiles_.openBackup();
+        });
         form.setCloseGuard([this] { return FormCloseQuery(); });
         form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
                                               [this](Settings& s) { return readDevice(s); }});
@@ -72,8 +73,9 @@ public:
             form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
             fields().takeBaseline();
         });
-        form.setOpenFileCommand(
-            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setOpenFileCommand([this](const QString& path) {
+            if (mayReplaceSettings()) files_.readFromFile(QFile::encodeName(path).toStdString());
+        });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
 
         // The device the commands use, as the command row shows and chooses it.
@@ -90,23 +92,34 @@ private:
 
     // The window's handlers of its five command buttons and of its closing.
     void Button_read_configClick() {
-        if (device_.readConfig()) fields().takeBaseline();
+        if (mayReplaceSettings() && device_.readConfig()) fields().takeBaseline();
     }
     void Button_write_configClick() {
-        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written) fields().takeBaseline();
         if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
     }
     void Button_upload_firmwareClick() {
+        // Nothing to ask about while no device is there.
+        if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
-    void Button_read_from_fileClick() { files_.readFromFile(); }
+    void Button_read_from_fileClick() {
+        if (mayReplaceSettings()) files_.readFromFile();
+    }
     bool FormCloseQuery() {
-        return changes::mayClose(fields().hasUnsavedChanges(), ui_,
-                                 [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        const bool closes = changes::mayClose(fields().hasUnsavedChanges(), ui_,
+                                              [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        if (closes) layoutStore_.setLayout(form_.saveLayout());
+        return closes;
+    }
+    // Asked before a file, a backup or the device replaces the window's settings.
+    bool mayReplaceSettings() {
+        return changes::mayReplace(fields().hasUnsavedChanges(), ui_,
+                                   [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
     }
 
     // After the refusal box of "Write config": the setting it refused.
@@ -153,6 +166,7 @@ private:
     cfgfile::FileFlows files_;
     backup::BackupFlows backupFiles_;
     RecentFilesStore recentFiles_;
+    WindowLayoutStore layoutStore_;
 };
 
 }  // namespace

@@ -13,15 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "support/unique_folder.h"
+
 namespace zeru::test {
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zeru-cfgfile-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
+    TempFolder() : path_(makeUniqueFolder("zeru-cfgfile-")) {}
     ~TempFolder() {
         std::error_code ec;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);

@@ -24,11 +24,19 @@ struct CliRun {
 // /dev/full (every write fails), or into a pipe whose reader has gone.
 enum class Stdout { Captured, DevFull, ClosedPipe };
 
+// The unwritable standard outputs this system has: Windows has no /dev/full.
+std::vector<Stdout> unwritableStdouts();
+
 // Runs zeru-cli with `args` in `folder` (relative paths are resolved there),
-// standard input from /dev/null, HOME set to `folder` and XDG_STATE_HOME to
-// its "state" subfolder.
+// standard input from the null device, HOME set to `folder` and the user's
+// state folder (XDG_STATE_HOME; LOCALAPPDATA on Windows) to its "state"
+// subfolder.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& folder,
               Stdout stdoutTo = Stdout::Captured);
+
+// Where zeru-cli keeps backups by default, relative to runCli's folder:
+// "state/kestrovane-zeru/backups" ("state/Kestrovane/Zeru/backups" on Windows).
+std::filesystem::path defaultBackupsInFolder();
 
 // A fresh folder for one test, removed with its content afterwards.
 class ScratchFolder {
@@ -45,6 +53,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Makes a FIFO at `path` (throws when that fails); false on a system that
+// has none (Windows).
+bool makeFifo(const std::string& path);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);

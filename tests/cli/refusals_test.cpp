@@ -3,7 +3,6 @@
 // settings that do not validate (2), a file or image it will not take (3).
 // The refusal's own message is the last line of standard error.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <ostream>
@@ -47,7 +46,7 @@ protected:
         writeFile(folder.file("other.cfg"), other);
 
         // Special and oversized files, none of which may be read or replaced.
-        ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+        hasFifo = makeFifo(folder.file("fifo"));
         std::filesystem::create_directory(folder.file("dir.cfg"));
         writeFile(folder.file("long.bin"), readFile(folder.file("good.bin")) + "x");
         std::string huge = readFile(folder.file("base.cfg"));
@@ -56,6 +55,7 @@ protected:
     }
 
     ScratchFolder folder;
+    bool hasFifo = false;
 };
 
 struct RefusalCase {
@@ -73,6 +73,8 @@ class Refusal : public Refusals, public ::testing::WithParamInterface<RefusalCas
 
 TEST_P(Refusal, ExitsWithItsStatusAndEndsWithItsMessage) {
     const RefusalCase& c = GetParam();
+    if (!hasFifo && std::string(c.name).find("Fifo") != std::string::npos)
+        GTEST_SKIP() << "this system has no FIFOs; windows_files_test refuses its devices";
     const CliRun r = runCli(c.args, folder.path());
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_EQ(r.lastErrLine(), c.lastLine) << r.err;
@@ -139,7 +141,7 @@ const RefusalCase kRefusals[] = {
 
     // Files and images refused, or not to be read or written.
     {"FileOfAnotherProgram", {"encode", "other.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
-    {"MissingFile", {"encode", "missing.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"MissingFile", {"encode", "missing.cfg", "-o", "out.bin"}, 3, "missing.cfg does not exist."},
     {"VerifyWrongSum", {"verify", "bad-sum.bin"}, 3, kImageError},
     {"VerifyNoEndMarker", {"verify", "no-end.bin"}, 3, kImageError},
     {"DecodeWrongSum", {"decode", "bad-sum.bin", "-o", "out.cfg"}, 3, kImageError},
@@ -169,8 +171,9 @@ const RefusalCase kRefusals[] = {
     {"OutputIsAFolder", {"encode", "base.cfg", "-o", "dir.cfg"}, 3, "Unable to write to dir.cfg."},
     {"StateFileIsAFifo", {"--simulate=fifo", "read", "-o", "out.cfg"}, 3, "Unable to write to fifo."},
     {"StateFileIsAFolder", {"--simulate=dir.cfg", "info"}, 3, "Unable to write to dir.cfg."},
-    {"InputIsAFifo", {"encode", "fifo", "-o", "out.bin"}, 3, kIdentificationLastLine},
-    {"InputIsAFolder", {"encode", "dir.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"InputIsAFifo", {"encode", "fifo", "-o", "out.bin"}, 3, "fifo cannot be read: Not a regular file."},
+    {"InputIsAFolder", {"encode", "dir.cfg", "-o", "out.bin"}, 3, "dir.cfg cannot be read: Is a directory."},
+    {"CheckMissingFile", {"check", "missing.cfg"}, 3, "missing.cfg does not exist."},
     {"ImageIsAFifo", {"verify", "fifo"}, 3, "Unable to read fifo."},
     {"ImageTooLong",
      {"verify", "long.bin"},

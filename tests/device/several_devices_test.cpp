@@ -91,7 +91,7 @@ TEST(WideText, SerialNumbersBecomeUtf8) {
         {L"", ""},
         {L"ZS0001", "ZS0001"},
         {L"\u00e9\u20ac", "\xc3\xa9\xe2\x82\xac"},
-        {std::wstring(1, static_cast<wchar_t>(0x1F600)), "\xf0\x9f\x98\x80"},
+        {L"\U0001F600", "\xf0\x9f\x98\x80"},                              // one unit, or two (UTF-16)
         {std::wstring(1, static_cast<wchar_t>(0xD800)), "\xef\xbf\xbd"},  // a lone surrogate
     };
     for (const auto& c : cases) EXPECT_EQ(utf8FromWide(c.wide), c.utf8);

@@ -69,12 +69,16 @@ const AdviceCase kCases[] = {
     {"PathEntryWithAComma", {{"Beacon1_path1_string", "RELAY,"}}, {"Beacon1_path1_string"}},
     {"CallsignInSmallLetters", {{"Callsign", "ok1zru"}}, {}},
     {"CallsignWithAnEscape", {{"Callsign", "OK\x1B[2J"}}, {"Callsign"}},
-    {"AliasOfAnotherAlphabet", {{"Alias3_name", "W\xC3\x9C"}}, {"Alias3_name"}},
+    {"AliasOfAnotherAlphabet", {{"Alias3_name", "W\xC3\x9C"}, {"Alias3_ssid", "0"}}, {"Alias3_name"}},
     {"DestinationOfABeaconNeverSent", {{"Beacon4_dest_string", "AP Z"}}, {"Beacon4_dest_string"}},
-    {"PositionPathWithADash", {{"Position_path1", "WIDE1-1"}}, {"Position_path1"}},
+    {"PositionPathWithADash", {{"Position_path1", "WIDE-1"}}, {"Position_path1"}},
     {"UnitsWithATabOfTelemetryOff", {{"Teleanalog2_units", "m\tA"}}, {"Teleanalog2_units"}},
     {"NameWithADelete", {{"Teledigital6_name", "B\x7F"}}, {"Teledigital6_name"}},
-    {"UnitsOfAnotherAlphabet", {{"Teleanalog1_units", "\xC2\xB0" "C"}}, {}},
+    {"UnitsOfAnotherAlphabet",
+     {{"Teleanalog1_units",
+       "\xC2\xB0"
+       "C"}},
+     {}},
 };
 
 class Advice : public ::testing::TestWithParam<AdviceCase> {};

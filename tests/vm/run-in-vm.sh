@@ -5,11 +5,13 @@
 # in a chroot of the host's root shared read-only, so freshly built programs
 # run with the host's own libraries. The command's exit status becomes ours.
 #
-#   run-in-vm.sh [--cache DIR] [--timeout SECONDS] [--log FILE] -- COMMAND [ARGS...]
+#   run-in-vm.sh [--cache DIR] [--timeout SECONDS] [--log FILE] [--work DIR] -- COMMAND [ARGS...]
 #
 # The command runs in the current folder (it must be visible to the guest, i.e.
 # under the host root) with TMPDIR and HOME set to a writable work folder that
-# lives as long as the boot; $ZERU_VM_WORK names it. Anything else in the host
+# lives as long as the boot; $ZERU_VM_WORK names it. --work DIR makes an
+# existing folder the work folder, with what the caller put in it beforehand
+# (the caller removes it afterwards). Anything else in the host
 # tree is read-only inside. Exit 77 when the machine cannot be prepared
 # (no qemu, no busybox, kernel not downloadable); 124 when the time limit hit.
 set -euo pipefail
@@ -18,8 +20,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 cache=${ZERU_VM_CACHE:-/var/cache/zeru-vm}
 limit=60
 log=""
+given_work=""
 while [ $# -gt 0 ]; do
   case "$1" in
+    --work) given_work=$2; shift 2 ;;
     --cache) cache=$2; shift 2 ;;
     --timeout) limit=$2; shift 2 ;;
     --log) log=$2; shift 2 ;;
@@ -27,7 +31,7 @@ while [ $# -gt 0 ]; do
     *) echo "run-in-vm: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: run-in-vm.sh [--cache DIR] [--timeout S] [--log FILE] -- COMMAND..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: run-in-vm.sh [--cache DIR] [--timeout S] [--log FILE] [--work DIR] -- COMMAND..." >&2; exit 2; }
 
 command -v qemu-system-x86_64 >/dev/null ||
   { echo "run-in-vm: qemu-system-x86_64 missing (apt-get install qemu-system-x86)" >&2; exit 77; }
@@ -35,8 +39,12 @@ mkdir -p "$cache"
 "$here/prepare-kernel.sh" "$cache"
 "$here/build-initramfs.sh" "$cache"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/zeru-vm.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+if [ -n "$given_work" ]; then
+  work=$(cd "$given_work" && pwd)
+else
+  work=$(mktemp -d "${TMPDIR:-/tmp}/zeru-vm.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
 # The kernel command line holds no spaces of ours: the command goes in a script.
 case "$work" in *[[:space:]]*) echo "run-in-vm: work folder path has spaces: $work" >&2; exit 2 ;; esac
 {

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parts of file_replace.h that every system shares.
+#include "cfgfile/file_replace.h"
+
+namespace zeru::cfgfile {
+
+FileWriteError::FileWriteError(const std::string& path)
+    : std::runtime_error(path.empty() ? std::string("Unable to write to an empty path")
+                                      : "Unable to write to " + path) {}
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+    InputFile file = readInputFile(path, kMaxConfigFileSize);
+    if (file.status != InputFile::Status::Read) return std::nullopt;
+    return std::move(file.bytes);
+}
+
+}  // namespace zeru::cfgfile

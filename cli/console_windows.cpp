@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include "cli/console.h"
+
+namespace zeru::cli {
+
+void prepareConsole() {
+    // Without this the console shows UTF-8 as the OEM code page ("MĂĽller").
+    // Failing leaves the console as it was: output still goes out.
+    if (GetConsoleOutputCP() != CP_UTF8) SetConsoleOutputCP(CP_UTF8);
+    // Binary: no "\r" before each "\n" (a script would see it in every value),
+    // and a configuration file written to standard output keeps its own
+    // "\r\n" line ends instead of "\r\r\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+}
+
+bool isTerminal(std::FILE* stream) {
+    // A console, not merely a character device: NUL is one too.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+}
+
+}  // namespace zeru::cli

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs one Windows program under Wine, as CMake's emulator for the cross build:
+#   wine-run.sh PROGRAM.exe [ARGS]
+#   wine-run.sh --make-prefix      only makes $WINEPREFIX when it is missing
+# WINEPREFIX defaults to a prefix in the program's build folder; it is made
+# once (under a lock, so that tests started in parallel wait for it).
+set -euo pipefail
+export WINEDEBUG=-all
+# No Mono or Gecko installers: the programs are console tools.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+make_only=false
+[ "${1:-}" = --make-prefix ] && make_only=true
+if [ -z "${WINEPREFIX:-}" ]; then
+  $make_only && { echo "wine-run.sh: --make-prefix needs WINEPREFIX" >&2; exit 125; }
+  dir="$(cd "$(dirname "$1")" && pwd)"
+  # The build folder: the nearest folder up that holds CMakeCache.txt.
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
+  [ "$dir" != / ] || { echo "wine-run.sh: $1 is not inside a build folder; set WINEPREFIX" >&2; exit 125; }
+  export WINEPREFIX="$dir/wine-prefix"
+fi
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      wineboot --init >/dev/null 2>&1 || true
+      wineserver -w
+      [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: cannot make the Wine prefix $WINEPREFIX" >&2; exit 125; }
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+# Wine's own services start with the first program and outlive it, holding
+# on to its standard output: a caller that reads a program's output to its
+# end (ctest) would wait for them. So a server is started here when none runs
+# (status 0; 2 when one does), kept up for a minute after its last program,
+# and its services are started with no output of ours.
+if wineserver -p 60 2>/dev/null; then
+  wineboot </dev/null >/dev/null 2>&1 || true
+fi
+$make_only && exit 0
+exec wine "$@"

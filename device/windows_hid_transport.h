@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ReportTransport over the Windows HID API: SetupAPI lists the HID
+// interfaces, HidD_* asks each for its vendor, product and serial number, and
+// overlapped ReadFile/WriteFile carry the reports, so that a read waits no
+// longer than its limit.
+#pragma once
+
+#include <memory>
+
+#include "device/report_transport.h"
+
+namespace zeru {
+
+class WindowsHidTransport final : public ReportTransport {
+public:
+    WindowsHidTransport();
+    ~WindowsHidTransport() override;
+    WindowsHidTransport(const WindowsHidTransport&) = delete;
+    WindowsHidTransport& operator=(const WindowsHidTransport&) = delete;
+
+    std::vector<HidDeviceInfo> enumerate() override;
+    bool open(const std::string& path, std::string& whyNot) override;
+    int write(const Report& request) override;
+    int read(Report& reply, std::chrono::milliseconds limit) override;
+    void close() override;
+
+private:
+    class OpenDevice;  // keeps <windows.h> out of this header
+    std::unique_ptr<OpenDevice> device_;
+};
+
+// The plain-words reason for a Win32 error code left by a failed open.
+std::string windowsOpenFailureReason(unsigned long error);
+
+}  // namespace zeru

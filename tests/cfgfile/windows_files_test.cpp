@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and replacing files with the Windows calls: devices, folders and
+// read-only files are refused, names in any script work, a replaced file
+// keeps its attributes, and a failed save leaves the file as it was.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "cfgfile/config_file.h"
+#include "cfgfile/file_replace.h"
+#include "interaction/utf8_path.h"
+#include "settings/settings_model.h"
+#include "temp_folder.h"
+
+namespace zeru::cfgfile {
+namespace {
+
+using test::TempFolder;
+
+std::string inFolder(const TempFolder& folder, const std::string& utf8Name) {
+    return utf8FromPath(folder.path() / pathFromUtf8(utf8Name));
+}
+
+void put(const std::string& utf8Path, const std::string& bytes) { replaceFileContent(utf8Path, bytes); }
+
+TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
+    TempFolder folder;
+    const std::string readOnly = inFolder(folder, "read-only.cfg");
+    put(readOnly, "kept");
+    ASSERT_TRUE(SetFileAttributesW(pathFromUtf8(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+    std::filesystem::create_directory(folder.path() / "dir.cfg");
+    const struct {
+        std::string path;
+        InputFile::Status read;
+    } cases[] = {
+        {"NUL", InputFile::Status::NotRegular},
+        {"CON", InputFile::Status::NotRegular},
+        {"COM1", InputFile::Status::NotRegular},
+        {inFolder(folder, "nul.cfg"), InputFile::Status::NotRegular},
+        {"\\\\.\\pipe\\zeru-test", InputFile::Status::NotRegular},
+        {inFolder(folder, "dir.cfg"), InputFile::Status::NotRegular},
+        {readOnly, InputFile::Status::Read},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(mayReplace(c.path)) << c.path;
+        EXPECT_THROW(replaceFileContent(c.path, "new"), FileWriteError) << c.path;
+        EXPECT_EQ(readInputFile(c.path, kMaxConfigFileSize).status, c.read) << c.path;
+    }
+    EXPECT_EQ(readFileBytes(readOnly), "kept");
+    SetFileAttributesW(pathFromUtf8(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);  // so that it can be removed
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"dir.cfg", "read-only.cfg"}));
+}
+
+TEST(WindowsFiles, NamesInAnyScriptAreSavedAndLoaded) {
+    TempFolder folder;
+    SettingsModel settings;
+    settings.setText("Callsign", "OK1ZRU");
+    for (const char* name : {"M\xC3\xBC"
+                             "ller.cfg",
+                             "\xD0\x96\xD0\xB8\xD1\x82\xD0\xBE\xD0\xBC\xD0\xB8\xD1\x80.cfg",
+                             "\xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\xA1.cfg"}) {
+        const std::string path = inFolder(folder, name);
+        saveConfigFile(settings, path);  // new
+        saveConfigFile(settings, path);  // replaced
+        ASSERT_TRUE(std::filesystem::exists(pathFromUtf8(path))) << name;
+        const auto bytes = readFileBytes(path);
+        ASSERT_TRUE(bytes) << name;
+        EXPECT_NE(bytes->find("Callsign=OK1ZRU"), std::string::npos) << name;
+    }
+    EXPECT_EQ(folder.entries().size(), 3u);  // no temporary file left beside them
+}
+
+TEST(WindowsFiles, ReplacedFileKeepsItsAttributes) {
+    TempFolder folder;
+    const std::string path = inFolder(folder, "kept.cfg");
+    put(path, "old");
+    const std::wstring wide = pathFromUtf8(path).wstring();
+    constexpr DWORD kMarked = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), kMarked));
+    if ((GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0)
+        GTEST_SKIP() << "this file system keeps no hidden attribute";
+    put(path, "new");
+    EXPECT_EQ(readFileBytes(path), "new");
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()) & kMarked, kMarked);
+}
+
+TEST(WindowsFiles, FileThatAnotherProgramHoldsIsLeftAsItWas) {
+    TempFolder folder;
+    const std::string path = inFolder(folder, "held.cfg");
+    put(path, "old");
+    // Held as an editor that shares nothing would hold it.
+    const HANDLE held = CreateFileW(pathFromUtf8(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_THROW(replaceFileContent(path, "new"), FileWriteError);
+    CloseHandle(held);
+    EXPECT_EQ(readFileBytes(path), "old");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"held.cfg"}));
+}
+
+}  // namespace
+}  // namespace zeru::cfgfile

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs inside the test guest (see windows-hid-in-vm.sh): zeru-sim makes a
+# Kestrovane Zeru appear through uhid, and zeru-cli.exe under Wine reaches it
+# through Wine's HID bus (hidraw underneath) with list, info, read, write and
+# upload-firmware. The Wine prefix is $ZERU_VM_WORK/prefix, made on the host
+# with Wine's SDL-only HID backend turned off.
+#
+#   guest-windows.sh ZERU_SIM ZERU_CLI_EXE
+# Exit 0 when every step went as it should; 1 otherwise, after all the steps.
+set -u
+sim=$1 cli=$2
+work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+# Sockets and Wine's server folder want a real file system, not 9p.
+mkdir -p "$work/t"
+mount -t tmpfs -o size=64m tmpfs "$work/t" || { echo "FAIL: no tmpfs"; exit 1; }
+mount -t tmpfs -o size=64m tmpfs /tmp || { echo "FAIL: no tmpfs on /tmp"; exit 1; }
+export TMPDIR="$work/t" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+ip link set lo up 2>/dev/null
+
+"$sim" --serial ZS0042 --state="$work/memory.bin" 2>"$work/zeru-sim.log" &
+sim_pid=$!
+node=""
+for _ in $(seq 100); do
+  for uevent in /sys/class/hidraw/hidraw*/device/uevent; do
+    [ -f "$uevent" ] && grep -q '^HID_PHYS=zeru-sim$' "$uevent" && node=$(basename "$(dirname "$(dirname "$uevent")")")
+  done
+  [ -n "$node" ] && [ -e "/dev/$node" ] && break
+  sleep 0.1
+done
+[ -n "$node" ] || { echo "FAIL: zeru-sim made no hidraw node"; cat "$work/zeru-sim.log"; exit 1; }
+
+# One server for every step; its services start with no output of ours.
+start=$(date +%s)
+wineserver -p
+wineboot </dev/null >/dev/null 2>&1
+echo "Wine up in $(($(date +%s) - start)) s"
+
+# run NAME ARGS...: zeru-cli.exe with a time limit; its output in $out, $err, $status.
+run() {
+  local name=$1 t0
+  shift
+  t0=$(date +%s)
+  out=$(timeout 300 wine "$cli" "$@" 2>"$work/err")
+  status=$?
+  err=$(tr -d '\r' <"$work/err")
+  echo "zeru-cli.exe $*: status $status in $(($(date +%s) - t0)) s"
+}
+
+run list list
+line=$(printf '%s\n' "$out" | grep -i 'vid_0483&pid_a050' | head -n 1)
+if [ "$status" -eq 0 ] && [[ "$line" == *$'\tZS0042' ]] && [[ "$line" == '\\?\hid#'* ]]; then
+  pass "list: $line"
+else
+  fail "list: status $status, out [$out], err [$err]"
+fi
+path=${line%%$'\t'*}
+
+run info info --device ZS0042
+[ "$status" -eq 0 ] && [[ "$out" == *1.02* ]] && pass "info: $out" || fail "info: status $status, out [$out], err [$err]"
+
+cd "$work" || exit 1
+run read read -o first.cfg --device "$path"
+[ "$status" -eq 0 ] && [ -f first.cfg ] && pass "read by path" || fail "read: status $status, err [$err]"
+
+run write write first.cfg --set Radio.Callsign=OK1ZRU --set Radio.SSID=9 --device ZS0042
+[ "$status" -eq 0 ] && pass "write" || fail "write: status $status, err [$err]"
+
+run read-back read -o back.cfg
+if [ "$status" -eq 0 ] && tr -d '\r' <back.cfg | grep -q '^Callsign=OK1ZRU$'; then
+  pass "read back: the written call sign"
+else
+  fail "read back: status $status, err [$err]"
+fi
+
+run upload upload-firmware --no-backup
+[ "$status" -eq 0 ] && pass "upload-firmware" || fail "upload-firmware: status $status, err [$err]"
+
+wineserver -k
+kill "$sim_pid" 2>/dev/null
+wait "$sim_pid" 2>/dev/null
+echo "$failures failures"
+[ "$failures" -eq 0 ]
