@@ -153,7 +153,7 @@ TEST(HostileTargets, SystemDeviceIsNeverReplaceable) {
     EXPECT_FALSE(mayReplace("/dev/null"));
     EXPECT_FALSE(mayReplace("/dev"));
     SettingsModel model;
-    RecordingUi ui;
+    test::RecordingUi ui;
     EXPECT_FALSE(loadConfigFile("/dev/null", model, ui));
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{"/dev/null cannot be read: Not a regular file."});
 }
