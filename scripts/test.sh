@@ -51,11 +51,14 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs"
 # core's unit tests and zeru-cli's end-to-end tests run under Wine in one
 # Wine prefix of the build folder's, zeru-cli's outputs compared with this
 # Linux build's command by command, and the zip made (scripts/windows.sh).
+# In the test virtual machine (vm_windows_hid, about 3 minutes), zeru-cli.exe
+# under Wine reaches this build's zeru-sim through Wine's HID bus.
 # Objects come from ccache; a fresh Wine prefix is kept outside the checkout.
 echo "== Windows"
 wine_cache=/var/cache/zeru-wine
 mkdir -p "$wine_cache" 2>/dev/null && [ -w "$wine_cache" ] || wine_cache="${TMPDIR:-/tmp}/zeru-wine-$(id -u)"
-ZERU_WERROR=ON ZERU_NATIVE_CLI="$PWD/$build/cli/zeru-cli" ZERU_WINE_CACHE="$wine_cache" ./scripts/windows.sh --test
+ZERU_WERROR=ON ZERU_NATIVE_CLI="$PWD/$build/cli/zeru-cli" ZERU_NATIVE_SIM="$PWD/$build/sim/uhid/zeru-sim" \
+  ZERU_VM_CACHE="$PWD/$build/vm-cache" ZERU_WINE_CACHE="$wine_cache" ./scripts/windows.sh --test
 
 echo "== release build, for the optimiser's warnings and what it changes"
 cmake -S . -B "$release" "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
