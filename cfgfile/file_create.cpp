@@ -46,13 +46,27 @@ Outcome createThroughNamedFile(const std::string& path, std::string_view bytes) 
             return Outcome::Failed;
         }
         Outcome outcome = Outcome::Failed;
-        if (fillPrivate(fd.get(), bytes) && fd.close())
-            outcome = ::link(name.c_str(), path.c_str()) == 0 ? Outcome::Created
-                      : errno == EEXIST                       ? Outcome::Taken
-                                                              : Outcome::Failed;
+        if (fillPrivate(fd.get(), bytes) && fd.close()) {
+            if (::link(name.c_str(), path.c_str()) == 0)
+                outcome = Outcome::Created;
+            else if (errno == EEXIST)
+                outcome = Outcome::Taken;
+            else if (errno == EPERM || errno == EMLINK || errno == ENOSYS || errno == EOPNOTSUPP)
+                outcome = Outcome::Unsupported;  // a file system without hard links
+        }
         ::unlink(name.c_str());
         return outcome;
     }
+    return Outcome::Failed;
+}
+
+// Where no link can be made: the name is claimed by creating it, and then
+// filled; only a kill in the middle leaves it part written.
+Outcome createInPlace(const std::string& path, std::string_view bytes) {
+    OwnedFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kOwnerOnly));
+    if (fd.get() < 0) return errno == EEXIST ? Outcome::Taken : Outcome::Failed;
+    if (fillPrivate(fd.get(), bytes) && fd.close()) return Outcome::Created;
+    ::unlink(path.c_str());
     return Outcome::Failed;
 }
 
@@ -62,6 +76,7 @@ bool createPrivateFile(const std::string& path, std::string_view bytes) {
     if (path.empty()) throw FileWriteError(path);
     Outcome outcome = createThroughUnnamedFile(path, bytes);
     if (outcome == Outcome::Unsupported) outcome = createThroughNamedFile(path, bytes);
+    if (outcome == Outcome::Unsupported) outcome = createInPlace(path, bytes);
     if (outcome == Outcome::Taken) return false;
     if (outcome != Outcome::Created) throw FileWriteError(path);
     posix::syncFolder(path);

@@ -147,7 +147,10 @@ bool rewriteInPlace(const Target& t, std::string_view bytes) {
     // Room for the whole content first, so that a full disk stops the save
     // before a byte of the old content is overwritten.
     const auto size = static_cast<off_t>(bytes.size());
-    if (size > now.st_size && ::fallocate(fd.get(), 0, 0, size) != 0 && errno != EOPNOTSUPP) return false;
+    if (size > now.st_size) {
+        const int error = ::posix_fallocate(fd.get(), 0, size);  // the error itself, not errno
+        if (error != 0 && error != EOPNOTSUPP && error != EINVAL) return false;
+    }
     return posix::writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), size) == 0 && ::fsync(fd.get()) == 0 &&
            fd.close();
 }

@@ -47,9 +47,10 @@ void replaceFileContent(const std::string& path, std::string_view bytes);
 
 // Creates a new file `path` holding `bytes`, readable and writable by its
 // owner only whatever the umask. The name is taken only by the complete file
-// and never replaces one: false (nothing written) when the name is taken,
-// also by another process at the same moment. Throws FileWriteError when the
-// file cannot be made.
+// and never replaces one (on a file system without hard links it is claimed
+// first, then filled): false (nothing written) when the name is taken, also
+// by another process at the same moment. Throws FileWriteError when the file
+// cannot be made.
 bool createPrivateFile(const std::string& path, std::string_view bytes);
 
 }  // namespace zeru::cfgfile
