@@ -22,8 +22,8 @@ inline constexpr std::string_view kSaveBeforeReplacingQuestion =
 // settings together settle after each (rules::settle), their messages shown.
 void revertSettings(Settings& settings, const Settings& reference,
                     std::span<const compare::Difference> differences, UserInterface& ui);
-// The same without the rules, as a program's write: what the window's
-// "Revert" still calls.
+// The same without the rules, as a program's write: for putting back values
+// exactly as they were, settled then (the window's "Undo revert").
 void revertSettings(Settings& settings, const Settings& reference,
                     std::span<const compare::Difference> differences);
 

@@ -92,7 +92,9 @@ void BrowserSession::revert(const std::vector<std::string>& names) {
         std::erase_if(differences, [&](const compare::Difference& d) {
             return std::find(names.begin(), names.end(), settingName(d.key->setting)) == names.end();
         });
-    changes::revertSettings(settings_, reference_ == Reference::Baseline ? baseline_ : other_, differences);
+    // Each as if picked by the user: the rules settle, their messages shown.
+    changes::revertSettings(settings_, reference_ == Reference::Baseline ? baseline_ : other_, differences,
+                            ui_);
 }
 
 SavedFile BrowserSession::saveToFile() {
