@@ -10,6 +10,11 @@
 
 namespace zeru {
 
+std::string hidapiVersion() {
+    const char* version = hid_version_str();
+    return version != nullptr ? version : HID_API_VERSION_STR;
+}
+
 HidapiTransport::~HidapiTransport() {
     close();
     if (started_) {
