@@ -6,11 +6,8 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "device/device_list.h"
-#include "device/hidapi_transport.h"
 #include "report/password_mask.h"
 #include "report/problem_report.h"
-#include "report/system_facts.h"
 #include "trace/trace_file.h"
 
 namespace zeru::cli {
@@ -25,10 +22,6 @@ bool isTraceFile(const std::string& path) { return !path.ends_with(".cfg") && !p
 
 int runReport(const ReportArguments& a, CommandContext& c) {
     report::ProblemReport problem;
-    problem.writtenBy = "\"zeru-cli report\"";
-    problem.program = report::programBuild();
-    problem.hidapiVersion = hidapiVersion();
-    problem.system = report::systemDescription();
     for (const std::string& file : a.files) {
         if (isTraceFile(file)) {
             std::string error;
@@ -53,7 +46,13 @@ int runReport(const ReportArguments& a, CommandContext& c) {
     }
     {
         DeviceSession session(c.global);
-        problem.devices = listDevices(session.transport(), c.ui, true).lines;
+        report::ProblemReport common =
+            report::commonProblemReport("\"zeru-cli report\"", session.transport());
+        common.logLines = std::move(problem.logLines);
+        common.trace = std::move(problem.trace);
+        common.configuration = std::move(problem.configuration);
+        common.configurationSource = std::move(problem.configurationSource);
+        problem = std::move(common);
     }
     try {
         report::saveProblemReport(problem, a.output);

@@ -2,7 +2,11 @@
 #include "report/problem_report.h"
 
 #include "cfgfile/file_replace.h"
+#include "device/device_list.h"
+#include "device/hidapi_transport.h"
+#include "interaction/silent_ui.h"
 #include "report/password_mask.h"
+#include "report/system_facts.h"
 #include "report/zip_archive.h"
 #include "trace/pcapng_writer.h"
 #include "trace/text_form.h"
@@ -70,6 +74,17 @@ std::vector<ArchiveFile> archiveFiles(ProblemReport r) {
 }
 
 }  // namespace
+
+ProblemReport commonProblemReport(std::string writtenBy, ReportTransport& transport) {
+    ProblemReport report;
+    report.writtenBy = std::move(writtenBy);
+    report.program = programBuild();
+    report.hidapiVersion = hidapiVersion();
+    report.system = systemDescription();
+    SilentUi quiet;
+    report.devices = listDevices(transport, quiet, true).lines;
+    return report;
+}
 
 std::vector<std::string> reportFileNames(const ProblemReport& report) {
     std::vector<std::string> names;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "device/report_transport.h"
 #include "trace/trace.h"
 
 namespace zeru::report {
@@ -26,6 +27,11 @@ struct ProblemReport {
     std::optional<std::string> configuration = {};  // configurationWithoutPassword()
     std::string configurationSource = {};           // "the window", "my.cfg"
 };
+
+// A report with what every front end tells alike: the program's build, the
+// hidapi version, the system, and the devices that `transport` finds with
+// their versions (asked quietly).
+ProblemReport commonProblemReport(std::string writtenBy, ReportTransport& transport);
 
 // The files of the archive, README.txt first; the trace's password masked.
 std::vector<std::string> reportFileNames(const ProblemReport& report);

@@ -23,6 +23,8 @@ void TraceRecorder::restart(std::int64_t startEpochMicros) {
     trace_ = Trace{};
     trace_.application = application;
     trace_.startEpochMicros = startEpochMicros;
+    // A write and its read-back make some nine hundred steps: no growing on the way.
+    trace_.steps.reserve(1024);
 }
 
 }  // namespace zeru::trace

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 
+#include "app/commands/device_log_actions.h"
 #include "app/commands/device_status.h"
 #include "app/commands/recent_files_store.h"
 #include "app/feedback/window_feedback.h"
@@ -22,6 +24,8 @@
 #include "image/config_image.h"
 #include "interaction/command.h"
 #include "problems/problems.h"
+#include "settings/catalogue.h"
+#include "trace/recording_transport.h"
 
 namespace zeru::app {
 namespace {
@@ -46,10 +50,13 @@ public:
         : form_(form),
           ui_(ui),
           transport_(std::move(transport)),
+          recording_(*transport_, recorder_),
+          keptLines_(ui),
+          deviceLog_(ui, recorder_, keptLines_, *transport_, form.settings()),
           connected_(*transport_),
           backups_(backupFolder()),
           safety_(backups_),
-          device_(form.settings(), ui, images_, *transport_, findFirmwareResource,
+          device_(form.settings(), keptLines_, images_, recording_, findFirmwareResource,
                   backups_.folder().empty() ? nullptr : &safety_),
           files_(form.settings(), ui, programFolder()),
           backupFiles_(ui, backups_.folder(),
@@ -75,6 +82,7 @@ public:
         form.setOpenFileCommand(
             [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
+        form.setMoreFileEntries([this](QMenu& menu) { deviceLog_.addTo(menu); });
 
         // The device the commands use, as the command row shows and chooses it.
         device_.useDeviceSelector(&selector_);
@@ -90,9 +98,11 @@ private:
 
     // The window's handlers of its five command buttons and of its closing.
     void Button_read_configClick() {
+        startDeviceCommand("Read config");
         if (device_.readConfig()) fields().takeBaseline();
     }
     void Button_write_configClick() {
+        startDeviceCommand("Write config");
         if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
@@ -100,6 +110,7 @@ private:
         if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
     }
     void Button_upload_firmwareClick() {
+        startDeviceCommand("Upload firmware");
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
@@ -107,6 +118,14 @@ private:
     bool FormCloseQuery() {
         return changes::mayClose(fields().hasUnsavedChanges(), ui_,
                                  [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+    }
+
+    // The window keeps the last device command's exchanges and lines only.
+    void startDeviceCommand(const char* name) {
+        recorder_.restart();
+        recorder_.trace().application = "zeru-configurator " + std::string(kVersionLabel);
+        recorder_.trace().commandLine = {name};
+        keptLines_.restart();
     }
 
     // After the refusal box of "Write config": the setting it refused.
@@ -134,8 +153,9 @@ private:
         return loaded ? path : std::nullopt;
     }
     bool readDevice(Settings& settings) {
+        startDeviceCommand("Compare with device");
         auto images = std::make_unique<ConfigImages>();
-        DeviceFlows flows(settings, ui_, *images, *transport_);
+        DeviceFlows flows(settings, keptLines_, *images, recording_);
         flows.useDeviceSelector(&selector_);
         return flows.readConfig();
     }
@@ -144,6 +164,11 @@ private:
     UserInterface& ui_;
     ConfigImages images_;
     std::unique_ptr<ReportTransport> transport_;
+    // The last device command's conversation and lines ("Save device log...").
+    trace::TraceRecorder recorder_;
+    trace::RecordingTransport recording_;
+    LineKeepingUi keptLines_;
+    DeviceLogActions deviceLog_;
     // The devices the command row shows, and the one the commands use.
     ConnectedDevices connected_;
     DeviceSelector selector_;
