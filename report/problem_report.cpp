@@ -29,10 +29,14 @@ std::string readme(const ProblemReport& r, const std::vector<ArchiveFile>& files
         ", to be attached to a report of a problem.\n"
         "It holds:\n\n";
     const auto line = [&](const std::string& name, const std::string& what) {
-        for (const ArchiveFile& f : files)
-            if (f.name == name)
-                text +=
-                    "  " + name + std::string(14 - std::min<std::size_t>(name.size(), 13), ' ') + what + "\n";
+        for (const ArchiveFile& f : files) {
+            if (f.name != name) continue;
+            text += "  ";
+            text += name;
+            text.append(14 - std::min<std::size_t>(name.size(), 13), ' ');
+            text += what;
+            text += '\n';
+        }
     };
     line("README.txt", "this text");
     line("version.txt", "the program's version and build, the Qt and hidapi versions");

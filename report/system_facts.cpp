@@ -45,7 +45,7 @@ std::string systemDescription() {
     std::string distribution = "unknown";
     // The file's usual place, then the one every system has (os-release(5)).
     for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
-        const cfgfile::InputFile file = cfgfile::readInputFile(path, 64 * 1024);
+        const cfgfile::InputFile file = cfgfile::readInputFile(path, std::uint64_t{64} * 1024);
         if (file.status != cfgfile::InputFile::Status::Read) continue;
         const std::string name = osReleaseValue(file.bytes, "PRETTY_NAME");
         if (!name.empty()) {

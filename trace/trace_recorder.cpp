@@ -13,7 +13,7 @@ std::int64_t wallClockMicros() {
     return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros) : clock_(std::move(clock)) {
+TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros) : clock_(clock) {
     restart(startEpochMicros);
 }
 
