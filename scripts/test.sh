@@ -49,6 +49,19 @@ echo "== release build, for the optimiser's warnings"
 cmake -S . -B "$release" "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
 cmake --build "$release" -j"$jobs"
 
+# The browser page (web/, tests/web/): the site built as scripts/web.sh builds
+# it, driven in Debian's headless Chromium through chromedriver with a fake
+# navigator.hid backed by the simulator in WebAssembly, its log lines checked
+# against zeru-cli's.
+echo "== browser page"
+./scripts/web.sh --build build-web/site
+if [ ! -f build-web/site/core/core.js ]; then
+  echo "(no core module in this tree yet: the browser page tests are left out)"
+else
+  ZERU_WEB_SITE="$PWD/build-web/site" ZERU_CLI="$PWD/$build/cli/zeru-cli" \
+    /usr/bin/python3 -m unittest discover -s tests/web -p 'test_*.py'
+fi
+
 # Each fuzzer for 60 seconds on top of its committed corpus (clang, own build).
 # The seed is fixed so that a run can be repeated: a finding here comes from a
 # change and shows again on the developer's machine. Longer runs with new seeds

@@ -9,14 +9,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "settings/setting_id.h"
 
 namespace zeru {
 
 enum class SettingKind { Text, Choice };
 
 struct SettingDef {
+    SettingId id{};
     std::string name;
     SettingKind kind = SettingKind::Text;
     int maxLength = 0;                 // text: the most characters a user can type
@@ -25,7 +27,8 @@ struct SettingDef {
     int defaultIndex = -1;             // choice: selected index at start-up
     std::string label;                 // field label beside the widget ("" where a column header serves)
     std::string help;                  // tooltip ("" when the field has none)
-    std::string page;                  // objectName of the page that holds the widget
+    std::string page;   // objectName of the page that holds the widget (settings/form_layout.h)
+    std::string group;  // caption of its group frame on that page, "" for none
 };
 
 class Catalogue {
@@ -35,17 +38,18 @@ public:
     const std::vector<SettingDef>& defs() const { return defs_; }
     std::size_t size() const { return defs_.size(); }
 
+    const SettingDef& def(SettingId id) const { return defs_[zeru::indexOf(id)]; }
+
     // Position of a setting in defs(), or nullopt for an unknown name.
     std::optional<std::size_t> indexOf(std::string_view name) const;
-    // The definition of a setting; throws std::out_of_range for an unknown name.
+    // The definition of a named setting; throws std::out_of_range for an unknown name.
     const SettingDef& def(std::string_view name) const;
 
 private:
-    std::vector<SettingDef> defs_;
-    std::unordered_map<std::string_view, std::size_t> byName_;
+    std::vector<SettingDef> defs_;  // in the order of SettingId
 };
 
-// The catalogue of this configurator: 226 settings in start-up order.
+// The catalogue of this configurator: 226 settings in start-up order, the order of SettingId.
 // It is immutable data; building it once and sharing it is safe.
 const Catalogue& settingsCatalogue();
 

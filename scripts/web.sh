@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The configurator in the browser.
+#
+#   scripts/web.sh [--port N]   installs what is missing, builds the site and
+#                               serves it on http://127.0.0.1:N (8000 unless told)
+#   scripts/web.sh --build DIR  only builds the site into DIR
+#
+# The site is one folder of static files: the page (web/), the core compiled
+# to WebAssembly (web/core/) and a service worker that keeps them all for
+# working offline. Any static web server can serve it as it is; WebHID needs a
+# secure context, so over the network it must be HTTPS (localhost is exempt).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+out=""
+port=8000
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) out="${2:?--build needs a folder}"; shift 2 ;;
+    --port) port="${2:?--port needs a number}"; shift 2 ;;
+    -h|--help) sed -n '3,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "web.sh: unknown option $1" >&2; exit 1 ;;
+  esac
+done
+serve=false
+if [ -z "$out" ]; then
+  serve=true
+  out=build-web/site
+fi
+
+# What building needs: emscripten (the core) and python3 (the build's helper
+# and the server).
+packages=(emscripten nodejs python3 cmake make)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+mkdir -p "$out"
+out="$(cd "$out" && pwd)"
+
+# The core module: web/core/ builds it into $out/core.
+if [ -x web/core/build.sh ]; then
+  web/core/build.sh "$out/core"
+fi
+
+# The page's own files; web/core/ holds the module's sources, which the
+# build above has turned into $out/core.
+(cd web && find . -path ./core -prune -o -type f -print) | while read -r f; do
+  mkdir -p "$out/$(dirname "$f")"
+  cp "web/$f" "$out/$f"
+done
+python3 scripts/web-stamp.py "$out"
+
+if ! $serve; then
+  echo "Site built in $out"
+  exit 0
+fi
+echo "Serving the configurator on http://127.0.0.1:$port/ (Ctrl+C stops)"
+exec python3 -m http.server --bind 127.0.0.1 --directory "$out" "$port"

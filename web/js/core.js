@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loads the core (core/core.js, whose API core/README.md lists) with the
+// page's user interface and, where the browser has WebHID, the device.
+
+import { loadCore as loadModule } from '../core/core.js';
+import { WebHidTransport } from '../core/hid-transport.js';
+
+export async function loadCore(ui) {
+  const hid = 'hid' in navigator ? new WebHidTransport() : null;
+  return loadModule({ ui, hid });
+}
+
+// The form as the core describes it: {title, version, pages: [{name, caption,
+// pages, groups: [{caption, settings: [...]}]}]}.
+export function describeForm(core) {
+  const description = core.formDescription();
+  return typeof description === 'string' ? JSON.parse(description) : description;
+}
