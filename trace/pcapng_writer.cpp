@@ -111,10 +111,11 @@ std::vector<std::string> comments(const Trace& trace) {
         all.push_back(note);
     }
     // An option holds at most 65535 bytes: a long log takes several comments.
-    constexpr std::size_t kCommentLimit = 60000;
+    constexpr std::size_t kCommentLimit = 65535 - kLogComment.size() - 1;
     std::string log(kLogComment);
     for (const std::string& line : trace.logLines) {
-        if (log.size() + line.size() + 1 > kCommentLimit && log.size() > kLogComment.size()) {
+        if (log.size() + line.size() + 1 > kCommentLimit + kLogComment.size() &&
+            log.size() > kLogComment.size()) {
             all.push_back(log);
             log = kLogComment;
         }
@@ -216,7 +217,7 @@ public:
         if (s.result < 0) {
             packet(out_, {.id = id,
                           .event = kError,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength,
                           .data = data});
@@ -224,13 +225,13 @@ public:
         }
         packet(out_, {.id = id,
                       .event = kSubmit,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength,
                       .data = data});
         packet(out_, {.id = id,
                       .event = kComplete,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kBrokenPipe : 0,
                       .length = static_cast<std::uint32_t>(std::max(s.result - 1, 0))});
     }
@@ -241,7 +242,7 @@ public:
             packet(out_, {.id = id,
                           .event = kError,
                           .endpoint = kInterruptInEndpoint,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength});
             return;
@@ -249,7 +250,7 @@ public:
         packet(out_, {.id = id,
                       .event = kSubmit,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength});
         const std::size_t delivered =
@@ -258,13 +259,19 @@ public:
         packet(out_, {.id = id,
                       .event = kComplete,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kTimedOut : 0,
                       .length = static_cast<std::uint32_t>(delivered),
                       .data = data});
     }
 
 private:
+    // The time of a step since the epoch; a trace read from a damaged file
+    // may hold any times, which wrap rather than overflow.
+    std::int64_t at(std::int64_t sinceStart) const {
+        return static_cast<std::int64_t>(static_cast<std::uint64_t>(epoch_) +
+                                         static_cast<std::uint64_t>(sinceStart));
+    }
     // URB ids only need to pair a submission with its completion.
     std::uint64_t nextId() { return ++lastId_; }
 
