@@ -24,10 +24,11 @@ struct SmartBeaconing {
 };
 
 // The seven settings, in the order of SmartBeaconing's members.
-inline constexpr std::array<std::string_view, 7> kSmartBeaconingSettings = {
-    "Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",  "Smartbeaconing_min_turn_time",
-    "Smartbeaconing_slow_speed",     "Smartbeaconing_slow_period", "Smartbeaconing_fast_speed",
-    "Smartbeaconing_fast_period"};
+inline constexpr std::array<SettingId, 7> kSmartBeaconingSettings = {
+    SettingId::Smartbeaconing_min_turn_angle, SettingId::Smartbeaconing_turn_slope,
+    SettingId::Smartbeaconing_min_turn_time,  SettingId::Smartbeaconing_slow_speed,
+    SettingId::Smartbeaconing_slow_period,    SettingId::Smartbeaconing_fast_speed,
+    SettingId::Smartbeaconing_fast_period};
 
 // The numbers as the device stores them (each converted, then kept in 16
 // bits); nullopt when a text is not a whole number, which "Write config"

@@ -80,7 +80,7 @@ std::string backupStamp(const std::tm& localTime) {
 }
 
 std::string stationName(const Settings& settings) {
-    std::string name = settings.text("Callsign") + "-" + settings.text("Ssid");
+    std::string name = settings.text(SettingId::Callsign) + "-" + settings.text(SettingId::Ssid);
     for (char& c : name) {
         const bool plain =
             (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';

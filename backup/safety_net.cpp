@@ -19,7 +19,7 @@ constexpr std::string_view kNothingWritten = " Nothing was written.";
 // fails its checksum, end marker or configuration version. Decoding a backup
 // must not speak to the user: its rules' messages and a version box belong to
 // "Read config", not to a write.
-bool decodeQuietly(ConfigImage image, Settings& settings) {
+bool decodeQuietly(const ConfigImage& image, Settings& settings) {
     SilentUi silent;
     return VerifyImage(image) && DecodeConfiguration(image, settings, silent);
 }

@@ -45,14 +45,14 @@ BENCHMARK(BM_WriteReadEeprom)->Unit(benchmark::kMillisecond);
 
 // Two configurations that differ in 20 settings: texts, numbers and choices.
 void changeTwentySettings(zeru::Settings& s) {
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Ssid", "9");
-    s.setText("Latitude", "4905.12N");
-    s.setText("Longitude", "01412.34E");
-    s.setText("Txdelay", "300");
-    s.setText("Quiettime", "1200");
-    s.setIndex("Ptt", 1);
-    s.setIndex("Quiettime_randomize", 1);
+    s.setText(SettingId::Callsign, "OK1ZRU");
+    s.setText(SettingId::Ssid, "9");
+    s.setText(SettingId::Latitude, "4905.12N");
+    s.setText(SettingId::Longitude, "01412.34E");
+    s.setText(SettingId::Txdelay, "300");
+    s.setText(SettingId::Quiettime, "1200");
+    s.setIndex(SettingId::Ptt, 1);
+    s.setIndex(SettingId::Quiettime_randomize, 1);
     for (int n = 1; n <= 4; ++n) {
         s.setText("Beacon" + std::to_string(n) + "_txrate", std::to_string(20 + n));
         s.setText("Beacon" + std::to_string(n) + "_message", "Beacon " + std::to_string(n));

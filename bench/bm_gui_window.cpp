@@ -55,7 +55,7 @@ void BM_MarkPendingChanges(benchmark::State& state) {
     zeru::app::FieldFeedback& fields = form->feedback().fields();
     int i = 0;
     for (auto _ : state) {
-        form->settings().setText("Callsign", (++i % 2) ? "OK1ZRU" : "NOCALL");
+        form->settings().setText(SettingId::Callsign, (++i % 2) ? "OK1ZRU" : "NOCALL");
         fields.refresh();
         benchmark::DoNotOptimize(fields.changes().size());
     }

@@ -10,11 +10,11 @@ namespace {
 void BM_FindProblems(benchmark::State& state) {
     zeru::SettingsModel settings;
     if (state.range(0) == 1) {  // a refusal and a warning on most pages
-        settings.setText("Txdelay", "5a");
-        settings.setText("Position_ssid2", "3");
-        settings.setText("Beacon1_dest_string", "");
-        settings.setText("Weather_txrate", "0");
-        settings.setText("Bluetooth_password", "12");
+        settings.setText(SettingId::Txdelay, "5a");
+        settings.setText(SettingId::Position_ssid2, "3");
+        settings.setText(SettingId::Beacon1_dest_string, "");
+        settings.setText(SettingId::Weather_txrate, "0");
+        settings.setText(SettingId::Bluetooth_password, "12");
     }
     for (auto _ : state) {
         auto problems = zeru::problems::findProblems(settings);

@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "settings/setting_id.h"
+
 namespace zeru::cfgfile {
 
 // How a key's value is written and read back.
@@ -23,7 +25,7 @@ enum class KeyForm {
 struct FileKey {
     std::string_view section;
     std::string_view key;
-    std::string_view setting;  // catalogue name; "" for header keys
+    SettingId setting;  // the setting it holds; header keys hold none (form Header)
     KeyForm form;
     // Setting keys: what a load applies when the key is missing or, for
     // number, choice and flag keys, not a whole number (choices as an index).
@@ -39,6 +41,9 @@ inline constexpr std::size_t kFileKeyCount = 229;
 // "KISSCheck"); each still lands at the end of its own section, because a key
 // new to a section is added as its last entry.
 std::span<const FileKey> fileKeys();
+
+// The key that holds a setting.
+const FileKey& fileKeyOf(SettingId setting);
 
 // The sections in the order a file written anew holds them.
 inline constexpr std::array<std::string_view, 9> kFileSections{

@@ -8,7 +8,7 @@
 
 namespace zeru::cfgfile {
 
-std::optional<std::string_view> settingRefusedBySave(const Settings& settings) {
+std::optional<SettingId> settingRefusedBySave(const Settings& settings) {
     for (const FileKey& k : fileKeys())
         if ((k.form == KeyForm::Number && !parseWholeNumber(settings.text(k.setting))) ||
             (k.form == KeyForm::Text && settings.text(k.setting).find_first_of("\r\n") != std::string::npos))

@@ -12,6 +12,6 @@ namespace zeru::cfgfile {
 // The first setting, in file key order, that stops a save: a number setting
 // whose text is not a whole number ("'%s' is not a valid integer value.") or
 // a text holding a line break. nullopt when every setting can be saved.
-std::optional<std::string_view> settingRefusedBySave(const Settings& settings);
+std::optional<SettingId> settingRefusedBySave(const Settings& settings);
 
 }  // namespace zeru::cfgfile

@@ -18,11 +18,10 @@ namespace {
 
 // "Section.Key" of a setting, as --set takes it.
 std::string fileKeyOf(std::string_view setting) {
-    const auto keys = cfgfile::fileKeys();
-    const auto key = std::find_if(keys.begin(), keys.end(),
-                                  [&](const cfgfile::FileKey& k) { return k.setting == setting; });
-    if (key == keys.end()) return std::string(setting);
-    return std::string(key->section) + "." + std::string(key->key);
+    const auto id = findSetting(setting);
+    if (!id) return std::string(setting);
+    const cfgfile::FileKey& key = cfgfile::fileKeyOf(*id);
+    return std::string(key.section) + "." + std::string(key.key);
 }
 
 std::string problemLine(bool error, std::string_view setting, std::string_view message) {

@@ -45,7 +45,7 @@ void checkReader(std::string_view bytes, const ProfileFile& file) {
 
 bool holdsLineBreak(const SettingsModel& settings) {
     for (const auto& def : settings.catalogue().defs())
-        if (def.kind == zeru::SettingKind::Text && settings.text(def.name).find('\r') != std::string::npos)
+        if (def.kind == zeru::SettingKind::Text && settings.text(def.id).find('\r') != std::string::npos)
             return true;
     return false;
 }

@@ -157,8 +157,8 @@ void pageWrite(Bench& b, ByteStream& input, bool firmware) {
 
 SettingsModel changedSettings() {
     SettingsModel s;
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Txdelay", "300");
+    s.setText(zeru::SettingId::Callsign, "OK1ZRU");
+    s.setText(zeru::SettingId::Txdelay, "300");
     return s;
 }
 

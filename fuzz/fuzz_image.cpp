@@ -51,13 +51,13 @@ bool holdsNumberBeyondSigned32(const SettingsModel& settings, std::string_view m
         return false;
     if (std::stoull(text) <= 2147483647ULL) return false;
     for (const auto& def : settings.catalogue().defs())
-        if (def.kind == zeru::SettingKind::Text && settings.text(def.name) == text) return true;
+        if (def.kind == zeru::SettingKind::Text && settings.text(def.id) == text) return true;
     return false;
 }
 
 // Decoding either refuses the image (one box, no setting changed) or gives
 // settings whose image decodes to the same settings again, normalised.
-void checkDecode(ConfigImage image) {
+void checkDecode(const ConfigImage& image) {
     const SettingsModel before;
     SettingsModel decoded;
     RecordingUi ui;

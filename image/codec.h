@@ -27,6 +27,6 @@ bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImag
 // Checks the configuration version, then sets every setting from `readImage`
 // and runs the position and port rules. False (after its message) when the
 // version differs; no setting is changed then.
-bool DecodeConfiguration(ConfigImage& readImage, Settings& settings, UserInterface& ui);
+bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui);
 
 }  // namespace zeru

@@ -18,7 +18,8 @@ using layout::Encoding;
 using layout::Field;
 
 // The device's version text may be at most 7 characters: byte 13 is cut to 0.
-constexpr std::size_t kVersionCutOffset = kConfigVersionOffset + 7;
+// The device's version is shown up to its seventh character.
+constexpr std::size_t kVersionShownChars = 7;
 
 class Decoder {
 public:
@@ -73,11 +74,10 @@ private:
     Settings& settings_;
 };
 
-bool versionMatches(ConfigImage& image, UserInterface& ui) {
+bool versionMatches(const ConfigImage& image, UserInterface& ui) {
     const auto stored = image.begin() + kConfigVersionOffset;
     if (std::equal(kVersionLabel.begin(), kVersionLabel.end(), stored)) return true;
-    image[kVersionCutOffset] = 0;
-    const std::string device = getChars(image, kConfigVersionOffset, layout::kConfigVersionWidth);
+    const std::string device = getChars(image, kConfigVersionOffset, kVersionShownChars);
     std::string message = "Uncompatible configuration version:";
     message += "\nDevice: ";
     message += device;
@@ -92,7 +92,7 @@ bool versionMatches(ConfigImage& image, UserInterface& ui) {
 
 }  // namespace
 
-bool DecodeConfiguration(ConfigImage& readImage, Settings& settings, UserInterface& ui) {
+bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui) {
     using namespace layout;
     if (!versionMatches(readImage, ui)) return false;
 

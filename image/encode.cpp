@@ -47,7 +47,7 @@ public:
     Encoder(const Settings& settings, RefusalSink& sink, ConfigImage& image)
         : settings_(settings), sink_(sink), image_(image) {}
 
-    bool refuse(std::string_view setting, const std::string& message) {
+    bool refuse(SettingId setting, const std::string& message) {
         refusedAny_ = true;
         if (!sink_.refused(setting, message)) throw EncodingEnded{};
         return false;
@@ -359,11 +359,11 @@ void Encoder::finish(std::uint16_t writeStamp) {
 class FirstRefusalShown : public RefusalSink {
 public:
     explicit FirstRefusalShown(UserInterface& ui) : ui_(ui) {}
-    bool refused(std::string_view, const std::string& message) override {
+    bool refused(SettingId, const std::string& message) override {
         ui_.information(message);
         return false;
     }
-    bool notANumber(std::string_view, std::string_view text) override { throw ConversionError(text); }
+    bool notANumber(SettingId, std::string_view text) override { throw ConversionError(text); }
 
 private:
     UserInterface& ui_;

@@ -10,8 +10,11 @@
 #include <string_view>
 
 #include "image/config_image.h"
+#include "settings/records.h"
 
 namespace zeru::layout {
+
+using S = SettingId;
 
 enum class Encoding {
     U8,        // unsigned 8-bit number
@@ -24,51 +27,29 @@ enum class Encoding {
     Station,   // six name characters padded with spaces, then '0' + SSID
 };
 
-// A setting's name held by value, so that the tables of numbered records
-// ("Alias3_name", "Beacon2_message") can be built at compile time.
-class FieldName {
-public:
-    constexpr FieldName() = default;
-    constexpr FieldName(std::string_view name) { append(name); }  // NOLINT: implicit on purpose
-    constexpr FieldName(const char* name) { append(name); }       // NOLINT
-    constexpr FieldName(std::string_view prefix, int number, std::string_view suffix) {
-        append(prefix);
-        chars_[size_++] = static_cast<char>('0' + number);  // records are numbered 1..8
-        append(suffix);
-    }
-    constexpr operator std::string_view() const { return {chars_.data(), size_}; }  // NOLINT
-
-private:
-    constexpr void append(std::string_view part) {
-        for (char c : part) chars_[size_++] = c;
-    }
-    std::array<char, 32> chars_{};
-    std::size_t size_ = 0;
-};
-
 struct Field {
-    FieldName setting;
+    SettingId setting{};
     std::size_t offset = 0;
     Encoding encoding = Encoding::U8;
     std::size_t width = 1;     // bytes in the image
     std::size_t maxChars = 0;  // Text: the most characters the device takes
-    FieldName ssidSetting{};   // Station: the SSID half of the address entry
+    SettingId ssidSetting{};   // Station: the SSID half of the address entry
 };
 
 inline constexpr std::size_t kStationWidth = 7;
 inline constexpr std::size_t kStationNameChars = 6;
 
-constexpr Field u8(FieldName s, std::size_t o) { return {s, o, Encoding::U8, 1}; }
-constexpr Field u16(FieldName s, std::size_t o) { return {s, o, Encoding::U16, 2}; }
-constexpr Field u32(FieldName s, std::size_t o) { return {s, o, Encoding::U32, 4}; }
-constexpr Field choice(FieldName s, std::size_t o) { return {s, o, Encoding::Choice, 1}; }
-constexpr Field choice32(FieldName s, std::size_t o) { return {s, o, Encoding::Choice32, 4}; }
-constexpr Field character(FieldName s, std::size_t o) { return {s, o, Encoding::Char, 1}; }
+constexpr Field u8(SettingId s, std::size_t o) { return {s, o, Encoding::U8, 1}; }
+constexpr Field u16(SettingId s, std::size_t o) { return {s, o, Encoding::U16, 2}; }
+constexpr Field u32(SettingId s, std::size_t o) { return {s, o, Encoding::U32, 4}; }
+constexpr Field choice(SettingId s, std::size_t o) { return {s, o, Encoding::Choice, 1}; }
+constexpr Field choice32(SettingId s, std::size_t o) { return {s, o, Encoding::Choice32, 4}; }
+constexpr Field character(SettingId s, std::size_t o) { return {s, o, Encoding::Char, 1}; }
 // A text field of `width` bytes; by default it takes all but the terminator.
-constexpr Field text(FieldName s, std::size_t o, std::size_t width, std::size_t maxChars = 0) {
+constexpr Field text(SettingId s, std::size_t o, std::size_t width, std::size_t maxChars = 0) {
     return {s, o, Encoding::Text, width, maxChars ? maxChars : width - 1};
 }
-constexpr Field station(FieldName name, FieldName ssid, std::size_t o) {
+constexpr Field station(SettingId name, SettingId ssid, std::size_t o) {
     return {name, o, Encoding::Station, kStationWidth, kStationNameChars, ssid};
 }
 
@@ -80,68 +61,68 @@ inline constexpr std::size_t kCallsignTerminatorOffset = 21;  // always 0
 inline constexpr std::string_view kEndMarker = "END";
 
 // Radio.
-inline constexpr Field kCallsign = station("Callsign", "Ssid", 14);
-inline constexpr Field kTxdelay = u32("Txdelay", 24);
-inline constexpr Field kQuiettime = u32("Quiettime", 28);
-inline constexpr Field kQuiettimeRandomize = choice("Quiettime_randomize", 32);
-inline constexpr Field kLatitude = text("Latitude", 33, 9);
-inline constexpr Field kLongitude = text("Longitude", 42, 10);
-inline constexpr Field kPtt = choice("Ptt", 52);
-inline constexpr Field kSquelch = choice("Squelch", 53);
-inline constexpr Field kBusydetect = choice("Busydetect", 54);
-inline constexpr Field kConsecutivePackets = choice("Consecutive_packets", 55);
-inline constexpr Field kOutputLevel = choice("Output_level", 56);
+inline constexpr Field kCallsign = station(S::Callsign, S::Ssid, 14);
+inline constexpr Field kTxdelay = u32(S::Txdelay, 24);
+inline constexpr Field kQuiettime = u32(S::Quiettime, 28);
+inline constexpr Field kQuiettimeRandomize = choice(S::Quiettime_randomize, 32);
+inline constexpr Field kLatitude = text(S::Latitude, 33, 9);
+inline constexpr Field kLongitude = text(S::Longitude, 42, 10);
+inline constexpr Field kPtt = choice(S::Ptt, 52);
+inline constexpr Field kSquelch = choice(S::Squelch, 53);
+inline constexpr Field kBusydetect = choice(S::Busydetect, 54);
+inline constexpr Field kConsecutivePackets = choice(S::Consecutive_packets, 55);
+inline constexpr Field kOutputLevel = choice(S::Output_level, 56);
 
 // Ports.
-inline constexpr Field kSerial1Mode = choice("Serial1_mode", 57);
-inline constexpr Field kSerial2Mode = choice("Serial2_mode", 58);
-inline constexpr Field kBluetoothName = text("Bluetooth_name", 59, 21);
-inline constexpr Field kBluetoothPassword = text("Bluetooth_password", 80, 5);
-inline constexpr Field kRs485Mode = choice("RS485_mode", 85);
-inline constexpr Field kGpsBaudrate = choice("GPS_baudrate", 86);
-inline constexpr Field kConsoleBaudrate = choice("Console_baudrate", 87);
-inline constexpr Field kKissBaudrate = choice("Kiss_baudrate", 88);
-inline constexpr Field kKissDirection = choice("Kiss_direction", 89);
-inline constexpr Field kKissCheck = choice("Kiss_check", 90);
+inline constexpr Field kSerial1Mode = choice(S::Serial1_mode, 57);
+inline constexpr Field kSerial2Mode = choice(S::Serial2_mode, 58);
+inline constexpr Field kBluetoothName = text(S::Bluetooth_name, 59, 21);
+inline constexpr Field kBluetoothPassword = text(S::Bluetooth_password, 80, 5);
+inline constexpr Field kRs485Mode = choice(S::RS485_mode, 85);
+inline constexpr Field kGpsBaudrate = choice(S::GPS_baudrate, 86);
+inline constexpr Field kConsoleBaudrate = choice(S::Console_baudrate, 87);
+inline constexpr Field kKissBaudrate = choice(S::Kiss_baudrate, 88);
+inline constexpr Field kKissDirection = choice(S::Kiss_direction, 89);
+inline constexpr Field kKissCheck = choice(S::Kiss_check, 90);
 
 // Position reports.
-inline constexpr Field kPositionReportMode = choice("Position_report_mode", 92);
-inline constexpr Field kPositionReportInterval = u16("Position_report_interval", 94);
-inline constexpr Field kPositionFixlostInterval = u16("Position_fixlost_interval", 96);
-inline constexpr Field kPositionReportEncoding = choice("Position_report_encoding", 98);
-inline constexpr Field kPositionTime = choice("Position_time", 99);
+inline constexpr Field kPositionReportMode = choice(S::Position_report_mode, 92);
+inline constexpr Field kPositionReportInterval = u16(S::Position_report_interval, 94);
+inline constexpr Field kPositionFixlostInterval = u16(S::Position_fixlost_interval, 96);
+inline constexpr Field kPositionReportEncoding = choice(S::Position_report_encoding, 98);
+inline constexpr Field kPositionTime = choice(S::Position_time, 99);
 inline constexpr std::array<Field, 3> kPositionPaths = {
-    station("Position_path1", "Position_ssid1", 100),
-    station("Position_path2", "Position_ssid2", 107),
-    station("Position_path3", "Position_ssid3", 114),
+    station(S::Position_path1, S::Position_ssid1, 100),
+    station(S::Position_path2, S::Position_ssid2, 107),
+    station(S::Position_path3, S::Position_ssid3, 114),
 };
-inline constexpr Field kPositionSymbolCode = character("Position_symbol_code", 121);
-inline constexpr Field kPositionSymbolTable = character("Position_symbol_table", 122);
-inline constexpr Field kPositionStatusText = text("Position_status_text", 123, 41);
+inline constexpr Field kPositionSymbolCode = character(S::Position_symbol_code, 121);
+inline constexpr Field kPositionSymbolTable = character(S::Position_symbol_table, 122);
+inline constexpr Field kPositionStatusText = text(S::Position_status_text, 123, 41);
 // Stored as 7 minus the selected index: "Off Duty" is 7, "Emergency" 0.
-inline constexpr Field kMiceMessage = u8("Mice_message", 164);
+inline constexpr Field kMiceMessage = u8(S::Mice_message, 164);
 inline constexpr int kMiceMessageTop = 7;
-inline constexpr Field kPositionCoursespeed = choice("Position_coursespeed", 165);
-inline constexpr Field kPositionAltitude = choice("Position_altitude", 166);
-inline constexpr Field kPositionReportonfixlost = choice("Position_reportonfixlost", 167);
+inline constexpr Field kPositionCoursespeed = choice(S::Position_coursespeed, 165);
+inline constexpr Field kPositionAltitude = choice(S::Position_altitude, 166);
+inline constexpr Field kPositionReportonfixlost = choice(S::Position_reportonfixlost, 167);
 inline constexpr std::array<Field, 7> kSmartBeaconing = {
-    u16("Smartbeaconing_min_turn_angle", 168), u16("Smartbeaconing_turn_slope", 170),
-    u16("Smartbeaconing_min_turn_time", 172),  u16("Smartbeaconing_slow_speed", 174),
-    u16("Smartbeaconing_slow_period", 176),    u16("Smartbeaconing_fast_speed", 178),
-    u16("Smartbeaconing_fast_period", 180),
+    u16(S::Smartbeaconing_min_turn_angle, 168), u16(S::Smartbeaconing_turn_slope, 170),
+    u16(S::Smartbeaconing_min_turn_time, 172),  u16(S::Smartbeaconing_slow_speed, 174),
+    u16(S::Smartbeaconing_slow_period, 176),    u16(S::Smartbeaconing_fast_speed, 178),
+    u16(S::Smartbeaconing_fast_period, 180),
 };
 
 // Digipeater.
-inline constexpr Field kDigion = choice32("Digion", 184);
-inline constexpr Field kFloodtimeout = u32("Floodtimeout", 188);
+inline constexpr Field kDigion = choice32(S::Digion, 184);
+inline constexpr Field kFloodtimeout = u32(S::Floodtimeout, 188);
 
 struct AliasRecord {
     Field station, traceable, enable;
 };
 constexpr AliasRecord aliasRecord(int n) {
     const std::size_t at = 192 + 9 * static_cast<std::size_t>(n - 1);
-    return {station({"Alias", n, "_name"}, {"Alias", n, "_ssid"}, at),
-            choice({"Alias", n, "_traceable"}, at + 7), choice({"Alias", n, "_enable"}, at + 8)};
+    return {station(alias(n, S::Alias1_name), alias(n, S::Alias1_ssid), at),
+            choice(alias(n, S::Alias1_traceable), at + 7), choice(alias(n, S::Alias1_enable), at + 8)};
 }
 inline constexpr std::array<AliasRecord, 8> kAliases = {
     aliasRecord(1), aliasRecord(2), aliasRecord(3), aliasRecord(4),
@@ -154,39 +135,39 @@ struct BeaconRecord {
 };
 constexpr BeaconRecord beaconRecord(int n) {
     const std::size_t at = 264 + 128 * static_cast<std::size_t>(n - 1);
-    return {station({"Beacon", n, "_dest_string"}, {"Beacon", n, "_dest_ssid"}, at),
-            station({"Beacon", n, "_path1_string"}, {"Beacon", n, "_path1_ssid"}, at + 7),
-            station({"Beacon", n, "_path2_string"}, {"Beacon", n, "_path2_ssid"}, at + 14),
-            u32({"Beacon", n, "_txrate"}, at + 24),
-            choice({"Beacon", n, "_enable"}, at + 28),
-            text({"Beacon", n, "_message"}, at + 29, 99, 96)};
+    return {station(beacon(n, S::Beacon1_dest_string), beacon(n, S::Beacon1_dest_ssid), at),
+            station(beacon(n, S::Beacon1_path1_string), beacon(n, S::Beacon1_path1_ssid), at + 7),
+            station(beacon(n, S::Beacon1_path2_string), beacon(n, S::Beacon1_path2_ssid), at + 14),
+            u32(beacon(n, S::Beacon1_txrate), at + 24),
+            choice(beacon(n, S::Beacon1_enable), at + 28),
+            text(beacon(n, S::Beacon1_message), at + 29, 99, 96)};
 }
 inline constexpr std::array<BeaconRecord, 4> kBeacons = {beaconRecord(1), beaconRecord(2), beaconRecord(3),
                                                          beaconRecord(4)};
 
 // Weather reports.
-inline constexpr Field kWeatherStationtype = choice("Weather_stationtype", 776);
-inline constexpr Field kWeatherDest = station("Weather_dest_string", "Weather_dest_ssid", 777);
-inline constexpr Field kWeatherPath1 = station("Weather_path1_string", "Weather_path1_ssid", 784);
-inline constexpr Field kWeatherPath2 = station("Weather_path2_string", "Weather_path2_ssid", 791);
-inline constexpr Field kWeatherTxrate = u32("Weather_txrate", 800);
-inline constexpr Field kWeatherEnable = choice("Weather_enable", 804);
-inline constexpr Field kWeatherPosition = choice("Weather_position", 805);
-inline constexpr Field kWeatherComment = text("Weather_comment", 806, 33);
+inline constexpr Field kWeatherStationtype = choice(S::Weather_stationtype, 776);
+inline constexpr Field kWeatherDest = station(S::Weather_dest_string, S::Weather_dest_ssid, 777);
+inline constexpr Field kWeatherPath1 = station(S::Weather_path1_string, S::Weather_path1_ssid, 784);
+inline constexpr Field kWeatherPath2 = station(S::Weather_path2_string, S::Weather_path2_ssid, 791);
+inline constexpr Field kWeatherTxrate = u32(S::Weather_txrate, 800);
+inline constexpr Field kWeatherEnable = choice(S::Weather_enable, 804);
+inline constexpr Field kWeatherPosition = choice(S::Weather_position, 805);
+inline constexpr Field kWeatherComment = text(S::Weather_comment, 806, 33);
 
 // Telemetry.
-inline constexpr Field kTeletitle = text("Teletitle", 840, 24);
-inline constexpr Field kTeleEnable = choice("Tele_enable", 864);
-inline constexpr Field kTelemoduleEnable = choice("Telemodule_enable", 865);
-inline constexpr Field kBitsmoduleEnable = choice("Bitsmodule_enable", 866);
-inline constexpr Field kTeledataDest = station("Teledata_dest_string", "Teledata_dest_ssid", 867);
-inline constexpr Field kTeledataPath1 = station("Teledata_path1_string", "Teledata_path1_ssid", 874);
-inline constexpr Field kTeledataPath2 = station("Teledata_path2_string", "Teledata_path2_ssid", 881);
-inline constexpr Field kTeledataTxrateRf = u16("Teledata_txrate_rf", 888);
-inline constexpr Field kTeleparamsDest = station("Teleparams_dest_string", "Teleparams_dest_ssid", 892);
-inline constexpr Field kTeleparamsPath1 = station("Teleparams_path1_string", "Teleparams_path1_ssid", 899);
-inline constexpr Field kTeleparamsPath2 = station("Teleparams_path2_string", "Teleparams_path2_ssid", 906);
-inline constexpr Field kTeleparamsTxrateRf = u16("Teleparams_txrate_rf", 914);
+inline constexpr Field kTeletitle = text(S::Teletitle, 840, 24);
+inline constexpr Field kTeleEnable = choice(S::Tele_enable, 864);
+inline constexpr Field kTelemoduleEnable = choice(S::Telemodule_enable, 865);
+inline constexpr Field kBitsmoduleEnable = choice(S::Bitsmodule_enable, 866);
+inline constexpr Field kTeledataDest = station(S::Teledata_dest_string, S::Teledata_dest_ssid, 867);
+inline constexpr Field kTeledataPath1 = station(S::Teledata_path1_string, S::Teledata_path1_ssid, 874);
+inline constexpr Field kTeledataPath2 = station(S::Teledata_path2_string, S::Teledata_path2_ssid, 881);
+inline constexpr Field kTeledataTxrateRf = u16(S::Teledata_txrate_rf, 888);
+inline constexpr Field kTeleparamsDest = station(S::Teleparams_dest_string, S::Teleparams_dest_ssid, 892);
+inline constexpr Field kTeleparamsPath1 = station(S::Teleparams_path1_string, S::Teleparams_path1_ssid, 899);
+inline constexpr Field kTeleparamsPath2 = station(S::Teleparams_path2_string, S::Teleparams_path2_ssid, 906);
+inline constexpr Field kTeleparamsTxrateRf = u16(S::Teleparams_txrate_rf, 914);
 
 struct AnalogRecord {
     Field source, name, units, coefa, coefb, coefc, average;
@@ -194,10 +175,10 @@ struct AnalogRecord {
 // clang-format off
 constexpr AnalogRecord analogRecord(int n) {
     const std::size_t at = 918 + 45 * static_cast<std::size_t>(n - 1);
-    return {choice({"Teleanalog", n, "_source"}, at),     text({"Teleanalog", n, "_name"}, at + 1, 8),
-            text({"Teleanalog", n, "_units"}, at + 9, 8),  text({"Teleanalog", n, "_coefa"}, at + 17, 9),
-            text({"Teleanalog", n, "_coefb"}, at + 26, 9), text({"Teleanalog", n, "_coefc"}, at + 35, 9),
-            choice({"Teleanalog", n, "_average"}, at + 44)};
+    return {choice(analogChannel(n, S::Teleanalog1_source), at),     text(analogChannel(n, S::Teleanalog1_name), at + 1, 8),
+            text(analogChannel(n, S::Teleanalog1_units), at + 9, 8),  text(analogChannel(n, S::Teleanalog1_coefa), at + 17, 9),
+            text(analogChannel(n, S::Teleanalog1_coefb), at + 26, 9), text(analogChannel(n, S::Teleanalog1_coefc), at + 35, 9),
+            choice(analogChannel(n, S::Teleanalog1_average), at + 44)};
 }
 inline constexpr std::array<AnalogRecord, 5> kAnalogChannels = {analogRecord(1), analogRecord(2), analogRecord(3),
                                                                  analogRecord(4), analogRecord(5)};
@@ -207,8 +188,8 @@ struct DigitalRecord {
 };
 constexpr DigitalRecord digitalRecord(int n) {
     const std::size_t at = 1143 + 16 * static_cast<std::size_t>(n - 1);
-    return {choice({"Teledigital", n, "_source"}, at), text({"Teledigital", n, "_name"}, at + 1, 7),
-            text({"Teledigital", n, "_units"}, at + 8, 7), choice({"Teledigital", n, "_inverted"}, at + 15)};
+    return {choice(digitalChannel(n, S::Teledigital1_source), at), text(digitalChannel(n, S::Teledigital1_name), at + 1, 7),
+            text(digitalChannel(n, S::Teledigital1_units), at + 8, 7), choice(digitalChannel(n, S::Teledigital1_inverted), at + 15)};
 }
 inline constexpr std::array<DigitalRecord, 8> kDigitalChannels = {
     digitalRecord(1), digitalRecord(2), digitalRecord(3), digitalRecord(4),
@@ -216,14 +197,14 @@ inline constexpr std::array<DigitalRecord, 8> kDigitalChannels = {
 };
 
 inline constexpr std::array<Field, 4> kOrvaxeOutputs = {
-    choice("Orvaxe_output1", 1271), choice("Orvaxe_output2", 1272),
-    choice("Orvaxe_output3", 1273), choice("Orvaxe_output4", 1274),
+    choice(S::Orvaxe_output1, 1271), choice(S::Orvaxe_output2, 1272),
+    choice(S::Orvaxe_output3, 1273), choice(S::Orvaxe_output4, 1274),
 };
-inline constexpr Field kTeleHoldoff = u8("Tele_holdoff", 1275);
+inline constexpr Field kTeleHoldoff = u8(S::Tele_holdoff, 1275);
 inline constexpr std::array<Field, 8> kDebug = {
-    choice("Debug_rf", 1276),        choice("Debug_ax25", 1277), choice("Debug_weather", 1278),
-    choice("Debug_telemetry", 1279), choice("Debug_bluetooth", 1280), choice("Debug_gps", 1281),
-    choice("Debug_kiss", 1282),      choice("Debug_thermo", 1283),
+    choice(S::Debug_rf, 1276),        choice(S::Debug_ax25, 1277), choice(S::Debug_weather, 1278),
+    choice(S::Debug_telemetry, 1279), choice(S::Debug_bluetooth, 1280), choice(S::Debug_gps, 1281),
+    choice(S::Debug_kiss, 1282),      choice(S::Debug_thermo, 1283),
 };
 
 // The choices without a check that close both encoding and decoding, in their order.

@@ -18,9 +18,9 @@ public:
 
     // A setting the encoder refuses, with the refusal's exact text. True to go
     // on with the next setting, false to end the encoding.
-    virtual bool refused(std::string_view setting, const std::string& message) = 0;
+    virtual bool refused(SettingId setting, const std::string& message) = 0;
     // A number setting whose text is not a whole number; the same answer.
-    virtual bool notANumber(std::string_view setting, std::string_view text) = 0;
+    virtual bool notANumber(SettingId setting, std::string_view text) = 0;
 };
 
 // The encoding with its refusals told to `sink`: true when nothing was refused

@@ -35,8 +35,8 @@ bool EncodeStation(std::string_view name, std::string_view ssid, StationField de
     return true;
 }
 
-void DecodeStation(ConstStationField field, Settings& settings, std::string_view nameSetting,
-                   std::string_view ssidSetting) {
+void DecodeStation(ConstStationField field, Settings& settings, SettingId nameSetting,
+                   SettingId ssidSetting) {
     const auto nameBytes = field.first<kNameChars>();
     auto end = std::find(nameBytes.begin(), nameBytes.end(), std::uint8_t{0});
     while (end != nameBytes.begin() && *(end - 1) == kSpace) --end;

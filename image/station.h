@@ -21,7 +21,6 @@ bool EncodeStation(std::string_view name, std::string_view ssid, StationField de
 
 // Sets the name setting (up to the first 0 byte, trailing spaces removed) and
 // the SSID setting (byte 6 minus '0', taken as signed) from a station field.
-void DecodeStation(ConstStationField field, Settings& settings, std::string_view nameSetting,
-                   std::string_view ssidSetting);
+void DecodeStation(ConstStationField field, Settings& settings, SettingId nameSetting, SettingId ssidSetting);
 
 }  // namespace zeru

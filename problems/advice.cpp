@@ -19,10 +19,10 @@ using layout::Field;
 constexpr std::array<std::size_t, 5> kAnalogLimits = {7, 7, 6, 6, 5};
 constexpr std::array<std::size_t, 8> kDigitalLimits = {6, 5, 4, 4, 4, 3, 3, 3};
 
-static_assert(std::string_view(layout::kSmartBeaconing[2].setting) == "Smartbeaconing_min_turn_time");
-static_assert(std::string_view(layout::kSmartBeaconing[3].setting) == "Smartbeaconing_slow_speed");
-static_assert(std::string_view(layout::kSmartBeaconing[5].setting) == "Smartbeaconing_fast_speed");
-static_assert(std::string_view(layout::kSmartBeaconing[6].setting) == "Smartbeaconing_fast_period");
+static_assert(layout::kSmartBeaconing[2].setting == SettingId::Smartbeaconing_min_turn_time);
+static_assert(layout::kSmartBeaconing[3].setting == SettingId::Smartbeaconing_slow_speed);
+static_assert(layout::kSmartBeaconing[5].setting == SettingId::Smartbeaconing_fast_speed);
+static_assert(layout::kSmartBeaconing[6].setting == SettingId::Smartbeaconing_fast_period);
 
 constexpr int kMaxHops = 2;
 constexpr int kMinFastPeriod = 60;  // s
@@ -61,9 +61,7 @@ public:
     explicit AdviceList(const Settings& settings) : s_(settings) {}
 
     std::vector<Advice> take() { return std::move(out_); }
-    void add(std::string_view setting, std::string message) {
-        out_.push_back({std::string(setting), std::move(message)});
-    }
+    void add(SettingId setting, std::string message) { out_.push_back({setting, std::move(message)}); }
 
     void smartBeaconing();
     void path(const std::vector<PathEntry>& entries, std::string_view pathLabel);
@@ -82,7 +80,7 @@ private:
 // Each obsolete entry, and the entry that takes the path past two hops.
 void AdviceList::path(const std::vector<PathEntry>& entries, std::string_view pathLabel) {
     int hops = 0;
-    std::string_view pastLimit;
+    std::optional<SettingId> pastLimit;
     for (const PathEntry& e : entries) {
         const std::string name = upper(s_.text(e.field.setting));
         if (name.empty()) continue;
@@ -91,11 +89,11 @@ void AdviceList::path(const std::vector<PathEntry>& entries, std::string_view pa
         hops += isCountingAlias(name)
                     ? std::max(0, parseWholeNumber(s_.text(e.field.ssidSetting)).value_or(0))
                     : 1;
-        if (hops > kMaxHops && pastLimit.empty()) pastLimit = e.field.setting;
+        if (hops > kMaxHops && !pastLimit) pastLimit = e.field.setting;
     }
-    if (!pastLimit.empty())
-        add(pastLimit, std::string(pathLabel) + " - asks for " + std::to_string(hops) +
-                           " hops; use at most 2 (ex. WIDE1-1,WIDE2-1).");
+    if (pastLimit)
+        add(*pastLimit, std::string(pathLabel) + " - asks for " + std::to_string(hops) +
+                            " hops; use at most 2 (ex. WIDE1-1,WIDE2-1).");
 }
 
 void AdviceList::destination(const Field& f, std::string_view label) {

@@ -12,7 +12,7 @@
 namespace zeru::problems {
 
 struct Advice {
-    std::string setting;  // catalogue name
+    SettingId setting;
     std::string message;
 };
 

@@ -11,8 +11,9 @@
 namespace zeru::problems {
 namespace {
 
-Problem problemAt(Severity severity, std::string_view setting, std::string message) {
-    return {severity, std::string(setting), std::move(message), settingsCatalogue().def(setting).page};
+Problem problemAt(Severity severity, SettingId setting, std::string message) {
+    return {severity, std::string(settingName(setting)), std::move(message),
+            settingsCatalogue().def(setting).page};
 }
 
 // Every refusal of the encoding, each with the text "Write config" would show
@@ -20,11 +21,11 @@ Problem problemAt(Severity severity, std::string_view setting, std::string messa
 class AllRefusals : public RefusalSink {
 public:
     explicit AllRefusals(std::vector<Problem>& out) : out_(out) {}
-    bool refused(std::string_view setting, const std::string& message) override {
+    bool refused(SettingId setting, const std::string& message) override {
         out_.push_back(problemAt(Severity::Error, setting, message));
         return true;
     }
-    bool notANumber(std::string_view setting, std::string_view text) override {
+    bool notANumber(SettingId setting, std::string_view text) override {
         out_.push_back(problemAt(Severity::Error, setting, errorBoxText(ConversionError(text).what())));
         return true;
     }

@@ -23,32 +23,32 @@ std::string joinLines(const char* first, const char* reason) {
 }  // namespace
 
 std::optional<std::string> serial1ModeChanged(Settings& settings) {
-    const int rs = settings.index("Serial1_mode");
-    const int bt = settings.index("Serial2_mode");
+    const int rs = settings.index(SettingId::Serial1_mode);
+    const int bt = settings.index(SettingId::Serial2_mode);
     if (rs == rs232::kConsole && bt == bluetooth::kConsole) {
-        settings.setIndex("Serial2_mode", bluetooth::kNone);
+        settings.setIndex(SettingId::Serial2_mode, bluetooth::kNone);
         return joinLines("Bluetooth port 1 changed to None.", kConsoleReason);
     }
     if (rs == rs232::kKiss && bt == bluetooth::kKiss) {
-        settings.setIndex("Serial2_mode", bluetooth::kNone);
+        settings.setIndex(SettingId::Serial2_mode, bluetooth::kNone);
         return joinLines("Bluetooth port 1 changed to None.", kKissReason);
     }
     return std::nullopt;
 }
 
 std::optional<std::string> serial2ModeChanged(Settings& settings) {
-    const int bt = settings.index("Serial2_mode");
-    const int rs = settings.index("Serial1_mode");
+    const int bt = settings.index(SettingId::Serial2_mode);
+    const int rs = settings.index(SettingId::Serial1_mode);
     if (bt == bluetooth::kConsole && rs == rs232::kConsole) {
-        settings.setIndex("Serial1_mode", rs232::kNone);
+        settings.setIndex(SettingId::Serial1_mode, rs232::kNone);
         return joinLines("RS-232 port 2 changed to None.", kConsoleReason);
     }
     if (bt == bluetooth::kKiss && rs == rs232::kKiss) {
-        settings.setIndex("Serial1_mode", rs232::kNone);
+        settings.setIndex(SettingId::Serial1_mode, rs232::kNone);
         return joinLines("RS-232 port 2 changed to None.", kKissReason);
     }
     if (bt == bluetooth::kGpsPassthrough && rs != rs232::kGps) {
-        settings.setIndex("Serial1_mode", rs232::kGps);
+        settings.setIndex(SettingId::Serial1_mode, rs232::kGps);
         return joinLines(
             "RS-232 port 2 changed to GPS.",
             "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.");

@@ -9,14 +9,14 @@ void positionReportModeChanged(Settings&) {
 }
 
 void positionEncodingChanged(Settings& settings) {
-    const int encoding = settings.index("Position_report_encoding");
+    const int encoding = settings.index(SettingId::Position_report_encoding);
     if (encoding < 0 || encoding > 2) return;  // no selection: leave the fields as they are
     const bool micE = encoding == 0;
     settings.setEnabled(kLabelMiceMessage1, micE);
     settings.setEnabled(kLabelMiceMessage2, micE);
-    settings.setEnabled("Mice_message", micE);
+    settings.setEnabled(SettingId::Mice_message, micE);
     settings.setEnabled(kLabelPositionTime, !micE);
-    settings.setEnabled("Position_time", !micE);
+    settings.setEnabled(SettingId::Position_time, !micE);
 }
 
 }  // namespace zeru::rules

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/rules.h"
+#include "settings/records.h"
 
 namespace zeru::rules {
 namespace {
@@ -49,33 +50,32 @@ constexpr std::array<DigitalPreset, 9> kDigitalPresets{{
 }};
 // clang-format on
 
-std::string channelSetting(const char* prefix, int channel, const char* field) {
-    return prefix + std::to_string(channel) + field;
-}
-
 }  // namespace
 
 void applyAnalogPreset(Settings& settings, int channel) {
-    auto setting = [channel](const char* field) { return channelSetting("Teleanalog", channel, field); };
-    const int source = settings.index(setting("_source"));
+    const auto setting = [channel](SettingId ofChannel1) { return analogChannel(channel, ofChannel1); };
+    const int source = settings.index(setting(SettingId::Teleanalog1_source));
     if (source < 0 || source >= static_cast<int>(kAnalogPresets.size())) return;
     const AnalogPreset& p = kAnalogPresets[static_cast<std::size_t>(source)];
-    settings.setText(setting("_name"), p.name ? std::string(p.name) : "A" + std::to_string(channel));
-    settings.setText(setting("_units"), p.units);
-    settings.setText(setting("_coefa"), p.a);
-    settings.setText(setting("_coefb"), p.b);
-    settings.setText(setting("_coefc"), p.c);
-    settings.setIndex(setting("_average"), 0);
+    settings.setText(setting(SettingId::Teleanalog1_name),
+                     p.name ? std::string(p.name) : "A" + std::to_string(channel));
+    settings.setText(setting(SettingId::Teleanalog1_units), p.units);
+    settings.setText(setting(SettingId::Teleanalog1_coefa), p.a);
+    settings.setText(setting(SettingId::Teleanalog1_coefb), p.b);
+    settings.setText(setting(SettingId::Teleanalog1_coefc), p.c);
+    settings.setIndex(setting(SettingId::Teleanalog1_average), 0);
 }
 
 void applyDigitalPreset(Settings& settings, int channel) {
-    auto setting = [channel](const char* field) { return channelSetting("Teledigital", channel, field); };
-    const int source = settings.index(setting("_source"));
+    const auto setting = [channel](SettingId ofChannel1) { return digitalChannel(channel, ofChannel1); };
+    const int source = settings.index(setting(SettingId::Teledigital1_source));
     if (source < 0 || source >= static_cast<int>(kDigitalPresets.size())) return;
     const DigitalPreset& p = kDigitalPresets[static_cast<std::size_t>(source)];
-    settings.setText(setting("_name"), p.name ? std::string(p.name) : "B" + std::to_string(channel));
-    settings.setText(setting("_units"), p.label ? p.label : (channel >= 6 ? "Non" : "None"));
-    settings.setIndex(setting("_inverted"), 0);
+    settings.setText(setting(SettingId::Teledigital1_name),
+                     p.name ? std::string(p.name) : "B" + std::to_string(channel));
+    settings.setText(setting(SettingId::Teledigital1_units),
+                     p.label ? p.label : (channel >= 6 ? "Non" : "None"));
+    settings.setIndex(setting(SettingId::Teledigital1_inverted), 0);
 }
 
 }  // namespace zeru::rules

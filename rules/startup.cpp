@@ -7,17 +7,17 @@ namespace zeru::rules {
 void applyStartupSequence(Settings& settings, UserInterface& ui) {
     for (const SettingDef& d : settingsCatalogue().defs()) {
         if (d.kind == SettingKind::Text)
-            settings.setText(d.name, d.defaultText);
+            settings.setText(d.id, d.defaultText);
         else
-            settings.setIndex(d.name, d.defaultIndex);
+            settings.setIndex(d.id, d.defaultIndex);
 
-        if (d.name == "Position_report_mode") positionReportModeChanged(settings);
-        if (d.name == "Position_report_encoding") positionEncodingChanged(settings);
+        if (d.id == SettingId::Position_report_mode) positionReportModeChanged(settings);
+        if (d.id == SettingId::Position_report_encoding) positionEncodingChanged(settings);
         // The presets give each channel its name, units and coefficients once
         // the whole block of its kind has its source selections.
-        if (d.name == "Teleanalog5_average")
+        if (d.id == SettingId::Teleanalog5_average)
             for (int channel = 1; channel <= 5; ++channel) applyAnalogPreset(settings, channel);
-        if (d.name == "Teledigital8_inverted")
+        if (d.id == SettingId::Teledigital8_inverted)
             for (int channel = 1; channel <= 8; ++channel) applyDigitalPreset(settings, channel);
     }
     runPortRules(settings, ui);

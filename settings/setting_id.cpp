@@ -2,6 +2,8 @@
 #include "settings/setting_id.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace zeru {
@@ -30,6 +32,12 @@ std::optional<SettingId> findSetting(std::string_view name) {
                          [](const NamedId& entry, std::string_view n) { return entry.first < n; });
     if (it == kByName.end() || it->first != name) return std::nullopt;
     return it->second;
+}
+
+SettingId settingNamed(std::string_view name) {
+    const auto id = findSetting(name);
+    if (!id) throw std::out_of_range("unknown setting " + std::string(name));
+    return *id;
 }
 
 }  // namespace zeru

@@ -285,6 +285,8 @@ constexpr std::string_view settingName(SettingId id) { return kSettingNames[inde
 
 // The id of a setting named from outside, or nullopt for an unknown name.
 std::optional<SettingId> findSetting(std::string_view name);
+// The same where an unknown name is a fault of the program: throws std::out_of_range.
+SettingId settingNamed(std::string_view name);
 
 // Numbered records ("Alias3_name", "Beacon2_message"): the same fields, in the
 // same order, once per record. `at(field, n)` is that field of record n, given

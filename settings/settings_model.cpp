@@ -10,31 +10,27 @@ SettingsModel::SettingsModel(const Catalogue& catalogue) : catalogue_(catalogue)
     for (const SettingDef& d : catalogue.defs()) values_.push_back({d.defaultText, d.defaultIndex});
 }
 
-const SettingsModel::Value& SettingsModel::at(std::string_view name, SettingKind kind) const {
-    auto i = catalogue_.indexOf(name);
-    if (!i) throw std::out_of_range("unknown setting " + std::string(name));
-    if (catalogue_.defs()[*i].kind != kind)
-        throw std::logic_error("setting " + std::string(name) + " is not of the kind asked for");
-    return values_[*i];
+const SettingsModel::Value& SettingsModel::at(SettingId id, SettingKind kind) const {
+    if (catalogue_.def(id).kind != kind)
+        throw std::logic_error("setting " + std::string(settingName(id)) + " is not of the kind asked for");
+    return values_[indexOf(id)];
 }
 
-SettingsModel::Value& SettingsModel::at(std::string_view name, SettingKind kind) {
-    return const_cast<Value&>(static_cast<const SettingsModel*>(this)->at(name, kind));
+SettingsModel::Value& SettingsModel::at(SettingId id, SettingKind kind) {
+    return const_cast<Value&>(static_cast<const SettingsModel*>(this)->at(id, kind));
 }
 
-std::string SettingsModel::text(std::string_view name) const { return at(name, SettingKind::Text).text; }
+std::string SettingsModel::text(SettingId id) const { return at(id, SettingKind::Text).text; }
 
-void SettingsModel::setText(std::string_view name, std::string_view value) {
-    at(name, SettingKind::Text).text.assign(value);
+void SettingsModel::setText(SettingId id, std::string_view value) {
+    at(id, SettingKind::Text).text.assign(value);
 }
 
-int SettingsModel::index(std::string_view name) const { return at(name, SettingKind::Choice).index; }
+int SettingsModel::index(SettingId id) const { return at(id, SettingKind::Choice).index; }
 
-void SettingsModel::setIndex(std::string_view name, int index) {
-    // One name lookup: the value's position is also its definition's position.
-    Value& value = at(name, SettingKind::Choice);
-    const SettingDef& def = catalogue_.defs()[static_cast<std::size_t>(&value - values_.data())];
-    const auto count = static_cast<int>(def.choices.size());
+void SettingsModel::setIndex(SettingId id, int index) {
+    Value& value = at(id, SettingKind::Choice);
+    const auto count = static_cast<int>(catalogue_.def(id).choices.size());
     value.index = (index >= 0 && index < count) ? index : -1;
 }
 
@@ -50,9 +46,9 @@ bool SettingsModel::isEnabled(std::string_view control) const {
 void copySettings(const Settings& from, Settings& to, const Catalogue& catalogue) {
     for (const SettingDef& d : catalogue.defs()) {
         if (d.kind == SettingKind::Text)
-            to.setText(d.name, from.text(d.name));
+            to.setText(d.id, from.text(d.id));
         else
-            to.setIndex(d.name, from.index(d.name));
+            to.setIndex(d.id, from.index(d.id));
     }
 }
 

@@ -17,12 +17,14 @@ public:
     // Every setting at its catalogue default (the start-up values).
     explicit SettingsModel(const Catalogue& catalogue = settingsCatalogue());
 
-    std::string text(std::string_view name) const override;
-    void setText(std::string_view name, std::string_view value) override;
-    int index(std::string_view name) const override;
-    void setIndex(std::string_view name, int index) override;
+    std::string text(SettingId id) const override;
+    void setText(SettingId id, std::string_view value) override;
+    int index(SettingId id) const override;
+    void setIndex(SettingId id, int index) override;
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override;
+    using Settings::isEnabled;
+    using Settings::setEnabled;
 
     const Catalogue& catalogue() const { return catalogue_; }
     bool operator==(const SettingsModel& other) const { return values_ == other.values_; }
@@ -33,8 +35,8 @@ private:
         int index = -1;
         bool operator==(const Value&) const = default;
     };
-    const Value& at(std::string_view name, SettingKind kind) const;
-    Value& at(std::string_view name, SettingKind kind);
+    const Value& at(SettingId id, SettingKind kind) const;
+    Value& at(SettingId id, SettingKind kind);
 
     const Catalogue& catalogue_;
     std::vector<Value> values_;

@@ -138,7 +138,7 @@ private:
         const cfgfile::FileOutcome outcome = files_.saveToFile();
         if (outcome == cfgfile::FileOutcome::Refused)
             if (auto setting = cfgfile::settingRefusedBySave(form_.settings()))
-                fields().showSetting(*setting, true);
+                fields().showSetting(settingName(*setting), true);
         return outcome;
     }
 

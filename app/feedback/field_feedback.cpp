@@ -71,7 +71,8 @@ void FieldFeedback::refresh() {
 void FieldFeedback::markChanges() {
     std::unordered_map<QWidget*, QString> texts;
     texts.reserve(changes_.size());
-    for (const compare::Difference& d : changes_) texts.emplace(field(d.key->setting), changeText(d));
+    for (const compare::Difference& d : changes_)
+        texts.emplace(field(settingName(d.key->setting)), changeText(d));
     for (const auto& [w, text] : changeTexts_)
         if (!texts.contains(w)) marks_.setChange(w, QString());
     for (const auto& [w, text] : texts) {

@@ -13,8 +13,8 @@
 namespace zeru::app {
 namespace {
 
-void onUserChoice(WidgetSettings& settings, const char* name, UserInterface& ui, std::function<void()> rule) {
-    QComboBox* box = settings.choiceBox(name);
+void onUserChoice(WidgetSettings& settings, SettingId id, UserInterface& ui, std::function<void()> rule) {
+    QComboBox* box = settings.choiceBox(id);
     QObject::connect(box, &QComboBox::activated, box,
                      [&ui, rule = std::move(rule)] { runCommand(ui, rule); });
 }
@@ -39,13 +39,13 @@ void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, User
     const auto Position_report_encodingChange = [&] { rules::positionEncodingChanged(settings); };
     const auto Position_report_modeChange = [&] { rules::positionReportModeChanged(settings); };
 
-    onUserChoice(settings, "Serial1_mode", ui, Serial1_modeChange);
-    onUserChoice(settings, "Serial2_mode", ui, Serial2_modeChange);
+    onUserChoice(settings, SettingId::Serial1_mode, ui, Serial1_modeChange);
+    onUserChoice(settings, SettingId::Serial2_mode, ui, Serial2_modeChange);
     // The weather station rule is the RS-232 rule then the Bluetooth rule, each
     // message shown before the next rule runs.
-    onUserChoice(settings, "Weather_stationtype", ui, Weather_stationtypeChange);
-    onUserChoice(settings, "Position_report_encoding", ui, Position_report_encodingChange);
-    onUserChoice(settings, "Position_report_mode", ui, Position_report_modeChange);
+    onUserChoice(settings, SettingId::Weather_stationtype, ui, Weather_stationtypeChange);
+    onUserChoice(settings, SettingId::Position_report_encoding, ui, Position_report_encodingChange);
+    onUserChoice(settings, SettingId::Position_report_mode, ui, Position_report_modeChange);
 
     for (int channel = 1; channel <= 5; ++channel)
         onClick(buttons.analogDefaults[static_cast<std::size_t>(channel - 1)], ui,

@@ -42,6 +42,7 @@ WidgetSettings::WidgetSettings(QWidget& root) {
         return it.value();
     };
 
+    settings_.reserve(kSettingCount);
     for (const SettingDef& def : settingsCatalogue().defs()) {
         Control c;
         c.widget = find(def.name);
@@ -55,40 +56,35 @@ WidgetSettings::WidgetSettings(QWidget& root) {
         }
         if (!c.choice && !c.line && !c.message)
             throw std::logic_error("the control " + def.name + " is not of the setting's kind");
-        controls_.emplace(def.name, c);
+        settings_.push_back(c);
     }
     for (std::string_view label :
          {rules::kLabelMiceMessage1, rules::kLabelMiceMessage2, rules::kLabelPositionTime})
-        controls_.emplace(label, Control{find(label), nullptr, nullptr, nullptr, 0});
+        labels_.emplace(label, find(label));
 }
 
-const WidgetSettings::Control& WidgetSettings::control(std::string_view name) const {
-    auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::out_of_range("unknown setting " + std::string(name));
-    return it->second;
-}
-
-const WidgetSettings::Control& WidgetSettings::textControl(std::string_view name) const {
-    const Control& c = control(name);
+const WidgetSettings::Control& WidgetSettings::textControl(SettingId id) const {
+    const Control& c = settings_[indexOf(id)];
     if (!c.line && !c.message)
-        throw std::logic_error("setting " + std::string(name) + " is not of the kind asked for");
+        throw std::logic_error("setting " + std::string(settingName(id)) + " is not of the kind asked for");
     return c;
 }
 
-QComboBox* WidgetSettings::choiceControl(std::string_view name) const {
-    QComboBox* box = control(name).choice;
-    if (!box) throw std::logic_error("setting " + std::string(name) + " is not of the kind asked for");
+QComboBox* WidgetSettings::choiceControl(SettingId id) const {
+    QComboBox* box = settings_[indexOf(id)].choice;
+    if (!box)
+        throw std::logic_error("setting " + std::string(settingName(id)) + " is not of the kind asked for");
     return box;
 }
 
-std::string WidgetSettings::text(std::string_view name) const {
-    const Control& c = textControl(name);
+std::string WidgetSettings::text(SettingId id) const {
+    const Control& c = textControl(id);
     const QString value = c.line ? c.line->text() : c.message->toPlainText();
     return value.toLatin1().toStdString();
 }
 
-void WidgetSettings::setText(std::string_view name, std::string_view value) {
-    const Control& c = textControl(name);
+void WidgetSettings::setText(SettingId id, std::string_view value) {
+    const Control& c = textControl(id);
     const QString text = latin1(value);
     if (c.line) {
         // QLineEdit cuts a text longer than its limit; the program's text is kept whole.
@@ -100,19 +96,24 @@ void WidgetSettings::setText(std::string_view name, std::string_view value) {
     }
 }
 
-int WidgetSettings::index(std::string_view name) const { return choiceControl(name)->currentIndex(); }
+int WidgetSettings::index(SettingId id) const { return choiceControl(id)->currentIndex(); }
 
-void WidgetSettings::setIndex(std::string_view name, int index) {
-    QComboBox* box = choiceControl(name);
+void WidgetSettings::setIndex(SettingId id, int index) {
+    QComboBox* box = choiceControl(id);
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
 }
 
-void WidgetSettings::setEnabled(std::string_view control, bool enabled) {
-    this->control(control).widget->setEnabled(enabled);
+QWidget* WidgetSettings::controlWidget(std::string_view name) const {
+    if (const auto id = findSetting(name)) return settings_[indexOf(*id)].widget;
+    const auto it = labels_.find(name);
+    if (it == labels_.end()) throw std::out_of_range("unknown setting " + std::string(name));
+    return it->second;
 }
 
-bool WidgetSettings::isEnabled(std::string_view control) const {
-    return this->control(control).widget->isEnabled();
+void WidgetSettings::setEnabled(std::string_view control, bool enabled) {
+    controlWidget(control)->setEnabled(enabled);
 }
+
+bool WidgetSettings::isEnabled(std::string_view control) const { return controlWidget(control)->isEnabled(); }
 
 }  // namespace zeru::app

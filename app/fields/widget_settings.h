@@ -7,6 +7,7 @@
 #include <QString>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -24,17 +25,20 @@ public:
     // `root`; throws std::logic_error when one is missing.
     explicit WidgetSettings(QWidget& root);
 
-    std::string text(std::string_view name) const override;
-    void setText(std::string_view name, std::string_view value) override;
-    int index(std::string_view name) const override;
-    void setIndex(std::string_view name, int index) override;
+    std::string text(SettingId id) const override;
+    void setText(SettingId id, std::string_view value) override;
+    int index(SettingId id) const override;
+    void setIndex(SettingId id, int index) override;
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override;
+    using Settings::isEnabled;
+    using Settings::setEnabled;
 
     // The drop-down list of a choice setting, for the window's rules to follow.
-    QComboBox* choiceBox(std::string_view name) const { return choiceControl(name); }
+    QComboBox* choiceBox(SettingId id) const { return choiceControl(id); }
     // The widget that holds a setting (or a rule's label).
-    QWidget* widget(std::string_view name) const { return control(name).widget; }
+    QWidget* widget(std::string_view name) const { return controlWidget(name); }
+    QWidget* widget(SettingId id) const { return settings_[indexOf(id)].widget; }
 
 private:
     struct Control {
@@ -44,13 +48,13 @@ private:
         QComboBox* choice = nullptr;
         int limit = 0;  // the catalogue's typing limit of a text setting
     };
-    const Control& control(std::string_view name) const;
-    const Control& textControl(std::string_view name) const;
-    QComboBox* choiceControl(std::string_view name) const;
+    QWidget* controlWidget(std::string_view name) const;
+    const Control& textControl(SettingId id) const;
+    QComboBox* choiceControl(SettingId id) const;
 
-    // Keys view the catalogue's names and the rules' label names, which live
-    // for the whole run.
-    std::unordered_map<std::string_view, Control> controls_;
+    std::vector<Control> settings_;  // by SettingId
+    // The rules' labels, by the names the rules give them (they live for the whole run).
+    std::unordered_map<std::string_view, QWidget*> labels_;
 };
 
 }  // namespace zeru::app

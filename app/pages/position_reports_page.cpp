@@ -64,8 +64,9 @@ QWidget* createEncodingColumn(QWidget* page) {
     auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, "Position_symbol_code", group));
     // The table field, then the picker and the symbol's description.
     auto* table = qobject_cast<QLineEdit*>(createSettingWidget("Position_symbol_table", group));
-    g->addWidget(createLabel(latin1(settingsCatalogue().def("Position_symbol_table").label), group, table), 0,
-                 2);
+    g->addWidget(
+        createLabel(latin1(settingsCatalogue().def(SettingId::Position_symbol_table).label), group, table), 0,
+        2);
     auto* symbol = new QHBoxLayout;
     symbol->addWidget(table);
     symbol->addWidget(createSymbolHelper(code, table, group), 1);

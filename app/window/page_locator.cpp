@@ -39,8 +39,7 @@ QString fieldName(const QWidget* field, std::string_view setting) {
     QString label = latin1(settingsCatalogue().def(setting).label);
     if (label.endsWith(QLatin1Char(':'))) label.chop(1);
     if (!label.isEmpty()) return label;
-    for (const cfgfile::FileKey& key : cfgfile::fileKeys())
-        if (key.setting == setting) return latin1(compare::keyName(key));
+    if (const auto id = findSetting(setting)) return latin1(compare::keyName(cfgfile::fileKeyOf(*id)));
     return latin1(setting);
 }
 

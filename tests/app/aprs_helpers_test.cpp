@@ -67,8 +67,8 @@ TEST_F(AprsHelpers, ChosenSymbolFillsBothFields) {
     auto* overlay = picker->findChild<QComboBox*>();
     overlay->setCurrentIndex(overlay->findText(QStringLiteral("W")));
     picker->accept();
-    EXPECT_EQ(form->settings().text("Position_symbol_table"), "W");
-    EXPECT_EQ(form->settings().text("Position_symbol_code"), "_");
+    EXPECT_EQ(form->settings().text(SettingId::Position_symbol_table), "W");
+    EXPECT_EQ(form->settings().text(SettingId::Position_symbol_code), "_");
     EXPECT_EQ(labelNamed(form.get(), QStringLiteral("Symbol"))->text(),
               QStringLiteral("W_ Weather station with overlay (overlay W)"));
 }
@@ -79,20 +79,20 @@ TEST_F(AprsHelpers, EnteredOrPastedPositionFillsBothFields) {
     ASSERT_TRUE(entry);
     QTest::keyClicks(entry->findChild<QLineEdit*>(), QStringLiteral("52.99999, -16.99999"));
     entry->accept();
-    EXPECT_EQ(form->settings().text("Latitude"), "5300.00N");
-    EXPECT_EQ(form->settings().text("Longitude"), "01700.00W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "5300.00N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "01700.00W");
 
     // Pasted into either field, a whole position fills both; anything else
     // goes in as typed.
     QApplication::clipboard()->setText(QStringLiteral("IM99sc"));
     QTest::keyClick(find<QLineEdit>("Longitude"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->settings().text("Latitude"), "3906.25N");
-    EXPECT_EQ(form->settings().text("Longitude"), "00027.50W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "3906.25N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "00027.50W");
     QApplication::clipboard()->setText(QStringLiteral("23.08N"));
     find<QLineEdit>("Latitude")->setText(QStringLiteral("52"));
     QTest::keyClick(find<QLineEdit>("Latitude"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->settings().text("Latitude"), "5223.08N");
-    EXPECT_EQ(form->settings().text("Longitude"), "00027.50W");
+    EXPECT_EQ(form->settings().text(SettingId::Latitude), "5223.08N");
+    EXPECT_EQ(form->settings().text(SettingId::Longitude), "00027.50W");
 }
 
 TEST_F(AprsHelpers, ChartFollowsTheTypedNumbers) {

@@ -54,7 +54,7 @@ TEST_F(FieldFeedbackTest, MarksAndTabIconsFollowEdits) {
         SCOPED_TRACE(r.setting + std::string(" ") + r.typed);
         QWidget* field = find(r.setting);
         const QString help = field->toolTip();
-        const std::string before = form->settings().text(r.setting);
+        const std::string before = form->settings().text(settingNamed(r.setting));
         type(r.setting, QString::fromLatin1(r.typed));
         EXPECT_EQ(fields().marks().isChanged(field), r.changed);
         EXPECT_EQ(fields().marks().problemOf(field), r.problem);
@@ -79,8 +79,8 @@ TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
     form->show();
     auto* button = form->feedback().problemsButton();
     const QString before = button->text();
-    form->settings().setText("Txdelay", "5a");
-    form->settings().setText("Latitude", "5223.08X");
+    form->settings().setText(SettingId::Txdelay, "5a");
+    form->settings().setText(SettingId::Latitude, "5223.08X");
     settle();
     const int n = before.mid(QStringLiteral("Problems: ").size()).toInt();
     EXPECT_EQ(button->text(), QStringLiteral("Problems: %1").arg(n + 2));
@@ -91,13 +91,14 @@ TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
     const std::string first = fields().problems().front().setting;
     ASSERT_TRUE(first == "Txdelay" || first == "Latitude") << first;
     EXPECT_TRUE(find("TabSheet_radio")->isVisible());
-    EXPECT_EQ(find<QLineEdit>(first)->selectedText(), QString::fromStdString(form->settings().text(first)));
+    EXPECT_EQ(find<QLineEdit>(first)->selectedText(),
+              QString::fromStdString(form->settings().text(settingNamed(first))));
 }
 
 TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
-    form->settings().setText("Callsign", "OK1ZRU");
-    form->settings().setIndex("Ptt", 1);
-    form->settings().setIndex("Serial1_mode", 3);  // a rule would move port 2 and show a box
+    form->settings().setText(SettingId::Callsign, "OK1ZRU");
+    form->settings().setIndex(SettingId::Ptt, 1);
+    form->settings().setIndex(SettingId::Serial1_mode, 3);  // a rule would move port 2 and show a box
     settle();
     ChangesWindow& changes = form->feedback().showChanges();
     ASSERT_EQ(changes.listedSettings(), (std::vector<std::string>{"Callsign", "Ptt", "Serial1_mode"}));
@@ -105,7 +106,7 @@ TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
     changes.list().topLevelItem(1)->setSelected(true);
     changes.revertSelected();
     EXPECT_EQ(changes.listedSettings(), (std::vector<std::string>{"Callsign", "Serial1_mode"}));
-    EXPECT_EQ(form->settings().index("Ptt"), 0);
+    EXPECT_EQ(form->settings().index(SettingId::Ptt), 0);
 
     changes.revertAll();
     EXPECT_TRUE(changes.listedSettings().empty());
@@ -114,7 +115,7 @@ TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
 }
 
 TEST_F(FieldFeedbackTest, ComparingWithTheDefaultsListsWhatDiffersFromThem) {
-    form->settings().setText("Callsign", "OK1ZRU");
+    form->settings().setText(SettingId::Callsign, "OK1ZRU");
     fields().takeBaseline();  // as after a save
     ChangesWindow& changes = form->feedback().showChanges();
     EXPECT_TRUE(changes.listedSettings().empty());
@@ -128,7 +129,7 @@ TEST_F(FieldFeedbackTest, ComparingWithTheDefaultsListsWhatDiffersFromThem) {
 // Against the device, the window counts as what the device would hold once
 // written: names in capitals, the SSIDs of unnamed aliases as 0.
 TEST_F(FieldFeedbackTest, ADeviceWrittenFromTheWindowShowsNoChange) {
-    form->settings().setText("Callsign", "ok1zru");
+    form->settings().setText(SettingId::Callsign, "ok1zru");
     ConfigImage written{};  // what "Write config" sends
     SilentUi quiet;
     ASSERT_TRUE(EncodeConfiguration(form->settings(), quiet, written, 7));
@@ -139,7 +140,7 @@ TEST_F(FieldFeedbackTest, ADeviceWrittenFromTheWindowShowsNoChange) {
                         }});
     ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Device));
     EXPECT_TRUE(changes.listedSettings().empty());
-    form->settings().setText("Callsign", "DL2ABC");
+    form->settings().setText(SettingId::Callsign, "DL2ABC");
     ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Device));
     EXPECT_EQ(changes.listedSettings(), std::vector<std::string>{"Callsign"});
 }

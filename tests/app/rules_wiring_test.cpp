@@ -51,12 +51,12 @@ TEST_F(RulesInWindow, PortRulesFollowTheUsersPick) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.picked) + " " + std::to_string(row.index));
-        form->settings().setIndex("Serial1_mode", row.rs232Before);
-        form->settings().setIndex("Serial2_mode", row.bluetoothBefore);
+        form->settings().setIndex(SettingId::Serial1_mode, row.rs232Before);
+        form->settings().setIndex(SettingId::Serial2_mode, row.bluetoothBefore);
         ui.events.clear();
         pick(find<QComboBox>(row.picked), row.index);
-        EXPECT_EQ(form->settings().index("Serial1_mode"), row.rs232After);
-        EXPECT_EQ(form->settings().index("Serial2_mode"), row.bluetoothAfter);
+        EXPECT_EQ(form->settings().index(SettingId::Serial1_mode), row.rs232After);
+        EXPECT_EQ(form->settings().index(SettingId::Serial2_mode), row.bluetoothAfter);
         EXPECT_EQ(ui.texts(Event::Information), row.boxes);
     }
 }
@@ -65,18 +65,18 @@ TEST_F(RulesInWindow, KeyboardChangeOfAPortRunsItsRule) {
     auto* bluetooth = find<QComboBox>("Serial2_mode");  // "KISS"
     QTest::keyClick(bluetooth, Qt::Key_Up);             // "Serial console"
     EXPECT_EQ(bluetooth->currentIndex(), 1);
-    EXPECT_EQ(form->settings().index("Serial1_mode"), 0);
+    EXPECT_EQ(form->settings().index(SettingId::Serial1_mode), 0);
     EXPECT_EQ(ui.texts(Event::Information).size(), 1u);
 }
 
 TEST_F(RulesInWindow, ProgramWritesRunNoRule) {
-    form->settings().setIndex("Serial2_mode", 1);  // both "Serial console" now
-    form->settings().setIndex("Weather_stationtype", 3);
-    form->settings().setIndex("Position_report_encoding", 2);
-    EXPECT_EQ(form->settings().index("Serial1_mode"), 2);
+    form->settings().setIndex(SettingId::Serial2_mode, 1);  // both "Serial console" now
+    form->settings().setIndex(SettingId::Weather_stationtype, 3);
+    form->settings().setIndex(SettingId::Position_report_encoding, 2);
+    EXPECT_EQ(form->settings().index(SettingId::Serial1_mode), 2);
     EXPECT_TRUE(ui.events.empty());
-    EXPECT_TRUE(form->settings().isEnabled("Mice_message"));
-    EXPECT_FALSE(form->settings().isEnabled("Position_time"));
+    EXPECT_TRUE(form->settings().isEnabled(SettingId::Mice_message));
+    EXPECT_FALSE(form->settings().isEnabled(SettingId::Position_time));
 }
 
 TEST_F(RulesInWindow, EncodingSwitchesItsFieldsAndKeepsTheirValues) {
@@ -84,15 +84,15 @@ TEST_F(RulesInWindow, EncodingSwitchesItsFieldsAndKeepsTheirValues) {
         int encoding;
         bool micE;
     };
-    form->settings().setIndex("Mice_message", 4);
+    form->settings().setIndex(SettingId::Mice_message, 4);
     for (const Row row : {Row{2, false}, Row{1, false}, Row{0, true}}) {
         pick(find<QComboBox>("Position_report_encoding"), row.encoding);
         for (const char* name : {"Mice_message", "Label_mice_message1", "Label_mice_message2"})
             EXPECT_EQ(form->settings().isEnabled(name), row.micE) << name << " " << row.encoding;
         for (const char* name : {"Position_time", "Label_position_time"})
             EXPECT_EQ(form->settings().isEnabled(name), !row.micE) << name << " " << row.encoding;
-        EXPECT_EQ(form->settings().index("Mice_message"), 4);
-        EXPECT_EQ(form->settings().index("Position_time"), 2);
+        EXPECT_EQ(form->settings().index(SettingId::Mice_message), 4);
+        EXPECT_EQ(form->settings().index(SettingId::Position_time), 2);
     }
     pick(find<QComboBox>("Position_report_mode"), 0);  // "Disabled" switches nothing
     EXPECT_TRUE(find("Smartbeaconing_turn_slope")->isEnabled());
@@ -102,27 +102,27 @@ TEST_F(RulesInWindow, EncodingSwitchesItsFieldsAndKeepsTheirValues) {
 TEST_F(RulesInWindow, DefaultParametersButtonsFillOnlyTheirChannel) {
     Settings& s = form->settings();
     pick(find<QComboBox>("Teleanalog3_source"), 6);  // a pick alone applies no preset
-    s.setText("Teleanalog3_name", "mine");
-    EXPECT_EQ(s.text("Teleanalog3_name"), "mine");
-    s.setIndex("Teleanalog3_average", 1);
+    s.setText(SettingId::Teleanalog3_name, "mine");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_name), "mine");
+    s.setIndex(SettingId::Teleanalog3_average, 1);
     QTest::mouseClick(find<QPushButton>("Button_teleanalog3_default"), Qt::LeftButton);
-    EXPECT_EQ(s.text("Teleanalog3_name"), "I2");
-    EXPECT_EQ(s.text("Teleanalog3_units"), "mA");
-    EXPECT_EQ(s.text("Teleanalog3_coefa"), "0");
-    EXPECT_EQ(s.text("Teleanalog3_coefb"), "4.88");
-    EXPECT_EQ(s.text("Teleanalog3_coefc"), "0");
-    EXPECT_EQ(s.index("Teleanalog3_average"), 0);
-    EXPECT_EQ(s.text("Teleanalog2_name"), "A2");
-    EXPECT_EQ(s.text("Teleanalog4_name"), "A4");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_name), "I2");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_units), "mA");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_coefa), "0");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_coefb), "4.88");
+    EXPECT_EQ(s.text(SettingId::Teleanalog3_coefc), "0");
+    EXPECT_EQ(s.index(SettingId::Teleanalog3_average), 0);
+    EXPECT_EQ(s.text(SettingId::Teleanalog2_name), "A2");
+    EXPECT_EQ(s.text(SettingId::Teleanalog4_name), "A4");
 
-    s.setIndex("Teledigital7_source", 0);
-    s.setIndex("Teledigital2_source", 0);
+    s.setIndex(SettingId::Teledigital7_source, 0);
+    s.setIndex(SettingId::Teledigital2_source, 0);
     QTest::mouseClick(find<QPushButton>("Button_teledigital7_default"), Qt::LeftButton);
-    EXPECT_EQ(s.text("Teledigital7_name"), "B7");
-    EXPECT_EQ(s.text("Teledigital7_units"), "Non");
-    EXPECT_EQ(s.text("Teledigital2_name"), "O2") << "another channel's button was not pressed";
+    EXPECT_EQ(s.text(SettingId::Teledigital7_name), "B7");
+    EXPECT_EQ(s.text(SettingId::Teledigital7_units), "Non");
+    EXPECT_EQ(s.text(SettingId::Teledigital2_name), "O2") << "another channel's button was not pressed";
     QTest::mouseClick(find<QPushButton>("Button_teledigital2_default"), Qt::LeftButton);
-    EXPECT_EQ(s.text("Teledigital2_units"), "None");
+    EXPECT_EQ(s.text(SettingId::Teledigital2_units), "None");
     EXPECT_TRUE(ui.events.empty());
 }
 

@@ -101,11 +101,11 @@ int main(int argc, char** argv) {
     box->grab().save(out.filePath(QStringLiteral("port_rule_box.png")));
 
     // Marks: a few changes since the start-up settings.
-    form->settings().setText("Callsign", "MW0WMW");
-    form->settings().setIndex("Ptt", 1);
-    form->settings().setText("Teletitle", "Hill top");
-    form->settings().setText("Txdelay", "5a");
-    form->settings().setText("Latitude", "5223.08X");
+    form->settings().setText(SettingId::Callsign, "MW0WMW");
+    form->settings().setIndex(SettingId::Ptt, 1);
+    form->settings().setText(SettingId::Teletitle, "Hill top");
+    form->settings().setText(SettingId::Txdelay, "5a");
+    form->settings().setText(SettingId::Latitude, "5223.08X");
     form->feedback().fields().refresh();
     save(QStringLiteral("marks"));
     ChangesWindow& changes = form->feedback().showChanges();
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
 
     // The same changes against a device holding the start-up settings, with the
     // two refused values mended so that the window counts as written.
-    form->settings().setText("Txdelay", "300");
-    form->settings().setText("Latitude", "5223.08N");
+    form->settings().setText(SettingId::Txdelay, "300");
+    form->settings().setText(SettingId::Latitude, "5223.08N");
     changes.setSources({{}, [](zeru::Settings& device) {
                             zeru::SettingsModel startup;
                             zeru::test::RecordingUi quiet;

@@ -51,7 +51,7 @@ TEST_F(SessionFeedback, ClosingOverChangesAsksAndDoesAsAnswered) {
     for (const Row& r : rows) {
         SCOPED_TRACE(row);
         form->show();
-        form->settings().setText("Callsign", "OK1ZR" + std::to_string(row++));
+        form->settings().setText(SettingId::Callsign, "OK1ZR" + std::to_string(row++));
         ui.events.clear();
         ui.saveChangesAnswer = r.answer;
         const std::string path = folder.file("closing.cfg");
@@ -64,7 +64,7 @@ TEST_F(SessionFeedback, ClosingOverChangesAsksAndDoesAsAnswered) {
     }
     // Once saved, nothing is asked.
     form->show();
-    form->settings().setText("Callsign", "OK1ZRU");
+    form->settings().setText(SettingId::Callsign, "OK1ZRU");
     ui.saveAnswer = folder.file("saved.cfg");
     form->commandButton(CommandButton::SaveToFile)->click();
     ui.events.clear();
@@ -89,7 +89,7 @@ TEST_F(SessionFeedback, ARefusalShowsItsFieldWithTheTextSelected) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.setting);
         form->show();
-        form->settings().setText(r.setting, r.text);
+        form->settings().setText(settingNamed(r.setting), r.text);
         ui.events.clear();
         form->commandButton(r.command)->click();
         EXPECT_EQ(ui.boxes(), std::vector<std::string>{r.box});
@@ -97,7 +97,8 @@ TEST_F(SessionFeedback, ARefusalShowsItsFieldWithTheTextSelected) {
         EXPECT_TRUE(field->isVisible());
         EXPECT_EQ(field->selectedText(), QString::fromLatin1(r.text));
         EXPECT_TRUE(transport->opened.empty());
-        form->settings().setText(r.setting, form->feedback().fields().baseline().text(r.setting));
+        form->settings().setText(settingNamed(r.setting),
+                                 form->feedback().fields().baseline().text(settingNamed(r.setting)));
     }
 }
 
@@ -113,9 +114,9 @@ TEST_F(SessionFeedback, DecliningAQuestionSendsNothing) {
     };
     for (const Row& r : rows) {
         if (r.emergency) {
-            form->settings().setIndex("Position_report_mode", 1);
-            form->settings().setIndex("Position_report_encoding", 0);
-            form->settings().setIndex("Mice_message", 7);
+            form->settings().setIndex(SettingId::Position_report_mode, 1);
+            form->settings().setIndex(SettingId::Position_report_encoding, 0);
+            form->settings().setIndex(SettingId::Mice_message, 7);
         }
         for (bool yes : {false, true}) {
             ui.events.clear();

@@ -103,7 +103,7 @@ TEST_F(WindowAtStartup, EverythingIsEnabledButTheTimeFormat) {
             continue;  // Qt's own parts
         EXPECT_EQ(w->isEnabled(), !disabled.contains(w->objectName())) << w->objectName().toStdString();
     }
-    EXPECT_TRUE(form->settings().isEnabled("Mice_message"));
+    EXPECT_TRUE(form->settings().isEnabled(SettingId::Mice_message));
     EXPECT_TRUE(form->settings().isEnabled("Label_mice_message1"));
 }
 

@@ -17,7 +17,7 @@ namespace {
 TEST(BackupFlows, OpensTheFolderAndLoadsOnlyConfigurationFiles) {
     TempFolder temp;
     SettingsModel saved;
-    saved.setText("Callsign", "OK1ZRU");
+    saved.setText(SettingId::Callsign, "OK1ZRU");
     cfgfile::saveConfigFile(saved, temp.file("a.cfg"));
     writeBytes(temp.file("a.bin"), std::string(7168, '\0'));
     const struct {
@@ -40,7 +40,7 @@ TEST(BackupFlows, OpensTheFolderAndLoadsOnlyConfigurationFiles) {
         ASSERT_EQ(ui.dialogs.size(), 1u);
         EXPECT_EQ(ui.dialogs[0].startFolder, temp.path().string());
         EXPECT_EQ(ui.dialogs[0].filter, cfgfile::kConfigFileFilter);
-        EXPECT_EQ(settings.text("Callsign"), c.callsign);
+        EXPECT_EQ(settings.text(SettingId::Callsign), c.callsign);
         EXPECT_EQ(ui.boxes(), c.boxes);
     }
 }

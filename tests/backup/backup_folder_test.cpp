@@ -54,8 +54,8 @@ TEST(BackupFolder, NamesTakenGetACountAndNothingIsOverwritten) {
     const fs::path folder = temp.path() / "state" / "backups";  // made when missing
     BackupFolder backups(folder, testClock);
     SettingsModel station;
-    station.setText("Callsign", "OK1ZRU");
-    station.setText("Ssid", "9");
+    station.setText(SettingId::Callsign, "OK1ZRU");
+    station.setText(SettingId::Ssid, "9");
 
     const std::string first = backups.keep(memoryFilledWith(1), &station);
     const std::string second = backups.keep(memoryFilledWith(2), &station);

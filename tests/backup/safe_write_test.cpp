@@ -24,17 +24,17 @@ namespace fs = std::filesystem;
 
 SettingsModel sessionSettings() {
     SettingsModel s;
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Ssid", "9");
+    s.setText(SettingId::Callsign, "OK1ZRU");
+    s.setText(SettingId::Ssid, "9");
     return s;
 }
 
 // The session's settings with three of them changed, a choice among them.
 SettingsModel otherSettings() {
     SettingsModel s = sessionSettings();
-    s.setText("Callsign", "DL2ABC");
-    s.setText("Quiettime", "1200");
-    s.setIndex("Ptt", 1);
+    s.setText(SettingId::Callsign, "DL2ABC");
+    s.setText(SettingId::Quiettime, "1200");
+    s.setIndex(SettingId::Ptt, 1);
     return s;
 }
 
@@ -87,7 +87,8 @@ TEST(SafeWrite, BackupAndChangesFollowWhatTheDeviceHolds) {
         } else {
             ASSERT_EQ(backups.size(), 1u) << c.name;
             const fs::path cfg = backups[0].path;
-            EXPECT_EQ(cfg.filename().string().substr(19), "_" + c.onDevice->text("Callsign") + "-9.cfg");
+            EXPECT_EQ(cfg.filename().string().substr(19),
+                      "_" + c.onDevice->text(SettingId::Callsign) + "-9.cfg");
             ASSERT_FALSE(lines.empty());
             EXPECT_EQ(lines[0], kept + cfg.string()) << c.name;
             lines[0] = kept;

@@ -85,33 +85,34 @@ SettingsModel changedSettings(SettingsModel& expected) {
     for (const FileKey& k : fileKeys()) {
         if (k.form == KeyForm::Header) continue;
         ++n;
-        const std::string name(k.setting);
+        const std::string name(settingName(k.setting));
         const SettingDef& d = settingsCatalogue().def(name);
         switch (k.form) {
             case KeyForm::Text: {
                 // Blanks, quotes, "=", ";" and Latin-1 letters come back as they were.
                 const std::string text = " \"" + name + "\" =;\xE9" + std::to_string(n) + " ";
-                model.setText(name, text);
-                expected.setText(name, text);
+                model.setText(settingNamed(name), text);
+                expected.setText(settingNamed(name), text);
                 break;
             }
             case KeyForm::Number:
                 // Leading zeros and hexadecimal come back in plain decimal.
-                model.setText(name, n % 2 ? "0" + std::to_string(n) : "$" + std::to_string(n));
-                expected.setText(name, std::to_string(n % 2 ? n : std::stoi(std::to_string(n), nullptr, 16)));
+                model.setText(settingNamed(name), n % 2 ? "0" + std::to_string(n) : "$" + std::to_string(n));
+                expected.setText(settingNamed(name),
+                                 std::to_string(n % 2 ? n : std::stoi(std::to_string(n), nullptr, 16)));
                 break;
             case KeyForm::Choice: {
                 const int last = static_cast<int>(d.choices.size()) - 1;
                 const int index = (d.defaultIndex == last) ? 0 : last;
-                model.setIndex(name, index);
-                expected.setIndex(name, index);
+                model.setIndex(settingNamed(name), index);
+                expected.setIndex(settingNamed(name), index);
                 break;
             }
             case KeyForm::Flag: {
                 // Index 0 is stored as "0"; 1 and no selection as "1", read back as the second entry.
                 const int index = n % 3 == 0 ? 0 : (n % 3 == 1 ? 1 : -1);
-                model.setIndex(name, index);
-                expected.setIndex(name, index == 0 ? 0 : 1);
+                model.setIndex(settingNamed(name), index);
+                expected.setIndex(settingNamed(name), index == 0 ? 0 : 1);
                 break;
             }
             case KeyForm::Header:
@@ -125,10 +126,10 @@ TEST(SaveLoad, RoundTripOfEverySettingInEveryForm) {
     SettingsModel expected;
     SettingsModel saved = changedSettings(expected);
     // The port roles must not clash, or the port rules would change them on load.
-    ASSERT_EQ(saved.index("Serial1_mode"), 4);
-    ASSERT_EQ(saved.index("Serial2_mode"), 3);
-    saved.setIndex("Serial1_mode", 3);  // GPS, as GPS passthrough needs
-    expected.setIndex("Serial1_mode", 3);
+    ASSERT_EQ(saved.index(SettingId::Serial1_mode), 4);
+    ASSERT_EQ(saved.index(SettingId::Serial2_mode), 3);
+    saved.setIndex(SettingId::Serial1_mode, 3);  // GPS, as GPS passthrough needs
+    expected.setIndex(SettingId::Serial1_mode, 3);
 
     TempFolder folder;
     const std::string path = folder.file("all.cfg");
@@ -140,9 +141,9 @@ TEST(SaveLoad, RoundTripOfEverySettingInEveryForm) {
     EXPECT_TRUE(ui.boxes().empty());
     for (const SettingDef& d : settingsCatalogue().defs()) {
         if (d.kind == SettingKind::Text)
-            EXPECT_EQ(loaded.text(d.name), expected.text(d.name)) << d.name;
+            EXPECT_EQ(loaded.text(d.id), expected.text(d.id)) << d.name;
         else
-            EXPECT_EQ(loaded.index(d.name), expected.index(d.name)) << d.name;
+            EXPECT_EQ(loaded.index(d.id), expected.index(d.id)) << d.name;
     }
     EXPECT_TRUE(loaded == expected);
 
@@ -154,8 +155,8 @@ TEST(SaveLoad, RoundTripOfEverySettingInEveryForm) {
 
 TEST(LoadConfigFile, HeaderOnlyFileLoadsTheFileDefaults) {
     SettingsModel model;  // start-up values: telemetry channels with their presets
-    model.setText("Callsign", "SP9ABC");
-    model.setIndex("Ptt", 1);
+    model.setText(SettingId::Callsign, "SP9ABC");
+    model.setIndex(SettingId::Ptt, 1);
     RecordingUi ui;
     ASSERT_TRUE(loadText(kHeader, model, ui));
     EXPECT_TRUE(ui.boxes().empty());
@@ -170,19 +171,19 @@ TEST(LoadConfigFile, HeaderOnlyFileLoadsTheFileDefaults) {
     }
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
-        EXPECT_EQ(model.index(c + "_source"), 0);
-        EXPECT_EQ(model.text(c + "_name"), "A" + std::to_string(n));
-        EXPECT_EQ(model.text(c + "_units"), "None");
-        EXPECT_EQ(model.text(c + "_coefb"), "0");
+        EXPECT_EQ(model.index(settingNamed(c + "_source")), 0);
+        EXPECT_EQ(model.text(settingNamed(c + "_name")), "A" + std::to_string(n));
+        EXPECT_EQ(model.text(settingNamed(c + "_units")), "None");
+        EXPECT_EQ(model.text(settingNamed(c + "_coefb")), "0");
     }
     for (int n = 1; n <= 8; ++n) {
         const std::string c = "Teledigital" + std::to_string(n);
-        EXPECT_EQ(model.index(c + "_source"), 0);
-        EXPECT_EQ(model.text(c + "_name"), "B" + std::to_string(n));
-        EXPECT_EQ(model.text(c + "_units"), n <= 5 ? "None" : "Non");
+        EXPECT_EQ(model.index(settingNamed(c + "_source")), 0);
+        EXPECT_EQ(model.text(settingNamed(c + "_name")), "B" + std::to_string(n));
+        EXPECT_EQ(model.text(settingNamed(c + "_units")), n <= 5 ? "None" : "Non");
     }
-    EXPECT_EQ(model.text("Callsign"), "NOCALL");
-    EXPECT_EQ(model.index("Ptt"), 0);
+    EXPECT_EQ(model.text(SettingId::Callsign), "NOCALL");
+    EXPECT_EQ(model.index(SettingId::Ptt), 0);
 }
 
 TEST(LoadConfigFile, IdentificationAndVersion) {
@@ -228,16 +229,16 @@ TEST(LoadConfigFile, IdentificationAndVersion) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         SettingsModel model;
-        model.setText("Callsign", "BEFORE");
-        model.setIndex("Ptt", 1);
+        model.setText(SettingId::Callsign, "BEFORE");
+        model.setIndex(SettingId::Ptt, 1);
         const SettingsModel before = model;
         RecordingUi ui;
         EXPECT_EQ(loadText(r.content, model, ui), r.loaded);
         EXPECT_EQ(ui.texts(RecordingUi::Event::Information), r.boxes);
         EXPECT_EQ(ui.boxes(), r.boxes);
         if (r.loaded) {
-            EXPECT_EQ(model.text("Callsign"), "SP2XYZ");
-            EXPECT_EQ(model.index("Ptt"), 0);  // missing key: default
+            EXPECT_EQ(model.text(SettingId::Callsign), "SP2XYZ");
+            EXPECT_EQ(model.index(SettingId::Ptt), 0);  // missing key: default
         } else {
             EXPECT_TRUE(model == before);
         }
@@ -247,7 +248,7 @@ TEST(LoadConfigFile, IdentificationAndVersion) {
 TEST(LoadConfigFile, MissingFileIsRefused) {
     TempFolder folder;
     SettingsModel model;
-    model.setText("Callsign", "BEFORE");
+    model.setText(SettingId::Callsign, "BEFORE");
     const SettingsModel before = model;
     RecordingUi ui;
     EXPECT_FALSE(loadConfigFile(folder.file("absent.cfg"), model, ui));
@@ -276,17 +277,17 @@ TEST(LoadConfigFile, NumberChoiceAndFlagValues) {
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string("stored '") + r.stored + "'");
         SettingsModel model;
-        model.setText("Txdelay", "999");
-        model.setIndex("Ptt", 1);
-        model.setIndex("Alias2_enable", 1);
+        model.setText(SettingId::Txdelay, "999");
+        model.setIndex(SettingId::Ptt, 1);
+        model.setIndex(SettingId::Alias2_enable, 1);
         RecordingUi ui;
         const std::string v = r.stored;
         ASSERT_TRUE(loadText(kHeader + "[Radio]\r\nTXdelay=" + v + "\r\nPTT=" + v +
                                  "\r\n[Digipeater]\r\nDigi2_enable=" + v + "\r\n",
                              model, ui));
-        EXPECT_EQ(model.text("Txdelay"), r.txdelay);
-        EXPECT_EQ(model.index("Ptt"), r.ptt);
-        EXPECT_EQ(model.index("Alias2_enable"), r.digi2);
+        EXPECT_EQ(model.text(SettingId::Txdelay), r.txdelay);
+        EXPECT_EQ(model.index(SettingId::Ptt), r.ptt);
+        EXPECT_EQ(model.index(SettingId::Alias2_enable), r.digi2);
     }
 }
 
@@ -296,10 +297,10 @@ TEST(SaveLoad, ChoicesOutOfRangeAreSavedBackWithoutSelection) {
     ASSERT_TRUE(loadText(
         kHeader + "[Radio]\r\nPTT=7\r\nSquelch=-1\r\n[Digipeater]\r\nDigi1_enable=5\r\nDigi2_enable=-3\r\n",
         model, ui));
-    EXPECT_EQ(model.index("Ptt"), -1);
-    EXPECT_EQ(model.index("Squelch"), -1);
-    EXPECT_EQ(model.index("Alias1_enable"), -1);
-    EXPECT_EQ(model.index("Alias2_enable"), -1);
+    EXPECT_EQ(model.index(SettingId::Ptt), -1);
+    EXPECT_EQ(model.index(SettingId::Squelch), -1);
+    EXPECT_EQ(model.index(SettingId::Alias1_enable), -1);
+    EXPECT_EQ(model.index(SettingId::Alias2_enable), -1);
 
     TempFolder folder;
     saveConfigFile(model, folder.file("out.cfg"));
@@ -339,8 +340,8 @@ TEST(LoadConfigFile, PortRulesRunAfterTheLoad) {
         ASSERT_TRUE(loadText(r.header + "[SerialPorts]\r\nSerial1=" + std::to_string(r.serial1) +
                                  "\r\nSerial2=" + std::to_string(r.serial2) + "\r\n",
                              model, ui));
-        EXPECT_EQ(model.index("Serial1_mode"), r.afterSerial1);
-        EXPECT_EQ(model.index("Serial2_mode"), r.afterSerial2);
+        EXPECT_EQ(model.index(SettingId::Serial1_mode), r.afterSerial1);
+        EXPECT_EQ(model.index(SettingId::Serial2_mode), r.afterSerial2);
         EXPECT_EQ(ui.boxes(), r.boxes);
     }
 }
@@ -349,13 +350,13 @@ TEST(LoadConfigFile, EnabledPositionFieldsFollowTheLoadedEncoding) {
     for (int encoding : {0, 1, 2}) {
         SettingsModel model;
         const bool micE = encoding == 0;
-        model.setEnabled("Mice_message", !micE);
-        model.setEnabled("Position_time", micE);
+        model.setEnabled(SettingId::Mice_message, !micE);
+        model.setEnabled(SettingId::Position_time, micE);
         RecordingUi ui;
         ASSERT_TRUE(loadText(
             kHeader + "[PositionReports]\r\nReportEncoding=" + std::to_string(encoding) + "\r\n", model, ui));
-        EXPECT_EQ(model.isEnabled("Mice_message"), micE) << encoding;
-        EXPECT_EQ(model.isEnabled("Position_time"), !micE) << encoding;
+        EXPECT_EQ(model.isEnabled(SettingId::Mice_message), micE) << encoding;
+        EXPECT_EQ(model.isEnabled(SettingId::Position_time), !micE) << encoding;
     }
 }
 
@@ -391,14 +392,14 @@ TEST(LoadConfigFile, HandWrittenFile) {
         RecordingUi ui;
         ASSERT_TRUE(loadText(withEndings, model, ui));
         EXPECT_TRUE(ui.boxes().empty());
-        EXPECT_EQ(model.text("Callsign"), "SP9XYZ");
-        EXPECT_EQ(model.text("Txdelay"), "300");
-        EXPECT_EQ(model.text("Quiettime"), "500");
-        EXPECT_EQ(model.index("Kiss_check"), 0);
-        EXPECT_EQ(model.index("Serial1_mode"), 0);
-        EXPECT_EQ(model.index("Alias3_enable"), 1);
-        EXPECT_EQ(model.text("Alias3_name"), "RELAY");
-        EXPECT_EQ(model.index("Serial2_mode"), 2);  // missing: default
+        EXPECT_EQ(model.text(SettingId::Callsign), "SP9XYZ");
+        EXPECT_EQ(model.text(SettingId::Txdelay), "300");
+        EXPECT_EQ(model.text(SettingId::Quiettime), "500");
+        EXPECT_EQ(model.index(SettingId::Kiss_check), 0);
+        EXPECT_EQ(model.index(SettingId::Serial1_mode), 0);
+        EXPECT_EQ(model.index(SettingId::Alias3_enable), 1);
+        EXPECT_EQ(model.text(SettingId::Alias3_name), "RELAY");
+        EXPECT_EQ(model.index(SettingId::Serial2_mode), 2);  // missing: default
     }
 }
 
@@ -415,7 +416,7 @@ TEST(SaveConfigFile, UpdatesAnExistingFileKeepingUnknownContent) {
         "foo=bar\n";
     test::writeBytes(path, before);
     SettingsModel model;
-    model.setText("Callsign", "NEW");
+    model.setText(SettingId::Callsign, "NEW");
     saveConfigFile(model, path);
     const std::string after = test::readBytes(path);
 
@@ -439,8 +440,8 @@ TEST(SaveConfigFile, UpdatesAnExistingFileKeepingUnknownContent) {
 
 TEST(SaveConfigFile, PlainFunctionsWithoutFiles) {
     SettingsModel model;
-    model.setText("Txdelay", "0x10");
-    model.setIndex("Alias1_enable", 0);
+    model.setText(SettingId::Txdelay, "0x10");
+    model.setIndex(SettingId::Alias1_enable, 0);
     const auto values = fileValues(model);
     ASSERT_EQ(values.size(), kFileKeyCount);
     const auto at = [&](std::string_view key) {
@@ -456,8 +457,8 @@ TEST(SaveConfigFile, PlainFunctionsWithoutFiles) {
     SettingsModel loaded;
     RecordingUi ui;
     ASSERT_TRUE(applyConfigFile(file, loaded, ui));
-    EXPECT_EQ(loaded.text("Txdelay"), "16");
-    EXPECT_EQ(loaded.index("Alias1_enable"), 0);
+    EXPECT_EQ(loaded.text(SettingId::Txdelay), "16");
+    EXPECT_EQ(loaded.index(SettingId::Alias1_enable), 0);
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ TEST(FileFlows, SaveThenReadBack) {
     TempFolder folder;
     const std::string path = folder.file("mine");  // no extension added
     SettingsModel model;
-    model.setText("Callsign", "SP5QWE");
-    model.setText("Txdelay", "0300");
-    model.setIndex("Serial2_mode", 0);
+    model.setText(SettingId::Callsign, "SP5QWE");
+    model.setText(SettingId::Txdelay, "0300");
+    model.setIndex(SettingId::Serial2_mode, 0);
     RecordingUi ui;
     ui.saveAnswer = path;
     ui.openAnswer = path;
@@ -82,9 +82,9 @@ TEST(FileFlows, SaveThenReadBack) {
     SettingsModel loaded;
     FileFlows(loaded, ui, folder.path().string()).readFromFile();
     EXPECT_TRUE(ui.boxes().empty());
-    EXPECT_EQ(loaded.text("Callsign"), "SP5QWE");
-    EXPECT_EQ(loaded.text("Txdelay"), "300");
-    EXPECT_EQ(loaded.index("Serial2_mode"), 0);
+    EXPECT_EQ(loaded.text(SettingId::Callsign), "SP5QWE");
+    EXPECT_EQ(loaded.text(SettingId::Txdelay), "300");
+    EXPECT_EQ(loaded.index(SettingId::Serial2_mode), 0);
 }
 
 TEST(FileFlows, FailuresShowTheErrorBox) {
@@ -104,7 +104,7 @@ TEST(FileFlows, FailuresShowTheErrorBox) {
     };
     for (const Row& r : rows) {
         SettingsModel model;
-        model.setText("Txdelay", r.txdelay);
+        model.setText(SettingId::Txdelay, r.txdelay);
         RecordingUi ui;
         ui.saveAnswer = r.path;
         FileFlows(model, ui, folder.path().string()).saveToFile();
@@ -116,12 +116,12 @@ TEST(FileFlows, FailuresShowTheErrorBox) {
 TEST(FileFlows, ReadingAFileThatDoesNotExist) {
     TempFolder folder;
     SettingsModel model;
-    model.setText("Callsign", "KEEP");
+    model.setText(SettingId::Callsign, "KEEP");
     RecordingUi ui;
     ui.openAnswer = folder.file("nothing.cfg");
     FileFlows(model, ui, folder.path().string()).readFromFile();
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{std::string(kIdentificationMessage)});
-    EXPECT_EQ(model.text("Callsign"), "KEEP");
+    EXPECT_EQ(model.text(SettingId::Callsign), "KEEP");
 }
 
 class MemoryHistory : public FileHistory {
@@ -146,7 +146,7 @@ TEST(FileFlows, FilesSavedAndLoadedAreLoggedRememberedAndNamed) {
 
     ui.saveAnswer = saved;
     flows.saveToFile();
-    model.setText("Txdelay", "x");
+    model.setText(SettingId::Txdelay, "x");
     flows.saveToFile();  // refused: nothing logged or remembered
     flows.readFromFile(notConfig);
     flows.readFromFile(saved);

@@ -34,7 +34,7 @@ TEST(FileKeys, OneKeyForEverySettingOfTheCatalogue) {
             ++headers;
             continue;
         }
-        settings.insert(std::string(k.setting));
+        settings.insert(std::string(settingName(k.setting)));
     }
     EXPECT_EQ(headers, 3);
     std::multiset<std::string> catalogue;
@@ -70,8 +70,8 @@ TEST(FileKeys, FormsMatchTheSettingKinds) {
         const SettingDef& d = settingsCatalogue().def(k.setting);
         const bool isText = k.form == KeyForm::Text || k.form == KeyForm::Number;
         EXPECT_EQ(d.kind == SettingKind::Text, isText);
-        if (k.form == KeyForm::Number) seenNumbers.insert(std::string(k.setting));
-        if (k.form == KeyForm::Flag) flags.insert(std::string(k.setting));
+        if (k.form == KeyForm::Number) seenNumbers.insert(std::string(settingName(k.setting)));
+        if (k.form == KeyForm::Flag) flags.insert(std::string(settingName(k.setting)));
         if (!isText || k.form == KeyForm::Number) {
             // A default that is no whole number would leave a load nothing to apply.
             auto n = parseWholeNumber(k.defaultText);
@@ -96,7 +96,7 @@ TEST(FileKeys, DefaultsDifferFromStartUpOnlyForTheTelemetryChannels) {
         const SettingDef& d = settingsCatalogue().def(k.setting);
         const std::string startUp =
             d.kind == SettingKind::Text ? d.defaultText : std::to_string(d.defaultIndex);
-        if (startUp != k.defaultText) differing.insert(std::string(k.setting));
+        if (startUp != k.defaultText) differing.insert(std::string(settingName(k.setting)));
     }
     std::set<std::string> expected{"Teleanalog1_source", "Teleanalog1_name", "Teleanalog1_units",
                                    "Teleanalog1_coefb"};

@@ -53,9 +53,9 @@ TEST(LoadNotes, OneLinePerValueNotTakenAsItStands) {
         EXPECT_EQ(ui.logLines(), r.notes);
         if (!r.expected) continue;
         if (settings.catalogue().def(r.setting).choices.empty())
-            EXPECT_EQ(settings.text(r.setting), std::to_string(*r.expected));
+            EXPECT_EQ(settings.text(settingNamed(r.setting)), std::to_string(*r.expected));
         else
-            EXPECT_EQ(settings.index(r.setting), *r.expected);
+            EXPECT_EQ(settings.index(settingNamed(r.setting)), *r.expected);
     }
 }
 

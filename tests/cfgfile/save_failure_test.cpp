@@ -40,8 +40,9 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         const std::string old = folder.file("old.cfg"), fresh = folder.file("fresh.cfg");
         test::writeBytes(old, kOldContent);
         SettingsModel model;
-        model.setText(r.setting, r.text);
-        EXPECT_EQ(settingRefusedBySave(model), r.setting);  // the field the window shows after the box
+        model.setText(settingNamed(r.setting), r.text);
+        EXPECT_EQ(settingRefusedBySave(model),
+                  settingNamed(r.setting));  // the field the window shows after the box
         for (const std::string& path : {old, fresh}) {
             try {
                 saveConfigFile(model, path);
@@ -59,12 +60,12 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
 TEST(SaveFailure, TheFirstNumberInFileKeyOrderIsTheOneRefused) {
     SettingsModel model;
     EXPECT_EQ(settingRefusedBySave(model), std::nullopt);
-    model.setText("Weather_txrate", "x");
-    model.setText("Txdelay", "5a");
-    EXPECT_EQ(settingRefusedBySave(model), "Txdelay");
+    model.setText(SettingId::Weather_txrate, "x");
+    model.setText(SettingId::Txdelay, "5a");
+    EXPECT_EQ(settingRefusedBySave(model), SettingId::Txdelay);
     // Leading zeros convert.
-    model.setText("Txdelay", "0250");
-    EXPECT_EQ(settingRefusedBySave(model), "Weather_txrate");
+    model.setText(SettingId::Txdelay, "0250");
+    EXPECT_EQ(settingRefusedBySave(model), SettingId::Weather_txrate);
 }
 
 // A text with a line break would add lines of its own to the file. The
@@ -86,8 +87,9 @@ TEST(SaveFailure, TextWithALineBreakWritesNothingAndNamesTheField) {
         const std::string old = folder.file("old.cfg");
         test::writeBytes(old, kOldContent);
         SettingsModel model;
-        model.setText(r.setting, r.text);
-        EXPECT_EQ(settingRefusedBySave(model), r.setting);  // the field the window shows after the box
+        model.setText(settingNamed(r.setting), r.text);
+        EXPECT_EQ(settingRefusedBySave(model),
+                  settingNamed(r.setting));  // the field the window shows after the box
         try {
             saveConfigFile(model, old);
             ADD_FAILURE() << "saved " << r.setting;

@@ -13,21 +13,21 @@ namespace {
 TEST(RevertSettings, PutsBackOnlyTheGivenDifferencesOfEveryKind) {
     const SettingsModel baseline;
     SettingsModel current;
-    current.setText("Callsign", "OK1ZRU");    // text
-    current.setText("Txdelay", "300");        // number
-    current.setIndex("Ptt", 1);               // choice
-    current.setIndex("Alias1_enable", 0);     // flag
-    current.setText("Position_path1", "XY");  // left as it is
+    current.setText(SettingId::Callsign, "OK1ZRU");    // text
+    current.setText(SettingId::Txdelay, "300");        // number
+    current.setIndex(SettingId::Ptt, 1);               // choice
+    current.setIndex(SettingId::Alias1_enable, 0);     // flag
+    current.setText(SettingId::Position_path1, "XY");  // left as it is
     auto differences = compare::compareSettings(baseline, current);
     ASSERT_EQ(differences.size(), 5u);
     std::erase_if(differences,
-                  [](const compare::Difference& d) { return d.key->setting == "Position_path1"; });
+                  [](const compare::Difference& d) { return d.key->setting == SettingId::Position_path1; });
 
     revertSettings(current, baseline, differences);
 
     const auto left = compare::compareSettings(baseline, current);
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].key->setting, "Position_path1");
+    EXPECT_EQ(left[0].key->setting, SettingId::Position_path1);
 }
 
 TEST(MayClose, AsksOnlyOverUnsavedChangesAndClosesAsAnswered) {

@@ -67,9 +67,9 @@ TEST_F(DeviceCommands, WriteThenReadInTwoRunsGivesTheWrittenSettings) {
     ASSERT_EQ(run({"decode", "expected.bin", "-o", "expected.cfg"}).status, 0);
     EXPECT_EQ(readFile(folder.file("read.cfg")), readFile(folder.file("expected.cfg")));
     const SettingsModel settings = settingsOfFile(folder.file("read.cfg"));
-    EXPECT_EQ(settings.text("Callsign"), "OK1ZRU");
-    EXPECT_EQ(settings.text("Txdelay"), "300");
-    EXPECT_EQ(settings.index("Ptt"), 1);
+    EXPECT_EQ(settings.text(SettingId::Callsign), "OK1ZRU");
+    EXPECT_EQ(settings.text(SettingId::Txdelay), "300");
+    EXPECT_EQ(settings.index(SettingId::Ptt), 1);
 }
 
 // A device fresh from the factory holds 0xFF everywhere: its image fails the
@@ -354,7 +354,7 @@ TEST_F(DeviceCommands, WriteKeepsABackupThatBackupsListsAndWriteRestores) {
 
         ASSERT_EQ(inScratch({"--simulate=state.bin", "write", cfg.string(), "--no-backup"}).status, 0);
         ASSERT_EQ(inScratch({"--simulate=state.bin", "read", "-o", "back.cfg"}).status, 0);
-        EXPECT_EQ(settingsOfFile(scratch.file("back.cfg")).text("Callsign"), "NOCALL");
+        EXPECT_EQ(settingsOfFile(scratch.file("back.cfg")).text(SettingId::Callsign), "NOCALL");
     }
 }
 

@@ -98,16 +98,16 @@ TEST_F(FileCommands, EncodeThenDecodeGivesTheSavedFileBack) {
     EXPECT_EQ(readFile(folder.file("again.cfg")), readFile(folder.file("changed.cfg")));
 
     const SettingsModel changed = settingsOfFile(folder.file("changed.cfg"));
-    EXPECT_EQ(changed.text("Callsign"), "OK1ZRU");
-    EXPECT_EQ(changed.text("Txdelay"), "300");
-    EXPECT_EQ(changed.index("Ptt"), 1);
-    EXPECT_EQ(changed.text("Beacon2_txrate"), "60");
+    EXPECT_EQ(changed.text(SettingId::Callsign), "OK1ZRU");
+    EXPECT_EQ(changed.text(SettingId::Txdelay), "300");
+    EXPECT_EQ(changed.index(SettingId::Ptt), 1);
+    EXPECT_EQ(changed.text(SettingId::Beacon2_txrate), "60");
     // Everything not set stayed as the base file has it.
     SettingsModel expected = settingsOfFile(folder.file("back.cfg"));
-    expected.setText("Callsign", "OK1ZRU");
-    expected.setText("Txdelay", "300");
-    expected.setIndex("Ptt", 1);
-    expected.setText("Beacon2_txrate", "60");
+    expected.setText(SettingId::Callsign, "OK1ZRU");
+    expected.setText(SettingId::Txdelay, "300");
+    expected.setIndex(SettingId::Ptt, 1);
+    expected.setText(SettingId::Beacon2_txrate, "60");
     EXPECT_EQ(changed, expected);
 }
 
@@ -132,9 +132,9 @@ TEST_P(SetOption, ReachesTheImage) {
     runQuietly({"decode", "out.bin", "-o", "out.cfg"});
     const SettingsModel decoded = settingsOfFile(folder.file("out.cfg"));
     if (c.choice) {
-        EXPECT_EQ(decoded.index(c.setting), c.index);
+        EXPECT_EQ(decoded.index(settingNamed(c.setting)), c.index);
     } else {
-        EXPECT_EQ(decoded.text(c.setting), c.text);
+        EXPECT_EQ(decoded.text(settingNamed(c.setting)), c.text);
     }
 }
 
@@ -156,7 +156,7 @@ TEST_F(FileCommands, LaterSetOfTheSameKeyWins) {
     runQuietly({"encode", "base.cfg", "--set", "Radio.Callsign=FIRST", "--set=Radio.Callsign=SECOND", "-o",
                 "out.bin"});
     runQuietly({"decode", "out.bin", "-o", "out.cfg"});
-    EXPECT_EQ(settingsOfFile(folder.file("out.cfg")).text("Callsign"), "SECOND");
+    EXPECT_EQ(settingsOfFile(folder.file("out.cfg")).text(SettingId::Callsign), "SECOND");
 }
 
 // A refused encode leaves no image behind, and an existing one as it was.

@@ -22,13 +22,13 @@ const std::string kVersionBox = "Firmware version: 1.02\r\nHardware version: Zer
 
 // Settings that differ from the start-up values in several pages.
 void changeSomeSettings(Settings& s) {
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Ssid", "9");
-    s.setText("Latitude", "4905.12N");
-    s.setText("Longitude", "01412.34E");
-    s.setText("Txdelay", "300");
-    s.setIndex("Quiettime_randomize", 1);
-    s.setIndex("Ptt", 1);
+    s.setText(SettingId::Callsign, "OK1ZRU");
+    s.setText(SettingId::Ssid, "9");
+    s.setText(SettingId::Latitude, "4905.12N");
+    s.setText(SettingId::Longitude, "01412.34E");
+    s.setText(SettingId::Txdelay, "300");
+    s.setIndex(SettingId::Quiettime_randomize, 1);
+    s.setIndex(SettingId::Ptt, 1);
 }
 
 // Start-up settings with every address entry named: an entry without a name is
@@ -36,12 +36,12 @@ void changeSomeSettings(Settings& s) {
 // they were written.
 SettingsModel storedSettings(std::string_view callsign) {
     SettingsModel s;
-    s.setText("Callsign", callsign);
-    s.setText("Position_path3", "WIDE3");
-    s.setText("Position_ssid3", "3");
+    s.setText(SettingId::Callsign, callsign);
+    s.setText(SettingId::Position_path3, "WIDE3");
+    s.setText(SettingId::Position_ssid3, "3");
     for (int n = 2; n <= 8; ++n) {
-        s.setText("Alias" + std::to_string(n) + "_name", "ALIAS" + std::to_string(n));
-        s.setText("Alias" + std::to_string(n) + "_ssid", std::to_string(n));
+        s.setText(settingNamed("Alias" + std::to_string(n) + "_name"), "ALIAS" + std::to_string(n));
+        s.setText(settingNamed("Alias" + std::to_string(n) + "_ssid"), std::to_string(n));
     }
     return s;
 }
@@ -88,8 +88,8 @@ TEST(DeviceFlows, WriteThenReadRestoresEverySetting) {
 
     EXPECT_EQ(differences(settings, writer.settings), std::vector<std::string>{});
     EXPECT_EQ(images.readImage, writer.images.writeImage);
-    EXPECT_EQ(settings.text("Callsign"), "OK1ZRU");
-    EXPECT_EQ(settings.index("Ptt"), 1);
+    EXPECT_EQ(settings.text(SettingId::Callsign), "OK1ZRU");
+    EXPECT_EQ(settings.index(SettingId::Ptt), 1);
 }
 
 TEST(DeviceFlows, WriteLogsEveryPageAndSuccess) {
@@ -115,14 +115,14 @@ TEST(DeviceFlows, ReadLogsPagesSuccessFoundAgainThenShowsVersions) {
               concat({{kFound}, pageLines("Page read: ", 1, 224, 224), {kReadSuccess, kFound}}));
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Message), std::vector<std::string>{kVersionBox});
     EXPECT_EQ(s.ui.events.back(), (RecordingUi::Event{RecordingUi::Event::Message, kVersionBox}));
-    EXPECT_EQ(s.settings.text("Callsign"), "OK2AAA");
+    EXPECT_EQ(s.settings.text(SettingId::Callsign), "OK2AAA");
     EXPECT_EQ(s.transport.opens(), 2);
     EXPECT_FALSE(s.transport.isOpen());
 }
 
 TEST(DeviceFlows, WriteRefusesSettingsThatFailValidationBeforeTouchingTheDevice) {
     Session s;
-    s.settings.setText("Latitude", "4905.12X");
+    s.settings.setText(SettingId::Latitude, "4905.12X");
     EXPECT_FALSE(s.flows.writeConfig());
     EXPECT_TRUE(s.ui.logLines().empty());
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Information).size(), 1u);
@@ -131,7 +131,7 @@ TEST(DeviceFlows, WriteRefusesSettingsThatFailValidationBeforeTouchingTheDevice)
 
 TEST(DeviceFlows, WriteLetsAConversionErrorThroughWithTheDeviceUntouched) {
     Session s;
-    s.settings.setText("Txdelay", "12a");
+    s.settings.setText(SettingId::Txdelay, "12a");
     EXPECT_THROW(s.flows.writeConfig(), ConversionError);
     EXPECT_EQ(s.transport.opens(), 0);
 }

@@ -27,9 +27,9 @@ inline std::vector<std::uint8_t> slice(const ConfigImage& image, std::size_t off
 inline void expectSameSettings(const Settings& expected, const Settings& actual) {
     for (const SettingDef& d : settingsCatalogue().defs()) {
         if (d.kind == SettingKind::Text)
-            EXPECT_EQ(expected.text(d.name), actual.text(d.name)) << d.name;
+            EXPECT_EQ(expected.text(d.id), actual.text(d.id)) << d.name;
         else
-            EXPECT_EQ(expected.index(d.name), actual.index(d.name)) << d.name;
+            EXPECT_EQ(expected.index(d.id), actual.index(d.id)) << d.name;
     }
 }
 

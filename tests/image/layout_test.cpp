@@ -24,9 +24,9 @@ struct Placement {
 void apply(Settings& s, const Placement& p) {
     for (const auto& [name, value] : p.set) {
         if (const auto* t = std::get_if<std::string>(&value))
-            s.setText(name, *t);
+            s.setText(settingNamed(name), *t);
         else
-            s.setIndex(name, std::get<int>(value));
+            s.setIndex(settingNamed(name), std::get<int>(value));
     }
 }
 
@@ -180,16 +180,16 @@ TEST(ImageLayout, FixedContentAndReservedBytes) {
 
 TEST(ImageLayout, NoSelectionIsStoredAs255AndMiceMessageAsSevenMinusItsIndex) {
     SettingsModel s;
-    s.setIndex("Ptt", -1);
-    s.setIndex("Digion", -1);
-    s.setIndex("Kiss_check", -1);
-    s.setIndex("Mice_message", 0);  // "Off Duty"
+    s.setIndex(SettingId::Ptt, -1);
+    s.setIndex(SettingId::Digion, -1);
+    s.setIndex(SettingId::Kiss_check, -1);
+    s.setIndex(SettingId::Mice_message, 0);  // "Off Duty"
     ConfigImage image = encodeOrFail(s);
     EXPECT_EQ(image[52], 255);
     EXPECT_EQ(slice(image, 184, 4), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(image[90], 255);
     EXPECT_EQ(image[164], 7);
-    s.setIndex("Mice_message", -1);
+    s.setIndex(SettingId::Mice_message, -1);
     image = encodeOrFail(s);
     EXPECT_EQ(image[164], 8);
 }
@@ -198,10 +198,10 @@ TEST(ImageLayout, AliasRecords) {
     SettingsModel s;
     for (int n = 1; n <= 8; ++n) {
         const std::string a = "Alias" + std::to_string(n);
-        s.setText(a + "_name", "al" + std::to_string(n));
-        s.setText(a + "_ssid", std::to_string(n + 7));
-        s.setIndex(a + "_traceable", n % 2);
-        s.setIndex(a + "_enable", (n + 1) % 2);
+        s.setText(settingNamed(a + "_name"), "al" + std::to_string(n));
+        s.setText(settingNamed(a + "_ssid"), std::to_string(n + 7));
+        s.setIndex(settingNamed(a + "_traceable"), n % 2);
+        s.setIndex(settingNamed(a + "_enable"), (n + 1) % 2);
     }
     const ConfigImage image = encodeOrFail(s);
     for (int n = 1; n <= 8; ++n) {
@@ -219,15 +219,15 @@ TEST(ImageLayout, BeaconRecords) {
     for (int n = 1; n <= 4; ++n) {
         const std::string b = "Beacon" + std::to_string(n);
         const std::string d = std::to_string(n);
-        s.setText(b + "_dest_string", "dst" + d);
-        s.setText(b + "_dest_ssid", d);
-        s.setText(b + "_path1_string", "pa" + d);
-        s.setText(b + "_path1_ssid", "1" + d);
-        s.setText(b + "_path2_string", "");
-        s.setText(b + "_path2_ssid", "junk");
-        s.setText(b + "_txrate", std::to_string(1000 + n));
-        s.setIndex(b + "_enable", n - 1);
-        s.setText(b + "_message", "line " + d + "\r\nnext\nend\r");
+        s.setText(settingNamed(b + "_dest_string"), "dst" + d);
+        s.setText(settingNamed(b + "_dest_ssid"), d);
+        s.setText(settingNamed(b + "_path1_string"), "pa" + d);
+        s.setText(settingNamed(b + "_path1_ssid"), "1" + d);
+        s.setText(settingNamed(b + "_path2_string"), "");
+        s.setText(settingNamed(b + "_path2_ssid"), "junk");
+        s.setText(settingNamed(b + "_txrate"), std::to_string(1000 + n));
+        s.setIndex(settingNamed(b + "_enable"), n - 1);
+        s.setText(settingNamed(b + "_message"), "line " + d + "\r\nnext\nend\r");
     }
     const ConfigImage image = encodeOrFail(s);
     for (int n = 1; n <= 4; ++n) {
@@ -250,13 +250,13 @@ TEST(ImageLayout, AnalogChannelRecords) {
     for (int n = 1; n <= 5; ++n) {
         const std::string c = "Teleanalog" + std::to_string(n);
         const std::string d = std::to_string(n);
-        s.setIndex(c + "_source", n + 8);
-        s.setText(c + "_name", "Nm" + d);
-        s.setText(c + "_units", "Un" + d);
-        s.setText(c + "_coefa", "-0.00" + d);
-        s.setText(c + "_coefb", "1e" + d);
-        s.setText(c + "_coefc", "12345678");
-        s.setIndex(c + "_average", n % 2);
+        s.setIndex(settingNamed(c + "_source"), n + 8);
+        s.setText(settingNamed(c + "_name"), "Nm" + d);
+        s.setText(settingNamed(c + "_units"), "Un" + d);
+        s.setText(settingNamed(c + "_coefa"), "-0.00" + d);
+        s.setText(settingNamed(c + "_coefb"), "1e" + d);
+        s.setText(settingNamed(c + "_coefc"), "12345678");
+        s.setIndex(settingNamed(c + "_average"), n % 2);
     }
     const ConfigImage image = encodeOrFail(s);
     for (int n = 1; n <= 5; ++n) {
@@ -276,10 +276,10 @@ TEST(ImageLayout, DigitalChannelRecords) {
     for (int n = 1; n <= 8; ++n) {
         const std::string c = "Teledigital" + std::to_string(n);
         const std::string d = std::to_string(n);
-        s.setIndex(c + "_source", 9 - n);
-        s.setText(c + "_name", "D" + d);
-        s.setText(c + "_units", "up" + d);
-        s.setIndex(c + "_inverted", (n + 1) % 2);
+        s.setIndex(settingNamed(c + "_source"), 9 - n);
+        s.setText(settingNamed(c + "_name"), "D" + d);
+        s.setText(settingNamed(c + "_units"), "up" + d);
+        s.setIndex(settingNamed(c + "_inverted"), (n + 1) % 2);
     }
     const ConfigImage image = encodeOrFail(s);
     for (int n = 1; n <= 8; ++n) {

@@ -34,7 +34,7 @@ TEST(LineBreaks, RefusedInTextSettingsWithTheSettingNamed) {
     for (const LineBreakCase& c : cases) {
         SCOPED_TRACE(c.setting);
         SettingsModel s;
-        s.setText(c.setting, c.value);
+        s.setText(settingNamed(c.setting), c.value);
         RecordingUi ui;
         ConfigImage image{};
         EXPECT_EQ(EncodeConfiguration(s, ui, image, 0), c.message.empty());
@@ -45,7 +45,7 @@ TEST(LineBreaks, RefusedInTextSettingsWithTheSettingNamed) {
 
 TEST(LineBreaks, BeaconMessagesAreStoredWithoutThem) {
     SettingsModel s;
-    s.setText("Beacon3_message", "one\r\ntwo\n");
+    s.setText(SettingId::Beacon3_message, "one\r\ntwo\n");
     const ConfigImage image = encodeOrFail(s);
     EXPECT_EQ(slice(image, layout::kBeacons[2].message.offset, 7), bytesOf(std::string("onetwo\0", 7)));
 }

@@ -60,26 +60,26 @@ TEST(RoundTrip, ChoicesWithoutSelectionComeBackWithout) {
 
 TEST(RoundTrip, TheDocumentedNormalisations) {
     SettingsModel s;
-    s.setText("Txdelay", "+0300");
-    s.setText("Callsign", "ab1");
-    s.setText("Ssid", "07");
-    s.setText("Position_path1", "wi d ");
-    s.setText("Position_path3", "");
-    s.setText("Position_ssid3", "zz");
-    s.setText("Beacon2_message", "one\r\ntwo");
-    s.setText("Position_symbol_code", "kx");
+    s.setText(SettingId::Txdelay, "+0300");
+    s.setText(SettingId::Callsign, "ab1");
+    s.setText(SettingId::Ssid, "07");
+    s.setText(SettingId::Position_path1, "wi d ");
+    s.setText(SettingId::Position_path3, "");
+    s.setText(SettingId::Position_ssid3, "zz");
+    s.setText(SettingId::Beacon2_message, "one\r\ntwo");
+    s.setText(SettingId::Position_symbol_code, "kx");
     const ConfigImage image = encodeOrFail(s);
     ConfigImage readImage = image;
     SettingsModel d;
     RecordingUi ui;
     ASSERT_TRUE(DecodeConfiguration(readImage, d, ui));
-    EXPECT_EQ(d.text("Txdelay"), "300");
-    EXPECT_EQ(d.text("Callsign"), "AB1");
-    EXPECT_EQ(d.text("Ssid"), "7");
-    EXPECT_EQ(d.text("Position_path1"), "WI D");
-    EXPECT_EQ(d.text("Position_ssid3"), "0");
-    EXPECT_EQ(d.text("Beacon2_message"), "onetwo");
-    EXPECT_EQ(d.text("Position_symbol_code"), "k");
+    EXPECT_EQ(d.text(SettingId::Txdelay), "300");
+    EXPECT_EQ(d.text(SettingId::Callsign), "AB1");
+    EXPECT_EQ(d.text(SettingId::Ssid), "7");
+    EXPECT_EQ(d.text(SettingId::Position_path1), "WI D");
+    EXPECT_EQ(d.text(SettingId::Position_ssid3), "0");
+    EXPECT_EQ(d.text(SettingId::Beacon2_message), "onetwo");
+    EXPECT_EQ(d.text(SettingId::Position_symbol_code), "k");
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST(DecodeStation, Table) {
     };
     for (const Row& r : rows) {
         SettingsModel s;
-        DecodeStation(r.bytes, s, "Position_path1", "Position_ssid1");
-        EXPECT_EQ(s.text("Position_path1"), r.name);
-        EXPECT_EQ(s.text("Position_ssid1"), r.ssid);
+        DecodeStation(r.bytes, s, SettingId::Position_path1, SettingId::Position_ssid1);
+        EXPECT_EQ(s.text(SettingId::Position_path1), r.name);
+        EXPECT_EQ(s.text(SettingId::Position_ssid1), r.ssid);
     }
 }
 

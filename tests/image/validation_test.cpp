@@ -204,11 +204,11 @@ std::vector<Case> singleSettingCases() {
 // Defaults leave some address entries without a name, which takes any SSID:
 // give every entry a name so that each SSID is checked.
 void nameEveryEntry(Settings& s) {
-    s.setText("Position_path3", "p3");
-    s.setText("Position_ssid3", "0");
+    s.setText(SettingId::Position_path3, "p3");
+    s.setText(SettingId::Position_ssid3, "0");
     for (int n = 2; n <= 8; ++n) {
-        s.setText("Alias" + std::to_string(n) + "_name", "a" + std::to_string(n));
-        s.setText("Alias" + std::to_string(n) + "_ssid", "0");
+        s.setText(settingNamed("Alias" + std::to_string(n) + "_name"), "a" + std::to_string(n));
+        s.setText(settingNamed("Alias" + std::to_string(n) + "_ssid"), "0");
     }
 }
 
@@ -217,7 +217,7 @@ TEST(Validation, EachCheckWithItsBoundaries) {
         SCOPED_TRACE(c.setting + " = '" + c.value + "'");
         SettingsModel s;
         nameEveryEntry(s);
-        s.setText(c.setting, c.value);
+        s.setText(settingNamed(c.setting), c.value);
         RecordingUi ui;
         ConfigImage image{};
         const bool ok = EncodeConfiguration(s, ui, image, 0);
@@ -273,7 +273,8 @@ TEST(Validation, FirstFailingSettingInEncodingOrderWins) {
     for (std::size_t k = faults.size(); k-- > 0;) {
         SettingsModel s;
         nameEveryEntry(s);
-        for (std::size_t i = k; i < faults.size(); ++i) s.setText(faults[i].setting, faults[i].value);
+        for (std::size_t i = k; i < faults.size(); ++i)
+            s.setText(settingNamed(faults[i].setting), faults[i].value);
         RecordingUi ui;
         ConfigImage image{};
         EXPECT_FALSE(EncodeConfiguration(s, ui, image, 0));
@@ -284,10 +285,10 @@ TEST(Validation, FirstFailingSettingInEncodingOrderWins) {
 TEST(Validation, EmptyNameTakesAnySsidText) {
     for (const char* ssid : {"", "x", "99", "-1"}) {
         SettingsModel s;
-        s.setText("Position_path3", "");
-        s.setText("Position_ssid3", ssid);
-        s.setText("Alias5_name", "");
-        s.setText("Alias5_ssid", ssid);
+        s.setText(SettingId::Position_path3, "");
+        s.setText(SettingId::Position_ssid3, ssid);
+        s.setText(SettingId::Alias5_name, "");
+        s.setText(SettingId::Alias5_ssid, ssid);
         const ConfigImage image = encodeOrFail(s);
         EXPECT_EQ(slice(image, 114, 7), bytesOf("      0")) << ssid;
         EXPECT_EQ(slice(image, 192 + 36, 7), bytesOf("      0")) << ssid;
@@ -296,7 +297,7 @@ TEST(Validation, EmptyNameTakesAnySsidText) {
 
 TEST(Validation, NothingIsWrittenPastARefusedText) {
     SettingsModel s;
-    s.setText("Position_status_text", std::string(60, 'x'));
+    s.setText(SettingId::Position_status_text, std::string(60, 'x'));
     RecordingUi ui;
     ConfigImage image{};
     EXPECT_FALSE(EncodeConfiguration(s, ui, image, 0));
@@ -313,7 +314,7 @@ TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
     };
     for (const auto& [setting, value] : cases) {
         SettingsModel s;
-        s.setText(setting, value);
+        s.setText(settingNamed(setting), value);
         RecordingUi ui;
         ConfigImage image{};
         bool finished = false;
@@ -329,13 +330,13 @@ TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
 
 TEST(Validation, EarlierRefusalComesBeforeALaterConversionError) {
     SettingsModel s;
-    s.setText("Callsign", "");
-    s.setText("Tele_holdoff", "soon");
+    s.setText(SettingId::Callsign, "");
+    s.setText(SettingId::Tele_holdoff, "soon");
     RecordingUi ui;
     ConfigImage image{};
     EXPECT_FALSE(EncodeConfiguration(s, ui, image, 0));
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{"Callsign - too short (ex. NOCALL-4)."});
-    s.setText("Callsign", "N0CALL");
+    s.setText(SettingId::Callsign, "N0CALL");
     EXPECT_THROW(EncodeConfiguration(s, ui, image, 0), ConversionError);
 }
 

@@ -74,9 +74,9 @@ TEST_P(Advice, WarnsWhereTheSettingMisbehavesOnTheAir) {
     SettingsModel s;
     for (const auto& [setting, value] : GetParam().set) {
         if (settingsCatalogue().def(setting).kind == SettingKind::Choice)
-            s.setIndex(setting, std::stoi(value));
+            s.setIndex(settingNamed(setting), std::stoi(value));
         else
-            s.setText(setting, value);
+            s.setText(settingNamed(setting), value);
     }
     std::vector<std::string> warned;
     for (const problems::Problem& p : problems::findProblems(s)) {

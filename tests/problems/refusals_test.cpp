@@ -74,10 +74,10 @@ const std::vector<Fault> kFaults = {
 // Defaults leave some address entries without a name, which takes any SSID.
 SettingsModel namedEntries() {
     SettingsModel s;
-    s.setText("Position_path3", "p3");
-    s.setText("Position_ssid3", "0");
-    s.setText("Alias4_name", "a4");
-    s.setText("Alias4_ssid", "0");
+    s.setText(SettingId::Position_path3, "p3");
+    s.setText(SettingId::Position_ssid3, "0");
+    s.setText(SettingId::Alias4_name, "a4");
+    s.setText(SettingId::Alias4_ssid, "0");
     return s;
 }
 
@@ -102,7 +102,7 @@ TEST(ProblemRefusals, FirstErrorIsTheRefusalOfWriteConfig) {
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(f.setting + " = '" + f.value + "'");
         SettingsModel s = namedEntries();
-        s.setText(f.setting, f.value);
+        s.setText(settingNamed(f.setting), f.value);
         const auto errors = errorsOf(problems::findProblems(s));
         ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(errors);
         EXPECT_EQ(errors[0].setting, f.setting);
@@ -119,12 +119,12 @@ TEST(ProblemRefusals, EveryRefusedSettingIsListedInTheOrderOfWriteConfig) {
         // One fault per setting; an empty callsign would leave its SSID unchecked.
         if (!seen.insert(f.setting).second || f.setting == "Callsign") continue;
         SettingsModel alone = namedEntries();
-        alone.setText(f.setting, f.value);
+        alone.setText(settingNamed(f.setting), f.value);
         expected.push_back(
             {Severity::Error, f.setting, refusalShown(alone), settingsCatalogue().def(f.setting).page});
-        all.setText(f.setting, f.value);
+        all.setText(settingNamed(f.setting), f.value);
     }
-    all.setIndex("Mice_message", 7);  // advice: listed after every error
+    all.setIndex(SettingId::Mice_message, 7);  // advice: listed after every error
 
     const auto found = problems::findProblems(all);
     EXPECT_EQ(errorsOf(found), expected);

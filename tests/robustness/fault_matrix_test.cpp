@@ -129,18 +129,18 @@ const std::string kNotFound(kNotFoundLine);
 // Start-up settings with a few changes, so that a read that changes them shows.
 SettingsModel sessionSettings() {
     SettingsModel s;
-    s.setText("Callsign", "OK1ZRU");
-    s.setText("Txdelay", "300");
-    s.setIndex("Ptt", 1);
+    s.setText(SettingId::Callsign, "OK1ZRU");
+    s.setText(SettingId::Txdelay, "300");
+    s.setIndex(SettingId::Ptt, 1);
     return s;
 }
 
 // The settings the device holds, different from the session's.
 SettingsModel deviceSettings() {
     SettingsModel s;
-    s.setText("Callsign", "DL2ABC");
-    s.setText("Ssid", "7");
-    s.setText("Quiettime", "1200");
+    s.setText(SettingId::Callsign, "DL2ABC");
+    s.setText(SettingId::Ssid, "7");
+    s.setText(SettingId::Quiettime, "1200");
     return s;
 }
 

@@ -45,9 +45,9 @@ void applyFileNormalisations(Settings& settings) {
 void dropLineBreaksFromMessages(Settings& settings) {
     for (int n = 1; n <= 4; ++n) {
         const std::string name = "Beacon" + std::to_string(n) + "_message";
-        std::string text = settings.text(name);
+        std::string text = settings.text(settingNamed(name));
         std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
-        settings.setText(name, text);
+        settings.setText(settingNamed(name), text);
     }
 }
 

@@ -50,14 +50,14 @@ TEST(PortRules, EveryRow) {
     };
     for (const Row& r : rows) {
         SettingsModel m;
-        m.setIndex("Serial1_mode", r.serial1);
-        m.setIndex("Serial2_mode", r.serial2);
+        m.setIndex(SettingId::Serial1_mode, r.serial1);
+        m.setIndex(SettingId::Serial2_mode, r.serial2);
         auto message = r.rule == Rule::Rs232 ? serial1ModeChanged(m) : serial2ModeChanged(m);
         SCOPED_TRACE(testing::Message()
                      << (r.rule == Rule::Rs232 ? "RS-232 " : "BT ") << r.serial1 << "/" << r.serial2);
         EXPECT_EQ(message.value_or(""), r.message);
-        EXPECT_EQ(m.index("Serial1_mode"), r.afterSerial1);
-        EXPECT_EQ(m.index("Serial2_mode"), r.afterSerial2);
+        EXPECT_EQ(m.index(SettingId::Serial1_mode), r.afterSerial1);
+        EXPECT_EQ(m.index(SettingId::Serial2_mode), r.afterSerial2);
     }
 }
 
@@ -65,32 +65,32 @@ TEST(PortRules, NoChain) {
     // GPS passthrough with the RS-232 port on KISS: only the RS-232 port changes;
     // the KISS role then stays with no port, and nothing runs the other rule.
     SettingsModel m;
-    m.setIndex("Serial1_mode", 4);
-    m.setIndex("Serial2_mode", 3);
+    m.setIndex(SettingId::Serial1_mode, 4);
+    m.setIndex(SettingId::Serial2_mode, 3);
     SettingsModel before = m;
     EXPECT_TRUE(serial2ModeChanged(m).has_value());
-    EXPECT_EQ(m.index("Serial1_mode"), 3);
-    EXPECT_EQ(m.index("Serial2_mode"), 3);
+    EXPECT_EQ(m.index(SettingId::Serial1_mode), 3);
+    EXPECT_EQ(m.index(SettingId::Serial2_mode), 3);
 }
 
 TEST(PortRules, LoadOrderRs232RuleWinsForConsoleOnBothPorts) {
     SettingsModel m;
-    m.setIndex("Serial1_mode", 2);
-    m.setIndex("Serial2_mode", 1);
+    m.setIndex(SettingId::Serial1_mode, 2);
+    m.setIndex(SettingId::Serial2_mode, 1);
     test::RecordingUi ui;
     runPortRules(m, ui);
-    EXPECT_EQ(m.index("Serial1_mode"), 2);
-    EXPECT_EQ(m.index("Serial2_mode"), 0);
+    EXPECT_EQ(m.index(SettingId::Serial1_mode), 2);
+    EXPECT_EQ(m.index(SettingId::Serial2_mode), 0);
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{kBtNoneConsole});
 }
 
 TEST(PortRules, WeatherStationRunsBothRules) {
     SettingsModel m;
     EXPECT_TRUE(weatherStationTypeChanged(m).empty());  // consistent defaults: nothing
-    m.setIndex("Serial1_mode", 0);
-    m.setIndex("Serial2_mode", 3);
+    m.setIndex(SettingId::Serial1_mode, 0);
+    m.setIndex(SettingId::Serial2_mode, 3);
     EXPECT_EQ(weatherStationTypeChanged(m), std::vector<std::string>{kRsGps});
-    EXPECT_EQ(m.index("Serial1_mode"), 3);
+    EXPECT_EQ(m.index(SettingId::Serial1_mode), 3);
 }
 
 }  // namespace

@@ -25,22 +25,22 @@ TEST(Presets, EveryAnalogRowOnChannel3) {
     };
     for (const AnalogRow& r : rows) {
         SettingsModel m;
-        m.setIndex("Teleanalog3_source", r.source);
-        m.setIndex("Teleanalog3_average", 1);
+        m.setIndex(SettingId::Teleanalog3_source, r.source);
+        m.setIndex(SettingId::Teleanalog3_average, 1);
         SettingsModel untouched = m;
         applyAnalogPreset(m, 3);
-        EXPECT_EQ(m.text("Teleanalog3_name"), r.name) << r.source;
-        EXPECT_EQ(m.text("Teleanalog3_units"), r.units) << r.source;
-        EXPECT_EQ(m.text("Teleanalog3_coefa"), r.a) << r.source;
-        EXPECT_EQ(m.text("Teleanalog3_coefb"), r.b) << r.source;
-        EXPECT_EQ(m.text("Teleanalog3_coefc"), r.c) << r.source;
-        EXPECT_EQ(m.index("Teleanalog3_average"), 0) << r.source;
-        EXPECT_EQ(m.index("Teleanalog3_source"), r.source) << "the source itself never changes";
+        EXPECT_EQ(m.text(SettingId::Teleanalog3_name), r.name) << r.source;
+        EXPECT_EQ(m.text(SettingId::Teleanalog3_units), r.units) << r.source;
+        EXPECT_EQ(m.text(SettingId::Teleanalog3_coefa), r.a) << r.source;
+        EXPECT_EQ(m.text(SettingId::Teleanalog3_coefb), r.b) << r.source;
+        EXPECT_EQ(m.text(SettingId::Teleanalog3_coefc), r.c) << r.source;
+        EXPECT_EQ(m.index(SettingId::Teleanalog3_average), 0) << r.source;
+        EXPECT_EQ(m.index(SettingId::Teleanalog3_source), r.source) << "the source itself never changes";
         // No other channel moved.
         for (int ch : {1, 2, 4, 5})
             for (const char* f : {"_name", "_units", "_coefb"}) {
                 const std::string n = "Teleanalog" + std::to_string(ch) + f;
-                EXPECT_EQ(m.text(n), untouched.text(n)) << n;
+                EXPECT_EQ(m.text(settingNamed(n)), untouched.text(settingNamed(n))) << n;
             }
     }
 }
@@ -52,13 +52,13 @@ TEST(Presets, EveryDigitalRowAndTheNotUsedNamesPerChannel) {
     };
     for (int source = 1; source <= 8; ++source) {
         SettingsModel m;
-        m.setIndex("Teledigital2_source", source);
-        m.setIndex("Teledigital2_inverted", 1);
+        m.setIndex(SettingId::Teledigital2_source, source);
+        m.setIndex(SettingId::Teledigital2_inverted, 1);
         applyDigitalPreset(m, 2);
-        EXPECT_EQ(m.text("Teledigital2_name"), rows[source - 1].first);
-        EXPECT_EQ(m.text("Teledigital2_units"), rows[source - 1].second);
-        EXPECT_EQ(m.index("Teledigital2_inverted"), 0);
-        EXPECT_EQ(m.text("Teledigital3_name"), "O3") << "another channel moved";
+        EXPECT_EQ(m.text(SettingId::Teledigital2_name), rows[source - 1].first);
+        EXPECT_EQ(m.text(SettingId::Teledigital2_units), rows[source - 1].second);
+        EXPECT_EQ(m.index(SettingId::Teledigital2_inverted), 0);
+        EXPECT_EQ(m.text(SettingId::Teledigital3_name), "O3") << "another channel moved";
     }
     struct NotUsed {
         int channel;
@@ -68,26 +68,26 @@ TEST(Presets, EveryDigitalRowAndTheNotUsedNamesPerChannel) {
                              NotUsed{7, "B7", "Non"}, NotUsed{8, "B8", "Non"}}) {
         SettingsModel m;
         const std::string c = "Teledigital" + std::to_string(r.channel);
-        m.setIndex(c + "_source", 0);
+        m.setIndex(settingNamed(c + "_source"), 0);
         applyDigitalPreset(m, r.channel);
-        EXPECT_EQ(m.text(c + "_name"), r.name);
-        EXPECT_EQ(m.text(c + "_units"), r.label);
+        EXPECT_EQ(m.text(settingNamed(c + "_name")), r.name);
+        EXPECT_EQ(m.text(settingNamed(c + "_units")), r.label);
         // The label always fits its channel's field.
-        EXPECT_LE(static_cast<int>(m.text(c + "_units").size()),
+        EXPECT_LE(static_cast<int>(m.text(settingNamed(c + "_units")).size()),
                   settingsCatalogue().def(c + "_units").maxLength);
     }
     SettingsModel m;
-    m.setIndex("Teleanalog4_source", 0);
+    m.setIndex(SettingId::Teleanalog4_source, 0);
     applyAnalogPreset(m, 4);
-    EXPECT_EQ(m.text("Teleanalog4_name"), "A4");
+    EXPECT_EQ(m.text(SettingId::Teleanalog4_name), "A4");
 }
 
 TEST(Presets, NoSelectionChangesNothing) {
     SettingsModel m;
-    m.setText("Teleanalog1_name", "Mine");
-    m.setIndex("Teleanalog1_source", -1);
-    m.setText("Teledigital8_name", "X");
-    m.setIndex("Teledigital8_source", -1);
+    m.setText(SettingId::Teleanalog1_name, "Mine");
+    m.setIndex(SettingId::Teleanalog1_source, -1);
+    m.setText(SettingId::Teledigital8_name, "X");
+    m.setIndex(SettingId::Teledigital8_source, -1);
     SettingsModel before = m;
     applyAnalogPreset(m, 1);
     applyDigitalPreset(m, 8);
@@ -96,11 +96,11 @@ TEST(Presets, NoSelectionChangesNothing) {
 
 TEST(Presets, ChoosingASourceAloneKeepsAHandEditedName) {
     SettingsModel m;
-    m.setText("Teleanalog2_name", "Mine");
-    m.setIndex("Teleanalog2_source", 7);
-    EXPECT_EQ(m.text("Teleanalog2_name"), "Mine");
+    m.setText(SettingId::Teleanalog2_name, "Mine");
+    m.setIndex(SettingId::Teleanalog2_source, 7);
+    EXPECT_EQ(m.text(SettingId::Teleanalog2_name), "Mine");
     applyAnalogPreset(m, 2);
-    EXPECT_EQ(m.text("Teleanalog2_name"), "U1");
+    EXPECT_EQ(m.text(SettingId::Teleanalog2_name), "U1");
 }
 
 }  // namespace

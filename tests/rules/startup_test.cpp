@@ -11,20 +11,20 @@ namespace {
 TEST(Startup, GivesThePresetValuesAndDisablesTheTimeFormat) {
     SettingsModel m;
     // Scramble, then run the start-up sequence over it.
-    m.setText("Teleanalog1_name", "x");
-    m.setText("Teledigital8_units", "y");
-    m.setIndex("Serial1_mode", 4);
+    m.setText(SettingId::Teleanalog1_name, "x");
+    m.setText(SettingId::Teledigital8_units, "y");
+    m.setIndex(SettingId::Serial1_mode, 4);
     test::RecordingUi ui;
     applyStartupSequence(m, ui);
     EXPECT_TRUE(ui.events.empty()) << "the defaults are consistent: no port rule fires";
     EXPECT_TRUE(m == SettingsModel()) << "start-up values equal the catalogue defaults";
-    EXPECT_EQ(m.text("Teleanalog1_name"), "Vin");
-    EXPECT_EQ(m.text("Teleanalog1_coefb"), "0.075");
-    EXPECT_EQ(m.text("Teleanalog5_name"), "A5");
-    EXPECT_EQ(m.text("Teledigital8_name"), "I4");
-    EXPECT_EQ(m.text("Teledigital8_units"), "Hi");
-    EXPECT_TRUE(m.isEnabled("Mice_message"));
-    EXPECT_FALSE(m.isEnabled("Position_time"));
+    EXPECT_EQ(m.text(SettingId::Teleanalog1_name), "Vin");
+    EXPECT_EQ(m.text(SettingId::Teleanalog1_coefb), "0.075");
+    EXPECT_EQ(m.text(SettingId::Teleanalog5_name), "A5");
+    EXPECT_EQ(m.text(SettingId::Teledigital8_name), "I4");
+    EXPECT_EQ(m.text(SettingId::Teledigital8_units), "Hi");
+    EXPECT_TRUE(m.isEnabled(SettingId::Mice_message));
+    EXPECT_FALSE(m.isEnabled(SettingId::Position_time));
     EXPECT_FALSE(m.isEnabled(kLabelPositionTime));
 }
 

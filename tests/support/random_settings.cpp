@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/catalogue.h"
+#include "settings/records.h"
 #include "settings/whole_number.h"
 
 namespace zeru::test {
@@ -110,14 +111,14 @@ public:
         std::string n = (required || chance(80)) ? from(options_.canonical ? kUpper : kMixed, 1, 6) : "";
         if (!options_.canonical && !n.empty() && n.size() < 6 && chance(20))
             n += std::string(static_cast<std::size_t>(between(1, int(6 - n.size()))), ' ');
-        s.setText(name, n);
+        s.setText(settingNamed(name), n);
         if (!n.empty())
-            s.setText(ssid, number(between(0, 15)));
+            s.setText(settingNamed(ssid), number(between(0, 15)));
         else
-            s.setText(ssid, options_.canonical
-                                ? "0"
-                                : std::vector<std::string>{"", "x", "99",
-                                                           "7"}[static_cast<std::size_t>(between(0, 3))]);
+            s.setText(settingNamed(ssid),
+                      options_.canonical ? "0"
+                                         : std::vector<std::string>{
+                                               "", "x", "99", "7"}[static_cast<std::size_t>(between(0, 3))]);
     }
 
     std::string withLineBreaks(std::string text) {
@@ -129,9 +130,9 @@ public:
 
     void choice(Settings& s, const SettingDef& d) {
         if (options_.allowNoSelection && chance(5))
-            s.setIndex(d.name, -1);
+            s.setIndex(d.id, -1);
         else
-            s.setIndex(d.name, between(0, int(d.choices.size()) - 1));
+            s.setIndex(d.id, between(0, int(d.choices.size()) - 1));
     }
 
 private:
@@ -147,9 +148,9 @@ bool isBeaconMessage(std::string_view name) {
 }
 
 void keepPortsConsistent(Settings& s) {
-    const int rs = s.index("Serial1_mode"), bt = s.index("Serial2_mode");
-    if ((rs == 2 && bt == 1) || (rs == 4 && bt == 2)) s.setIndex("Serial2_mode", 0);
-    if (bt == 3) s.setIndex("Serial1_mode", 3);
+    const int rs = s.index(SettingId::Serial1_mode), bt = s.index(SettingId::Serial2_mode);
+    if ((rs == 2 && bt == 1) || (rs == 4 && bt == 2)) s.setIndex(SettingId::Serial2_mode, 0);
+    if (bt == 3) s.setIndex(SettingId::Serial1_mode, 3);
 }
 
 }  // namespace
@@ -161,45 +162,47 @@ void fillRandomValidSettings(Settings& settings, std::mt19937& rng, const Random
         if (d.kind == SettingKind::Choice)
             g.choice(settings, d);
         else if (isSymbol(d.name))
-            settings.setText(d.name, options.canonical ? g.printable(0, 1) : g.printable(0, 3));
+            settings.setText(d.id, options.canonical ? g.printable(0, 1) : g.printable(0, 3));
         else if (isBeaconMessage(d.name))
-            settings.setText(d.name, g.withLineBreaks(g.printable(0, 96)));
+            settings.setText(d.id, g.withLineBreaks(g.printable(0, 96)));
         else
-            settings.setText(d.name, g.printable(0, d.maxLength));  // free texts; fixed below where checked
+            settings.setText(d.id, g.printable(0, d.maxLength));  // free texts; fixed below where checked
     }
     for (const NumberRange& r : numberRanges()) {
         const int value = (r.zeroAllowed && g.chance(20)) ? 0 : g.between(r.lo, r.hi);
-        settings.setText(r.name, g.number(value));
+        settings.setText(settingNamed(r.name), g.number(value));
     }
     for (const auto& [name, ssid] : stationPairs()) g.station(settings, name, ssid, name == "Callsign");
-    settings.setText("Latitude", g.coordinate(2, 89, "NS"));
-    settings.setText("Longitude", g.coordinate(3, 179, "EW"));
-    settings.setText("Bluetooth_name",
+    settings.setText(SettingId::Latitude, g.coordinate(2, 89, "NS"));
+    settings.setText(SettingId::Longitude, g.coordinate(3, 179, "EW"));
+    settings.setText(SettingId::Bluetooth_name,
                      g.from("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", 1, 20));
-    settings.setText("Bluetooth_password", g.digits(4));
+    settings.setText(SettingId::Bluetooth_password, g.digits(4));
     keepPortsConsistent(settings);
 }
 
 void applyImageNormalisations(Settings& settings) {
     for (const NumberRange& r : numberRanges())
-        settings.setText(r.name, std::to_string(toWholeNumber(settings.text(r.name))));
+        settings.setText(settingNamed(r.name),
+                         std::to_string(toWholeNumber(settings.text(settingNamed(r.name)))));
     for (const auto& [name, ssid] : stationPairs()) {
-        std::string n = settings.text(name);
+        std::string n = settings.text(settingNamed(name));
         for (char& c : n)
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         const bool empty = n.empty();
         while (!n.empty() && n.back() == ' ') n.pop_back();
-        settings.setText(name, n);
-        settings.setText(ssid, empty ? "0" : std::to_string(toWholeNumber(settings.text(ssid))));
+        settings.setText(settingNamed(name), n);
+        settings.setText(settingNamed(ssid),
+                         empty ? "0" : std::to_string(toWholeNumber(settings.text(settingNamed(ssid)))));
     }
     for (int n = 1; n <= 4; ++n) {
-        const std::string name = "Beacon" + std::to_string(n) + "_message";
+        const SettingId name = beacon(n, SettingId::Beacon1_message);
         std::string t;
         for (char c : settings.text(name))
             if (c != '\r' && c != '\n') t.push_back(c);
         settings.setText(name, t);
     }
-    for (const char* name : {"Position_symbol_code", "Position_symbol_table"})
+    for (SettingId name : {SettingId::Position_symbol_code, SettingId::Position_symbol_table})
         settings.setText(name, settings.text(name).substr(0, 1));
 }
 

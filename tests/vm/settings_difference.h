@@ -14,13 +14,13 @@ inline int reportDifferences(const Settings& written, const Settings& read) {
     int differences = 0;
     for (const auto& def : settingsCatalogue().defs()) {
         if (def.kind == SettingKind::Text) {
-            if (written.text(def.name) == read.text(def.name)) continue;
+            if (written.text(def.id) == read.text(def.id)) continue;
             std::fprintf(stderr, "differs: %s written '%s' read '%s'\n", def.name.c_str(),
-                         written.text(def.name).c_str(), read.text(def.name).c_str());
+                         written.text(def.id).c_str(), read.text(def.id).c_str());
         } else {
-            if (written.index(def.name) == read.index(def.name)) continue;
-            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(),
-                         written.index(def.name), read.index(def.name));
+            if (written.index(def.id) == read.index(def.id)) continue;
+            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(), written.index(def.id),
+                         read.index(def.id));
         }
         ++differences;
     }

@@ -24,6 +24,8 @@ CHROMEDRIVER = os.environ.get("ZERU_CHROMEDRIVER", "/usr/bin/chromedriver")
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"  # connections kept open, as any web server does
+
     def log_message(self, *args):
         pass
 

@@ -134,6 +134,28 @@ return bad;""")
         self.assertIn("/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V.", text)
 
 
+class KeyboardTest(PageTest):
+    def test_pages_fields_and_lists_by_keyboard_alone(self):
+        from selenium.webdriver.common.keys import Keys
+        self.find("#tab-TabSheet_radio").click()
+        active = lambda: self.js("return document.activeElement.id")  # noqa: E731
+        # Arrow keys move along the tabs and show their page; Tab goes into the page.
+        self.driver.switch_to.active_element.send_keys(Keys.ARROW_RIGHT)
+        self.assertEqual(active(), "tab-TabSheet_position_reports")
+        self.assertFalse(self.js("return document.getElementById('TabSheet_position_reports').hidden"))
+        self.driver.switch_to.active_element.send_keys(Keys.END)
+        self.assertEqual(active(), "tab-TabSheet_external_interfaces")
+        self.driver.switch_to.active_element.send_keys(Keys.TAB)
+        self.assertEqual(active(), "tab-TabSheet_serial_ports", "the nested tabs come next")
+        # A problem typed, then found from the list with Enter.
+        self.type_into("Txdelay", "99999")
+        self.find("#Button_problems").send_keys(Keys.ENTER)
+        self.wait_for(lambda: self.js("return document.getElementById('Problems_window').open"))
+        self.js("document.querySelector('#Problems_list tbody tr').focus()")
+        self.driver.switch_to.active_element.send_keys(Keys.ENTER)
+        self.assertEqual(active(), "Txdelay")
+
+
 class MarksTest(PageTest):
     def test_problem_and_change_marks_follow_the_field(self):
         self.type_into("Beacon2_txrate", "0")
