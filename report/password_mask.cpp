@@ -55,7 +55,7 @@ std::string configurationWithoutPassword(const Settings& settings) {
     std::vector<std::string> values = cfgfile::fileValues(settings);
     const auto keys = cfgfile::fileKeys();
     for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i)
-        if (keys[i].setting == std::string_view(layout::kBluetoothPassword.setting))
+        if (keys[i].form != cfgfile::KeyForm::Header && keys[i].setting == layout::kBluetoothPassword.setting)
             values[i] = kMaskedPassword;
     return cfgfile::updatedFileContent("", values);
 }

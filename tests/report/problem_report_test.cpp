@@ -64,7 +64,7 @@ struct Written {
 // then read on record.
 Written writeThenRead() {
     DeviceRun run;
-    run.settings.setText("Callsign", "OK1ZRU");
+    run.settings.setText(SettingId::Callsign, "OK1ZRU");
     EXPECT_TRUE(DeviceFlows(run.settings, run.ui, run.images, run.recording).writeConfig());
     trace::Trace write = run.recorder.trace();
     run.recorder.restart();
@@ -86,8 +86,8 @@ TEST(ProblemReport, ThePasswordIsMaskedAndTheTraceStillReplays) {
     ConfigImages images;
     EXPECT_TRUE(DeviceFlows(replayed, ui, images, replay).readConfig())
         << "page sums and checksum follow the mask";
-    EXPECT_EQ(replayed.text("Bluetooth_password"), "****");
-    EXPECT_EQ(replayed.text("Callsign"), "OK1ZRU");
+    EXPECT_EQ(replayed.text(SettingId::Bluetooth_password), "****");
+    EXPECT_EQ(replayed.text(SettingId::Callsign), "OK1ZRU");
 
     const std::string& configuration = written.configuration;
     EXPECT_NE(configuration.find("Bluetooth_password=****"), std::string::npos);
