@@ -31,12 +31,13 @@ std::string deviceText(double degrees, int width, int maxDegrees, char positive,
 // a hemisphere letter; degrees up to `maxDegrees`, minutes under 60.
 std::optional<double> fromDeviceText(std::string_view text, int width, int maxDegrees, char positive,
                                      char negative) {
-    if (static_cast<int>(text.size()) != width + 6 || text[width + 2] != '.') return std::nullopt;
+    if (static_cast<int>(text.size()) != width + 6 || text[static_cast<std::size_t>(width + 2)] != '.')
+        return std::nullopt;
     long long degrees = 0;
     long long hundredths = 0;
     for (int i = 0; i < width + 5; ++i) {
         if (i == width + 2) continue;
-        const char c = text[i];
+        const char c = text[static_cast<std::size_t>(i)];
         if (c < '0' || c > '9') return std::nullopt;
         if (i < width)
             degrees = degrees * 10 + (c - '0');
@@ -70,7 +71,7 @@ struct Token {
 std::optional<std::vector<Token>> tokenize(std::string_view text) {
     std::vector<Token> tokens;
     for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
+        const char c = text[static_cast<std::size_t>(i)];
         const auto u = static_cast<unsigned char>(c);
         if ((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+') {
             std::size_t end = i + 1;

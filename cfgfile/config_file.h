@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cfgfile/file_read.h"
 #include "cfgfile/profile_file.h"
 #include "interaction/user_interface.h"
 #include "settings/settings.h"
@@ -53,9 +55,13 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
 // The refusal of a file larger than kMaxConfigFileSize, before it is read.
 std::string tooLargeMessage(const std::string& path, std::uint64_t size);
 
-// applyConfigFile on the file at `path`; a file that does not exist or cannot
-// be read, and a FIFO, device or folder, is refused like a file of another
-// program; a file larger than kMaxConfigFileSize with tooLargeMessage.
+// Why `file`, read from `path`, cannot be loaded before its content is looked
+// at: "PATH does not exist.", "PATH cannot be read: REASON." (a FIFO, device
+// or folder too), tooLargeMessage; nullopt when it was read.
+std::optional<std::string> unreadableFileMessage(const std::string& path, const InputFile& file);
+
+// applyConfigFile on the file at `path`, once it could be read (else the box
+// of unreadableFileMessage).
 bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui);
 
 }  // namespace zeru::cfgfile

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/config_file.h"
+#include "cfgfile/file_history.h"
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_read.h"
 #include "cfgfile/load_notes.h"
@@ -66,15 +67,28 @@ std::string tooLargeMessage(const std::string& path, std::uint64_t size) {
            std::to_string(kMaxConfigFileSize) + ").";
 }
 
+std::optional<std::string> unreadableFileMessage(const std::string& path, const InputFile& file) {
+    switch (file.status) {
+        case InputFile::Status::Read:
+            return std::nullopt;
+        case InputFile::Status::Missing:
+            return displayPath(path) + " does not exist.";
+        case InputFile::Status::TooLarge:
+            return tooLargeMessage(path, file.size);
+        case InputFile::Status::NotRegular:
+        case InputFile::Status::Unreadable:
+            break;
+    }
+    return displayPath(path) + " cannot be read: " + file.reason + ".";
+}
+
 bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {
     const InputFile file = readInputFile(path, kMaxConfigFileSize);
-    if (file.status == InputFile::Status::TooLarge) {
-        ui.information(tooLargeMessage(path, file.size));
+    if (const auto message = unreadableFileMessage(path, file)) {
+        ui.information(*message);
         return false;
     }
-    // A missing, unreadable or special file is refused like a file of another program.
-    return applyConfigFile(ProfileFile(file.status == InputFile::Status::Read ? file.bytes : std::string()),
-                           settings, ui);
+    return applyConfigFile(ProfileFile(file.bytes), settings, ui);
 }
 
 }  // namespace zeru::cfgfile

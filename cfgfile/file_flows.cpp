@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/file_flows.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
 #include "cfgfile/config_file.h"
+#include "cfgfile/file_read.h"
 #include "interaction/command.h"
+#include "settings/catalogue.h"
 
 namespace zeru::cfgfile {
 
@@ -27,8 +31,22 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
     return {folder, std::string(kConfigFileFilter), std::string(proposedName)};
 }
 
+std::string proposedFileName(const Settings& settings, const std::string& currentFile) {
+    if (!currentFile.empty()) return std::filesystem::path(currentFile).filename().string();
+    std::string name = settings.text(SettingId::Callsign);
+    // The start-up callsign (NOCALL) names no station.
+    if (name.empty() || name == settingsCatalogue().def(SettingId::Callsign).defaultText)
+        return std::string(kProposedFileName);
+    if (const std::string ssid = settings.text(SettingId::Ssid); !ssid.empty() && ssid != "0")
+        name += "-" + ssid;
+    // Whatever the fields hold, the name stays one file name in the dialog's folder.
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+    return name + ".cfg";
+}
+
 FileOutcome FileFlows::saveToFile() {
-    const auto path = ui_.chooseSaveFile(dialogOptions(kProposedFileName));
+    const auto path = ui_.chooseSaveFile(dialogOptions(proposedFileName(settings_, currentFile_)));
     if (!path) return FileOutcome::Cancelled;
     if (!runCommand(ui_, [&] { saveConfigFile(settings_, *path); })) return FileOutcome::Refused;
     fileUsed("Saved ", *path);
@@ -42,16 +60,34 @@ FileOutcome FileFlows::readFromFile() {
 }
 
 FileOutcome FileFlows::readFromFile(const std::string& path) {
+    const InputFile file = readInputFile(path, kMaxConfigFileSize);
+    if (const auto message = unreadableFileMessage(path, file)) {
+        ui_.log(*message);
+        ui_.information(*message);
+        offerRemovalFromHistory(path);
+        return FileOutcome::Refused;
+    }
     bool loaded = false;
-    runCommand(ui_, [&] { loaded = loadConfigFile(path, settings_, ui_); });
+    runCommand(ui_, [&] { loaded = applyConfigFile(ProfileFile(file.bytes), settings_, ui_); });
     if (!loaded) return FileOutcome::Refused;
     fileUsed("Loaded ", path);
     return FileOutcome::Done;
 }
 
+void FileFlows::offerRemovalFromHistory(const std::string& path) {
+    if (!history_) return;
+    std::vector<std::string> files = history_->recentFiles();
+    const auto entry = std::find(files.begin(), files.end(), path);
+    if (entry == files.end() || !ui_.confirm("Remove " + displayPath(path) + " from the recent files?"))
+        return;
+    files.erase(entry);
+    history_->setRecentFiles(files);
+}
+
 void FileFlows::fileUsed(std::string_view verb, const std::string& path) {
     ui_.log(std::string(verb) + displayPath(path));
     if (history_) history_->setRecentFiles(withRecentFile(history_->recentFiles(), path));
+    currentFile_ = path;
     if (fileUsed_) fileUsed_(path);
 }
 

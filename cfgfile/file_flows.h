@@ -27,20 +27,27 @@ enum class FileOutcome {
     Refused,    // a box told why nothing was saved or loaded
 };
 
+// The name the save dialog proposes: the file last saved or loaded, else the
+// station's own name ("OK1ZRU-9.cfg", "OK1ZRU.cfg" for SSID 0), else
+// kProposedFileName when the callsign is empty or the start-up one.
+std::string proposedFileName(const Settings& settings, const std::string& currentFile);
+
 class FileFlows {
 public:
     // `programFolder`: the folder that holds the program file.
     FileFlows(Settings& settings, UserInterface& ui, std::string programFolder);
 
-    // Asks for a file (proposed name "kestrovane_blue.cfg", no default
-    // extension) and saves every setting to it. A failure shows the error box
+    // Asks for a file (proposed name: proposedFileName, no default extension) and saves every setting to it.
+    // A failure shows the error box
     // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
     // leaves the file on disk as it was; success logs "Saved PATH".
     FileOutcome saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
     FileOutcome readFromFile();
     // Loads the settings from `path` (a recent file, the command line, a
-    // drop); success logs "Loaded PATH".
+    // drop); success logs "Loaded PATH". A file that does not exist or cannot
+    // be read is told in a box and the log, and offered for removal from the
+    // recent files when it is one.
     FileOutcome readFromFile(const std::string& path);
 
     // Keeps the files saved and loaded; the dialogs then start in the folder
@@ -54,11 +61,13 @@ public:
 private:
     FileDialogOptions dialogOptions(std::string_view proposedName) const;
     void fileUsed(std::string_view verb, const std::string& path);
+    void offerRemovalFromHistory(const std::string& path);
 
     Settings& settings_;
     UserInterface& ui_;
     std::string programFolder_;
     FileHistory* history_ = nullptr;
+    std::string currentFile_;  // the file last saved or loaded
     std::function<void(const std::string&)> fileUsed_;
 };
 

@@ -7,13 +7,29 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace zeru::cfgfile {
 namespace {
 
 using Status = InputFile::Status;
 
-InputFile refused(Status status, std::uint64_t size = 0) { return {status, size, {}}; }
+InputFile refused(Status status, std::uint64_t size = 0) { return {status, size, {}, {}}; }
+
+// Refused with the system's words for `error` ("Permission denied").
+InputFile unreadable(Status status, int error) {
+    InputFile file = refused(status);
+    file.reason = std::strerror(error);
+    return file;
+}
+
+// A folder, FIFO, socket or device.
+InputFile notRegular(mode_t mode) {
+    if (S_ISDIR(mode)) return unreadable(Status::NotRegular, EISDIR);
+    InputFile file = refused(Status::NotRegular);
+    file.reason = "Not a regular file";
+    return file;
+}
 
 class OpenFile {
 public:
@@ -35,25 +51,26 @@ InputFile readInputFile(const std::string& path, std::uint64_t maxBytes) {
     struct stat info {};
     // Looked at before it is opened: opening some devices has effects of its own.
     if (::stat(path.c_str(), &info) != 0)
-        return refused(errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable);
-    if (!S_ISREG(info.st_mode)) return refused(Status::NotRegular);
+        return errno == ENOENT || errno == ENOTDIR ? refused(Status::Missing)
+                                                   : unreadable(Status::Unreadable, errno);
+    if (!S_ISREG(info.st_mode)) return notRegular(info.st_mode);
 
     // O_NONBLOCK: should the path have become a FIFO meanwhile, the open does not wait for a writer.
     const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.fd() < 0) return refused(Status::Unreadable);
-    if (::fstat(file.fd(), &info) != 0) return refused(Status::Unreadable);
-    if (!S_ISREG(info.st_mode)) return refused(Status::NotRegular);
+    if (file.fd() < 0) return unreadable(Status::Unreadable, errno);
+    if (::fstat(file.fd(), &info) != 0) return unreadable(Status::Unreadable, errno);
+    if (!S_ISREG(info.st_mode)) return notRegular(info.st_mode);
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > maxBytes) return refused(Status::TooLarge, size);
 
     // The file may grow while it is read: never more than the limit and one byte.
-    InputFile result{Status::Read, size, {}};
+    InputFile result{Status::Read, size, {}, {}};
     result.bytes.resize(static_cast<std::size_t>(size) + 1);
     std::size_t got = 0;
     while (got < result.bytes.size()) {
         const ssize_t n = ::read(file.fd(), result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return refused(Status::Unreadable);
+        if (n < 0) return unreadable(Status::Unreadable, errno);
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
         if (got > maxBytes) return refused(Status::TooLarge, got);

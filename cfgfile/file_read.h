@@ -23,6 +23,7 @@ struct InputFile {
     Status status = Status::Unreadable;
     std::uint64_t size = 0;  // the file's size (Read, TooLarge)
     std::string bytes;
+    std::string reason;  // why it cannot be read (NotRegular, Unreadable): the system's words
 };
 
 // The file at `path` when it is a regular file of at most `maxBytes` bytes.

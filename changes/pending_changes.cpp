@@ -14,9 +14,12 @@ void revertSettings(Settings& settings, const Settings& reference,
     }
 }
 
-bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save) {
+namespace {
+
+bool mayDiscard(std::string_view question, bool unsavedChanges, UserInterface& ui,
+                const std::function<bool()>& save) {
     if (!unsavedChanges) return true;
-    switch (ui.askSaveChanges(kSaveBeforeClosingQuestion)) {
+    switch (ui.askSaveChanges(question)) {
         case SaveAnswer::Save:
             return save();
         case SaveAnswer::Discard:
@@ -25,6 +28,16 @@ bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()
             return false;
     }
     return false;
+}
+
+}  // namespace
+
+bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save) {
+    return mayDiscard(kSaveBeforeClosingQuestion, unsavedChanges, ui, save);
+}
+
+bool mayReplace(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save) {
+    return mayDiscard(kSaveBeforeReplacingQuestion, unsavedChanges, ui, save);
 }
 
 }  // namespace zeru::changes

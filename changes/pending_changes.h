@@ -14,6 +14,8 @@
 namespace zeru::changes {
 
 inline constexpr std::string_view kSaveBeforeClosingQuestion = "Save changes to a file before closing?";
+inline constexpr std::string_view kSaveBeforeReplacingQuestion =
+    "Save changes to a file before they are replaced?";
 
 // Puts the settings of `differences` back to their values in `reference`, as
 // a program's write (no form rule runs).
@@ -25,5 +27,9 @@ void revertSettings(Settings& settings, const Settings& reference,
 // cancelled or failed save keeps the window open), Discard closes, Cancel
 // keeps it open.
 bool mayClose(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save);
+
+// Whether a file, a backup or the device may replace the settings: the same
+// question and answers as mayClose, asked with kSaveBeforeReplacingQuestion.
+bool mayReplace(bool unsavedChanges, UserInterface& ui, const std::function<bool()>& save);
 
 }  // namespace zeru::changes

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/fields/field_factory.h"
+#include "app/window/place_beside.h"
 #include "aprs/decimal_text.h"
 
 namespace zeru::app {
@@ -270,6 +271,9 @@ QWidget* createSmartBeaconingChartButton(const SmartBeaconingFields& fields, QWi
     QObject::connect(button, &QPushButton::clicked, button, [button, fields] {
         auto* window = button->findChild<SmartBeaconingWindow*>(QString(), Qt::FindDirectChildrenOnly);
         if (!window) window = new SmartBeaconingWindow(fields, button);
+        // Beside the group it follows, so that its fields stay in view.
+        const QWidget* group = button->parentWidget() ? button->parentWidget() : button;
+        if (!window->isVisible()) placeBeside(*window, *group);
         window->show();
         window->raise();
         window->activateWindow();

@@ -16,6 +16,7 @@
 
 #include "app/commands/device_status.h"
 #include "app/fields/field_factory.h"
+#include "app/window/flow_layout.h"
 
 namespace zeru::app {
 namespace {
@@ -65,20 +66,24 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
+    // The groups and tools wrap onto a second line where the window is narrow.
+    auto* groups = new QWidget(this);
+    groups->setObjectName(QStringLiteral("Command_groups"));
+    flow_ = new FlowLayout(groups, 6, 4);
     // In the order of CommandButton.
     std::vector<QPushButton*> made;
-    row->addWidget(
+    flow_->addWidget(
         createGroup("Connection:", "GroupBox3",
                     {{"&Read config", "Button_read_config", "Reads current configuration from device."},
                      {"&Write config", "Button_write_config", "Writes current configuration to device."},
                      {"&Upload firmware", "Button_upload_firmware", "Uploads firmware to device."}},
-                    this, made));
+                    groups, made));
     QGroupBox* files = createGroup("Configuration import/export:", "GroupBox1",
                                    {{"&Save to file", "Button_save_to_file",
                                      "Saves current configuration from Configurator application to file."},
                                     {"Read &from file", "Button_read_from_file",
                                      "Reads current configuration from file to Configurator application."}},
-                                   this, made);
+                                   groups, made);
     files->layout()->addWidget(createRecentFilesButton(files, recentFiles_));
     made.push_back(createButton(
         QStringLiteral("&Backups"), QStringLiteral("Button_backups"),
@@ -87,9 +92,8 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     files->layout()->addWidget(made.back());
     if (made.size() != buttons_.size()) throw std::logic_error("the command row needs six buttons");
     std::copy(made.begin(), made.end(), buttons_.begin());
-    row->addWidget(files);
-    tools_ = row->count();
-    row->addStretch(1);
+    flow_->addWidget(files);
+    row->addWidget(groups, 1);
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image1"));
@@ -102,9 +106,10 @@ CommandRow::CommandRow(QWidget* parent) : QWidget(parent), deviceStatus_(new Dev
     corner->setSpacing(2);
     corner->addWidget(deviceStatus_, 0, Qt::AlignRight);
     corner->addWidget(logo);
+    corner->addStretch(1);
     row->addLayout(corner);
 }
 
-void CommandRow::addTool(QWidget* tool) { static_cast<QHBoxLayout*>(layout())->insertWidget(tools_++, tool); }
+void CommandRow::addTool(QWidget* tool) { flow_->addWidget(tool); }
 
 }  // namespace zeru::app

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command row at the top of the main window: the "Connection:" and
 // "Configuration import/export:" groups with the five command buttons, and the
-// logo at the right end.
+// logo at the right end. Where the window is too narrow for one line, the
+// groups wrap onto a second one, in the same order.
 #pragma once
 
 #include <QWidget>
@@ -13,6 +14,7 @@ class QPushButton;
 namespace zeru::app {
 
 class DeviceStatus;
+class FlowLayout;
 
 enum class CommandButton { ReadConfig, WriteConfig, UploadFirmware, SaveToFile, ReadFromFile, Backups };
 
@@ -21,7 +23,7 @@ public:
     explicit CommandRow(QWidget* parent = nullptr);
 
     QPushButton* button(CommandButton which) const { return buttons_[static_cast<std::size_t>(which)]; }
-    // Adds `tool` after the two groups, before the logo.
+    // Adds `tool` after the two groups and the tools added before, left of the logo.
     void addTool(QWidget* tool);
     // The menu of recent files beside "Read from file"; filled when opened.
     QMenu* recentFilesMenu() const { return recentFiles_; }
@@ -30,7 +32,7 @@ public:
 
 private:
     std::array<QPushButton*, 6> buttons_{};
-    int tools_ = 0;  // where the next tool goes in the row
+    FlowLayout* flow_ = nullptr;  // the groups and tools
     QMenu* recentFiles_ = nullptr;
     DeviceStatus* deviceStatus_;
 };

@@ -8,6 +8,7 @@
 #include "app/commands/device_log_actions.h"
 #include "app/commands/device_status.h"
 #include "app/commands/recent_files_store.h"
+#include "app/commands/window_layout_store.h"
 #include "app/feedback/window_feedback.h"
 #include "backup/backup_flows.h"
 #include "backup/backup_folder.h"
@@ -61,12 +62,16 @@ public:
           files_(form.settings(), ui, programFolder()),
           backupFiles_(ui, backups_.folder(),
                        [this](const std::string& path) { files_.readFromFile(path); }) {
+        // Where and how large the user left the window last time.
+        form.restoreLayout(layoutStore_.layout());
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
         form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
         form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
         form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
         form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
-        form.setCommand(CommandButton::Backups, [this] { backupFiles_.openBackup(); });
+        form.setCommand(CommandButton::Backups, [this] {
+            if (mayReplaceSettings()) backupFiles_.openBackup();
+        });
         form.setCloseGuard([this] { return FormCloseQuery(); });
         form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
                                               [this](Settings& s) { return readDevice(s); }});
@@ -79,8 +84,9 @@ public:
             form.setCurrentFile(QFile::decodeName(QByteArray::fromStdString(path)));
             fields().takeBaseline();
         });
-        form.setOpenFileCommand(
-            [this](const QString& path) { files_.readFromFile(QFile::encodeName(path).toStdString()); });
+        form.setOpenFileCommand([this](const QString& path) {
+            if (mayReplaceSettings()) files_.readFromFile(QFile::encodeName(path).toStdString());
+        });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
         form.setMoreFileEntries([this](QMenu& menu) { deviceLog_.addTo(menu); });
 
@@ -98,6 +104,7 @@ private:
 
     // The window's handlers of its five command buttons and of its closing.
     void Button_read_configClick() {
+        if (!mayReplaceSettings()) return;
         startDeviceCommand("Read config");
         if (device_.readConfig()) fields().takeBaseline();
     }
@@ -110,14 +117,25 @@ private:
         if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
     }
     void Button_upload_firmwareClick() {
+        // Nothing to ask about while no device is there.
+        if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
         startDeviceCommand("Upload firmware");
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
-    void Button_read_from_fileClick() { files_.readFromFile(); }
+    void Button_read_from_fileClick() {
+        if (mayReplaceSettings()) files_.readFromFile();
+    }
     bool FormCloseQuery() {
-        return changes::mayClose(fields().hasUnsavedChanges(), ui_,
-                                 [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        const bool closes = changes::mayClose(fields().hasUnsavedChanges(), ui_,
+                                              [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        if (closes) layoutStore_.setLayout(form_.saveLayout());
+        return closes;
+    }
+    // Asked before a file, a backup or the device replaces the window's settings.
+    bool mayReplaceSettings() {
+        return changes::mayReplace(fields().hasUnsavedChanges(), ui_,
+                                   [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
     }
 
     // The window keeps the last device command's exchanges and lines only.
@@ -178,6 +196,7 @@ private:
     cfgfile::FileFlows files_;
     backup::BackupFlows backupFiles_;
     RecentFilesStore recentFiles_;
+    WindowLayoutStore layoutStore_;
 };
 
 }  // namespace

@@ -9,10 +9,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <set>
 
+#include "app/feedback/feedback_list.h"
 #include "app/feedback/field_feedback.h"
 #include "app/fields/field_factory.h"
 #include "app/window/page_locator.h"
@@ -49,6 +51,7 @@ ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidge
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
+    empty_ = createEmptyListText(*list_, QStringLiteral("No changes."));
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("Changes_summary"));
@@ -61,10 +64,17 @@ ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidge
     revertAll_->setObjectName(QStringLiteral("Changes_revert_all"));
     revertAll_->setToolTip(
         QStringLiteral("Puts every listed setting back to the value it is compared with."));
+    undo_ = new QPushButton(QStringLiteral("&Undo revert"), this);
+    undo_->setObjectName(QStringLiteral("Changes_undo"));
+    undo_->setToolTip(QStringLiteral("Puts back the values the last revert took away (Ctrl+Z)."));
+    undo_->setEnabled(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(revert_, QDialogButtonBox::ActionRole);
     buttons->addButton(revertAll_, QDialogButtonBox::ActionRole);
-    for (QPushButton* b : {revert_, revertAll_}) b->setAutoDefault(false);
+    buttons->addButton(undo_, QDialogButtonBox::ActionRole);
+    for (QPushButton* b : {revert_, revertAll_, undo_}) b->setAutoDefault(false);
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, &ChangesWindow::undoRevert);
 
     auto* top = new QHBoxLayout;
     top->addWidget(choiceLabel);
@@ -80,8 +90,11 @@ ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidge
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(revert_, &QPushButton::clicked, this, &ChangesWindow::revertSelected);
     connect(revertAll_, &QPushButton::clicked, this, &ChangesWindow::revertAll);
-    connect(list_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { showLine(list_->indexOfTopLevelItem(item)); });
+    connect(undo_, &QPushButton::clicked, this, &ChangesWindow::undoRevert);
+    // A click shows the field as well as Enter or a double-click does.
+    for (auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
+        connect(list_, signal, this,
+                [this](QTreeWidgetItem* item) { showLine(list_->indexOfTopLevelItem(item)); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this,
             [this] { revert_->setEnabled(!list_->selectedItems().isEmpty()); });
     connect(choice_, &QComboBox::activated, this, [this](int index) {
@@ -165,7 +178,8 @@ void ChangesWindow::fill() {
     list_->addTopLevelItems(items);
     for (QTreeWidgetItem* item : items)
         if (selected.contains(item->data(0, kSettingRole).toString().toStdString())) item->setSelected(true);
-    for (int c = 0; c < 3; ++c) list_->resizeColumnToContents(c);
+    fitColumns(*list_, 3);
+    empty_->setVisible(items.isEmpty());
 
     const std::size_t n = differences_.size();
     summary_->setText(n == 0   ? QStringLiteral("No differences.")
@@ -193,8 +207,19 @@ void ChangesWindow::revertAll() { revert(differences_); }
 
 void ChangesWindow::revert(const std::vector<compare::Difference>& differences) {
     if (differences.empty()) return;
+    // The values as they were, for one undo (every setting is copied).
+    copySettings(settings_, beforeRevert_);
     // Through the settings: a program's write, which runs no form rule.
     changes::revertSettings(settings_, reference(), differences);
+    undo_->setEnabled(true);
+    feedback_.refresh();
+    fill();
+}
+
+void ChangesWindow::undoRevert() {
+    if (!undo_->isEnabled()) return;
+    undo_->setEnabled(false);
+    changes::revertSettings(settings_, beforeRevert_, compare::compareSettings(beforeRevert_, settings_));
     feedback_.refresh();
     fill();
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Changes" window: every setting that differs between the window and a
 // reference (the baseline at first; the defaults, a file or the device on
-// request), with its page, field label and both values. A double-click shows
-// the field; "Revert" and "Revert all" put the reference's values back.
+// request), with its page, field label and both values. A click shows
+// the field; "Revert" and "Revert all" put the reference's values back, and
+// "Undo revert" (Ctrl+Z) takes the last of them back.
 #pragma once
 
 #include <QDialog>
@@ -54,6 +55,8 @@ public:
     // Puts the selected lines, or every line, back to the reference's values.
     void revertSelected();
     void revertAll();
+    // Puts back the values the last revert took away (once; Ctrl+Z).
+    void undoRevert();
 
 private:
     const Settings& reference() const;
@@ -74,8 +77,11 @@ private:
     QComboBox* choice_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* summary_ = nullptr;
+    QLabel* empty_ = nullptr;  // "No changes."
     QPushButton* revert_ = nullptr;
     QPushButton* revertAll_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    SettingsModel beforeRevert_;  // the values before the last revert
 };
 
 }  // namespace zeru::app

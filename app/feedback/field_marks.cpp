@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/window/page_locator.h"
+#include "app/window/page_scroller.h"
 
 namespace zeru::app {
 
@@ -63,7 +64,7 @@ namespace {
 // The page the marks of `field` are drawn in: the tab page that holds it.
 QWidget* pageOf(QWidget* field) {
     const auto tabs = tabsHolding(field);
-    return tabs.empty() ? field->parentWidget() : tabs.front().first->widget(tabs.front().second);
+    return tabs.empty() ? field->parentWidget() : pageAt(*tabs.front().first, tabs.front().second);
 }
 
 }  // namespace

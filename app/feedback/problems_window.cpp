@@ -3,9 +3,11 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/feedback/feedback_list.h"
 #include "app/feedback/field_feedback.h"
 #include "app/feedback/mark_icons.h"
 #include "app/fields/field_factory.h"
@@ -31,8 +33,11 @@ ProblemsWindow::ProblemsWindow(FieldFeedback& feedback, QWidget* parent)
     resize(720, 320);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { showLine(list_->indexOfTopLevelItem(item)); });
+    empty_ = createEmptyListText(*list_, QStringLiteral("No problems."));
+    // A click shows the field as well as Enter or a double-click does.
+    for (auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
+        connect(list_, signal, this,
+                [this](QTreeWidgetItem* item) { showLine(list_->indexOfTopLevelItem(item)); });
     connect(&feedback_, &FieldFeedback::updated, this, &ProblemsWindow::fill);
     fill();
 }
@@ -52,7 +57,8 @@ void ProblemsWindow::fill() {
         items.append(item);
     }
     list_->addTopLevelItems(items);
-    for (int c = 0; c < 2; ++c) list_->resizeColumnToContents(c);
+    fitColumns(*list_, 2);
+    empty_->setVisible(items.isEmpty());
 }
 
 void ProblemsWindow::showLine(int row) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTreeWidget;
 
 namespace zeru::app {
@@ -25,6 +26,7 @@ private:
 
     FieldFeedback& feedback_;
     QTreeWidget* list_ = nullptr;
+    QLabel* empty_ = nullptr;  // "No problems."
 };
 
 }  // namespace zeru::app

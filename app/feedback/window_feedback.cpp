@@ -7,6 +7,7 @@
 #include "app/feedback/mark_icons.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/widget_settings.h"
+#include "app/window/place_beside.h"
 
 namespace zeru::app {
 
@@ -58,6 +59,7 @@ ChangesWindow& WindowFeedback::showChanges() {
         changesWindow_->setSources(sources_);
     }
     changesWindow_->compareWith(ChangesWindow::Reference::Baseline);
+    if (!changesWindow_->isVisible()) placeBeside(*changesWindow_, window_);
     changesWindow_->show();
     changesWindow_->raise();
     changesWindow_->activateWindow();
@@ -66,6 +68,7 @@ ChangesWindow& WindowFeedback::showChanges() {
 
 ProblemsWindow& WindowFeedback::showProblems() {
     if (!problemsWindow_) problemsWindow_ = new ProblemsWindow(fields_, &window_);
+    if (!problemsWindow_->isVisible()) placeBeside(*problemsWindow_, window_);
     problemsWindow_->show();
     problemsWindow_->raise();
     problemsWindow_->activateWindow();

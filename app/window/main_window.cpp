@@ -2,14 +2,16 @@
 #include "app/window/main_window.h"
 
 #include <QCloseEvent>
+#include <QDataStream>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QScrollArea>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "app/feedback/window_feedback.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/form_rules_wiring.h"
+#include "app/fields/path_paste.h"
 #include "app/fields/widget_settings.h"
 #include "app/window/page_tree.h"
 #include "interaction/command.h"
@@ -32,15 +35,28 @@ namespace {
 // font needs more room, so that no label or field is cut.
 constexpr QSize kDesignedClientSize(734, 416);
 
+// The log's share of the height: a few lines at least, and all the height the
+// pages leave over.
+class LogPane : public QPlainTextEdit {
+public:
+    explicit LogPane(QWidget* parent) : QPlainTextEdit(parent) {}
+    QSize sizeHint() const override { return {QPlainTextEdit::sizeHint().width(), linesHeight(4)}; }
+    QSize minimumSizeHint() const override {
+        return {QPlainTextEdit::minimumSizeHint().width(), linesHeight(2)};
+    }
+
+private:
+    int linesHeight(int lines) const { return lines * fontMetrics().lineSpacing() + 2 * frameWidth() + 8; }
+};
+
 QPlainTextEdit* createLogPane(QWidget* parent) {
-    auto* log = new QPlainTextEdit(parent);
+    auto* log = new LogPane(parent);
     log->setObjectName(QStringLiteral("Memo1"));
     log->setReadOnly(true);
     // Not a stop of the tab chain; a click still selects text to copy.
     log->setFocusPolicy(Qt::ClickFocus);
     log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // At least as tall as it was drawn, and four lines in large fonts.
-    log->setFixedHeight(std::max(73, 4 * log->fontMetrics().lineSpacing() + 2 * log->frameWidth() + 8));
+    log->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return log;
 }
 
@@ -58,33 +74,32 @@ QProgressBar* createProgressBar(QWidget* parent) {
 
 TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     setObjectName(QStringLiteral("Form1"));
-    // Fixed frame: title, system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     // The progress bar runs across the full width along the bottom edge; the
     // rest stands in a column with margins of its own.
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(4);
-    auto* column = column_ = new QVBoxLayout;
+    auto* column = new QVBoxLayout;
     column->setContentsMargins(6, 4, 6, 0);
     column->setSpacing(4);
     window->addLayout(column, 1);
-    auto* commandRow = new CommandRow(this);
+    auto* commandRow = commandRow_ = new CommandRow(this);
     deviceStatus_ = commandRow->deviceStatus();
     column->addWidget(commandRow);
-    // The pages scroll only where the screen is too small for the whole window.
+    // Each page scrolls inside its tab where the window is smaller than the
+    // page; the log below takes the height the pages leave, and the line
+    // between them can be dragged.
     pageTree_ = createPageTree(this, pageButtons_);
-    pageScroller_ = new QScrollArea(this);
-    pageScroller_->setObjectName(QStringLiteral("ScrollBox_pages"));
-    pageScroller_->setFrameShape(QFrame::NoFrame);
-    pageScroller_->setWidgetResizable(true);
-    pageScroller_->setWidget(pageTree_);
-    column->addWidget(pageScroller_, 1);
     log_ = createLogPane(this);
-    column->addWidget(log_);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("Splitter_log"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(pageTree_);
+    splitter_->addWidget(log_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    column->addWidget(splitter_, 1);
     progress_ = createProgressBar(this);
     window->addWidget(progress_);
 
@@ -103,8 +118,10 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(pageButtons_, *settings_, ui_);
+    installPathPaste(*settings_, this);
     feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
     commandRow->addTool(feedback_->buttons());
+    connect(&feedback_->fields(), &FieldFeedback::updated, this, &TForm1::updateTitle);
 
     setWindowTitle(caption());
     if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
@@ -134,9 +151,18 @@ void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window;
 void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
     if (!command) return;
+    logCommandStart(commandButton(button)->text());
     InputDropper dropper(*this);
     const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);
+}
+
+void TForm1::logCommandStart(QString caption) {
+    caption.remove(QLatin1Char('&'));
+    const QString dash(QChar(0x2014));
+    log_->appendPlainText(dash + QLatin1Char(' ') + caption + QStringLiteral(", ") +
+                          QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(' ') +
+                          dash);
 }
 
 WindowFeedback& TForm1::feedback() { return *feedback_; }
@@ -150,22 +176,25 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 QSize TForm1::naturalSize() {
-    // The column is a nested layout: it keeps its sizes until told they changed.
-    pageScroller_->setMinimumSize(pageTree_->minimumSizeHint());
-    column_->invalidate();
-    const QSize natural = minimumSizeHint().expandedTo(kDesignedClientSize);
-    pageScroller_->setMinimumSize(0, 0);
-    column_->invalidate();
-    return natural;
+    // Every page whole (see PageScroller), the log at its four lines, and at
+    // least the size the window was drawn at.
+    return sizeHint().expandedTo(kDesignedClientSize);
 }
 
 void TForm1::fitToScreen(const QSize& available) {
-    const QSize natural = naturalSize();
-    const bool fits = natural.width() <= available.width() && natural.height() <= available.height();
-    setFixedSize(fits ? natural : natural.boundedTo(available));
+    QSize size = naturalSize().boundedTo(available);
+    // Narrower than its natural size, the command row may take a second line.
+    const int rowGrows = commandRow_->heightForWidth(size.width() - 12) - commandRow_->sizeHint().height();
+    if (rowGrows > 0) size.setHeight(std::min(size.height() + rowGrows, available.height()));
+    resize(size);
+    layout()->activate();
+    // The pages take their whole height; the log what is left.
+    const int pages = pageTree_->sizeHint().height();
+    splitter_->setSizes({pages, std::max(1, splitter_->height() - pages - splitter_->handleWidth())});
 }
 
 void TForm1::centreOnScreen() {
+    if (layoutRestored_) return;  // where and how large the user left it
     if (QScreen* s = screen()) {
         // The title bar and borders are known once the window is shown.
         const QMargins border = windowHandle() ? windowHandle()->frameMargins() : QMargins();
@@ -174,6 +203,25 @@ void TForm1::centreOnScreen() {
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+QByteArray TForm1::saveLayout() const {
+    QByteArray layout;
+    QDataStream out(&layout, QIODevice::WriteOnly);
+    out << saveGeometry() << splitter_->saveState();
+    return layout;
+}
+
+bool TForm1::restoreLayout(const QByteArray& layout) {
+    if (layout.isEmpty()) return false;
+    QDataStream in(layout);
+    QByteArray geometry;
+    QByteArray splitter;
+    in >> geometry >> splitter;
+    if (in.status() != QDataStream::Ok || !restoreGeometry(geometry)) return false;
+    splitter_->restoreState(splitter);
+    layoutRestored_ = true;
+    return true;
 }
 
 }  // namespace zeru::app

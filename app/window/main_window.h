@@ -20,9 +20,8 @@ class QDragEnterEvent;
 class QDropEvent;
 class QMenu;
 class QPushButton;
-class QScrollArea;
+class QSplitter;
 class QTabWidget;
-class QVBoxLayout;
 
 namespace zeru::app {
 
@@ -68,12 +67,17 @@ public:
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
 
-    // Sizes the window for its screen and puts it in the middle of it.
+    // Sizes the window for its screen and puts it in the middle of it,
+    // unless restoreLayout gave it the size and place of the last run.
     void centreOnScreen();
-    // The frame keeps the size that shows every page whole while that fits
-    // `available` (the client area the screen offers); else it takes that
-    // size and the pages scroll.
+    // Takes the size that shows every page whole (its natural size) while
+    // that fits `available` (the client area the screen offers); else it
+    // takes that size and the pages scroll. The user may resize it freely.
     void fitToScreen(const QSize& available);
+    // The window's size, place and log height, to be kept between runs, and
+    // put back; false (nothing changed) for a layout that cannot be read.
+    QByteArray saveLayout() const;
+    bool restoreLayout(const QByteArray& layout);
 
     // The command row's connection state (see device_status.h).
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
@@ -91,9 +95,15 @@ protected:
 
 private:
     void runButtonCommand(CommandButton button);
+    // "— Write config, 14:02:31 —": the log's lines of each command start
+    // with it, so that two clicks of one button are told apart.
+    void logCommandStart(QString caption);
     void fillRecentFilesMenu(QMenu& menu);
     // The size that shows the whole page tree without scrolling.
     QSize naturalSize();
+    // The application's name after the file's, "*" first while there are
+    // unsaved changes.
+    void updateTitle();
 
     UserInterface& ui_;
     std::unique_ptr<WidgetSettings> settings_;
@@ -111,8 +121,10 @@ private:
     std::function<QStringList()> recentFiles_;
     std::function<void(QMenu&)> moreFileEntries_;
     QTabWidget* pageTree_ = nullptr;
-    QScrollArea* pageScroller_ = nullptr;
-    QVBoxLayout* column_ = nullptr;  // all but the progress bar, with side margins
+    QSplitter* splitter_ = nullptr;  // the pages above the log
+    CommandRow* commandRow_ = nullptr;
+    QString currentFile_;  // the file name shown in the title
+    bool layoutRestored_ = false;
 };
 
 }  // namespace zeru::app

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUrl>
 
 #include "app/commands/input_dropper.h"
+#include "app/feedback/window_feedback.h"
 #include "app/window/main_window.h"
 #include "interaction/command.h"
 
@@ -27,7 +29,14 @@ QString droppedConfigFile(const QMimeData* data) {
 }  // namespace
 
 void TForm1::setCurrentFile(const QString& path) {
-    setWindowTitle(QFileInfo(path).fileName() + QLatin1String(" - ") + caption());
+    currentFile_ = QFileInfo(path).fileName();
+    updateTitle();
+}
+
+void TForm1::updateTitle() {
+    QString title = currentFile_.isEmpty() ? caption() : currentFile_ + QLatin1String(" - ") + caption();
+    if (feedback_ && feedback_->fields().hasUnsavedChanges()) title.prepend(QLatin1Char('*'));
+    setWindowTitle(title);
 }
 
 void TForm1::setOpenFileCommand(std::function<void(const QString&)> command) {
@@ -38,6 +47,7 @@ void TForm1::setRecentFiles(std::function<QStringList()> source) { recentFiles_ 
 
 void TForm1::openFile(const QString& path) {
     if (!openFile_) return;
+    logCommandStart(commandButton(CommandButton::ReadFromFile)->text());
     InputDropper dropper(*this);
     runCommand(ui_, [&] { openFile_(path); });
 }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/pages.h"
+#include "app/window/page_scroller.h"
 
 namespace zeru::app {
 namespace {
@@ -13,9 +14,10 @@ namespace {
 QTabWidget* createTabControl(const char* objectName, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     tabs->setObjectName(QLatin1String(objectName));
-    // Every caption stays readable: no eliding and no hidden tabs behind scroll arrows.
+    // Every caption stays readable: no eliding. Scroll arrows show only where
+    // the window is made narrower than its natural size.
     tabs->setElideMode(Qt::ElideNone);
-    tabs->setUsesScrollButtons(false);
+    tabs->setUsesScrollButtons(true);
     return tabs;
 }
 
@@ -32,51 +34,56 @@ QWidget* createNestedPage(const char* pageName, const char* controlName, QTabWid
     return page;
 }
 
+// A settings page in its tab, scrolling inside it where the window is small.
+void addPage(QTabWidget* tabs, QWidget* page, const QString& caption) {
+    tabs->addTab(new PageScroller(page), caption);
+}
+
 }  // namespace
 
 QTabWidget* createPageTree(QWidget* parent, PageButtons& buttons) {
     QTabWidget* top = createTabControl("PageControl1", parent);
-    top->addTab(new RadioPage, QStringLiteral("Radio"));
-    top->addTab(new PositionReportsPage, QStringLiteral("Position reports"));
+    addPage(top, new RadioPage, QStringLiteral("Radio"));
+    addPage(top, new PositionReportsPage, QStringLiteral("Position reports"));
 
     QTabWidget* digipeater = nullptr;
     top->addTab(createNestedPage("TabSheet_digipeater", "PageControl3", digipeater),
                 QStringLiteral("Digipeater"));
-    digipeater->addTab(new DigipeaterCommonPage, QStringLiteral("Common settings"));
-    digipeater->addTab(new SimpleAliasesPage, QStringLiteral("Simple aliases"));
+    addPage(digipeater, new DigipeaterCommonPage, QStringLiteral("Common settings"));
+    addPage(digipeater, new SimpleAliasesPage, QStringLiteral("Simple aliases"));
 
     auto* beacons = new BeaconsPage;
     buttons.specialStrings = beacons->specialStringsButton();
-    top->addTab(beacons, QStringLiteral("Beacons"));
+    addPage(top, beacons, QStringLiteral("Beacons"));
 
     QTabWidget* telemetry = nullptr;
     top->addTab(createNestedPage("TabSheet_telemetry_reports", "PageControl2", telemetry),
                 QStringLiteral("Telemetry reports"));
-    telemetry->addTab(new ReportSettingsPage, QStringLiteral("Report settings"));
+    addPage(telemetry, new ReportSettingsPage, QStringLiteral("Report settings"));
     auto* analog = new AnalogChannelsPage;
     for (int channel = 1; channel <= 5; ++channel)
         buttons.analogDefaults[static_cast<std::size_t>(channel - 1)] = analog->defaultButton(channel);
-    telemetry->addTab(analog, QStringLiteral("Analog channels"));
+    addPage(telemetry, analog, QStringLiteral("Analog channels"));
     for (int first : {1, 5}) {
         auto* digital = new DigitalChannelsPage(first);
         for (int channel = first; channel < first + 4; ++channel)
             buttons.digitalDefaults[static_cast<std::size_t>(channel - 1)] = digital->defaultButton(channel);
-        telemetry->addTab(digital, QStringLiteral("Digital channels %1-%2").arg(first).arg(first + 3));
+        addPage(telemetry, digital, QStringLiteral("Digital channels %1-%2").arg(first).arg(first + 3));
     }
-    telemetry->addTab(new OrvaxeOutputsPage, QStringLiteral("Orvaxe outputs"));
+    addPage(telemetry, new OrvaxeOutputsPage, QStringLiteral("Orvaxe outputs"));
 
-    top->addTab(new WeatherReportsPage, QStringLiteral("Weather reports"));
+    addPage(top, new WeatherReportsPage, QStringLiteral("Weather reports"));
 
     QTabWidget* external = nullptr;
     top->addTab(createNestedPage("TabSheet_external_interfaces", "PageControl4", external),
                 QStringLiteral("External interfaces"));
-    external->addTab(new SerialPortsPage, QStringLiteral("Serial ports"));
-    external->addTab(new BluetoothPage, QStringLiteral("Bluetooth"));
-    external->addTab(new Rs485Page, QStringLiteral("RS-485 port"));
-    external->addTab(new WeatherStationPage, QStringLiteral("Weather station"));
-    external->addTab(new SerialConsolePage, QStringLiteral("Serial console"));
-    external->addTab(new GpsReceiverPage, QStringLiteral("GPS receiver"));
-    external->addTab(new KissPage, QStringLiteral("KISS"));
+    addPage(external, new SerialPortsPage, QStringLiteral("Serial ports"));
+    addPage(external, new BluetoothPage, QStringLiteral("Bluetooth"));
+    addPage(external, new Rs485Page, QStringLiteral("RS-485 port"));
+    addPage(external, new WeatherStationPage, QStringLiteral("Weather station"));
+    addPage(external, new SerialConsolePage, QStringLiteral("Serial console"));
+    addPage(external, new GpsReceiverPage, QStringLiteral("GPS receiver"));
+    addPage(external, new KissPage, QStringLiteral("KISS"));
 
     for (QTabWidget* control : {top, digipeater, telemetry, external}) control->setCurrentIndex(0);
     return top;

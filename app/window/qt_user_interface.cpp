@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,12 +25,24 @@ QString displayLines(std::string_view text) {
     return lines;
 }
 
+// A box sized to its text alone elides its caption ("Kestrovane Zeru Con...")
+// on many desktops: it is made wide enough for the caption and the title
+// bar's buttons.
+void keepTitleWhole(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 8 * box.fontMetrics().height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> createMessageBox(QMessageBox::Icon icon, const QString& caption,
                                               const QString& text, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(icon, caption, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);  // a message may quote "<" or "&" from a setting
+    keepTitleWhole(*box);
     return box;
 }
 
@@ -129,6 +142,7 @@ QMessageBox::StandardButton QtUserInterface::askQuestion(const QString& text,
     for (QMessageBox::StandardButton b : buttons) box.addButton(b);
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(buttons.back());
+    keepTitleWhole(box);
     box.exec();
     const auto pressed = box.standardButton(box.clickedButton());
     return pressed == QMessageBox::NoButton ? buttons.back() : pressed;

@@ -95,6 +95,37 @@ TEST_F(AprsHelpers, EnteredOrPastedPositionFillsBothFields) {
     EXPECT_EQ(form->settings().text(SettingId::Longitude), "00027.50W");
 }
 
+TEST_F(AprsHelpers, APastedPathFillsItsRow) {
+    struct Row {
+        const char* field;             // pasted into
+        const char* clipboard;         // what was copied
+        std::vector<std::string> row;  // the row's calls and SSIDs after
+    };
+    const Row rows[] = {
+        {"Beacon2_path1_string", "RELAY,WIDE2-2", {"RELAY", "", "WIDE2", "2"}},
+        {"Beacon2_path2_string", "WIDE1-1, WIDE2-1", {"WIDE1", "1", "WIDE2", "1"}},
+        {"Beacon2_path2_string", "wide3-3", {"WIDE1", "1", "WIDE3", "3"}},  // one address: that field
+        {"Beacon2_path1_string", "RELAY,", {"RELAY", "", "WIDE3", "3"}},
+        {"Beacon2_path2_string", "!", {"RELAY", "", "!WIDE3", "3"}},  // no path: as typed
+    };
+    const SettingId names[] = {SettingId::Beacon2_path1_string, SettingId::Beacon2_path1_ssid,
+                               SettingId::Beacon2_path2_string, SettingId::Beacon2_path2_ssid};
+    for (const Row& r : rows) {
+        QApplication::clipboard()->setText(QLatin1String(r.clipboard));
+        auto* field = find<QLineEdit>(r.field);
+        field->setCursorPosition(0);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        std::vector<std::string> row;
+        for (const SettingId name : names) row.push_back(form->settings().text(name));
+        EXPECT_EQ(row, r.row) << r.clipboard;
+    }
+    // A path of three fills the position reports' three fields.
+    QApplication::clipboard()->setText(QStringLiteral("RELAY,WIDE1-1,WIDE2-1"));
+    QTest::keyClick(find<QLineEdit>("Position_path2"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->settings().text(SettingId::Position_path3), "WIDE2");
+    EXPECT_EQ(form->settings().text(SettingId::Position_ssid1), "");
+}
+
 TEST_F(AprsHelpers, ChartFollowsTheTypedNumbers) {
     find<QPushButton>("Button_smartbeaconing_chart")->click();
     auto* window = form->findChild<SmartBeaconingWindow*>();

@@ -11,6 +11,7 @@
 
 #include "app/feedback/window_feedback.h"
 #include "app/fields/widget_settings.h"
+#include "app/window/page_locator.h"
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
 #include "window_fixture.h"
@@ -30,9 +31,8 @@ protected:
     }
     // The tab of `page` on its tab control has an icon.
     bool tabMarked(const char* page) {
-        QWidget* w = find(page);
-        auto* control = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
-        return !control->tabIcon(control->indexOf(w)).isNull();
+        const auto [control, index] = tabsHolding(find(page)).front();
+        return !control->tabIcon(index).isNull();
     }
 };
 
@@ -87,7 +87,9 @@ TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
 
     ProblemsWindow& list = form->feedback().showProblems();
     find<QTabWidget>("PageControl1")->setCurrentIndex(3);
-    list.showLine(0);  // errors first, in the order "Write config" checks them
+    // A click on a line; errors first, in the order "Write config" checks them.
+    const QRect line = list.list().visualItemRect(list.list().topLevelItem(0));
+    QTest::mouseClick(list.list().viewport(), Qt::LeftButton, {}, line.center());
     const std::string first = fields().problems().front().setting;
     ASSERT_TRUE(first == "Txdelay" || first == "Latitude") << first;
     EXPECT_TRUE(find("TabSheet_radio")->isVisible());
@@ -111,6 +113,16 @@ TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
     changes.revertAll();
     EXPECT_TRUE(changes.listedSettings().empty());
     EXPECT_FALSE(fields().hasUnsavedChanges());
+    EXPECT_TRUE(ui.boxes().empty());
+    EXPECT_TRUE(find("Changes_list_empty")->isVisibleTo(&changes)) << "an empty list says so";
+
+    // Ctrl+Z takes the last revert back, once.
+    QApplication::setActiveWindow(&changes);
+    for (int press = 0; press < 2; ++press) QTest::keyClick(&changes.list(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(changes.listedSettings(), (std::vector<std::string>{"Callsign", "Serial1_mode"}));
+    EXPECT_EQ(form->settings().text(SettingId::Callsign), "OK1ZRU");
+    EXPECT_EQ(form->settings().index(SettingId::Ptt), 0);
+    EXPECT_FALSE(find("Changes_list_empty")->isVisibleTo(&changes));
     EXPECT_TRUE(ui.boxes().empty());
 }
 

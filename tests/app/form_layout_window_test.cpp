@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "app/fields/field_factory.h"
+#include "app/window/page_scroller.h"
 #include "settings/form_description.h"
 #include "window_fixture.h"
 
@@ -40,7 +41,7 @@ void expectSamePages(const QTabWidget& tabs, const std::vector<FormPage>& pages)
     ASSERT_EQ(tabs.count(), static_cast<int>(pages.size())) << tabs.objectName().toStdString();
     for (int i = 0; i < tabs.count(); ++i) {
         const FormPage& page = pages[static_cast<std::size_t>(i)];
-        const QWidget* shown = tabs.widget(i);
+        const QWidget* shown = pageAt(tabs, i);
         SCOPED_TRACE(page.name);
         EXPECT_EQ(shown->objectName(), latin1(page.name));
         EXPECT_EQ(tabs.tabText(i), latin1(page.caption));

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: draws the main window on every page, a port-rule message box and
 // the special strings window into PNG files, to look at them (and for the
-// README picture). Usage: app_screenshots <folder> [dark] [point size]
-// [available WxH] (offscreen platform; QT_SCALE_FACTOR scales the pictures).
+// README picture), each page also after an edit on it. Usage:
+// app_screenshots <folder> [dark] [point size] [available WxH] (offscreen
+// platform; QT_SCALE_FACTOR scales the pictures; without WxH the window has
+// its natural size). scripts/screenshots.sh runs it at the sizes, scales and
+// palettes to look at.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -10,6 +13,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/aprs/beacon_strings_window.h"
@@ -19,10 +23,12 @@
 #include "app/commands/device_status.h"
 #include "app/feedback/window_feedback.h"
 #include "app/window/main_window.h"
+#include "app/window/page_scroller.h"
 #include "app/window/qt_user_interface.h"
 #include "app/window/startup.h"
 #include "compare/held_settings.h"
 #include "rules/rules.h"
+#include "settings/settings_model.h"
 #include "sim/simulator_transport.h"
 #include "support/recording_ui.h"
 
@@ -61,7 +67,7 @@ int main(int argc, char** argv) {
     zeru::test::RecordingUi ui;
     auto form = buildMainWindow(ui);
     form->show();
-    if (available.isValid()) form->fitToScreen(available);
+    form->fitToScreen(available.isValid() ? available : QSize(4000, 3000));
     std::printf("window %dx%d, font %s %g\n", form->width(), form->height(),
                 qPrintable(form->font().family()), form->font().pointSizeF());
 
@@ -77,19 +83,47 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < top->count(); ++i) {
         top->setCurrentIndex(i);
-        auto* nested = top->widget(i)->findChild<QTabWidget*>();
+        auto* nested = pageAt(*top, i)->findChild<QTabWidget*>();
         if (!nested) {
-            save(top->widget(i)->objectName());
+            save(pageAt(*top, i)->objectName());
             continue;
         }
         for (int j = 0; j < nested->count(); ++j) {
             nested->setCurrentIndex(j);
-            save(nested->widget(j)->objectName());
+            save(pageAt(*nested, j)->objectName());
         }
         nested->setCurrentIndex(0);
     }
     top->setCurrentIndex(0);
     save(QStringLiteral("main_window"));
+
+    // Every page again after an edit on it: its first field at its longest,
+    // in the widest letter, so that marks and hints show (nothing may move).
+    const QSize before = form->size();
+    auto edited = [&](QWidget* page) {
+        for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
+            if (!field->isEnabled() || field->isReadOnly()) continue;
+            field->setText(QString(std::min(field->maxLength(), 12), QLatin1Char('W')));
+            break;
+        }
+        form->feedback().fields().refresh();
+        save(QStringLiteral("edited_") + page->objectName());
+    };
+    for (int i = 0; i < top->count(); ++i) {
+        top->setCurrentIndex(i);
+        auto* nested = pageAt(*top, i)->findChild<QTabWidget*>();
+        for (int j = 0; j < (nested ? nested->count() : 1); ++j) {
+            if (nested) nested->setCurrentIndex(j);
+            edited(nested ? pageAt(*nested, j) : pageAt(*top, i));
+        }
+        if (nested) nested->setCurrentIndex(0);
+    }
+    top->setCurrentIndex(0);
+    if (form->size() != before) std::printf("the edits changed the window's size\n");
+    zeru::SettingsModel startup;
+    zeru::rules::applyStartupSequence(startup, ui);
+    zeru::copySettings(startup, form->settings());
+    form->feedback().fields().refresh();
 
     auto box = createMessageBox(
         QMessageBox::Information, QStringLiteral("Information"),

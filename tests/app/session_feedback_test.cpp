@@ -4,14 +4,18 @@
 // before an upload and before a Mic-E emergency write.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include "app/commands/session.h"
 #include "app/feedback/window_feedback.h"
+#include "cfgfile/config_file.h"
 #include "cfgfile/temp_folder.h"
 #include "device/fake_transport.h"
 #include "device/upload_notice.h"
+#include "settings/settings_model.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -25,6 +29,8 @@ protected:
         // The recent files the session keeps go to the test's folder, not the home folder.
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(folder.path().string()));
+        // And so do the backups ("Backups" makes their folder).
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(folder.file("state")));
         auto fake = std::make_unique<zeru::test::FakeTransport>();
         // One device that cannot be opened: whether anything was sent shows as an open.
         fake->devices = {{0x0483, 0xA050, "/dev/hidraw-test"}};
@@ -32,6 +38,13 @@ protected:
         transport = fake.get();
         session = createSessionOver(*form, ui, std::move(fake));
     }
+    ~SessionFeedback() override {
+        if (stateHome.isNull())
+            qunsetenv("XDG_STATE_HOME");
+        else
+            qputenv("XDG_STATE_HOME", stateHome);
+    }
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
     zeru::test::TempFolder folder;
     zeru::test::FakeTransport* transport = nullptr;
     std::unique_ptr<CommandSession> session;
@@ -131,6 +144,70 @@ TEST_F(SessionFeedback, DecliningAQuestionSendsNothing) {
         }
     }
     EXPECT_NE(firmwareUploadQuestion().find("1.02"), std::string::npos);
+}
+
+TEST_F(SessionFeedback, WhatReplacesUnsavedChangesAsksFirst) {
+    const std::string saved = folder.file("other.cfg");
+    SettingsModel other;
+    other.setText(SettingId::Callsign, "OTHER");
+    cfgfile::saveConfigFile(other, saved);
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        std::function<bool()> replaced;  // whether it went on
+    };
+    const Row rows[] = {
+        {"Read from file", [&] { form->commandButton(CommandButton::ReadFromFile)->click(); },
+         [&] { return !ui.dialogs.empty(); }},
+        {"a recent file or a drop", [&] { form->openFile(QString::fromStdString(saved)); },
+         [&] { return form->settings().text(SettingId::Callsign) == "OTHER"; }},
+        {"Backups", [&] { form->commandButton(CommandButton::Backups)->click(); },
+         [&] { return !ui.dialogs.empty(); }},
+        {"Read config", [&] { form->commandButton(CommandButton::ReadConfig)->click(); },
+         [&] { return !transport->opened.empty(); }},
+    };
+    form->show();
+    int edit = 0;
+    for (const Row& r : rows) {
+        for (const SaveAnswer answer : {SaveAnswer::Cancel, SaveAnswer::Discard}) {
+            SCOPED_TRACE(testing::Message() << r.what << " " << static_cast<int>(answer));
+            form->settings().setText(SettingId::Callsign, "EDIT" + std::to_string(edit++));
+            ui.events.clear();
+            ui.dialogs.clear();
+            transport->opened.clear();
+            ui.saveChangesAnswer = answer;
+            ui.openAnswer = std::nullopt;
+            r.act();
+            EXPECT_EQ(ui.texts(Event::Question),
+                      std::vector<std::string>{"Save changes to a file before they are replaced?"});
+            EXPECT_EQ(r.replaced(), answer == SaveAnswer::Discard);
+            form->feedback().fields().takeBaseline();
+        }
+    }
+    // Without changes nothing is asked.
+    ui.events.clear();
+    form->openFile(QString::fromStdString(saved));
+    EXPECT_TRUE(ui.texts(Event::Question).empty());
+}
+
+TEST_F(SessionFeedback, EachCommandStartsItsLogLinesWithItsNameAndTime) {
+    transport->devices.clear();
+    auto* log = find<QPlainTextEdit>("Memo1");
+    for (int click = 0; click < 2; ++click) form->commandButton(CommandButton::ReadConfig)->click();
+    // Upload with no device says so, and asks nothing.
+    ui.events.clear();
+    form->commandButton(CommandButton::UploadFirmware)->click();
+    EXPECT_TRUE(ui.texts(Event::Question).empty());
+    EXPECT_EQ(ui.boxes(), std::vector<std::string>{"Kestrovane Zeru not found."});
+
+    const QRegularExpression heading(
+        QStringLiteral("^\u2014 (Read config|Upload firmware), \\d\\d:\\d\\d:\\d\\d \u2014$"));
+    QStringList headings;
+    for (const QString& line : log->toPlainText().split(QLatin1Char('\n')))
+        if (heading.match(line).hasMatch()) headings << line.section(QLatin1Char(','), 0, 0);
+    EXPECT_EQ(headings,
+              QStringList({QStringLiteral("\u2014 Read config"), QStringLiteral("\u2014 Read config"),
+                           QStringLiteral("\u2014 Upload firmware")}));
 }
 
 }  // namespace

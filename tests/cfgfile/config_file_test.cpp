@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "cfgfile/file_keys.h"
 #include "settings/catalogue.h"
 #include "settings/settings_model.h"
@@ -245,17 +247,33 @@ TEST(LoadConfigFile, IdentificationAndVersion) {
     }
 }
 
-TEST(LoadConfigFile, MissingFileIsRefused) {
+TEST(LoadConfigFile, AFileThatCannotBeReadIsNamedWithWhy) {
     TempFolder folder;
     SettingsModel model;
     model.setText(SettingId::Callsign, "BEFORE");
     const SettingsModel before = model;
-    RecordingUi ui;
-    EXPECT_FALSE(loadConfigFile(folder.file("absent.cfg"), model, ui));
-    EXPECT_FALSE(loadConfigFile(folder.path().string(), model, ui));  // a folder is no file
-    EXPECT_EQ(ui.boxes(), (std::vector<std::string>{std::string(kIdentificationMessage),
-                                                    std::string(kIdentificationMessage)}));
-    EXPECT_TRUE(model == before);
+    const std::string locked = folder.file("locked.cfg");
+    test::writeBytes(locked, "[!WARNING]\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    const bool rootReadsAnything = std::ifstream(locked).good();
+    struct Row {
+        std::string path;
+        std::string box;
+    };
+    const Row rows[] = {
+        {folder.file("absent.cfg"), folder.file("absent.cfg") + " does not exist."},
+        {folder.file("absent/in.cfg"), folder.file("absent/in.cfg") + " does not exist."},
+        {folder.path().string(), folder.path().string() + " cannot be read: Is a directory."},
+        {"/dev/null", "/dev/null cannot be read: Not a regular file."},
+        {locked, rootReadsAnything ? std::string(kIdentificationMessage)
+                                   : locked + " cannot be read: Permission denied."},
+    };
+    for (const Row& r : rows) {
+        RecordingUi ui;
+        EXPECT_FALSE(loadConfigFile(r.path, model, ui));
+        EXPECT_EQ(ui.boxes(), std::vector<std::string>{r.box});
+        EXPECT_TRUE(model == before);
+    }
 }
 
 TEST(LoadConfigFile, NumberChoiceAndFlagValues) {

@@ -120,8 +120,31 @@ TEST(FileFlows, ReadingAFileThatDoesNotExist) {
     RecordingUi ui;
     ui.openAnswer = folder.file("nothing.cfg");
     FileFlows(model, ui, folder.path().string()).readFromFile();
-    EXPECT_EQ(ui.boxes(), std::vector<std::string>{std::string(kIdentificationMessage)});
+    const std::string said = folder.file("nothing.cfg") + " does not exist.";
+    EXPECT_EQ(ui.boxes(), std::vector<std::string>{said});
+    EXPECT_EQ(ui.texts(RecordingUi::Event::Log), std::vector<std::string>{said});
     EXPECT_EQ(model.text(SettingId::Callsign), "KEEP");
+}
+
+TEST(FileFlows, TheSaveDialogProposesTheStationsOwnName) {
+    struct Row {
+        const char* callsign;
+        const char* ssid;
+        const char* proposed;
+    };
+    const Row rows[] = {
+        {"OK1ZRU", "9", "OK1ZRU-9.cfg"}, {"OK1ZRU", "0", "OK1ZRU.cfg"},
+        {"OK1ZRU", "", "OK1ZRU.cfg"},    {"NOCALL", "9", "kestrovane_blue.cfg"},
+        {"", "", "kestrovane_blue.cfg"}, {"../a/b", "1", "___a_b-1.cfg"},
+    };
+    for (const Row& r : rows) {
+        SettingsModel model;
+        model.setText(SettingId::Callsign, r.callsign);
+        model.setText(SettingId::Ssid, r.ssid);
+        EXPECT_EQ(proposedFileName(model, ""), r.proposed) << r.callsign;
+    }
+    SettingsModel model;
+    EXPECT_EQ(proposedFileName(model, "/home/x/club/tracker.cfg"), "tracker.cfg");
 }
 
 class MemoryHistory : public FileHistory {
@@ -157,6 +180,30 @@ TEST(FileFlows, FilesSavedAndLoadedAreLoggedRememberedAndNamed) {
     EXPECT_EQ(named, (std::vector<std::string>{saved, saved}));
     EXPECT_EQ(history.files, std::vector<std::string>{saved});
     EXPECT_EQ(ui.dialogs.back().startFolder, folder.file("a"));
+}
+
+TEST(FileFlows, ARecentFileThatIsGoneIsOfferedForRemoval) {
+    TempFolder folder;
+    const std::string gone = folder.file("gone.cfg"), kept = folder.file("kept.cfg");
+    for (const bool remove : {false, true}) {
+        SettingsModel model;
+        RecordingUi ui;
+        ui.confirmAnswer = remove;
+        MemoryHistory history;
+        history.files = {gone, kept};
+        FileFlows flows(model, ui, folder.path().string());
+        flows.setHistory(&history);
+        EXPECT_EQ(flows.readFromFile(gone), FileOutcome::Refused);
+        EXPECT_EQ(ui.texts(RecordingUi::Event::Question),
+                  std::vector<std::string>{"Remove " + gone + " from the recent files?"});
+        const std::vector<std::string> left =
+            remove ? std::vector<std::string>{kept} : std::vector<std::string>{gone, kept};
+        EXPECT_EQ(history.files, left);
+        // A file that is not among them is not offered.
+        ui.events.clear();
+        flows.readFromFile(folder.file("other.cfg"));
+        EXPECT_TRUE(ui.texts(RecordingUi::Event::Question).empty());
+    }
 }
 
 TEST(FileHistory, KeepsTheLatestEightFilesEachOnce) {

@@ -139,7 +139,7 @@ const RefusalCase kRefusals[] = {
 
     // Files and images refused, or not to be read or written.
     {"FileOfAnotherProgram", {"encode", "other.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
-    {"MissingFile", {"encode", "missing.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"MissingFile", {"encode", "missing.cfg", "-o", "out.bin"}, 3, "missing.cfg does not exist."},
     {"VerifyWrongSum", {"verify", "bad-sum.bin"}, 3, kImageError},
     {"VerifyNoEndMarker", {"verify", "no-end.bin"}, 3, kImageError},
     {"DecodeWrongSum", {"decode", "bad-sum.bin", "-o", "out.cfg"}, 3, kImageError},
@@ -169,8 +169,9 @@ const RefusalCase kRefusals[] = {
     {"OutputIsAFolder", {"encode", "base.cfg", "-o", "dir.cfg"}, 3, "Unable to write to dir.cfg."},
     {"StateFileIsAFifo", {"--simulate=fifo", "read", "-o", "out.cfg"}, 3, "Unable to write to fifo."},
     {"StateFileIsAFolder", {"--simulate=dir.cfg", "info"}, 3, "Unable to write to dir.cfg."},
-    {"InputIsAFifo", {"encode", "fifo", "-o", "out.bin"}, 3, kIdentificationLastLine},
-    {"InputIsAFolder", {"encode", "dir.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},
+    {"InputIsAFifo", {"encode", "fifo", "-o", "out.bin"}, 3, "fifo cannot be read: Not a regular file."},
+    {"InputIsAFolder", {"encode", "dir.cfg", "-o", "out.bin"}, 3, "dir.cfg cannot be read: Is a directory."},
+    {"CheckMissingFile", {"check", "missing.cfg"}, 3, "missing.cfg does not exist."},
     {"ImageIsAFifo", {"verify", "fifo"}, 3, "Unable to read fifo."},
     {"ImageTooLong",
      {"verify", "long.bin"},

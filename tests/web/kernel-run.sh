@@ -34,6 +34,6 @@ cat > "$policy" <<JSON
                                 "urls": ["http://127.0.0.1:$port"]}]}
 JSON
 
-args=(--timeout 1200)
+args=(--timeout 1500)
 [ -n "$cache" ] && args+=(--cache "$cache")
 "$here/../vm/run-in-vm.sh" "${args[@]}" -- "$here/kernel-guest.sh" "$site" "$sim" "$port"

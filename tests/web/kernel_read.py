@@ -39,7 +39,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if self.path == "/kernel-test.js":
             return self.reply((here / "kernel-test.js").read_bytes(), "text/javascript")
         if self.path == "/hold.gif":
-            reported.wait(780)
+            reported.wait(1200)
             return self.reply(PIXEL, "image/gif")
         return super().do_GET()
 
@@ -65,10 +65,13 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(
 threading.Thread(target=server.serve_forever, daemon=True).start()
 with tempfile.TemporaryDirectory() as profile:
     browser = subprocess.run(
+        # Under emulation, compiling the WebAssembly whole takes minutes: it is
+        # compiled function by function as first called, and never optimised.
         ["/usr/bin/chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-         f"--user-data-dir={profile}", "--timeout=800000", "--dump-dom",
+         "--js-flags=--wasm-lazy-compilation --no-wasm-tier-up",
+         f"--user-data-dir={profile}", "--timeout=1250000", "--dump-dom",
          f"http://127.0.0.1:{port}/kernel-test.html"],
-        capture_output=True, text=True, timeout=840, env=dict(os.environ, HOME=profile))
+        capture_output=True, text=True, timeout=1300, env=dict(os.environ, HOME=profile))
 server.shutdown()
 print(f"browser ended after {time.monotonic() - start:.0f} s (status {browser.returncode})")
 if not result:

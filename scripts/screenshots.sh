@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Pictures of the window to look at before a change to it is merged: every
+# page, before and after an edit, at its natural size in 9 and 16 points at
+# scale 1, 1.5 and 2, and on 1280x800 and 1366x768 screens at scale 1.5
+# (the logical sizes 853x533 and 910x512), each in a light and a dark palette.
+#
+#   scripts/screenshots.sh BUILD_DIR OUT_DIR
+set -euo pipefail
+build="${1:?build folder}"
+out="${2:?output folder}"
+cmake --build "$build" --target app_screenshots -j2 >/dev/null
+shoot() {  # name scale options...
+  local name="$1" scale="$2"
+  shift 2
+  mkdir -p "$out/$name"
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" "$build/tests/app/app_screenshots" "$out/$name" "$@" \
+    >"$out/$name/sizes.txt" 2>/dev/null
+}
+for palette in light dark; do
+  for scale in 1 1.5 2; do
+    for points in 9 16; do shoot "natural_${points}pt_x${scale}_$palette" "$scale" "$palette" "$points"; done
+  done
+  shoot "1280x800_x1.5_$palette" 1.5 "$palette" 853x533
+  shoot "1366x768_x1.5_$palette" 1.5 "$palette" 910x512
+done
+grep -l "changed the window" "$out"/*/sizes.txt || true
+echo "pictures in $out"
