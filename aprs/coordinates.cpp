@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "aprs/decimal_text.h"
+#include "aprs/fixed_point.h"
 #include "aprs/maidenhead.h"
 
 namespace zeru::aprs {
@@ -51,12 +51,7 @@ std::optional<double> fromDeviceText(std::string_view text, int width, int maxDe
     return hemisphere == negative ? -value : value;
 }
 
-std::string fixed(double value, int places) {
-    char buffer[400];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, places).ptr;
-    return std::string(buffer, end);
-}
+std::string fixed(double value, int places) { return fixedPoint(value, places); }
 
 // --- the free-form parser -------------------------------------------------
 

@@ -52,4 +52,11 @@ double beaconDistance(const SmartBeaconing& sb, double speed);
 // is covered, the slow period: "one beacon every 1800 s while standing still".
 std::string describeDistance(const SmartBeaconing& sb, double speed);
 
+// What the chart and its table show: speeds from 0 to chartTopSpeed, and the
+// interval, threshold and distance at these speeds (km/h).
+inline constexpr std::array<int, 5> kTableSpeeds = {10, 30, 50, 80, 100};
+inline double chartTopSpeed(const SmartBeaconing& sb) {
+    return sb.fastSpeed * 1.3 > 10 ? sb.fastSpeed * 1.3 : 10;
+}
+
 }  // namespace zeru::aprs

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/settings.h"
@@ -30,5 +31,8 @@ std::vector<Problem> findProblems(const Settings& settings);
 // which sets off alarms at every station that hears it: the window asks before
 // "Write config" sends it.
 bool sendsEmergency(const Settings& settings);
+inline constexpr std::string_view kEmergencyQuestion =
+    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
+    "alarm.\n\nWrite this configuration to the device?";
 
 }  // namespace zeru::problems

@@ -35,6 +35,11 @@ std::vector<std::string> weatherStationTypeChanged(Settings& settings);
 // in an information box as it comes (after a file load, decoding, start-up).
 void runPortRules(Settings& settings, UserInterface& ui);
 
+// The rule that follows a user's choice in the drop-down list `name`, as the
+// window runs it (the port rules' messages shown as information boxes). False
+// when no rule follows that list.
+bool userChoiceMade(Settings& settings, std::string_view name, UserInterface& ui);
+
 // Telemetry presets: the "Default parameters" buttons, channel 1..5 (analog)
 // and 1..8 (digital). A source selection outside the table changes nothing.
 void applyAnalogPreset(Settings& settings, int channel);

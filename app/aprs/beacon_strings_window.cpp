@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/fields/field_factory.h"
+#include "rules/special_strings.h"
 
 namespace zeru::app {
 namespace {
@@ -13,29 +14,11 @@ namespace {
 // The client area the card was drawn for.
 constexpr QSize kDesignedClientSize(317, 206);
 
-struct Line {
-    const char* text;
-    bool wraps;
-};
-
-constexpr Line kLines[] = {
-    {"<statlat> - inserts latitude defined on  \"Radio\" Tab.", false},
-    {"<statlong> - inserts longitude defined on  \"Radio\" Tab.", false},
-    {"<gpsdate> - inserts time received from GPS in format: DDHHMM. ", false},
-    {"<gpslat> - inserts latitude received from GPS.", false},
-    {"<gpslong> - inserts longitude received from GPS.", false},
-    {"<volt> - inserts measured input voltage.", false},
-    {"<temp> - inserts temperature from thermometer connected to RS-485 bus (Celsius).", true},
-    {"<tempf> - inserts temperature from thermometer connected to RS-485 bus. (Fahrenheit)", true},
-    {"Example:", false},
-    {"/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V.", false},
-};
-
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Beacon special strings"));
+    setWindowTitle(latin1(rules::kSpecialStringsTitle));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
@@ -46,12 +29,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     // The card is as wide as the longest line that must not wrap, at least as
     // wide as it was drawn.
     int width = kDesignedClientSize.width();
-    for (const Line& line : kLines) {
-        QLabel* label = createLabel(QLatin1String(line.text), this);
+    for (const rules::SpecialStringLine& line : rules::specialStringLines()) {
+        QLabel* label = createLabel(latin1(line.text), this);
         label->setWordWrap(line.wraps);
         // The placeholders can be selected and copied into a message.
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        if (line.text == kLines[8].text) column->addSpacing(6);  // the example stands apart
+        if (line.standsApart) column->addSpacing(6);
         column->addWidget(label);
         if (!line.wraps) {
             const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 16 + 2;

@@ -20,7 +20,6 @@
 namespace zeru::app {
 namespace {
 
-constexpr int kTableSpeeds[] = {10, 30, 50, 80, 100};
 constexpr double kMostTurn = 180;  // no heading change is larger
 
 // A round step that divides `range` into about `ticks` parts (1, 2 or 5 × 10^n).
@@ -81,7 +80,7 @@ void SmartBeaconingChart::paintEvent(QPaintEvent*) {
     const int line = fm.height();
 
     // Axes: speed across, interval on the left, turn threshold on the right.
-    const double maxSpeed = std::max(1.3 * sb.fastSpeed, 10.0);
+    const double maxSpeed = aprs::chartTopSpeed(sb);
     double maxInterval = std::max(sb.slowPeriod, sb.fastPeriod);
     for (double v = 0; v <= maxSpeed; v += maxSpeed / 200)
         maxInterval = std::max(maxInterval, aprs::beaconInterval(sb, v));
@@ -231,7 +230,7 @@ void SmartBeaconingWindow::refresh() {
     parameters_ = aprs::smartBeaconingFromTexts(texts);
     chart_->setParameters(parameters_);
     for (int row = 1; row <= 5; ++row) {
-        const double v = kTableSpeeds[row - 1];
+        const double v = aprs::kTableSpeeds[static_cast<std::size_t>(row - 1)];
         QString cells[4] = {number(v), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
         if (parameters_) {
             cells[1] = number(aprs::beaconInterval(*parameters_, v));

@@ -31,10 +31,6 @@
 namespace zeru::app {
 namespace {
 
-constexpr std::string_view kEmergencyQuestion =
-    "Mic-E message \"Emergency\" is selected: every station that hears the position reports will raise an "
-    "alarm.\n\nWrite this configuration to the device?";
-
 // Where backups go: the user's state folder ("" when the environment names
 // no home, and then no backup can be kept).
 std::filesystem::path backupFolder() {
@@ -110,7 +106,7 @@ private:
     }
     void Button_write_configClick() {
         startDeviceCommand("Write config");
-        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(kEmergencyQuestion)) return;
+        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written) fields().takeBaseline();

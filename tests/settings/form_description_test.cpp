@@ -65,18 +65,18 @@ TEST(FormDescription, JsonIsUtf8AndEscaped) {
 TEST(FormDescription, JsonShapeOfPagesGroupsAndBothKinds) {
     const std::string json = formDescriptionJson(describeForm());
     const char* parts[] = {
-        "{\"title\":\"Kestrovane Zeru "
-        "Configurator\",\"version\":\"v1.02\",\"pages\":[{\"name\":\"TabSheet_radio\","
-        "\"caption\":\"Radio\",\"pages\":[],\"groups\":[{\"caption\":\"\",\"settings\":[{\"name\":"
-        "\"Callsign\","
-        "\"kind\":\"text\",\"label\":\"Callsign:\",\"spokenName\":\"Callsign\",\"tooltip\":\"Station "
-        "callsign.\","
-        "\"maxLength\":6,\"default\":\"NOCALL\"},",
-        "{\"name\":\"Ptt\",\"kind\":\"choice\",\"label\":\"PTT:\",\"spokenName\":\"PTT\",\"tooltip\":\"PTT "
-        "output "
-        "type.\",\"choices\":[\"separate output\",\"2k2 resistor\"],\"default\":0}",
-        "{\"name\":\"TabSheet_digipeater\",\"caption\":\"Digipeater\",\"pages\":[{\"name\":"
-        "\"TabSheet_common_settings\",\"caption\":\"Common settings\",\"pages\":[],\"groups\":[",
+        ("{\"title\":\"Kestrovane Zeru "
+         "Configurator\",\"version\":\"v1.02\",\"pages\":[{\"name\":\"TabSheet_radio\","
+         "\"caption\":\"Radio\",\"pages\":[],\"groups\":[{\"caption\":\"\",\"settings\":[{\"name\":"
+         "\"Callsign\","
+         "\"kind\":\"text\",\"label\":\"Callsign:\",\"spokenName\":\"Callsign\",\"tooltip\":\"Station "
+         "callsign.\","
+         "\"maxLength\":6,\"default\":\"NOCALL\"},"),
+        ("{\"name\":\"Ptt\",\"kind\":\"choice\",\"label\":\"PTT:\",\"spokenName\":\"PTT\",\"tooltip\":\"PTT "
+         "output "
+         "type.\",\"choices\":[\"separate output\",\"2k2 resistor\"],\"default\":0}"),
+        ("{\"name\":\"TabSheet_digipeater\",\"caption\":\"Digipeater\",\"pages\":[{\"name\":"
+         "\"TabSheet_common_settings\",\"caption\":\"Common settings\",\"pages\":[],\"groups\":["),
         "]},{\"caption\":\"SmartBeaconing:\",\"settings\":[{\"name\":\"Smartbeaconing_min_turn_angle\"",
     };
     for (const char* part : parts) EXPECT_NE(json.find(part), std::string::npos) << part;

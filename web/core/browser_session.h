@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser page works on for its whole life: the settings, the
+// configuration they are compared with (the last one read, loaded, saved or
+// written), the device and file commands and the backups. The page's buttons
+// call these; none of the page's code decides anything about the settings.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "backup/safety_net.h"
+#include "compare/comparison.h"
+#include "device/device_flows.h"
+#include "image/config_image.h"
+#include "problems/problems.h"
+#include "settings/settings_model.h"
+#include "web/core/browser_backups.h"
+#include "web/core/js_user_interface.h"
+#include "web/core/webhid_transport.h"
+
+namespace zeru::web {
+
+// A "Save to file": the file's bytes and the name to propose, or the setting
+// that stops the save (its message already shown).
+struct SavedFile {
+    bool saved = false;
+    std::string bytes;
+    std::string name;
+    std::string refusedSetting;
+};
+
+class BrowserSession {
+public:
+    // The settings at their start-up values, which are also the baseline.
+    // `transport` and `ui` default to the page's; tests hand in their own.
+    BrowserSession();
+    BrowserSession(UserInterface& ui, ReportTransport& transport);
+    BrowserSession(const BrowserSession&) = delete;
+    BrowserSession& operator=(const BrowserSession&) = delete;
+
+    SettingsModel& settings() { return settings_; }
+    UserInterface& ui() { return ui_; }
+
+    // A user's choice in a drop-down list, followed by its form rule.
+    void chooseEntry(const std::string& name, int index);
+    // "Default parameters" of an analog (1..5) or digital (1..8) channel.
+    void defaultParameters(bool analog, int channel);
+
+    std::vector<problems::Problem> problems() const { return problems::findProblems(settings_); }
+    // The differences from the baseline, in file key order: the marks at the fields.
+    std::vector<compare::Difference> changes() const {
+        return compare::compareSettings(baseline_, settings_);
+    }
+    bool hasUnsavedChanges() const { return !changes().empty(); }
+
+    // The "Changes" list: the settings against a reference, the baseline at
+    // first. Against the device, the settings count as the device would hold
+    // them once written.
+    enum class Reference { Baseline, Defaults, File, Device };
+    std::vector<compare::Difference> comparison() const;
+    Reference reference() const { return reference_; }
+    void compareWithBaseline() { reference_ = Reference::Baseline; }
+    void compareWithDefaults();
+    // False (the refusal shown) when the file does not load.
+    bool compareWithFile(const std::string& bytes, const std::string& name);
+    // Reads the device into the reference only; false when it cannot be read.
+    bool compareWithDevice();
+    // Puts the named settings (every listed one when empty) back to their
+    // values in the reference, as a program's write.
+    void revert(const std::vector<std::string>& names);
+
+    // "Save to file": success logs "Saved NAME" and makes the settings the baseline.
+    SavedFile saveToFile();
+    // "Read from file" of a chosen or dropped file: success logs "Loaded NAME".
+    bool readFromFile(const std::string& bytes, const std::string& name);
+    // "Read from file" of a backup kept in the browser.
+    bool restoreBackup(const std::string& name);
+
+    // The three device commands, as the window's buttons run them. They wait
+    // for the page's device and answers (Asyncify): call them through the
+    // module's asynchronous entry points.
+    bool readConfig();
+    bool writeConfig();
+    bool uploadFirmware();
+    DeviceOutcome lastOutcome() const { return device_.lastOutcome(); }
+
+    BrowserBackups& backups() { return backups_; }
+
+private:
+    void takeBaseline() { copySettings(settings_, baseline_); }
+
+    JsUserInterface pageUi_;
+    WebHidTransport pageTransport_;
+    UserInterface& ui_;
+    ReportTransport& transport_;
+    SettingsModel settings_;
+    SettingsModel baseline_;
+    SettingsModel other_;  // the reference of the "Changes" list when not the baseline
+    Reference reference_ = Reference::Baseline;
+    ConfigImages images_;
+    BrowserBackups backups_;
+    backup::SafetyNet safety_;
+    DeviceFlows device_;
+};
+
+}  // namespace zeru::web
