@@ -31,7 +31,7 @@ std::string deviceText(double degrees, int width, int maxDegrees, char positive,
 // a hemisphere letter; degrees up to `maxDegrees`, minutes under 60.
 std::optional<double> fromDeviceText(std::string_view text, int width, int maxDegrees, char positive,
                                      char negative) {
-    if (static_cast<int>(text.size()) != width + 6 || text[static_cast<std::size_t>(width + 2)] != '.')
+    if (static_cast<int>(text.size()) != width + 6 || text[static_cast<std::size_t>(width) + 2] != '.')
         return std::nullopt;
     long long degrees = 0;
     long long hundredths = 0;

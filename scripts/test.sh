@@ -72,6 +72,9 @@ if [ ! -f build-web/site/core/core.js ]; then
 else
   ZERU_WEB_SITE="$PWD/build-web/site" ZERU_CLI="$PWD/$build/cli/zeru-cli" \
     /usr/bin/python3 -m unittest discover -s tests/web -p 'test_*.py'
+  # The browser's core under node: every device command and fault against
+  # zeru-cli's lines, files byte for byte, backups.
+  ZERU_WEB_CORE="$PWD/build-web/wasm/web/core" ZERU_CLI="$PWD/$build/cli/zeru-cli" node --test tests/wasm/
 fi
 
 # Each fuzzer for 60 seconds on top of its committed corpus (clang, own build).

@@ -32,17 +32,8 @@ fi
 # What building needs: emscripten (the core) and python3 (the build's helper
 # and the server).
 packages=(emscripten nodejs python3 cmake make)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/install-missing.sh
+install_missing "${packages[@]}"
 
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"

@@ -23,17 +23,8 @@ testing=OFF
 
 packages=(cmake make ccache zip g++-mingw-w64-x86-64-posix mingw-w64 libcli11-dev)
 [ "$testing" = ON ] && packages+=(googletest wine wine64)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. scripts/install-missing.sh
+install_missing "${packages[@]}"
 
 toolchain="$PWD/cmake/windows-x64-mingw.cmake"
 cache=()

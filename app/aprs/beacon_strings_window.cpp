@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "app/fields/field_factory.h"
-#include "rules/special_strings.h"
+#include "rules/beacon_placeholders.h"
 
 namespace zeru::app {
 namespace {

@@ -42,7 +42,7 @@ void catchStopSignals() {
 }
 
 void logRequest(const zeru::sim::HidReport& request, const std::optional<zeru::sim::SimReply>& reply) {
-    const unsigned page = request[1] | (request[2] << 8);
+    const unsigned page = static_cast<unsigned>(request[1]) | (static_cast<unsigned>(request[2]) << 8U);
     std::fprintf(stderr, "zeru-sim: request 0x%02X page %u -> ", request[0], page);
     if (reply)
         std::fprintf(stderr, "reply 0x%02X (%zu bytes)\n", reply->bytes[0], reply->size);

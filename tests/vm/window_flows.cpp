@@ -72,8 +72,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // Back to the start-up values, so that only the read can restore the fields.
+    // Back to the start-up values, so that only the read can restore the fields;
+    // the read then asks before it replaces them, and the user lets them go.
     zeru::rules::applyStartupSequence(fields, ui);
+    ui.saveChangesAnswer = zeru::SaveAnswer::Discard;
     ui.events.clear();
     configurator.form1->commandButton(zeru::app::CommandButton::ReadConfig)->click();
     if (!logged(ui, "Eeprom read success.")) {

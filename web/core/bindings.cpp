@@ -24,7 +24,7 @@
 #include "changes/pending_changes.h"
 #include "device/upload_notice.h"
 #include "interaction/command.h"
-#include "rules/special_strings.h"
+#include "rules/beacon_placeholders.h"
 #include "settings/catalogue.h"
 #include "settings/form_description.h"
 #include "web/core/browser_session.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rules/special_strings.h"
+#include "rules/beacon_placeholders.h"
 
 #include <array>
 
