@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "cfgfile/file_read.h"
+#include "cfgfile/windows_error_text.h"
 #include "cfgfile/windows_file_names.h"
 #include "interaction/utf8_path.h"
 
@@ -14,7 +15,21 @@ namespace {
 
 using Status = InputFile::Status;
 
-InputFile refused(Status status, std::uint64_t size = 0) { return {status, size, {}}; }
+InputFile refused(Status status, std::uint64_t size = 0) { return {status, size, {}, {}}; }
+
+// Refused with the system's words for `error` ("Access is denied").
+InputFile unreadable(DWORD error) {
+    InputFile file = refused(Status::Unreadable);
+    file.reason = windowsErrorText(error);
+    return file;
+}
+
+// A folder, console, pipe or serial port: the same words as on other systems.
+InputFile notRegular(bool folder) {
+    InputFile file = refused(Status::NotRegular);
+    file.reason = folder ? "Is a directory" : "Not a regular file";
+    return file;
+}
 
 class OpenFile {
 public:
@@ -40,33 +55,39 @@ bool isMissing(DWORD error) {
 
 InputFile readInputFile(const std::string& path, std::uint64_t maxBytes) {
     // Looked at before it is opened: opening a device has effects of its own.
-    if (namesWindowsDevice(path)) return refused(Status::NotRegular);
+    if (namesWindowsDevice(path)) return notRegular(false);
     const std::wstring wide = pathFromUtf8(path).wstring();
     const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return refused(isMissing(GetLastError()) ? Status::Missing : Status::Unreadable);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return refused(Status::NotRegular);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return isMissing(error) ? refused(Status::Missing) : unreadable(error);
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return notRegular(true);
 
     // Others may go on reading and writing it: a file open in an editor is read all the same.
     const OpenFile file(CreateFileW(wide.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return refused(isMissing(GetLastError()) ? Status::Missing : Status::Unreadable);
-    if (GetFileType(file.get()) != FILE_TYPE_DISK) return refused(Status::NotRegular);
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        return isMissing(error) ? refused(Status::Missing) : unreadable(error);
+    }
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) return notRegular(false);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return refused(Status::Unreadable);
+    if (!GetFileSizeEx(file.get(), &size)) return unreadable(GetLastError());
+    if (size.QuadPart < 0) return unreadable(ERROR_INVALID_DATA);
     const auto declared = static_cast<std::uint64_t>(size.QuadPart);
     if (declared > maxBytes) return refused(Status::TooLarge, declared);
 
     // The file may grow while it is read: never more than the limit and one byte.
-    InputFile result{Status::Read, declared, {}};
+    InputFile result{Status::Read, declared, {}, {}};
     result.bytes.resize(static_cast<std::size_t>(declared) + 1);
     std::size_t got = 0;
     while (got < result.bytes.size()) {
         const auto wanted = static_cast<DWORD>(std::min<std::size_t>(result.bytes.size() - got, 1u << 20));
         DWORD n = 0;
         if (!ReadFile(file.get(), result.bytes.data() + got, wanted, &n, nullptr))
-            return refused(Status::Unreadable);
+            return unreadable(GetLastError());
         if (n == 0) break;
         got += n;
         if (got > maxBytes) return refused(Status::TooLarge, got);

@@ -4,7 +4,9 @@
 #   wine-run.sh PROGRAM.exe [ARGS]
 #   wine-run.sh --make-prefix      only makes $WINEPREFIX when it is missing
 # WINEPREFIX defaults to a prefix in the program's build folder; it is made
-# once (under a lock, so that tests started in parallel wait for it).
+# once (under a lock, so that tests started in parallel wait for it). With
+# ZERU_WINE_CACHE naming a folder, a fresh prefix is kept there and later ones
+# are copies of it: seconds, where making one takes tens of seconds.
 set -euo pipefail
 export WINEDEBUG=-all
 # No Mono or Gecko installers: the programs are console tools.
@@ -24,9 +26,19 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   (
     flock 9
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot --init >/dev/null 2>&1 || true
-      wineserver -w
-      [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: cannot make the Wine prefix $WINEPREFIX" >&2; exit 125; }
+      kept="${ZERU_WINE_CACHE:+$ZERU_WINE_CACHE/prefix-$(wine --version 2>/dev/null | tr -c 'a-zA-Z0-9.\n-' _)}"
+      if [ -n "$kept" ] && [ -f "$kept/system.reg" ]; then
+        rm -rf "$WINEPREFIX"
+        cp -a "$kept" "$WINEPREFIX"
+      else
+        wineboot --init >/dev/null 2>&1 || true
+        wineserver -w
+        [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: cannot make the Wine prefix $WINEPREFIX" >&2; exit 125; }
+        # Kept while still fresh; a copy that fails costs only the next run's time.
+        if [ -n "$kept" ] && mkdir -p "$ZERU_WINE_CACHE" 2>/dev/null; then
+          cp -a "$WINEPREFIX" "$kept.$$" 2>/dev/null && mv -T "$kept.$$" "$kept" 2>/dev/null || rm -rf "$kept.$$"
+        fi
+      fi
     fi
   ) 9>"$WINEPREFIX.lock"
 fi

@@ -14,7 +14,8 @@
 # the same commands are then compared (ctest -R windows_same_output); and
 # ZERU_NATIVE_SIM a Linux zeru-sim: zeru-cli.exe then reaches it under Wine
 # through the HID stack of the test virtual machine (ctest -R vm_windows_hid;
-# ZERU_VM_CACHE shares the Linux build's kernel cache).
+# ZERU_VM_CACHE shares the Linux build's kernel cache). ZERU_WINE_CACHE may
+# name a folder that keeps a fresh Wine prefix between runs (cmake/wine-run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${ZERU_WINDOWS_BUILD:-build-windows}"

@@ -72,8 +72,8 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
     return widget;
 }
 
-QWidget* createSettingWidget(std::string_view name, QWidget* parent) {
-    return createSettingWidget(settingsCatalogue().def(name), parent);
+QWidget* createSettingWidget(SettingId id, QWidget* parent) {
+    return createSettingWidget(settingsCatalogue().def(id), parent);
 }
 
 QLabel* createLabel(const QString& text, QWidget* parent, const QString& objectName) {
@@ -89,23 +89,22 @@ QLabel* createLabel(const QString& text, QWidget* parent, QWidget* buddy) {
     return label;
 }
 
-QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent,
-                            QLabel* label) {
+QWidget* createAddressEntry(SettingId call, SettingId ssid, QWidget* parent, QLabel* label) {
     auto* entry = new QWidget(parent);
     auto* row = new QHBoxLayout(entry);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    QWidget* call = createSettingWidget(callName, entry);
-    if (label) label->setBuddy(call);
-    row->addWidget(call);
+    QWidget* callField = createSettingWidget(call, entry);
+    if (label) label->setBuddy(callField);
+    row->addWidget(callField);
     row->addWidget(createLabel(QStringLiteral("-"), entry));
-    row->addWidget(createSettingWidget(ssidName, entry));
+    row->addWidget(createSettingWidget(ssid, entry));
     entry->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return entry;
 }
 
-QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent) {
-    const SettingDef& def = settingsCatalogue().def(name);
+QWidget* addLabelledField(QGridLayout& grid, int row, int column, SettingId id, QWidget* parent) {
+    const SettingDef& def = settingsCatalogue().def(id);
     QLabel* label = createLabel(latin1(def.label), parent);
     grid.addWidget(label, row, column);
     QWidget* field = createSettingWidget(def, parent);

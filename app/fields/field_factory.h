@@ -26,7 +26,7 @@ inline QString latin1(std::string_view text) {
 // The widget of one setting: a line edit, a drop-down list, or for the beacon
 // messages the two-line message field.
 QWidget* createSettingWidget(const SettingDef& def, QWidget* parent);
-QWidget* createSettingWidget(std::string_view name, QWidget* parent);
+QWidget* createSettingWidget(SettingId id, QWidget* parent);
 
 // A static text (never read as markup: texts such as "<volt>" show as typed).
 // Every field gets an accessible name (settings/spoken_name.h); labels beside
@@ -38,12 +38,11 @@ QLabel* createLabel(const QString& text, QWidget* parent, QWidget* buddy);
 
 // An address entry: call, a "-" and the SSID, side by side; `label`, when
 // given, names the call field.
-QWidget* createAddressEntry(std::string_view callName, std::string_view ssidName, QWidget* parent,
-                            QLabel* label = nullptr);
+QWidget* createAddressEntry(SettingId call, SettingId ssid, QWidget* parent, QLabel* label = nullptr);
 
-// Puts the catalogue label of `name` at (row, column) and its widget at
+// Puts the catalogue label of `id` at (row, column) and its widget at
 // (row, column + 1); returns the widget.
-QWidget* addLabelledField(QGridLayout& grid, int row, int column, std::string_view name, QWidget* parent);
+QWidget* addLabelledField(QGridLayout& grid, int row, int column, SettingId id, QWidget* parent);
 
 // A push button with its caption, objectName and tooltip.
 QPushButton* createButton(const QString& caption, const QString& objectName, const QString& tooltip,

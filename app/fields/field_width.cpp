@@ -64,7 +64,7 @@ QString widestContent(const SettingDef& def, const QFontMetrics& fm) {
     const int length = def.maxLength;
     const QChar digit = widestOf(QStringLiteral("0123456789"), fm);
     if (holdsDigitsOnly(def)) return QString(length, digit);
-    if (def.name == "Latitude" || def.name == "Longitude")
+    if (def.id == SettingId::Latitude || def.id == SettingId::Longitude)
         return QString(length - 1, digit) + widestOf(QStringLiteral("NSEW"), fm);
     if (length <= kLongestIdentifier) return QString(length, widestOf(QStringLiteral("WM"), fm));
     QString text;

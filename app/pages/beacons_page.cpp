@@ -5,6 +5,7 @@
 
 #include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
+#include "settings/records.h"
 
 namespace zeru::app {
 
@@ -25,15 +26,20 @@ BeaconsPage::BeaconsPage(QWidget* parent) : SettingsPage("TabSheet_beacons", par
     grid->addLayout(messageHeader, 0, 6);
 
     for (int n = 1; n <= 4; ++n) {
-        const std::string b = "Beacon" + std::to_string(n);
         QLabel* number = createLabel(QStringLiteral("%1:").arg(n), this);
         grid->addWidget(number, n, 0);
-        grid->addWidget(createAddressEntry(b + "_dest_string", b + "_dest_ssid", this, number), n, 1);
-        grid->addWidget(createAddressEntry(b + "_path1_string", b + "_path1_ssid", this), n, 2);
-        grid->addWidget(createAddressEntry(b + "_path2_string", b + "_path2_ssid", this), n, 3);
-        grid->addWidget(createSettingWidget(b + "_txrate", this), n, 4);
-        grid->addWidget(createSettingWidget(b + "_enable", this), n, 5);
-        grid->addWidget(createSettingWidget(b + "_message", this), n, 6);
+        grid->addWidget(createAddressEntry(beacon(n, SettingId::Beacon1_dest_string),
+                                           beacon(n, SettingId::Beacon1_dest_ssid), this, number),
+                        n, 1);
+        grid->addWidget(createAddressEntry(beacon(n, SettingId::Beacon1_path1_string),
+                                           beacon(n, SettingId::Beacon1_path1_ssid), this),
+                        n, 2);
+        grid->addWidget(createAddressEntry(beacon(n, SettingId::Beacon1_path2_string),
+                                           beacon(n, SettingId::Beacon1_path2_ssid), this),
+                        n, 3);
+        grid->addWidget(createSettingWidget(beacon(n, SettingId::Beacon1_txrate), this), n, 4);
+        grid->addWidget(createSettingWidget(beacon(n, SettingId::Beacon1_enable), this), n, 5);
+        grid->addWidget(createSettingWidget(beacon(n, SettingId::Beacon1_message), this), n, 6);
     }
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(5, 1);

@@ -3,14 +3,15 @@
 
 #include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
+#include "settings/records.h"
 
 namespace zeru::app {
 
 DigipeaterCommonPage::DigipeaterCommonPage(QWidget* parent)
     : SettingsPage("TabSheet_common_settings", parent) {
     QGridLayout* grid = createPageGrid(this);
-    addLabelledField(*grid, 0, 0, "Digion", this);
-    addLabelledField(*grid, 1, 0, "Floodtimeout", this);
+    addLabelledField(*grid, 0, 0, SettingId::Digion, this);
+    addLabelledField(*grid, 1, 0, SettingId::Floodtimeout, this);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);
 }
@@ -27,15 +28,14 @@ SimpleAliasesPage::SimpleAliasesPage(QWidget* parent) : SettingsPage("TabSheet_s
         grid->addWidget(createLabel(QStringLiteral("Enable if:"), this), 0, c + 5);
         for (int i = 0; i < 4; ++i) {
             const int n = block * 4 + i + 1;
-            const std::string a = "Alias" + std::to_string(n);
             const int row = i + 1;
-            QWidget* alias = createSettingWidget(a + "_name", this);
-            grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this, alias), row, c);
-            grid->addWidget(alias, row, c + 1);
+            QWidget* name = createSettingWidget(alias(n, SettingId::Alias1_name), this);
+            grid->addWidget(createLabel(QStringLiteral("%1:").arg(n), this, name), row, c);
+            grid->addWidget(name, row, c + 1);
             grid->addWidget(createLabel(QStringLiteral("-"), this), row, c + 2);
-            grid->addWidget(createSettingWidget(a + "_ssid", this), row, c + 3);
-            grid->addWidget(createSettingWidget(a + "_traceable", this), row, c + 4);
-            grid->addWidget(createSettingWidget(a + "_enable", this), row, c + 5);
+            grid->addWidget(createSettingWidget(alias(n, SettingId::Alias1_ssid), this), row, c + 3);
+            grid->addWidget(createSettingWidget(alias(n, SettingId::Alias1_traceable), this), row, c + 4);
+            grid->addWidget(createSettingWidget(alias(n, SettingId::Alias1_enable), this), row, c + 5);
         }
     }
     grid->setColumnMinimumWidth(6, 24);

@@ -10,10 +10,10 @@ namespace zeru::app {
 namespace {
 
 // A page of labelled fields, one per row.
-void addRows(SettingsPage* page, std::initializer_list<const char*> names) {
+void addRows(SettingsPage* page, std::initializer_list<SettingId> ids) {
     QGridLayout* grid = createPageGrid(page);
     int row = 0;
-    for (const char* name : names) addLabelledField(*grid, row++, 0, name, page);
+    for (SettingId id : ids) addLabelledField(*grid, row++, 0, id, page);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(row, 1);
 }
@@ -21,18 +21,18 @@ void addRows(SettingsPage* page, std::initializer_list<const char*> names) {
 }  // namespace
 
 SerialPortsPage::SerialPortsPage(QWidget* parent) : SettingsPage("TabSheet_serial_ports", parent) {
-    addRows(this, {"Serial2_mode", "Serial1_mode"});
+    addRows(this, {SettingId::Serial2_mode, SettingId::Serial1_mode});
 }
 
 BluetoothPage::BluetoothPage(QWidget* parent) : SettingsPage("TabSheet_bluetooth", parent) {
-    addRows(this, {"Bluetooth_name", "Bluetooth_password"});
+    addRows(this, {SettingId::Bluetooth_name, SettingId::Bluetooth_password});
 }
 
 Rs485Page::Rs485Page(QWidget* parent) : SettingsPage("TabSheet_rs485_port", parent) {
     QGridLayout* grid = createPageGrid(this);
     int row = 0;
-    for (const char* name : {"RS485_mode", "Telemodule_enable", "Bitsmodule_enable"})
-        addLabelledField(*grid, row++, 0, name, this);
+    for (SettingId id : {SettingId::RS485_mode, SettingId::Telemodule_enable, SettingId::Bitsmodule_enable})
+        addLabelledField(*grid, row++, 0, id, this);
     QLabel* note = createLabel(
         QStringLiteral(
             "Starting with firmware version 1.00, you can directly connect DS18B20/DS18S20 thermometer "
@@ -50,19 +50,21 @@ Rs485Page::Rs485Page(QWidget* parent) : SettingsPage("TabSheet_rs485_port", pare
 }
 
 WeatherStationPage::WeatherStationPage(QWidget* parent) : SettingsPage("TabSheet_weather_station", parent) {
-    addRows(this, {"Weather_stationtype"});
+    addRows(this, {SettingId::Weather_stationtype});
 }
 
 SerialConsolePage::SerialConsolePage(QWidget* parent) : SettingsPage("TabSheet_serial_console", parent) {
     QGridLayout* grid = createPageGrid(this);
-    addLabelledField(*grid, 0, 0, "Console_baudrate", this);
+    addLabelledField(*grid, 0, 0, SettingId::Console_baudrate, this);
     auto* group = new QGroupBox(QStringLiteral("Console debug messages:"), this);
     auto* g = new QGridLayout(group);
     g->setContentsMargins(6, 2, 6, 4);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(3);
-    const char* debug[] = {"Debug_rf",        "Debug_ax25", "Debug_weather", "Debug_telemetry",
-                           "Debug_bluetooth", "Debug_gps",  "Debug_kiss",    "Debug_thermo"};
+    const SettingId debug[] = {SettingId::Debug_rf,        SettingId::Debug_ax25,
+                               SettingId::Debug_weather,   SettingId::Debug_telemetry,
+                               SettingId::Debug_bluetooth, SettingId::Debug_gps,
+                               SettingId::Debug_kiss,      SettingId::Debug_thermo};
     for (int i = 0; i < 8; ++i) addLabelledField(*g, i % 4, (i / 4) * 3, debug[i], group);
     g->setColumnMinimumWidth(2, 16);
     grid->addWidget(group, 1, 0, 1, 3, Qt::AlignLeft);
@@ -71,11 +73,11 @@ SerialConsolePage::SerialConsolePage(QWidget* parent) : SettingsPage("TabSheet_s
 }
 
 GpsReceiverPage::GpsReceiverPage(QWidget* parent) : SettingsPage("TabSheet_gps_receiver", parent) {
-    addRows(this, {"GPS_baudrate"});
+    addRows(this, {SettingId::GPS_baudrate});
 }
 
 KissPage::KissPage(QWidget* parent) : SettingsPage("TabSheet_kiss", parent) {
-    addRows(this, {"Kiss_baudrate", "Kiss_direction", "Kiss_check"});
+    addRows(this, {SettingId::Kiss_baudrate, SettingId::Kiss_direction, SettingId::Kiss_check});
 }
 
 }  // namespace zeru::app

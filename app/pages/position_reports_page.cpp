@@ -10,6 +10,7 @@
 #include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
 #include "rules/rules.h"
+#include "settings/records.h"
 
 namespace zeru::app {
 namespace {
@@ -17,7 +18,7 @@ namespace {
 QGridLayout* createGroupGrid(QGroupBox* group) { return createPageGrid(group, QMargins(6, 2, 6, 4)); }
 
 // A column of the page headed by the choice `head`; its groups go below.
-QVBoxLayout* createColumn(QWidget* column, std::string_view head) {
+QVBoxLayout* createColumn(QWidget* column, SettingId head) {
     auto* box = new QVBoxLayout(column);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(3);
@@ -31,14 +32,15 @@ QVBoxLayout* createColumn(QWidget* column, std::string_view head) {
 // When and how often the device reports: the mode and the two timing groups.
 QWidget* createTimingColumn(QWidget* page) {
     auto* column = new QWidget(page);
-    QVBoxLayout* box = createColumn(column, "Position_report_mode");
+    QVBoxLayout* box = createColumn(column, SettingId::Position_report_mode);
 
     auto* smart = new QGroupBox(QStringLiteral("SmartBeaconing:"), column);
     QGridLayout* s = createGroupGrid(smart);
-    const char* fields[] = {"Smartbeaconing_min_turn_angle", "Smartbeaconing_turn_slope",
-                            "Smartbeaconing_min_turn_time",  "Smartbeaconing_slow_speed",
-                            "Smartbeaconing_slow_period",    "Smartbeaconing_fast_speed",
-                            "Smartbeaconing_fast_period"};
+    const SettingId fields[] = {
+        SettingId::Smartbeaconing_min_turn_angle, SettingId::Smartbeaconing_turn_slope,
+        SettingId::Smartbeaconing_min_turn_time,  SettingId::Smartbeaconing_slow_speed,
+        SettingId::Smartbeaconing_slow_period,    SettingId::Smartbeaconing_fast_speed,
+        SettingId::Smartbeaconing_fast_period};
     SmartBeaconingFields edits{};
     for (int i = 0; i < 7; ++i)
         edits[i] = qobject_cast<QLineEdit*>(addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart));
@@ -47,7 +49,7 @@ QWidget* createTimingColumn(QWidget* page) {
 
     auto* fixed = new QGroupBox(QStringLiteral("Fixed time interval:"), column);
     QGridLayout* f = createGroupGrid(fixed);
-    addLabelledField(*f, 0, 0, "Position_report_interval", fixed);
+    addLabelledField(*f, 0, 0, SettingId::Position_report_interval, fixed);
     f->setColumnStretch(2, 1);
     box->addWidget(fixed);
     box->addStretch(1);
@@ -57,13 +59,13 @@ QWidget* createTimingColumn(QWidget* page) {
 // What a report holds: the encoding and its settings.
 QWidget* createEncodingColumn(QWidget* page) {
     auto* column = new QWidget(page);
-    QVBoxLayout* box = createColumn(column, "Position_report_encoding");
+    QVBoxLayout* box = createColumn(column, SettingId::Position_report_encoding);
 
     auto* group = new QGroupBox(QStringLiteral("Report encoding settings:"), column);
     QGridLayout* g = createGroupGrid(group);
-    auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, "Position_symbol_code", group));
+    auto* code = qobject_cast<QLineEdit*>(addLabelledField(*g, 0, 0, SettingId::Position_symbol_code, group));
     // The table field, then the picker and the symbol's description.
-    auto* table = qobject_cast<QLineEdit*>(createSettingWidget("Position_symbol_table", group));
+    auto* table = qobject_cast<QLineEdit*>(createSettingWidget(SettingId::Position_symbol_table, group));
     g->addWidget(
         createLabel(latin1(settingsCatalogue().def(SettingId::Position_symbol_table).label), group, table), 0,
         2);
@@ -83,11 +85,11 @@ QWidget* createEncodingColumn(QWidget* page) {
         createLabel(QStringLiteral("message:"), micE, QLatin1String(rules::kLabelMiceMessage2));
     micELines->addWidget(micEMessage);
     g->addWidget(micE, 1, 0);
-    QWidget* message = createSettingWidget("Mice_message", group);
+    QWidget* message = createSettingWidget(SettingId::Mice_message, group);
     micEMessage->setBuddy(message);
     g->addWidget(message, 1, 1, Qt::AlignLeft);
     QLabel* timeLabel = createLabel(QStringLiteral("Time:"), group, QLatin1String(rules::kLabelPositionTime));
-    QWidget* time = createSettingWidget("Position_time", group);
+    QWidget* time = createSettingWidget(SettingId::Position_time, group);
     timeLabel->setBuddy(time);
     g->addWidget(timeLabel, 1, 2);
     g->addWidget(time, 1, 3, Qt::AlignLeft);
@@ -101,24 +103,24 @@ QWidget* createEncodingColumn(QWidget* page) {
     entries->setSpacing(2);
     for (int n = 1; n <= 3; ++n) {
         if (n > 1) entries->addWidget(createLabel(QStringLiteral(","), path));
-        const std::string i = std::to_string(n);
-        entries->addWidget(
-            createAddressEntry("Position_path" + i, "Position_ssid" + i, path, n == 1 ? pathLabel : nullptr));
+        entries->addWidget(createAddressEntry(positionPath(n, SettingId::Position_path1),
+                                              positionPath(n, SettingId::Position_ssid1), path,
+                                              n == 1 ? pathLabel : nullptr));
     }
     entries->addStretch(1);
     g->addWidget(path, 2, 1, 1, 3);
 
-    QWidget* status = createSettingWidget("Position_status_text", group);
+    QWidget* status = createSettingWidget(SettingId::Position_status_text, group);
     g->addWidget(createLabel(QStringLiteral("Status text:"), group, status), 3, 0);
     g->addWidget(status, 3, 1, 1, 3);
-    addLabelledField(*g, 4, 0, "Position_coursespeed", group);
-    addLabelledField(*g, 4, 2, "Position_altitude", group);
+    addLabelledField(*g, 4, 0, SettingId::Position_coursespeed, group);
+    addLabelledField(*g, 4, 2, SettingId::Position_altitude, group);
     // The two fix-lost settings have long labels: one row each across the group.
     auto* fixLost = new QGridLayout;
     fixLost->setHorizontalSpacing(6);
     fixLost->setVerticalSpacing(3);
-    addLabelledField(*fixLost, 0, 0, "Position_reportonfixlost", group);
-    addLabelledField(*fixLost, 1, 0, "Position_fixlost_interval", group);
+    addLabelledField(*fixLost, 0, 0, SettingId::Position_reportonfixlost, group);
+    addLabelledField(*fixLost, 1, 0, SettingId::Position_fixlost_interval, group);
     fixLost->setColumnStretch(2, 1);
     g->addLayout(fixLost, 5, 0, 1, 4);
     g->setColumnStretch(3, 1);

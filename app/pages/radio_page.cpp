@@ -14,9 +14,10 @@ RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     // The station call and its SSID form one address entry under one label.
     QLabel* callsign = createLabel(QStringLiteral("Callsign:"), this);
     grid->addWidget(callsign, 0, 0);
-    QWidget* station = createAddressEntry("Callsign", "Ssid", this, callsign);
+    QWidget* station = createAddressEntry(SettingId::Callsign, SettingId::Ssid, this, callsign);
     grid->addWidget(station, 0, 1, Qt::AlignLeft);
-    const char* left[] = {"Latitude", "Longitude", "Txdelay", "Quiettime", "Quiettime_randomize"};
+    const SettingId left[] = {SettingId::Latitude, SettingId::Longitude, SettingId::Txdelay,
+                              SettingId::Quiettime, SettingId::Quiettime_randomize};
     QWidget* fields[5] = {};
     for (int i = 0; i < 5; ++i) fields[i] = addLabelledField(*grid, i + 1, 0, left[i], this);
     // What the station's SSID and position mean on the air, between the halves.
@@ -27,9 +28,10 @@ RadioPage::RadioPage(QWidget* parent) : SettingsPage("TabSheet_radio", parent) {
     QLabel* summary = createPositionSummary(latitude, longitude, this);
     summary->setContentsMargins(0, 0, 18, 0);  // apart from the right half's labels
     grid->addWidget(summary, 2, 2);
-    const char* right[] = {"Ptt", "Squelch", "Busydetect", "Consecutive_packets", "Output_level"};
+    const SettingId right[] = {SettingId::Ptt, SettingId::Squelch, SettingId::Busydetect,
+                               SettingId::Consecutive_packets, SettingId::Output_level};
     int row = 0;
-    for (const char* name : right) addLabelledField(*grid, row++, 3, name, this);
+    for (SettingId id : right) addLabelledField(*grid, row++, 3, id, this);
     grid->setColumnMinimumWidth(2, 24);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(6, 1);

@@ -8,6 +8,7 @@
 #include "app/aprs/analog_range.h"
 #include "app/fields/field_factory.h"
 #include "app/pages/pages.h"
+#include "settings/records.h"
 
 namespace zeru::app {
 namespace {
@@ -31,23 +32,39 @@ ReportSettingsPage::ReportSettingsPage(QWidget* parent) : SettingsPage("TabSheet
     auto* top = new QGridLayout;
     top->setHorizontalSpacing(6);
     top->setVerticalSpacing(3);
-    addLabelledField(*top, 0, 0, "Tele_enable", this);
-    addLabelledField(*top, 1, 0, "Teletitle", this);
-    addLabelledField(*top, 2, 0, "Tele_holdoff", this);
+    addLabelledField(*top, 0, 0, SettingId::Tele_enable, this);
+    addLabelledField(*top, 1, 0, SettingId::Teletitle, this);
+    addLabelledField(*top, 2, 0, SettingId::Tele_holdoff, this);
     top->setColumnStretch(2, 1);
     grid->addLayout(top, 0, 0, 1, 6);
 
     addHeaders(*grid, 1, 1, {"Dest:", "Path:", "Path:", "RF[min]:"}, this);
-    const std::pair<const char*, std::string> rows[] = {{"Telemetry parameters:", "Teleparams"},
-                                                        {"Telemetry data:", "Teledata"}};
+    // A report's row: its caption, then destination, two path entries (call
+    // and SSID each) and its rate.
+    struct ReportRow {
+        const char* caption;
+        SettingId fields[7];
+    };
+    const ReportRow rows[] = {
+        {"Telemetry parameters:",
+         {SettingId::Teleparams_dest_string, SettingId::Teleparams_dest_ssid,
+          SettingId::Teleparams_path1_string, SettingId::Teleparams_path1_ssid,
+          SettingId::Teleparams_path2_string, SettingId::Teleparams_path2_ssid,
+          SettingId::Teleparams_txrate_rf}},
+        {"Telemetry data:",
+         {SettingId::Teledata_dest_string, SettingId::Teledata_dest_ssid, SettingId::Teledata_path1_string,
+          SettingId::Teledata_path1_ssid, SettingId::Teledata_path2_string, SettingId::Teledata_path2_ssid,
+          SettingId::Teledata_txrate_rf}},
+    };
     int row = 2;
-    for (const auto& [caption, p] : rows) {
-        QLabel* label = createLabel(QLatin1String(caption), this);
+    for (const ReportRow& r : rows) {
+        const SettingId* f = r.fields;
+        QLabel* label = createLabel(QLatin1String(r.caption), this);
         grid->addWidget(label, row, 0);
-        grid->addWidget(createAddressEntry(p + "_dest_string", p + "_dest_ssid", this, label), row, 1);
-        grid->addWidget(createAddressEntry(p + "_path1_string", p + "_path1_ssid", this), row, 2);
-        grid->addWidget(createAddressEntry(p + "_path2_string", p + "_path2_ssid", this), row, 3);
-        grid->addWidget(createSettingWidget(p + "_txrate_rf", this), row, 4);
+        grid->addWidget(createAddressEntry(f[0], f[1], this, label), row, 1);
+        grid->addWidget(createAddressEntry(f[2], f[3], this), row, 2);
+        grid->addWidget(createAddressEntry(f[4], f[5], this), row, 3);
+        grid->addWidget(createSettingWidget(f[6], this), row, 4);
         ++row;
     }
     grid->addWidget(
@@ -69,13 +86,15 @@ AnalogChannelsPage::AnalogChannelsPage(QWidget* parent) : SettingsPage("TabSheet
     auto* ranges = new QGridLayout;
     ranges->setHorizontalSpacing(16);
     for (int n = 1; n <= 5; ++n) {
-        const std::string c = "Teleanalog" + std::to_string(n);
         QLabel* label = createLabel(QStringLiteral("Analog %1:").arg(n), this);
         grid->addWidget(label, n, 0);
         int column = 1;
         QWidget* row[7] = {};
-        for (const char* field : {"_name", "_units", "_source", "_coefa", "_coefb", "_coefc", "_average"}) {
-            row[column - 1] = createSettingWidget(c + field, this);
+        for (SettingId field :
+             {SettingId::Teleanalog1_name, SettingId::Teleanalog1_units, SettingId::Teleanalog1_source,
+              SettingId::Teleanalog1_coefa, SettingId::Teleanalog1_coefb, SettingId::Teleanalog1_coefc,
+              SettingId::Teleanalog1_average}) {
+            row[column - 1] = createSettingWidget(analogChannel(n, field), this);
             grid->addWidget(row[column - 1], n, column, Qt::AlignLeft);
             ++column;
         }
@@ -112,12 +131,12 @@ DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
     addHeaders(*grid, 0, 1, {"Name:", "Label", "Source", "Inverted:"}, this);
     for (int row = 1; row <= 4; ++row) {
         const int n = firstChannel + row - 1;
-        const std::string c = "Teledigital" + std::to_string(n);
         QLabel* label = createLabel(QStringLiteral("Digital %1:").arg(n), this);
         grid->addWidget(label, row, 0);
         int column = 1;
-        for (const char* field : {"_name", "_units", "_source", "_inverted"}) {
-            QWidget* widget = createSettingWidget(c + field, this);
+        for (SettingId field : {SettingId::Teledigital1_name, SettingId::Teledigital1_units,
+                                SettingId::Teledigital1_source, SettingId::Teledigital1_inverted}) {
+            QWidget* widget = createSettingWidget(digitalChannel(n, field), this);
             if (column == 1) label->setBuddy(widget);
             grid->addWidget(widget, row, column++, Qt::AlignLeft);
         }
@@ -132,7 +151,7 @@ DigitalChannelsPage::DigitalChannelsPage(int firstChannel, QWidget* parent)
 
 OrvaxeOutputsPage::OrvaxeOutputsPage(QWidget* parent) : SettingsPage("TabSheet_orvaxe_outputs", parent) {
     QGridLayout* grid = createPageGrid(this);
-    for (int n = 1; n <= 4; ++n) addLabelledField(*grid, n - 1, 0, "Orvaxe_output" + std::to_string(n), this);
+    for (int n = 1; n <= 4; ++n) addLabelledField(*grid, n - 1, 0, orvaxeOutput(n), this);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(4, 1);
 }

@@ -12,16 +12,19 @@ WeatherReportsPage::WeatherReportsPage(QWidget* parent) : SettingsPage("TabSheet
     for (int c = 0; c < 6; ++c) grid->addWidget(createLabel(QLatin1String(headers[c]), this), 0, c + 1);
     QLabel* report = createLabel(QStringLiteral("Weather report:"), this);
     grid->addWidget(report, 1, 0);
-    grid->addWidget(createAddressEntry("Weather_dest_string", "Weather_dest_ssid", this, report), 1, 1);
-    grid->addWidget(createAddressEntry("Weather_path1_string", "Weather_path1_ssid", this), 1, 2);
-    grid->addWidget(createAddressEntry("Weather_path2_string", "Weather_path2_ssid", this), 1, 3);
-    grid->addWidget(createSettingWidget("Weather_txrate", this), 1, 4);
-    grid->addWidget(createSettingWidget("Weather_enable", this), 1, 5);
-    grid->addWidget(createSettingWidget("Weather_position", this), 1, 6);
+    grid->addWidget(
+        createAddressEntry(SettingId::Weather_dest_string, SettingId::Weather_dest_ssid, this, report), 1, 1);
+    grid->addWidget(createAddressEntry(SettingId::Weather_path1_string, SettingId::Weather_path1_ssid, this),
+                    1, 2);
+    grid->addWidget(createAddressEntry(SettingId::Weather_path2_string, SettingId::Weather_path2_ssid, this),
+                    1, 3);
+    grid->addWidget(createSettingWidget(SettingId::Weather_txrate, this), 1, 4);
+    grid->addWidget(createSettingWidget(SettingId::Weather_enable, this), 1, 5);
+    grid->addWidget(createSettingWidget(SettingId::Weather_position, this), 1, 6);
 
     // The comment field below the report row.
     grid->setRowMinimumHeight(2, 8);
-    QWidget* comment = createSettingWidget("Weather_comment", this);
+    QWidget* comment = createSettingWidget(SettingId::Weather_comment, this);
     grid->addWidget(createLabel(QStringLiteral("Comment:"), this, comment), 3, 0);
     grid->addWidget(comment, 3, 1, 1, 3);
     grid->setColumnStretch(7, 1);

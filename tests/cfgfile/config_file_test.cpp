@@ -264,7 +264,6 @@ TEST(LoadConfigFile, AFileThatCannotBeReadIsNamedWithWhy) {
         {folder.file("absent.cfg"), folder.file("absent.cfg") + " does not exist."},
         {folder.file("absent/in.cfg"), folder.file("absent/in.cfg") + " does not exist."},
         {folder.path().string(), folder.path().string() + " cannot be read: Is a directory."},
-        {"/dev/null", "/dev/null cannot be read: Not a regular file."},
         {locked, rootReadsAnything ? std::string(kIdentificationMessage)
                                    : locked + " cannot be read: Permission denied."},
     };

@@ -152,6 +152,10 @@ TEST(HostileTargets, OnlyRegularFilesTheCallerMayWriteAreReplaced) {
 TEST(HostileTargets, SystemDeviceIsNeverReplaceable) {
     EXPECT_FALSE(mayReplace("/dev/null"));
     EXPECT_FALSE(mayReplace("/dev"));
+    SettingsModel model;
+    test::RecordingUi ui;
+    EXPECT_FALSE(loadConfigFile("/dev/null", model, ui));
+    EXPECT_EQ(ui.boxes(), std::vector<std::string>{"/dev/null cannot be read: Not a regular file."});
 }
 
 // A new file gets the mode the umask gives, as a plain create would.

@@ -7,6 +7,7 @@
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
+#include "cfgfile/windows_error_text.h"
 #include "interaction/utf8_path.h"
 #include "settings/settings_model.h"
 #include "temp_folder.h"
@@ -28,22 +29,26 @@ TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
     put(readOnly, "kept");
     ASSERT_TRUE(SetFileAttributesW(pathFromUtf8(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
     std::filesystem::create_directory(folder.path() / "dir.cfg");
+    using Status = InputFile::Status;
     const struct {
         std::string path;
-        InputFile::Status read;
+        Status read;
+        std::string reason;  // the words after "cannot be read: "
     } cases[] = {
-        {"NUL", InputFile::Status::NotRegular},
-        {"CON", InputFile::Status::NotRegular},
-        {"COM1", InputFile::Status::NotRegular},
-        {inFolder(folder, "nul.cfg"), InputFile::Status::NotRegular},
-        {"\\\\.\\pipe\\zeru-test", InputFile::Status::NotRegular},
-        {inFolder(folder, "dir.cfg"), InputFile::Status::NotRegular},
-        {readOnly, InputFile::Status::Read},
+        {"NUL", Status::NotRegular, "Not a regular file"},
+        {"CON", Status::NotRegular, "Not a regular file"},
+        {"COM1", Status::NotRegular, "Not a regular file"},
+        {inFolder(folder, "nul.cfg"), Status::NotRegular, "Not a regular file"},
+        {"\\\\.\\pipe\\zeru-test", Status::NotRegular, "Not a regular file"},
+        {inFolder(folder, "dir.cfg"), Status::NotRegular, "Is a directory"},
+        {readOnly, Status::Read, ""},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(mayReplace(c.path)) << c.path;
         EXPECT_THROW(replaceFileContent(c.path, "new"), FileWriteError) << c.path;
-        EXPECT_EQ(readInputFile(c.path, kMaxConfigFileSize).status, c.read) << c.path;
+        const InputFile read = readInputFile(c.path, kMaxConfigFileSize);
+        EXPECT_EQ(read.status, c.read) << c.path;
+        EXPECT_EQ(read.reason, c.reason) << c.path;
     }
     EXPECT_EQ(readFileBytes(readOnly), "kept");
     SetFileAttributesW(pathFromUtf8(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);  // so that it can be removed
@@ -53,7 +58,7 @@ TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
 TEST(WindowsFiles, NamesInAnyScriptAreSavedAndLoaded) {
     TempFolder folder;
     SettingsModel settings;
-    settings.setText("Callsign", "OK1ZRU");
+    settings.setText(SettingId::Callsign, "OK1ZRU");
     for (const char* name : {"M\xC3\xBC"
                              "ller.cfg",
                              "\xD0\x96\xD0\xB8\xD1\x82\xD0\xBE\xD0\xBC\xD0\xB8\xD1\x80.cfg",
@@ -92,6 +97,12 @@ TEST(WindowsFiles, FileThatAnotherProgramHoldsIsLeftAsItWas) {
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_THROW(replaceFileContent(path, "new"), FileWriteError);
+    const InputFile read = readInputFile(path, kMaxConfigFileSize);
+    EXPECT_EQ(read.status, InputFile::Status::Unreadable);
+    // The system's words for the error, as the box shows them: Wine's differ from Windows'.
+    EXPECT_EQ(read.reason, windowsErrorText(ERROR_SHARING_VIOLATION));
+    EXPECT_FALSE(read.reason.starts_with("Error ")) << read.reason;
+    EXPECT_FALSE(read.reason.ends_with(".")) << read.reason;
     CloseHandle(held);
     EXPECT_EQ(readFileBytes(path), "old");
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"held.cfg"}));

@@ -114,9 +114,17 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
     startup.hStdOutput = outWrite.get();
     startup.hStdError = errWrite.get();
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup, &process))
-        fail("CreateProcessW " + utf8FromPath(program));
+    // Wine on a busy machine now and then fails a start with ERROR_INTERNAL_ERROR
+    // before anything has run: tried again, as nothing of the child exists yet.
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                           CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
+                           &process))
+            break;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3)
+            fail("CreateProcessW " + utf8FromPath(program));
+        Sleep(200);
+    }
     const Handle child(process.hProcess);
     const Handle thread(process.hThread);
     // Only the child holds the write ends now: the reads end when it does.

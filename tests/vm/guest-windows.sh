@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the test guest (see windows-hid-in-vm.sh): zeru-sim makes a
 # Kestrovane Zeru appear through uhid, and zeru-cli.exe under Wine reaches it
-# through Wine's HID bus (hidraw underneath) with list, info, read, write and
-# upload-firmware. The Wine prefix is $ZERU_VM_WORK/prefix, made on the host
+# through Wine's HID bus (hidraw underneath) with list, info, write, read and
+# upload-firmware. $ZERU_VM_WORK/base.cfg is the configuration to write. The Wine prefix is $ZERU_VM_WORK/prefix, made on the host
 # with Wine's SDL-only HID backend turned off.
 #
 #   guest-windows.sh ZERU_SIM ZERU_CLI_EXE
@@ -61,26 +61,35 @@ fi
 path=${line%%$'\t'*}
 
 run info info --device ZS0042
-[ "$status" -eq 0 ] && [[ "$out" == *1.02* ]] && pass "info: $out" || fail "info: status $status, out [$out], err [$err]"
+# The versions are log lines: standard error, as on Linux.
+[ "$status" -eq 0 ] && [[ "$err" == *"Firmware version: 1.02"* ]] && pass "info: $err" ||
+  fail "info: status $status, out [$out], err [$err]"
 
 cd "$work" || exit 1
-run read read -o first.cfg --device "$path"
-[ "$status" -eq 0 ] && [ -f first.cfg ] && pass "read by path" || fail "read: status $status, err [$err]"
+# base.cfg: the start-up settings, saved on the host. A new device's memory
+# holds no configuration yet, so there is nothing to back up before the first write.
+run write write base.cfg --set Radio.Callsign=OK1ZRU --set Radio.SSID=9 --no-backup --device ZS0042
+[ "$status" -eq 0 ] && pass "write by serial number" || fail "write: status $status, err [$err]"
 
-run write write first.cfg --set Radio.Callsign=OK1ZRU --set Radio.SSID=9 --device ZS0042
-[ "$status" -eq 0 ] && pass "write" || fail "write: status $status, err [$err]"
-
-run read-back read -o back.cfg
+run read read -o back.cfg --device "$path"
 if [ "$status" -eq 0 ] && tr -d '\r' <back.cfg | grep -q '^Callsign=OK1ZRU$'; then
-  pass "read back: the written call sign"
+  pass "read back by path: the written call sign"
 else
   fail "read back: status $status, err [$err]"
 fi
 
-run upload upload-firmware --no-backup
-[ "$status" -eq 0 ] && pass "upload-firmware" || fail "upload-firmware: status $status, err [$err]"
+# With a backup first, into %LOCALAPPDATA%\Kestrovane\Zeru\backups.
+run upload upload-firmware
+backups="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Kestrovane/Zeru/backups"
+if [ "$status" -eq 0 ] && [ -n "$(ls -A "$backups" 2>/dev/null)" ]; then
+  pass "upload-firmware, after a backup in $(ls "$backups")"
+else
+  fail "upload-firmware: status $status, err [$err], backups: $(ls -R "$WINEPREFIX/drive_c/users" 2>&1 | head -n 20)"
+fi
 
+cd /
 wineserver -k
+wineserver -w
 kill "$sim_pid" 2>/dev/null
 wait "$sim_pid" 2>/dev/null
 echo "$failures failures"

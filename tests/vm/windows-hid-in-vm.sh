@@ -6,22 +6,30 @@
 #   windows-hid-in-vm.sh VM_CACHE ZERU_SIM ZERU_CLI_EXE
 #
 # The Wine prefix is made here on the host (seconds; minutes under the
-# guest's emulated processor) in the boot's work folder, with Wine's HID bus
-# set to read hidraw: its default backend (SDL) sees game controllers only.
+# guest's emulated processor) in the boot's work folder (cmake/wine-run.sh),
+# with Wine's HID bus set to read hidraw: its default backend (SDL) sees game
+# controllers only.
 # Exit 77 when the machine or Wine is missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=$1 sim=$2 cli=$3
 command -v wine >/dev/null || { echo "wine is not installed" >&2; exit 77; }
-work=$(mktemp -d "${TMPDIR:-/tmp}/zeru-vm-windows.XXXXXX")
+# Not under /tmp: the guest puts a tmpfs there for Wine's server socket.
+mkdir -p "$cache"
+work=$(mktemp -d "$(cd "$cache" && pwd)/windows-run.XXXXXX")
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
   wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-wineboot --init >/dev/null 2>&1 || true
+# A copy of ZERU_WINE_CACHE's prefix when there is one.
+"$here/../../cmake/wine-run.sh" --make-prefix
 wine reg add 'HKLM\System\CurrentControlSet\Services\winebus' /v "Enable SDL" /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -k  # the registry goes to disk as the server ends
 wineserver -w
 grep -qi '"Enable SDL"=dword:00000000' "$WINEPREFIX/system.reg" || { echo "could not set up the Wine prefix" >&2; exit 1; }
-"$here/run-in-vm.sh" --cache "$cache" --timeout 900 --work "$work" -- "$here/guest-windows.sh" "$sim" "$cli"
+# What the guest writes: made here, where a Windows program starts in a second.
+(cd "$work" && wine "$cli" defaults -o base.cfg) || { echo "zeru-cli.exe defaults failed" >&2; exit 1; }
+wineserver -k
+"$here/run-in-vm.sh" --cache "$cache" --timeout 500 --work "$work" -- "$here/guest-windows.sh" "$sim" "$cli"
