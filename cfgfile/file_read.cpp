@@ -74,7 +74,10 @@ InputFile readInputFile(const std::string& path, std::uint64_t maxBytes) {
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
         if (got > maxBytes) return refused(Status::TooLarge, got);
-        if (got == result.bytes.size()) result.bytes.resize(std::min<std::size_t>(got * 2, maxBytes + 1));
+        // Counted in 64 bits: the limit may not fit a 32-bit size (WebAssembly), the buffer always does.
+        if (got == result.bytes.size())
+            result.bytes.resize(
+                static_cast<std::size_t>(std::min<std::uint64_t>(std::uint64_t{got} * 2, maxBytes + 1)));
     }
     result.bytes.resize(got);
     result.size = got;
