@@ -13,6 +13,11 @@ namespace zeru {
 
 std::unique_ptr<ReportTransport> makeSystemTransport() { return std::make_unique<HidapiTransport>(); }
 
+std::string hidapiVersion() {
+    const char* version = hid_version_str();
+    return version != nullptr ? version : HID_API_VERSION_STR;
+}
+
 HidapiTransport::~HidapiTransport() {
     close();
     if (started_) {

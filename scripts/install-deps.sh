@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
   libqt6svg6                          # the SVG icon plugins that draw the window's icon
   libhidapi-dev                       # USB HID, hidraw backend
+  libzip-dev                          # the problem report (.zip)
   libcli11-dev                        # zeru-cli's command line
   libgtest-dev libbenchmark-dev       # tests and benchmarks
 )

@@ -111,10 +111,11 @@ std::vector<std::string> comments(const Trace& trace) {
         all.push_back(note);
     }
     // An option holds at most 65535 bytes: a long log takes several comments.
-    constexpr std::size_t kCommentLimit = 60000;
+    constexpr std::size_t kCommentLimit = 65535 - kLogComment.size() - 1;
     std::string log(kLogComment);
     for (const std::string& line : trace.logLines) {
-        if (log.size() + line.size() + 1 > kCommentLimit && log.size() > kLogComment.size()) {
+        if (log.size() + line.size() + 1 > kCommentLimit + kLogComment.size() &&
+            log.size() > kLogComment.size()) {
             all.push_back(log);
             log = kLogComment;
         }
@@ -136,36 +137,53 @@ struct Urb {
     const std::uint8_t* setup = nullptr;  // 8 bytes, control submissions only
 };
 
+// One EPB with its usbmon header, built in place: a trace of a write holds
+// some two thousand of them, and the recording must cost little beside the
+// exchanges it records.
 void packet(std::string& out, const Urb& urb) {
-    block(out, kEnhancedPacketBlock, [&](Bytes& b) {
-        const auto captured = static_cast<std::uint32_t>(kUsbHeaderSize + urb.data.size());
-        const auto micros = static_cast<std::uint64_t>(urb.micros);
-        b.u32(0);  // interface
-        b.u32(static_cast<std::uint32_t>(micros >> 32));
-        b.u32(static_cast<std::uint32_t>(micros));
-        b.u32(captured);
-        b.u32(captured);
-        const bool in = (urb.endpoint & 0x80) != 0;
-        b.u64(urb.id);
-        b.u8(static_cast<std::uint8_t>(urb.event));
-        b.u8(urb.transfer);
-        b.u8(urb.endpoint);
-        b.u8(kDeviceAddress);
-        b.u16(kBusNumber);
-        b.u8(urb.setup ? 0 : '-');
-        b.u8(!urb.data.empty() ? 0 : (in ? '<' : '>'));
-        b.u64(static_cast<std::uint64_t>(urb.micros / 1000000));
-        b.u32(static_cast<std::uint32_t>(urb.micros % 1000000));
-        b.u32(static_cast<std::uint32_t>(urb.status));
-        b.u32(urb.length);
-        b.u32(static_cast<std::uint32_t>(urb.data.size()));
-        for (int i = 0; i < 8; ++i) b.u8(urb.setup ? urb.setup[i] : 0);
-        b.u32(urb.transfer == kInterruptTransfer ? 1 : 0);  // polling interval, as the endpoint asks
-        b.u32(0);                                           // start frame
-        b.u32(in ? kUrbDirectionIn : 0);
-        b.u32(0);  // iso descriptors
-        b.raw(urb.data);
-    });
+    constexpr std::size_t kEpbHead = 28;
+    const std::size_t data = urb.data.size();
+    const std::size_t padded = (kUsbHeaderSize + data + 3) & ~std::size_t{3};
+    const std::size_t total = kEpbHead + padded + 4;
+    const std::size_t at = out.size();
+    out.resize(at + total, '\0');
+    auto* p = reinterpret_cast<std::uint8_t*>(out.data() + at);
+    const auto put = [p](std::size_t offset, std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) p[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    const auto captured = static_cast<std::uint32_t>(kUsbHeaderSize + data);
+    const auto micros = static_cast<std::uint64_t>(urb.micros);
+    const bool in = (urb.endpoint & 0x80) != 0;
+    put(0, kEnhancedPacketBlock, 4);
+    put(4, total, 4);
+    put(8, 0, 4);  // interface
+    put(12, micros >> 32, 4);
+    put(16, micros & 0xFFFFFFFF, 4);
+    put(20, captured, 4);
+    put(24, captured, 4);
+    std::uint8_t* h = p + kEpbHead;
+    const auto header = [&put](std::size_t offset, std::uint64_t value, int bytes) {
+        put(28 + offset, value, bytes);
+    };
+    header(0, urb.id, 8);
+    h[8] = static_cast<std::uint8_t>(urb.event);
+    h[9] = urb.transfer;
+    h[10] = urb.endpoint;
+    h[11] = kDeviceAddress;
+    header(12, kBusNumber, 2);
+    h[14] = urb.setup ? 0 : '-';
+    h[15] = data != 0 ? 0 : (in ? '<' : '>');
+    header(16, static_cast<std::uint64_t>(urb.micros / 1000000), 8);
+    header(24, static_cast<std::uint64_t>(urb.micros % 1000000), 4);
+    header(28, static_cast<std::uint32_t>(urb.status), 4);
+    header(32, urb.length, 4);
+    header(36, data, 4);
+    if (urb.setup) std::copy_n(urb.setup, 8, h + 40);
+    header(48, urb.transfer == kInterruptTransfer ? 1 : 0, 4);  // polling interval, as the endpoint asks
+    // start frame (52) and iso descriptors (60) are 0
+    header(56, in ? kUrbDirectionIn : 0, 4);
+    std::copy(urb.data.begin(), urb.data.end(), h + kUsbHeaderSize);
+    put(total - 4, total, 4);
 }
 
 class Packets {
@@ -199,7 +217,7 @@ public:
         if (s.result < 0) {
             packet(out_, {.id = id,
                           .event = kError,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength,
                           .data = data});
@@ -207,13 +225,13 @@ public:
         }
         packet(out_, {.id = id,
                       .event = kSubmit,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength,
                       .data = data});
         packet(out_, {.id = id,
                       .event = kComplete,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kBrokenPipe : 0,
                       .length = static_cast<std::uint32_t>(std::max(s.result - 1, 0))});
     }
@@ -224,7 +242,7 @@ public:
             packet(out_, {.id = id,
                           .event = kError,
                           .endpoint = kInterruptInEndpoint,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength});
             return;
@@ -232,7 +250,7 @@ public:
         packet(out_, {.id = id,
                       .event = kSubmit,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength});
         const std::size_t delivered =
@@ -241,13 +259,19 @@ public:
         packet(out_, {.id = id,
                       .event = kComplete,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kTimedOut : 0,
                       .length = static_cast<std::uint32_t>(delivered),
                       .data = data});
     }
 
 private:
+    // The time of a step since the epoch; a trace read from a damaged file
+    // may hold any times, which wrap rather than overflow.
+    std::int64_t at(std::int64_t sinceStart) const {
+        return static_cast<std::int64_t>(static_cast<std::uint64_t>(epoch_) +
+                                         static_cast<std::uint64_t>(sinceStart));
+    }
     // URB ids only need to pair a submission with its completion.
     std::uint64_t nextId() { return ++lastId_; }
 

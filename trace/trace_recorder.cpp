@@ -13,7 +13,7 @@ std::int64_t wallClockMicros() {
     return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros) : clock_(std::move(clock)) {
+TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros) : clock_(clock) {
     restart(startEpochMicros);
 }
 
@@ -23,6 +23,8 @@ void TraceRecorder::restart(std::int64_t startEpochMicros) {
     trace_ = Trace{};
     trace_.application = application;
     trace_.startEpochMicros = startEpochMicros;
+    // A write and its read-back make some nine hundred steps: no growing on the way.
+    trace_.steps.reserve(1024);
 }
 
 }  // namespace zeru::trace
