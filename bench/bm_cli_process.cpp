@@ -82,6 +82,23 @@ void BM_CliDiffProcess(benchmark::State& state) {
 }
 BENCHMARK(BM_CliDiffProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// "Write config" as a script runs it against the simulator (backup, write,
+// read-back), without and with --trace (goal: at most 1.5 times; the trace's
+// own cost in process is BM_WriteConfigTraced).
+void cliWrite(benchmark::State& state, bool traced) {
+    CliFolder folder;
+    std::vector<std::string> args = {"--simulate=state.bin", "write", "a.cfg", "--backup-dir=backups"};
+    if (traced) args.insert(args.begin(), "--trace=write.pcapng");
+    for (auto _ : state)
+        if (runCli(args, folder.path()) != 0) state.SkipWithError("write failed");
+}
+
+void BM_CliWriteProcess(benchmark::State& state) { cliWrite(state, false); }
+BENCHMARK(BM_CliWriteProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CliWriteProcessTraced(benchmark::State& state) { cliWrite(state, true); }
+BENCHMARK(BM_CliWriteProcessTraced)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 #endif

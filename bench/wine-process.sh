@@ -3,7 +3,9 @@
 # zeru-cli encode and decode as whole processes: the Linux build against
 # zeru-cli.exe under Wine, in one run, interleaved so that both see the same
 # load. Wine's own start-up is timed apart, with a program that does nothing
-# built for both systems, so that what the tool itself costs shows.
+# built for both systems, so that what the tool itself costs shows; and
+# verify, which reads an image and writes nothing, shows what starting the
+# tool costs before any file is saved.
 #
 #   bench/wine-process.sh LINUX_CLI WINDOWS_CLI_EXE [RUNS]
 #
@@ -36,10 +38,12 @@ declare -A names=(
   [wine_encode]="wine $windows encode base.cfg -o out.bin"
   [linux_decode]="$linux decode base.bin -o out.cfg"
   [wine_decode]="wine $windows decode base.bin -o out.cfg"
+  [linux_verify]="$linux verify base.bin"
+  [wine_verify]="wine $windows verify base.bin"
   [linux_empty]="./empty"
   [wine_empty]="wine empty.exe"
 )
-order=(linux_encode wine_encode linux_decode wine_decode linux_empty wine_empty)
+order=(linux_encode wine_encode linux_decode wine_decode linux_verify wine_verify linux_empty wine_empty)
 declare -A times
 for ((i = -3; i < runs; i++)); do
   for name in "${order[@]}"; do
@@ -61,7 +65,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "$runs runs each, median (first-third quartile), load $(cut -d' ' -f1 /proc/loadavg) on $(nproc) cores"
 printf '%-10s %-24s %-24s %s\n' what Linux Wine ratio
-for what in encode decode empty; do
+for what in encode decode verify empty; do
   l=$(printf '%s' "${times[linux_$what]}" | median)
   w=$(printf '%s' "${times[wine_$what]}" | median)
   printf '%-10s %-24s %-24s %s\n' "$what" "$(printf '%s' "${times[linux_$what]}" | summary)" \

@@ -18,6 +18,7 @@ void addAllCommands(CommandSet& commands) {
     addBackupsCommand(commands);
     addDiffCommand(commands);
     addTraceCommand(commands);
+    addReportCommand(commands);
 }
 
 }  // namespace zeru::cli

@@ -18,5 +18,6 @@ void addUploadFirmwareCommand(CommandSet& commands);
 void addListCommand(CommandSet& commands);
 void addDiffCommand(CommandSet& commands);
 void addTraceCommand(CommandSet& commands);
+void addReportCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

@@ -3,14 +3,30 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "cli/console.h"
 
 namespace zeru::cli {
+namespace {
+
+// The console's code page before the tool changed it: the console outlives
+// the tool, and the programs run in it after the tool expect their own.
+UINT codePageBefore = 0;
+
+void restoreCodePage() { SetConsoleOutputCP(codePageBefore); }
+
+}  // namespace
 
 void prepareConsole() {
     // Without this the console shows UTF-8 as the OEM code page ("MĂĽller").
-    // Failing leaves the console as it was: output still goes out.
-    if (GetConsoleOutputCP() != CP_UTF8) SetConsoleOutputCP(CP_UTF8);
+    // Failing leaves the console as it was: output still goes out. No
+    // console (0): nothing to change.
+    const UINT codePage = GetConsoleOutputCP();
+    if (codePage != 0 && codePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+        codePageBefore = codePage;
+        std::atexit(restoreCodePage);
+    }
     // Binary: no "\r" before each "\n" (a script would see it in every value),
     // and a configuration file written to standard output keeps its own
     // "\r\n" line ends instead of "\r\r\n".

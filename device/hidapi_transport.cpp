@@ -13,6 +13,11 @@ namespace zeru {
 
 std::unique_ptr<ReportTransport> makeSystemTransport() { return std::make_unique<HidapiTransport>(); }
 
+std::string hidapiVersion() {
+    const char* version = hid_version_str();
+    return version != nullptr ? version : HID_API_VERSION_STR;
+}
+
 HidapiTransport::~HidapiTransport() {
     // No member is set here: the object is going. A library that fails to
     // shut down leaves nothing to be done at this point.

@@ -29,6 +29,9 @@ private:
     hid_device_* device_ = nullptr;
 };
 
+// The version of the hidapi library in use ("0.13.1").
+std::string hidapiVersion();
+
 // The plain-words reason for an errno value left by a failed open.
 std::string openFailureReason(int error);
 

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build="${1:-build-test}"
 [ -f "$build/compile_commands.json" ] || { echo "no $build/compile_commands.json: configure $build first" >&2; exit 1; }
 
-core='interaction|settings|rules|image|cfgfile|compare|changes|backup|problems|device|trace|sim|aprs|cli'
+core='interaction|settings|rules|image|cfgfile|compare|changes|backup|problems|device|trace|report|sim|aprs|cli'
 # The build's GCC-only warning switches mean nothing to clang; run-clang-tidy
 # always colours its output, the log keeps plain text.
 run-clang-tidy -p "$build" -j "$(nproc)" -quiet -extra-arg=-Wno-unknown-warning-option \

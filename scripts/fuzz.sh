@@ -26,7 +26,7 @@ for arg in "$@"; do
     *) targets+=("$arg") ;;
   esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=(config_file image device_replies)
+[ ${#targets[@]} -gt 0 ] || targets=(config_file image device_replies trace)
 
 build="${ZERU_FUZZ_BUILD:-build-fuzz}"
 seed="${ZERU_FUZZ_SEED:-0}"

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6gui6 libgl-dev   # the window; libqt6gui6 carries the JPEG image plugin (libjpeg)
   libqt6svg6                          # the SVG icon plugins that draw the window's icon
   libhidapi-dev                       # USB HID, hidraw backend
+  libzip-dev                          # the problem report (.zip)
   libcli11-dev                        # zeru-cli's command line
   libgtest-dev libbenchmark-dev       # tests and benchmarks
 )
@@ -21,6 +22,7 @@ if [ "${1:-}" = "--test" ]; then
     groff-base                        # check of the zeru-cli manual page
     tshark                            # traces read as a protocol analyser reads them
     emscripten nodejs googletest      # the core as WebAssembly and its tests under node
+    esbuild                           # the page's modules bundled into one file
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
     chromium chromium-driver python3-selenium     # browser page tests
   )

@@ -156,7 +156,9 @@ public:
     explicit Exchanges(std::vector<Step>& steps) : steps_(steps) {}
 
     void add(const UsbPacket& p, std::int64_t epoch) {
-        const std::int64_t micros = p.micros - epoch;
+        // Times of a damaged file may lie anywhere: the difference wraps rather than overflows.
+        const auto micros = static_cast<std::int64_t>(static_cast<std::uint64_t>(p.micros) -
+                                                      static_cast<std::uint64_t>(epoch));
         const std::size_t delivered = std::min<std::size_t>(p.data.size(), kHidReportLength);
         if ((p.endpoint & 0x80) == 0) {
             if (p.event == kSubmit || p.event == kError) {

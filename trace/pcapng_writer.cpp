@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <span>
 
 #include "device/usb_descriptors.h"
@@ -111,10 +113,11 @@ std::vector<std::string> comments(const Trace& trace) {
         all.push_back(note);
     }
     // An option holds at most 65535 bytes: a long log takes several comments.
-    constexpr std::size_t kCommentLimit = 60000;
+    constexpr std::size_t kCommentLimit = 65535 - kLogComment.size() - 1;
     std::string log(kLogComment);
     for (const std::string& line : trace.logLines) {
-        if (log.size() + line.size() + 1 > kCommentLimit && log.size() > kLogComment.size()) {
+        if (log.size() + line.size() + 1 > kCommentLimit + kLogComment.size() &&
+            log.size() > kLogComment.size()) {
             all.push_back(log);
             log = kLogComment;
         }
@@ -136,36 +139,60 @@ struct Urb {
     const std::uint8_t* setup = nullptr;  // 8 bytes, control submissions only
 };
 
+// Little-endian stores into a packet being built (pcapng's byte order magic
+// says which order the file has).
+template <typename Value>
+void store(std::uint8_t* at, Value value) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, &value, sizeof value);
+    } else {
+        for (std::size_t i = 0; i < sizeof value; ++i)
+            at[i] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
+    }
+}
+
+// One EPB with its usbmon header, built in place: a trace of a write holds
+// some two thousand of them, and the recording must cost little beside the
+// exchanges it records.
 void packet(std::string& out, const Urb& urb) {
-    block(out, kEnhancedPacketBlock, [&](Bytes& b) {
-        const auto captured = static_cast<std::uint32_t>(kUsbHeaderSize + urb.data.size());
-        const auto micros = static_cast<std::uint64_t>(urb.micros);
-        b.u32(0);  // interface
-        b.u32(static_cast<std::uint32_t>(micros >> 32));
-        b.u32(static_cast<std::uint32_t>(micros));
-        b.u32(captured);
-        b.u32(captured);
-        const bool in = (urb.endpoint & 0x80) != 0;
-        b.u64(urb.id);
-        b.u8(static_cast<std::uint8_t>(urb.event));
-        b.u8(urb.transfer);
-        b.u8(urb.endpoint);
-        b.u8(kDeviceAddress);
-        b.u16(kBusNumber);
-        b.u8(urb.setup ? 0 : '-');
-        b.u8(!urb.data.empty() ? 0 : (in ? '<' : '>'));
-        b.u64(static_cast<std::uint64_t>(urb.micros / 1000000));
-        b.u32(static_cast<std::uint32_t>(urb.micros % 1000000));
-        b.u32(static_cast<std::uint32_t>(urb.status));
-        b.u32(urb.length);
-        b.u32(static_cast<std::uint32_t>(urb.data.size()));
-        for (int i = 0; i < 8; ++i) b.u8(urb.setup ? urb.setup[i] : 0);
-        b.u32(urb.transfer == kInterruptTransfer ? 1 : 0);  // polling interval, as the endpoint asks
-        b.u32(0);                                           // start frame
-        b.u32(in ? kUrbDirectionIn : 0);
-        b.u32(0);  // iso descriptors
-        b.raw(urb.data);
-    });
+    constexpr std::size_t kEpbHead = 28;
+    const std::size_t data = urb.data.size();
+    const std::size_t padded = (kUsbHeaderSize + data + 3) & ~std::size_t{3};
+    const std::size_t total = kEpbHead + padded + 4;
+    const std::size_t at = out.size();
+    out.resize(at + total);  // zeroed: what is not stored below is 0
+    auto* p = reinterpret_cast<std::uint8_t*>(out.data() + at);
+    const auto captured = static_cast<std::uint32_t>(kUsbHeaderSize + data);
+    const auto micros = static_cast<std::uint64_t>(urb.micros);
+    const bool in = (urb.endpoint & 0x80) != 0;
+    store(p, kEnhancedPacketBlock);
+    store(p + 4, static_cast<std::uint32_t>(total));
+    // interface 0 at 8
+    store(p + 12, static_cast<std::uint32_t>(micros >> 32));
+    store(p + 16, static_cast<std::uint32_t>(micros & 0xFFFFFFFF));
+    store(p + 20, captured);
+    store(p + 24, captured);
+    std::uint8_t* h = p + kEpbHead;
+    store(h, urb.id);
+    h[8] = static_cast<std::uint8_t>(urb.event);
+    h[9] = urb.transfer;
+    h[10] = urb.endpoint;
+    h[11] = kDeviceAddress;
+    store(h + 12, kBusNumber);
+    h[14] = urb.setup ? 0 : '-';
+    h[15] = data != 0 ? 0 : (in ? '<' : '>');
+    store(h + 16, static_cast<std::uint64_t>(urb.micros / 1000000));
+    store(h + 24, static_cast<std::uint32_t>(urb.micros % 1000000));
+    store(h + 28, urb.status);
+    store(h + 32, urb.length);
+    store(h + 36, static_cast<std::uint32_t>(data));
+    if (urb.setup) std::memcpy(h + 40, urb.setup, 8);
+    // polling interval, as the endpoint asks
+    store(h + 48, std::int32_t{urb.transfer == kInterruptTransfer ? 1 : 0});
+    // start frame (52) and iso descriptors (60) are 0
+    store(h + 56, in ? kUrbDirectionIn : 0U);
+    if (data != 0) std::memcpy(h + kUsbHeaderSize, urb.data.data(), data);
+    store(p + total - 4, static_cast<std::uint32_t>(total));
 }
 
 class Packets {
@@ -199,7 +226,7 @@ public:
         if (s.result < 0) {
             packet(out_, {.id = id,
                           .event = kError,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength,
                           .data = data});
@@ -207,13 +234,13 @@ public:
         }
         packet(out_, {.id = id,
                       .event = kSubmit,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength,
                       .data = data});
         packet(out_, {.id = id,
                       .event = kComplete,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kBrokenPipe : 0,
                       .length = static_cast<std::uint32_t>(std::max(s.result - 1, 0))});
     }
@@ -224,7 +251,7 @@ public:
             packet(out_, {.id = id,
                           .event = kError,
                           .endpoint = kInterruptInEndpoint,
-                          .micros = epoch_ + s.endMicros,
+                          .micros = at(s.endMicros),
                           .status = kNoDevice,
                           .length = kHidReportLength});
             return;
@@ -232,7 +259,7 @@ public:
         packet(out_, {.id = id,
                       .event = kSubmit,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.startMicros,
+                      .micros = at(s.startMicros),
                       .status = kInProgress,
                       .length = kHidReportLength});
         const std::size_t delivered =
@@ -241,13 +268,19 @@ public:
         packet(out_, {.id = id,
                       .event = kComplete,
                       .endpoint = kInterruptInEndpoint,
-                      .micros = epoch_ + s.endMicros,
+                      .micros = at(s.endMicros),
                       .status = s.result == 0 ? kTimedOut : 0,
                       .length = static_cast<std::uint32_t>(delivered),
                       .data = data});
     }
 
 private:
+    // The time of a step since the epoch; a trace read from a damaged file
+    // may hold any times, which wrap rather than overflow.
+    std::int64_t at(std::int64_t sinceStart) const {
+        return static_cast<std::int64_t>(static_cast<std::uint64_t>(epoch_) +
+                                         static_cast<std::uint64_t>(sinceStart));
+    }
     // URB ids only need to pair a submission with its completion.
     std::uint64_t nextId() { return ++lastId_; }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trace/recording_transport.h"
 
+#include <algorithm>
+
 namespace zeru::trace {
 
 std::vector<HidDeviceInfo> RecordingTransport::enumerate() {
@@ -23,25 +25,33 @@ bool RecordingTransport::open(const std::string& path, std::string& whyNot) {
     return opened;
 }
 
+// Writes and reads are filled in place: they are nearly every step.
 int RecordingTransport::write(const Report& request) {
-    Step step{.kind = StepKind::Write, .startMicros = recorder_.now()};
-    step.result = inner_.write(request);
-    step.endMicros = recorder_.now();
+    const std::int64_t start = recorder_.now();
+    const int taken = inner_.write(request);
+    Step& step = recorder_.begin(StepKind::Write);  // begun as the call ended
+    step.endMicros = step.startMicros;
+    step.startMicros = start;
+    step.result = taken;
     step.report = request;
-    const int taken = step.result;
-    recorder_.add(std::move(step));
     return taken;
 }
 
+// A reply is asked for as soon as its request is out: a read that follows a
+// write is submitted when the write completed, one clock reading fewer for
+// every exchange (they cost as much as the exchange with the simulator).
 int RecordingTransport::read(Report& reply, std::chrono::milliseconds limit) {
-    Step step{.kind = StepKind::Read, .startMicros = recorder_.now()};
-    step.result = inner_.read(reply, limit);
-    step.endMicros = recorder_.now();
+    const std::vector<Step>& steps = recorder_.trace().steps;
+    const std::int64_t start =
+        !steps.empty() && steps.back().kind == StepKind::Write ? steps.back().endMicros : recorder_.now();
+    const int delivered = inner_.read(reply, limit);
+    Step& step = recorder_.begin(StepKind::Read);
+    step.endMicros = step.startMicros;
+    step.startMicros = start;
+    step.result = delivered;
     // Only what was delivered: the rest of the buffer is the caller's.
-    if (step.result > 0)
-        std::copy_n(reply.begin(), std::min<std::size_t>(step.result, kReportSize), step.report.begin());
-    const int delivered = step.result;
-    recorder_.add(std::move(step));
+    if (delivered > 0)
+        std::copy_n(reply.begin(), std::min<std::size_t>(delivered, kReportSize), step.report.begin());
     return delivered;
 }
 

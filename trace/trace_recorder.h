@@ -5,14 +5,14 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 
 #include "trace/trace.h"
 
 namespace zeru::trace {
 
-// Microseconds on a clock that never goes back.
-using MonotonicClock = std::function<std::int64_t()>;
+// Microseconds on a clock that never goes back (a plain function: it is read
+// twice for every report).
+using MonotonicClock = std::int64_t (*)();
 std::int64_t steadyMicros();
 std::int64_t wallClockMicros();
 
@@ -27,6 +27,13 @@ public:
     // Microseconds since the trace began.
     std::int64_t now() const { return clock_() - start_; }
     void add(Step step) { trace_.steps.push_back(std::move(step)); }
+    // A new step of `kind` at the end of the trace, begun now.
+    Step& begin(StepKind kind) {
+        Step& step = trace_.steps.emplace_back();
+        step.kind = kind;
+        step.startMicros = now();
+        return step;
+    }
 
     Trace& trace() { return trace_; }
     const Trace& trace() const { return trace_; }

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 
+#include "app/commands/device_log_actions.h"
 #include "app/commands/device_status.h"
 #include "app/commands/recent_files_store.h"
 #include "app/commands/window_layout_store.h"
@@ -23,6 +25,8 @@
 #include "image/config_image.h"
 #include "interaction/command.h"
 #include "problems/problems.h"
+#include "settings/catalogue.h"
+#include "trace/recording_transport.h"
 
 namespace zeru::app {
 namespace {
@@ -43,10 +47,13 @@ public:
         : form_(form),
           ui_(ui),
           transport_(std::move(transport)),
+          recording_(*transport_, recorder_),
+          keptLines_(ui),
+          deviceLog_(ui, recorder_, keptLines_, *transport_, form.settings()),
           connected_(*transport_),
           backups_(backupFolder()),
           safety_(backups_),
-          device_(form.settings(), ui, images_, *transport_, findFirmwareResource,
+          device_(form.settings(), keptLines_, images_, recording_, findFirmwareResource,
                   backups_.folder().empty() ? nullptr : &safety_),
           files_(form.settings(), ui, programFolder()),
           backupFiles_(ui, backups_.folder(),
@@ -77,6 +84,7 @@ public:
             if (mayReplaceSettings()) files_.readFromFile(QFile::encodeName(path).toStdString());
         });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
+        form.setMoreFileEntries([this](QMenu& menu) { deviceLog_.addTo(menu); });
 
         // The device the commands use, as the command row shows and chooses it.
         device_.useDeviceSelector(&selector_);
@@ -92,9 +100,12 @@ private:
 
     // The window's handlers of its five command buttons and of its closing.
     void Button_read_configClick() {
-        if (mayReplaceSettings() && device_.readConfig()) fields().takeBaseline();
+        if (!mayReplaceSettings()) return;
+        startDeviceCommand("Read config");
+        if (device_.readConfig()) fields().takeBaseline();
     }
     void Button_write_configClick() {
+        startDeviceCommand("Write config");
         if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
@@ -104,6 +115,7 @@ private:
     void Button_upload_firmwareClick() {
         // Nothing to ask about while no device is there.
         if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
+        startDeviceCommand("Upload firmware");
         if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
@@ -120,6 +132,14 @@ private:
     bool mayReplaceSettings() {
         return changes::mayReplace(fields().hasUnsavedChanges(), ui_,
                                    [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+    }
+
+    // The window keeps the last device command's exchanges and lines only.
+    void startDeviceCommand(const char* name) {
+        recorder_.restart();
+        recorder_.trace().application = "zeru-configurator " + std::string(kVersionLabel);
+        recorder_.trace().commandLine = {name};
+        keptLines_.restart();
     }
 
     // After the refusal box of "Write config": the setting it refused.
@@ -147,8 +167,9 @@ private:
         return loaded ? path : std::nullopt;
     }
     bool readDevice(Settings& settings) {
+        startDeviceCommand("Compare with device");
         auto images = std::make_unique<ConfigImages>();
-        DeviceFlows flows(settings, ui_, *images, *transport_);
+        DeviceFlows flows(settings, keptLines_, *images, recording_);
         flows.useDeviceSelector(&selector_);
         return flows.readConfig();
     }
@@ -157,6 +178,11 @@ private:
     UserInterface& ui_;
     ConfigImages images_;
     std::unique_ptr<ReportTransport> transport_;
+    // The last device command's conversation and lines ("Save device log...").
+    trace::TraceRecorder recorder_;
+    trace::RecordingTransport recording_;
+    LineKeepingUi keptLines_;
+    DeviceLogActions deviceLog_;
     // The devices the command row shows, and the one the commands use.
     ConnectedDevices connected_;
     DeviceSelector selector_;

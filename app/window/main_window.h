@@ -61,6 +61,8 @@ public:
     void openFile(const QString& path);
     // Where the list of recent files comes from, most recent first.
     void setRecentFiles(std::function<QStringList()> source);
+    // Entries that follow the recent files in their menu, added each time it opens.
+    void setMoreFileEntries(std::function<void(QMenu&)> add) { moreFileEntries_ = std::move(add); }
 
     // The reference window shown modally by "Special strings".
     void setSpecialStringsWindow(TForm2* window);
@@ -117,6 +119,7 @@ private:
     std::function<bool()> mayClose_;
     std::function<void(const QString&)> openFile_;
     std::function<QStringList()> recentFiles_;
+    std::function<void(QMenu&)> moreFileEntries_;
     QTabWidget* pageTree_ = nullptr;
     QSplitter* splitter_ = nullptr;  // the pages above the log
     CommandRow* commandRow_ = nullptr;

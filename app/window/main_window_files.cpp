@@ -66,6 +66,7 @@ void TForm1::fillRecentFilesMenu(QMenu& menu) {
         connect(action, &QAction::triggered, this, [this, file] { openFile(file); });
     }
     if (files.isEmpty()) menu.addAction(QStringLiteral("No recent files"))->setEnabled(false);
+    if (moreFileEntries_) moreFileEntries_(menu);
     menu.setToolTipsVisible(true);
 }
 

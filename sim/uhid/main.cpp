@@ -4,6 +4,7 @@
 // else built on hidapi find and use it exactly as they would the hardware.
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -23,6 +24,8 @@
 #include "sim/uhid/output_framing.h"
 #include "sim/uhid/sim_options.h"
 #include "sim/uhid/uhid_device.h"
+#include "trace/trace_file.h"
+#include "trace/trace_recorder.h"
 
 namespace {
 
@@ -50,7 +53,26 @@ void logRequest(const zeru::sim::HidReport& request, const std::optional<zeru::s
         std::fprintf(stderr, "no reply\n");
 }
 
-int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) {
+// The device's side of one exchange, on record: the request as the host sent
+// it (report number 0 first), then the reply, none, or the device gone.
+void recordExchange(zeru::trace::TraceRecorder& recorder, const zeru::sim::HidReport& request,
+                    const std::optional<zeru::sim::SimReply>& reply, bool present) {
+    using namespace zeru::trace;
+    const std::int64_t now = recorder.now();
+    Step write{.kind = StepKind::Write,
+               .startMicros = now,
+               .endMicros = now,
+               .result = static_cast<int>(zeru::kReportSize)};
+    std::copy(request.begin(), request.end(), write.report.begin() + 1);
+    recorder.add(write);
+    Step read{.kind = StepKind::Read, .startMicros = now, .endMicros = recorder.now()};
+    read.result = !present ? -1 : reply ? static_cast<int>(reply->size) + 1 : 0;
+    if (reply) std::copy_n(reply->bytes.begin(), reply->size, read.report.begin() + 1);
+    recorder.add(read);
+}
+
+int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
+          zeru::trace::TraceRecorder* recorder) {
     using namespace zeru::uhid;
     const bool otherProduct = options.breakage == UsbBreakage::OtherProduct;
     const DeviceIdentity identity{"Kestrovane Zeru (zeru-sim)",
@@ -90,6 +112,7 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state) 
         }
         const auto reply = zeru::sim::respond(state, *request);
         if (options.verbose) logRequest(*request, reply);
+        if (recorder) recordExchange(*recorder, *request, reply, state.present);
         if (!state.present) {
             device.reset();
             std::cerr << "zeru-sim: the device is gone (unplugged) as the fault asked\n";
@@ -146,7 +169,22 @@ int main(int argc, char** argv) {
     }
 
     catchStopSignals();
-    const int status = serve(options, state);
+    std::optional<zeru::trace::TraceRecorder> recorder;
+    if (options.traceFile) {
+        recorder.emplace();
+        recorder->trace().application = "zeru-sim " ZERU_PROGRAM_VERSION;
+        recorder->trace().commandLine.assign(argv, argv + argc);
+        recorder->trace().commandLine.front() = "zeru-sim";
+    }
+    int status = serve(options, state, recorder ? &*recorder : nullptr);
+    if (recorder) {
+        try {
+            zeru::trace::saveTrace(recorder->trace(), *options.traceFile);
+        } catch (const std::exception& e) {
+            std::cerr << "zeru-sim: " << e.what() << ".\n";
+            if (status == 0) status = 3;
+        }
+    }
 
     // Nothing to keep when the device could not even be created.
     if (options.stateFile && status != kCannotCreate) {

@@ -51,6 +51,9 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
             if (o.serialNumber.size() > kMaxSerialLength)
                 throw SimUsageError("--serial takes at most " + std::to_string(kMaxSerialLength) +
                                     " characters");
+        } else if (auto trace = valueOf(arg, "--trace")) {
+            if (trace->empty()) throw SimUsageError("--trace needs a file name");
+            o.traceFile = *trace;
         } else if (auto path = valueOf(arg, "--uhid")) {
             o.uhidPath = *path;
         } else {
@@ -63,7 +66,7 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
 
 std::string simUsageText() {
     return "Usage: zeru-sim [--state=STATE.bin] [--sim-version=N] [--sim-fault=KIND:PAGE] [--serial TEXT]\n"
-           "                [--verbose]\n"
+           "                [--trace=FILE.pcapng] [--verbose]\n"
            "\n"
            "Presents the device simulator to this computer as a Kestrovane Zeru attached over\n"
            "USB (vendor 0x0483, product 0xA050) through the kernel's uhid driver, so that the\n"
@@ -83,6 +86,9 @@ std::string simUsageText() {
            "                          bit changed)\n"
            "  --serial TEXT           the serial number the device reports (default ZS0001), so\n"
            "                          that several simulated devices can be told apart\n"
+           "  --trace=FILE.pcapng     record every request and reply, as the device saw them, into\n"
+           "                          FILE when zeru-sim stops: pcapng, or text when FILE ends\n"
+           "                          in .txt (as zeru-cli --trace)\n"
            "  --uhid=PATH             the uhid device node (default /dev/uhid)\n"
            "  --verbose               log every request to standard error\n"
            "  --break-usb=WHAT        for checking the tests: present a device that is wrong\n"

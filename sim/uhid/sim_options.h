@@ -30,6 +30,7 @@ struct SimOptions {
     std::uint32_t firmwareVersion = 102;
     std::string serialNumber = "ZS0001";  // told by the USB enumeration
     std::optional<sim::Fault> fault;
+    std::optional<std::string> traceFile;  // the conversation, saved on exit
     std::string uhidPath = "/dev/uhid";
     UsbBreakage breakage = UsbBreakage::None;
     bool verbose = false;

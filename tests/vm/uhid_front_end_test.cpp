@@ -108,21 +108,16 @@ TEST(SimOptions, DefaultsAndZeruCliSpelling) {
     EXPECT_EQ(defaults.uhidPath, "/dev/uhid");
     EXPECT_EQ(defaults.breakage, UsbBreakage::None);
     EXPECT_EQ(parseSimOptions({"--simulate=x.bin"}).stateFile, "x.bin");
+    EXPECT_FALSE(defaults.traceFile);
+    EXPECT_EQ(parseSimOptions({"--trace=t.pcapng"}).traceFile, "t.pcapng");
 }
 
 TEST(SimOptions, RefusesWhatItCannotUse) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--sim-version=1.02"},
-        {"--sim-version=-1"},
-        {"--sim-version="},
-        {"--sim-fault=melt:3"},
-        {"--sim-fault=refuse"},
-        {"--state="},
-        {"--break-usb=cable"},
-        {"--frobnicate"},
-        {"state.bin"},
-        {"--serial"},
-        {"--serial=" + std::string(64, 'S')},
+        {"--sim-version=1.02"}, {"--sim-version=-1"},   {"--sim-version="},
+        {"--sim-fault=melt:3"}, {"--sim-fault=refuse"}, {"--state="},
+        {"--trace="},           {"--break-usb=cable"},  {"--frobnicate"},
+        {"state.bin"},          {"--serial"},           {"--serial=" + std::string(64, 'S')},
     };
     for (const auto& args : bad) EXPECT_THROW(parseSimOptions(args), SimUsageError) << args[0];
 }
