@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <span>
 
 #include "device/usb_descriptors.h"
@@ -137,6 +139,18 @@ struct Urb {
     const std::uint8_t* setup = nullptr;  // 8 bytes, control submissions only
 };
 
+// Little-endian stores into a packet being built (pcapng's byte order magic
+// says which order the file has).
+template <typename Value>
+void store(std::uint8_t* at, Value value) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, &value, sizeof value);
+    } else {
+        for (std::size_t i = 0; i < sizeof value; ++i)
+            at[i] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
+    }
+}
+
 // One EPB with its usbmon header, built in place: a trace of a write holds
 // some two thousand of them, and the recording must cost little beside the
 // exchanges it records.
@@ -146,44 +160,39 @@ void packet(std::string& out, const Urb& urb) {
     const std::size_t padded = (kUsbHeaderSize + data + 3) & ~std::size_t{3};
     const std::size_t total = kEpbHead + padded + 4;
     const std::size_t at = out.size();
-    out.resize(at + total, '\0');
+    out.resize(at + total);  // zeroed: what is not stored below is 0
     auto* p = reinterpret_cast<std::uint8_t*>(out.data() + at);
-    const auto put = [p](std::size_t offset, std::uint64_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) p[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    };
     const auto captured = static_cast<std::uint32_t>(kUsbHeaderSize + data);
     const auto micros = static_cast<std::uint64_t>(urb.micros);
     const bool in = (urb.endpoint & 0x80) != 0;
-    put(0, kEnhancedPacketBlock, 4);
-    put(4, total, 4);
-    put(8, 0, 4);  // interface
-    put(12, micros >> 32, 4);
-    put(16, micros & 0xFFFFFFFF, 4);
-    put(20, captured, 4);
-    put(24, captured, 4);
+    store(p, kEnhancedPacketBlock);
+    store(p + 4, static_cast<std::uint32_t>(total));
+    // interface 0 at 8
+    store(p + 12, static_cast<std::uint32_t>(micros >> 32));
+    store(p + 16, static_cast<std::uint32_t>(micros & 0xFFFFFFFF));
+    store(p + 20, captured);
+    store(p + 24, captured);
     std::uint8_t* h = p + kEpbHead;
-    const auto header = [&put](std::size_t offset, std::uint64_t value, int bytes) {
-        put(28 + offset, value, bytes);
-    };
-    header(0, urb.id, 8);
+    store(h, urb.id);
     h[8] = static_cast<std::uint8_t>(urb.event);
     h[9] = urb.transfer;
     h[10] = urb.endpoint;
     h[11] = kDeviceAddress;
-    header(12, kBusNumber, 2);
+    store(h + 12, kBusNumber);
     h[14] = urb.setup ? 0 : '-';
     h[15] = data != 0 ? 0 : (in ? '<' : '>');
-    header(16, static_cast<std::uint64_t>(urb.micros / 1000000), 8);
-    header(24, static_cast<std::uint64_t>(urb.micros % 1000000), 4);
-    header(28, static_cast<std::uint32_t>(urb.status), 4);
-    header(32, urb.length, 4);
-    header(36, data, 4);
-    if (urb.setup) std::copy_n(urb.setup, 8, h + 40);
-    header(48, urb.transfer == kInterruptTransfer ? 1 : 0, 4);  // polling interval, as the endpoint asks
+    store(h + 16, static_cast<std::uint64_t>(urb.micros / 1000000));
+    store(h + 24, static_cast<std::uint32_t>(urb.micros % 1000000));
+    store(h + 28, urb.status);
+    store(h + 32, urb.length);
+    store(h + 36, static_cast<std::uint32_t>(data));
+    if (urb.setup) std::memcpy(h + 40, urb.setup, 8);
+    // polling interval, as the endpoint asks
+    store(h + 48, std::int32_t{urb.transfer == kInterruptTransfer ? 1 : 0});
     // start frame (52) and iso descriptors (60) are 0
-    header(56, in ? kUrbDirectionIn : 0, 4);
-    std::copy(urb.data.begin(), urb.data.end(), h + kUsbHeaderSize);
-    put(total - 4, total, 4);
+    store(h + 56, in ? kUrbDirectionIn : 0U);
+    if (data != 0) std::memcpy(h + kUsbHeaderSize, urb.data.data(), data);
+    store(p + total - 4, static_cast<std::uint32_t>(total));
 }
 
 class Packets {

@@ -19,11 +19,12 @@ TraceRecorder::TraceRecorder(MonotonicClock clock, std::int64_t startEpochMicros
 
 void TraceRecorder::restart(std::int64_t startEpochMicros) {
     start_ = clock_();
-    const std::string application = trace_.application;
-    trace_ = Trace{};
-    trace_.application = application;
     trace_.startEpochMicros = startEpochMicros;
-    // A write and its read-back make some nine hundred steps: no growing on the way.
+    trace_.commandLine.clear();
+    trace_.logLines.clear();
+    // The steps' room is kept for the next command: a write and its read-back
+    // make some nine hundred steps, and none is allocated on the way.
+    trace_.steps.clear();
     trace_.steps.reserve(1024);
 }
 

@@ -7,7 +7,10 @@ import { WebHidTransport } from '../core/hid-transport.js';
 
 export async function loadCore(ui) {
   const hid = 'hid' in navigator ? new WebHidTransport() : null;
-  return loadModule({ ui, hid });
+  // The module finds its .wasm beside its own script, which the site's
+  // bundle (js/page.js) holds: core/ is named here.
+  const locateFile = (name) => new URL(`../core/${name}`, import.meta.url).href;
+  return loadModule({ ui, hid, moduleOptions: { locateFile } });
 }
 
 // The form as the core describes it: {title, version, pages: [{name, caption,
