@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "backup/backup_names.h"
+#include "backup/file_times.h"
 #include "backup/quiet_decode.h"
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_read.h"
@@ -76,7 +77,7 @@ std::vector<Found> findBackups(const fs::path& folder) {
         f.entry.station = parsed->station;
         f.copy = parsed->copy;
         std::error_code ignored;  // a file removed meanwhile sorts as old
-        const auto made = fs::last_write_time(it->path(), ignored);
+        const auto made = lastWriteTime(it->path(), ignored);
         if (extension == ".bin") {
             f.hasBin = true;
             f.made = made;
@@ -172,7 +173,7 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
         if (!cfgfile::createPrivateFile(utf8FromPath(bin), bytesOf(memory))) continue;
         // Stamped with the fine clock: file systems stamp with a coarse one,
         // under which backups made in one tick would tie in the order.
-        fs::last_write_time(bin, fs::file_time_type::clock::now(), error);
+        setLastWriteTime(bin, fs::file_time_type::clock::now(), error);
         if (cfg) {
             try {
                 cfgfile::createPrivateFile(utf8FromPath(config),
