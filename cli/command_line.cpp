@@ -138,7 +138,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     std::optional<trace::TraceRecorder> recorder;
     if (global_.trace) {
         // Refused before the device is used: a conversation that could not be saved would be lost.
-        if (!cfgfile::mayReplace(*global_.trace)) {
+        if (!trace::maySaveTrace(*global_.trace)) {
             ui.error(cfgfile::FileWriteError(*global_.trace).what() + std::string("."));
             return kImageRefused;
         }

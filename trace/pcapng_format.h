@@ -33,6 +33,7 @@ inline constexpr std::int32_t kInProgress = -115;  // -EINPROGRESS: every submis
 inline constexpr std::int32_t kTimedOut = -110;    // -ETIMEDOUT: no reply within the time limit
 inline constexpr std::int32_t kNoDevice = -19;     // -ENODEV: the device is gone
 inline constexpr std::int32_t kBrokenPipe = -32;   // -EPIPE: the device took no byte
+inline constexpr std::int32_t kShortReply = -121;  // -EREMOTEIO: a reply shorter than a report
 
 // Where the notes about the device (enumerate, open, close), the command line
 // and the log lines are kept: comments of the section header, which a

@@ -183,7 +183,7 @@ public:
             return;
         }
         // A completion the program never saw (a capture's URB cancelled at close) is left out.
-        if (p.event == kComplete && p.status != 0 && p.status != kTimedOut) return;
+        if (p.event == kComplete && p.status != 0 && p.status != kTimedOut && p.status != kShortReply) return;
         Step read{.kind = StepKind::Read, .startMicros = micros, .endMicros = micros};
         if (auto it = pendingReads_.find(p.id); it != pendingReads_.end()) {
             read.startMicros = it->second;

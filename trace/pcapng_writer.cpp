@@ -269,7 +269,9 @@ public:
                       .event = kComplete,
                       .endpoint = kInterruptInEndpoint,
                       .micros = at(s.endMicros),
-                      .status = s.result == 0 ? kTimedOut : 0,
+                      .status = s.result == 0                  ? kTimedOut
+                                : delivered < kHidReportLength ? kShortReply
+                                                               : 0,
                       .length = static_cast<std::uint32_t>(delivered),
                       .data = data});
     }

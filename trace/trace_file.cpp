@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
+#include "interaction/utf8_path.h"
 #include "trace/pcapng_reader.h"
 #include "trace/pcapng_writer.h"
 #include "trace/text_form.h"
@@ -18,6 +20,12 @@ bool isTextTracePath(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension == ".txt";
+}
+
+bool maySaveTrace(const std::string& path) {
+    const std::filesystem::path folder = pathFromUtf8(path).parent_path();
+    std::error_code error;
+    return cfgfile::mayReplace(path) && (folder.empty() || std::filesystem::is_directory(folder, error));
 }
 
 void saveTrace(const Trace& trace, const std::string& path) {

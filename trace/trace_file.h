@@ -17,6 +17,11 @@ bool isTextTracePath(const std::string& path);
 // The trace in the form its name asks; throws cfgfile::FileWriteError.
 void saveTrace(const Trace& trace, const std::string& path);
 
+// Whether saveTrace could write `path` now: a file that may be replaced, in a
+// folder that exists. Asked before the device is used, so that a conversation
+// is never recorded only to be lost.
+bool maySaveTrace(const std::string& path);
+
 // The largest trace file read: a firmware upload's trace is under 1 MiB, a
 // capture of a busy bus may be far larger.
 inline constexpr std::uint64_t kMaxTraceFileSize = std::uint64_t{256} * 1024 * 1024;

@@ -106,6 +106,7 @@ TEST(TraceInAnalyser, FramesAndReportsOfReadWriteAndUpload) {
         if (r.faultFrame == 0) continue;
         const Frame& at = frames[static_cast<std::size_t>(r.faultFrame - 1)];
         if (r.fault == std::string("short")) {
+            EXPECT_EQ(at.status, -121);
             EXPECT_EQ(at.dataLength, 32);
             EXPECT_EQ(at.hidData.substr(0, 6), "fc0500") << "the reply to page 5";
         } else if (r.fault == std::string("timeout")) {

@@ -149,9 +149,19 @@ run_working() {
     stop_sim
     expect 0 "zeru-cli decode of the device's memory" "$cli" decode "$state" -o "$work/memory.cfg"
     same_files "$work/expected.cfg" "$work/memory.cfg" "the device stored what zeru-cli wrote"
-    start_sim --state="$state" || return
-    expect 0 "zeru-cli read through hidapi" "$cli" read -o "$work/back.cfg"
+    # The read on record at both ends: what the device was asked is what zeru-cli sent.
+    start_sim --state="$state" --trace="$work/sim-read.txt" || return
+    expect 0 "zeru-cli read through hidapi" "$cli" --trace="$work/cli-read.pcapng" read -o "$work/back.cfg"
     same_files "$work/expected.cfg" "$work/back.cfg" "zeru-cli read back what it wrote"
+    stop_sim
+    expect 0 "zeru-cli trace of its read" "$cli" trace "$work/cli-read.pcapng"
+    requests() { sed -n 's/^ *[0-9.]*  out  //p' "$1"; }
+    requests "$work/out.txt" >"$work/cli-requests.txt"
+    requests "$work/sim-read.txt" >"$work/sim-requests.txt"
+    if [ "$(wc -l <"$work/cli-requests.txt")" -eq 227 ]; then pass "zeru-cli's trace holds the read's 227 requests"
+    else fail "zeru-cli's trace holds $(wc -l <"$work/cli-requests.txt") requests, not 227"; fi
+    same_files "$work/cli-requests.txt" "$work/sim-requests.txt" "zeru-sim --trace holds the requests zeru-cli's trace holds"
+    start_sim --state="$state" || return
 
     expect 0 "zeru-cli info" "$cli" info
     if grep -q '1\.02' "$work/out.txt" "$work/err.txt"; then pass "info names firmware 1.02"

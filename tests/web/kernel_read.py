@@ -3,10 +3,13 @@
 """Inside the test guest: "Read config" through Chromium's real WebHID, the
 device granted by a managed policy. Chromium runs with --dump-dom, without a
 driver (which does not always reach a browser that takes a minute to start
-under emulation): the server hands out the site's page with a small test
-script added, and holds back one image of it until the script has reported,
-so that the dump waits for the result.
-Usage: kernel_read.py SITE PORT. Exit 0 when the read succeeded."""
+under emulation): the server hands out a small page that loads the site's
+core and runs the read (kernel-read.js), and holds back one image of it until
+the script has reported, so that the dump waits for the result. (The whole
+page, its form and buttons, is driven by the tests on the host, over the
+simulator.)
+Usage: kernel_read.py SITE PORT CALLSIGN. Exit 0 when the read succeeded and
+brought the device's CALLSIGN."""
 import functools
 import http.server
 import json
@@ -18,7 +21,7 @@ import tempfile
 import threading
 import time
 
-site, port = pathlib.Path(sys.argv[1]), int(sys.argv[2])
+site, port, callsign = pathlib.Path(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
 here = pathlib.Path(__file__).resolve().parent
 reported = threading.Event()
 result = {}
@@ -32,12 +35,13 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         print(f"{time.monotonic() - start:6.1f} s  {format % args}", flush=True)
 
     def do_GET(self):
-        if self.path == "/kernel-test.html":
-            page = (site / "index.html").read_text().replace(
-                "</body>", '<img src="hold.gif" alt=""><script type="module" src="kernel-test.js"></script></body>')
+        if self.path == "/kernel-read.html":
+            page = ('<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Read config</title>'
+                    '<script type="module" src="kernel-read.js"></script></head>'
+                    '<body><img src="hold.gif" alt=""></body></html>')
             return self.reply(page.encode(), "text/html")
-        if self.path == "/kernel-test.js":
-            return self.reply((here / "kernel-test.js").read_bytes(), "text/javascript")
+        if self.path == "/kernel-read.js":
+            return self.reply((here / "kernel-read.js").read_bytes(), "text/javascript")
         if self.path == "/hold.gif":
             reported.wait(1200)
             return self.reply(PIXEL, "image/gif")
@@ -70,7 +74,7 @@ with tempfile.TemporaryDirectory() as profile:
         ["/usr/bin/chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
          "--js-flags=--wasm-lazy-compilation --no-wasm-tier-up",
          f"--user-data-dir={profile}", "--timeout=1250000", "--dump-dom",
-         f"http://127.0.0.1:{port}/kernel-test.html"],
+         f"http://127.0.0.1:{port}/kernel-read.html"],
         capture_output=True, text=True, timeout=1300, env=dict(os.environ, HOME=profile))
 server.shutdown()
 print(f"browser ended after {time.monotonic() - start:.0f} s (status {browser.returncode})")
@@ -80,6 +84,8 @@ if not result:
     sys.exit(1)
 print("\n".join(result.get("log", [])))
 print(f"box: {result.get('box')!r}")
-ok = "Eeprom read success." in result.get("log", []) and str(result.get("box", "")).startswith("Firmware version: 1.02")
+print(f"callsign: {result.get('callsign')!r}")
+ok = ("Eeprom read success." in result.get("log", []) and str(result.get("box", "")).startswith("Firmware version: 1.02")
+      and result.get("callsign") == callsign)
 print(("ok" if ok else "FAIL") + ": Read config through the kernel's HID stack")
 sys.exit(0 if ok else 1)
