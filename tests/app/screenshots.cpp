@@ -33,6 +33,7 @@
 #include "support/recording_ui.h"
 
 using namespace zeru::app;
+using zeru::SettingId;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
