@@ -21,7 +21,6 @@
 #include "device/device_flows.h"
 #include "device/device_selector.h"
 #include "device/hidapi_transport.h"
-#include "device/quiet_read.h"
 #include "device/upload_notice.h"
 #include "image/config_image.h"
 #include "interaction/command.h"
@@ -167,15 +166,12 @@ private:
         runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
         return loaded ? path : std::nullopt;
     }
-    // A command of its own: busy, input dropped, and quiet (the log, the
-    // version box and the rules' boxes belong to "Read config"); its
-    // exchanges kept as every device command's are.
-    QuietRead readDevice(Settings& settings) {
+    bool readDevice(Settings& settings) {
         startDeviceCommand("Compare with device");
-        QuietRead read;
-        read.failure = "The device was not read.";  // stays so if the command fails
-        form_.runAsCommand([&] { read = readDeviceQuietly(settings, ui_, recording_, &selector_); });
-        return read;
+        auto images = std::make_unique<ConfigImages>();
+        DeviceFlows flows(settings, keptLines_, *images, recording_);
+        flows.useDeviceSelector(&selector_);
+        return flows.readConfig();
     }
 
     TForm1& form_;
