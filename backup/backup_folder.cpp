@@ -34,10 +34,12 @@ std::string_view bytesOf(const ConfigImage& memory) {
     return {reinterpret_cast<const char*>(memory.data()), memory.size()};
 }
 
-// The configuration file of `settings`, as "Save to file" writes a new one.
-// Throws before anything is written when a value cannot be saved.
-std::string configFileOf(const Settings& settings) {
-    return cfgfile::updatedFileContent("", cfgfile::fileValues(settings));
+// The configuration file of `settings`, as "Save to file" writes a new one,
+// or the refusal of a value that cannot be saved.
+Result<std::string> configFileOf(const Settings& settings) {
+    const auto values = cfgfile::fileValues(settings);
+    if (!values) return values.failure();
+    return cfgfile::updatedFileContent("", *values);
 }
 
 // One backup found in the folder, with what orders it.
@@ -109,13 +111,10 @@ void completeHalfPairs(const std::vector<Found>& backups) {
         std::copy(file.bytes.begin(), file.bytes.end(), memory.begin());
         SettingsModel settings;
         if (!decodeQuietly(memory, settings)) continue;
-        try {
-            cfgfile::createPrivateFile(
-                utf8FromPath(withExtension(fs::path(f.entry.path).replace_extension(), ".cfg")),
-                configFileOf(settings));
-        } catch (const std::exception&) {
-            // Left as a .bin, which is listed and decodes with zeru-cli decode.
-        }
+        // A failure leaves a .bin, which is listed and decodes with zeru-cli decode.
+        if (const auto config = configFileOf(settings))
+            static_cast<void>(cfgfile::createPrivateFile(
+                utf8FromPath(withExtension(fs::path(f.entry.path).replace_extension(), ".cfg")), *config));
     }
 }
 
@@ -140,13 +139,14 @@ std::string stationName(const Settings& settings) {
 BackupFolder::BackupFolder(fs::path folder, LocalTime now, std::size_t kept)
     : folder_(std::move(folder)), now_(std::move(now)), kept_(kept) {}
 
-bool BackupFolder::makeFolder() const {
+Result<bool> BackupFolder::makeFolder() const {
     std::error_code error;
     if (fs::is_directory(folder_, error)) return false;
     if (folder_.has_parent_path()) fs::create_directories(folder_.parent_path(), error);
     // The backups hold the device's passwords: a folder made here is the user's alone.
-    const bool made = makePrivateFolder(folder_);
-    if (!fs::is_directory(folder_, error)) throw cfgfile::FileWriteError(utf8FromPath(folder_));
+    const Result<bool> made = makePrivateFolder(folder_);
+    if (!made) return made;
+    if (!fs::is_directory(folder_, error)) return cfgfile::unableToWrite(utf8FromPath(folder_));
     return made;
 }
 
@@ -155,10 +155,17 @@ std::optional<std::string> BackupFolder::folderNote() const {
     return "Backup folder " + utf8FromPath(folder_) + " can be read by others.";
 }
 
-std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {
-    if (!makeFolder()) completeHalfPairs(findBackups(folder_));
+Result<std::string> BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {
+    const Result<bool> made = makeFolder();
+    if (!made) return made.failure();
+    if (!*made) completeHalfPairs(findBackups(folder_));
     // Everything that may refuse is done before a name is taken.
-    const std::optional<std::string> cfg = settings ? std::optional(configFileOf(*settings)) : std::nullopt;
+    std::optional<std::string> cfg;
+    if (settings) {
+        Result<std::string> config = configFileOf(*settings);
+        if (!config) return config.failure();
+        cfg = std::move(config).value();
+    }
     const std::string stamp = backupStamp(now_());
     const std::string station = settings ? stationName(*settings) : std::string(kUnknownStation);
 
@@ -170,23 +177,23 @@ std::string BackupFolder::keep(const ConfigImage& memory, const Settings* settin
         const fs::path config = withExtension(base, ".cfg");
         std::error_code error;
         if (fs::exists(config, error) || error) continue;
-        if (!cfgfile::createPrivateFile(utf8FromPath(bin), bytesOf(memory))) continue;
+        const Result<bool> binMade = cfgfile::createPrivateFile(utf8FromPath(bin), bytesOf(memory));
+        if (!binMade) return binMade.failure();
+        if (!*binMade) continue;
         // Stamped with the fine clock: file systems stamp with a coarse one,
         // under which backups made in one tick would tie in the order.
         setLastWriteTime(bin, fs::file_time_type::clock::now(), error);
         if (cfg) {
-            try {
-                cfgfile::createPrivateFile(utf8FromPath(config),
-                                           *cfg);  // false: completed by another process
-            } catch (const std::exception&) {
+            // false: completed by another process
+            if (const Result<bool> cfgMade = cfgfile::createPrivateFile(utf8FromPath(config), *cfg); !cfgMade) {
                 fs::remove(bin, error);
-                throw;
+                return cfgMade.failure();
             }
         }
         removeOldest(base.filename());
         return utf8FromPath(cfg ? config : bin);
     }
-    throw cfgfile::FileWriteError(utf8FromPath(folder_));
+    return cfgfile::unableToWrite(utf8FromPath(folder_));
 }
 
 std::vector<BackupEntry> BackupFolder::list() const {

@@ -33,9 +33,9 @@ using Environment = std::function<std::optional<std::string>(const char*)>;
 std::optional<std::filesystem::path> defaultBackupFolder(const Environment& environment);
 std::optional<std::filesystem::path> defaultBackupFolder();  // from this process's environment
 // Makes `folder` (its parent exists) readable and writable by its owner only,
-// whatever the umask; false when it was there already. Throws
-// cfgfile::FileWriteError when it cannot be made.
-bool makePrivateFolder(const std::filesystem::path& folder);
+// whatever the umask; false when it was there already, cfgfile::unableToWrite
+// when it cannot be made.
+Result<bool> makePrivateFolder(const std::filesystem::path& folder);
 // Whether an existing folder lets its group or others in.
 bool openToOthers(const std::filesystem::path& folder);
 // The default folder as a help text names it, and the variables that give it.
@@ -67,7 +67,7 @@ public:
     // kill left without their .cfg; writes the backup (0600) under a name not
     // yet taken, then removes the oldest backups beyond the number kept, never
     // the one just made.
-    std::string keep(const ConfigImage& memory, const Settings* settings) override;
+    Result<std::string> keep(const ConfigImage& memory, const Settings* settings) override;
 
     // "Backup folder PATH can be read by others." when the folder exists with
     // access for its group or others (it is left as the user set it).
@@ -80,7 +80,7 @@ public:
     const std::filesystem::path& folder() const { return folder_; }
 
 private:
-    bool makeFolder() const;  // true when it was missing
+    Result<bool> makeFolder() const;  // true when it was missing
     void removeOldest(const std::filesystem::path& justMade) const;
 
     std::filesystem::path folder_;

@@ -41,11 +41,11 @@ std::string defaultBackupFolderHelp() {
 
 std::string backupFolderVariables() { return "HOME or XDG_STATE_HOME"; }
 
-bool makePrivateFolder(const fs::path& folder) {
+Result<bool> makePrivateFolder(const fs::path& folder) {
     const bool made = ::mkdir(folder.c_str(), 0700) == 0;
-    if (!made && errno != EEXIST) throw cfgfile::FileWriteError(utf8FromPath(folder));
+    if (!made && errno != EEXIST) return cfgfile::unableToWrite(utf8FromPath(folder));
     if (made && ::chmod(folder.c_str(), 0700) != 0)
-        throw cfgfile::FileWriteError(utf8FromPath(folder));  // whatever the umask took away
+        return cfgfile::unableToWrite(utf8FromPath(folder));  // whatever the umask took away
     return made;
 }
 

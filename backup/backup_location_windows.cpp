@@ -39,9 +39,9 @@ std::string defaultBackupFolderHelp() { return "%LOCALAPPDATA%\\Kestrovane\\Zeru
 
 std::string backupFolderVariables() { return "LOCALAPPDATA"; }
 
-bool makePrivateFolder(const fs::path& folder) {
+Result<bool> makePrivateFolder(const fs::path& folder) {
     if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) throw cfgfile::FileWriteError(utf8FromPath(folder));
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return cfgfile::unableToWrite(utf8FromPath(folder));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "image/config_image.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru::backup {
@@ -17,9 +18,9 @@ public:
 
     // Keeps `memory`, the 7168 bytes read from the device. `settings` are what
     // it decodes to, or null when it does not decode. Returns the path to tell
-    // the user; throws std::runtime_error (with a message for the user) when
-    // the backup cannot be kept.
-    virtual std::string keep(const ConfigImage& memory, const Settings* settings) = 0;
+    // the user, or the failure (with a message for the user) when the backup
+    // cannot be kept.
+    virtual Result<std::string> keep(const ConfigImage& memory, const Settings* settings) = 0;
 
     // A line to log before keeping, when the place backups go to is not
     // private; nothing by default.

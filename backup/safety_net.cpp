@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/safety_net.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "backup/quiet_decode.h"
@@ -36,12 +35,12 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
     }
     decoded = decodeQuietly(memory, deviceSettings);
     if (const auto note = store_.folderNote()) ui.log(*note);
-    try {
-        ui.log("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr));
-    } catch (const std::exception& e) {
-        ui.log("Backup not saved: " + std::string(e.what()) + "." + tail);
+    const Result<std::string> kept = store_.keep(memory, decoded ? &deviceSettings : nullptr);
+    if (!kept) {
+        ui.log("Backup not saved: " + kept.failure().text + "." + tail);
         return Backup::Failed;
     }
+    ui.log("Backup saved: " + *kept);
     return Backup::Kept;
 }
 

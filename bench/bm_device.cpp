@@ -75,7 +75,7 @@ zeru::ConfigImage imageOf(const zeru::Settings& settings) {
 // Keeps the backup in memory: saving it to a file is what BM_SaveConfigFile
 // measures.
 struct MemoryBackup final : zeru::backup::BackupStore {
-    std::string keep(const zeru::ConfigImage& memory, const zeru::Settings*) override {
+    zeru::Result<std::string> keep(const zeru::ConfigImage& memory, const zeru::Settings*) override {
         kept = memory;
         return "memory";
     }

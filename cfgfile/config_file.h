@@ -13,6 +13,7 @@
 #include "cfgfile/file_read.h"
 #include "cfgfile/profile_file.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru::cfgfile {
@@ -26,11 +27,14 @@ inline constexpr std::string_view kVersionMessage =
 
 // The value text of every key of fileKeys(), in that order: header constants,
 // texts as they stand, numbers converted and written in decimal, choice
-// indices (-1 for none), flags "0"/"1". Throws zeru::ConversionError for the
-// first number setting whose text is not a whole number, and
-// std::invalid_argument ("Beacon 1 message cannot be written on one line")
-// for the first text holding a line break.
-std::vector<std::string> fileValues(const Settings& settings);
+// indices (-1 for none), flags "0"/"1". Else the refusal of the first setting,
+// in that order, that cannot be saved: a number setting whose text is not a
+// whole number (SettingsRefused), or a text holding a line break
+// (lineBreakRefusal; ImageRefused, as no file can hold it).
+Result<std::vector<std::string>> fileValues(const Settings& settings);
+
+// "Beacon 1 message cannot be written on one line": a text no key's line can hold.
+std::string lineBreakRefusal(SettingId setting);
 
 // `existing` (the old file's bytes, "" for a new file) with every key written
 // in table order; unknown sections, keys, comments and blank lines are kept.
@@ -41,11 +45,11 @@ std::string updatedFileContent(std::string_view existing, const std::vector<std:
 // that fails leaves the file on disk as it was. An existing configuration file
 // (text holding any of its keys) keeps its other keys, comments and blank
 // lines; any other file (an image, another program's text, a file over
-// kMaxConfigFileSize) is replaced by a configuration file. Throws
-// zeru::ConversionError (a number setting is not a whole number) or
-// FileWriteError ("Unable to write to %s"; also when an existing file cannot
-// be read to tell what it is).
-void saveConfigFile(const Settings& settings, const std::string& path);
+// kMaxConfigFileSize) is replaced by a configuration file. A setting that
+// cannot be saved is the failure returned (see fileValues), and so is a file
+// that cannot be written (unableToWrite; also when an existing file cannot be
+// read to tell what it is).
+Outcome saveConfigFile(const Settings& settings, const std::string& path);
 
 // Loads the settings from a parsed file: checks "Application" (refused: shows
 // the identification message, changes nothing, returns false) and "Version"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
-#include <stdexcept>
+#include <utility>
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
@@ -13,7 +13,7 @@
 namespace zeru::cfgfile {
 namespace {
 
-std::string valueOf(const FileKey& k, const Settings& settings) {
+Result<std::string> valueOf(const FileKey& k, const Settings& settings) {
     switch (k.form) {
         case KeyForm::Header:
             return std::string(k.defaultText);
@@ -21,18 +21,20 @@ std::string valueOf(const FileKey& k, const Settings& settings) {
             std::string text = settings.text(k.setting);
             // A line break would end the key's line and start lines of its own.
             if (text.find_first_of("\r\n") != std::string::npos)
-                throw std::invalid_argument(spokenName(settingsCatalogue().def(k.setting)) +
-                                            " cannot be written on one line");
+                return Failure{FailureKind::ImageRefused, k.setting, std::nullopt, lineBreakRefusal(k.setting)};
             return text;
         }
-        case KeyForm::Number:
-            return std::to_string(toWholeNumber(settings.text(k.setting)));
+        case KeyForm::Number: {
+            const auto number = toWholeNumber(k.setting, settings.text(k.setting));
+            if (!number) return number.failure();
+            return std::to_string(*number);
+        }
         case KeyForm::Choice:
             return std::to_string(settings.index(k.setting));
         case KeyForm::Flag:
-            return settings.index(k.setting) == 0 ? "0" : "1";
+            return std::string(settings.index(k.setting) == 0 ? "0" : "1");
     }
-    return {};
+    return std::string();
 }
 
 // Whether `bytes` are a configuration file: text holding at least one of its
@@ -51,16 +53,16 @@ bool isConfigurationFile(std::string_view bytes) {
 // keys, comments and blank lines; anything else (an image, a text of another
 // program, a file over the size a configuration file may have) is replaced
 // whole. A file that cannot be read to tell is left alone.
-std::string mergedContent(const std::string& path) {
-    if (path.empty()) throw FileWriteError(path);
+Result<std::string> mergedContent(const std::string& path) {
+    if (path.empty()) return unableToWrite(path);
     const InputFile file = readInputFile(path, kMaxConfigFileSize);
     switch (file.status) {
         case InputFile::Status::Missing:
         case InputFile::Status::TooLarge:
         case InputFile::Status::NotRegular:  // refused by the replace
-            return {};
+            return std::string();
         case InputFile::Status::Unreadable:
-            throw FileWriteError(path);
+            return unableToWrite(path);
         case InputFile::Status::Read:
             break;
     }
@@ -69,10 +71,18 @@ std::string mergedContent(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> fileValues(const Settings& settings) {
+std::string lineBreakRefusal(SettingId setting) {
+    return spokenName(settingsCatalogue().def(setting)) + " cannot be written on one line";
+}
+
+Result<std::vector<std::string>> fileValues(const Settings& settings) {
     std::vector<std::string> values;
     values.reserve(kFileKeyCount);
-    for (const FileKey& k : fileKeys()) values.push_back(valueOf(k, settings));
+    for (const FileKey& k : fileKeys()) {
+        Result<std::string> value = valueOf(k, settings);
+        if (!value) return value.failure();
+        values.push_back(std::move(value).value());
+    }
     return values;
 }
 
@@ -84,9 +94,12 @@ std::string updatedFileContent(std::string_view existing, const std::vector<std:
     return file.bytes();
 }
 
-void saveConfigFile(const Settings& settings, const std::string& path) {
-    const std::vector<std::string> values = fileValues(settings);  // may stop the save: nothing written yet
-    replaceFileContent(path, updatedFileContent(mergedContent(path), values));
+Outcome saveConfigFile(const Settings& settings, const std::string& path) {
+    const auto values = fileValues(settings);  // may stop the save: nothing written yet
+    if (!values) return values.failure();
+    const auto existing = mergedContent(path);
+    if (!existing) return existing.failure();
+    return replaceFileContent(path, updatedFileContent(*existing, *values));
 }
 
 }  // namespace zeru::cfgfile

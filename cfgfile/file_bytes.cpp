@@ -4,9 +4,11 @@
 
 namespace zeru::cfgfile {
 
-FileWriteError::FileWriteError(const std::string& path)
-    : std::runtime_error(path.empty() ? std::string("Unable to write to an empty path")
-                                      : "Unable to write to " + path) {}
+std::string unableToWriteText(const std::string& path) {
+    return path.empty() ? std::string("Unable to write to an empty path") : "Unable to write to " + path;
+}
+
+Failure unableToWrite(const std::string& path) { return Failure::of(FailureKind::ImageRefused, unableToWriteText(path)); }
 
 std::optional<std::string> readFileBytes(const std::string& path) {
     InputFile file = readInputFile(path, kMaxConfigFileSize);

@@ -45,10 +45,13 @@ std::string proposedFileName(const Settings& settings, const std::string& curren
     return name + ".cfg";
 }
 
-FileOutcome FileFlows::saveToFile() {
+Result<FileOutcome> FileFlows::saveToFile() {
     const auto path = ui_.chooseSaveFile(dialogOptions(proposedFileName(settings_, currentFile_)));
     if (!path) return FileOutcome::Cancelled;
-    if (!runCommand(ui_, [&] { saveConfigFile(settings_, *path); })) return FileOutcome::Refused;
+    if (const Outcome saved = saveConfigFile(settings_, *path); !saved) {
+        ui_.error(errorBoxText(saved.failure().text));
+        return saved.failure();
+    }
     fileUsed("Saved ", *path);
     return FileOutcome::Done;
 }

@@ -8,6 +8,7 @@
 
 #include "cfgfile/file_history.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru::cfgfile {
@@ -38,10 +39,11 @@ public:
     FileFlows(Settings& settings, UserInterface& ui, std::string programFolder);
 
     // Asks for a file (proposed name: proposedFileName, no default extension) and saves every setting to it.
-    // A failure shows the error box
-    // ("'%s' is not a valid integer value." or "Unable to write to %s.") and
-    // leaves the file on disk as it was; success logs "Saved PATH".
-    FileOutcome saveToFile();
+    // Done or Cancelled; a failure (a setting refused, with its id, or a file
+    // not written) is shown in the error box ("'%s' is not a valid integer
+    // value." or "Unable to write to %s.") and leaves the file on disk as it
+    // was; success logs "Saved PATH".
+    Result<FileOutcome> saveToFile();
     // Asks for a file and loads the settings from it (loadConfigFile).
     FileOutcome readFromFile();
     // Loads the settings from `path` (a recent file, the command line, a

@@ -89,36 +89,36 @@ bool fill(int fd, const Target& t, std::string_view bytes) {
 // A new file's mode follows the umask; a file to be replaced starts private.
 mode_t creationMode(const Target& t) { return t.existing ? 0600 : 0666; }
 
-enum class Outcome { Done, Failed, Unsupported };
+enum class Replacement { Done, Failed, Unsupported };
 
 // Through an unnamed file (O_TMPFILE): a save killed before the file is
 // complete leaves nothing behind. A new file is linked straight into place; an
 // existing one is replaced by a rename, which needs a name for the moment
 // between the link and the rename (a kill there leaves a hidden temporary,
 // removed by the next save of the same file).
-Outcome replaceThroughUnnamedFile(const Target& t, std::string_view bytes) {
+Replacement replaceThroughUnnamedFile(const Target& t, std::string_view bytes) {
     OwnedFd fd(::open(posix::folderOf(t.path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, creationMode(t)));
-    if (fd.get() < 0) return Outcome::Unsupported;
-    if (!fill(fd.get(), t, bytes)) return Outcome::Failed;
+    if (fd.get() < 0) return Replacement::Unsupported;
+    if (!fill(fd.get(), t, bytes)) return Replacement::Failed;
     const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
     if (!t.existing) {
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, t.path.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return fd.close() ? Outcome::Done : Outcome::Failed;
-        if (errno != EEXIST) return Outcome::Unsupported;
+            return fd.close() ? Replacement::Done : Replacement::Failed;
+        if (errno != EEXIST) return Replacement::Unsupported;
     }
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string name = posix::hiddenTemporaryName(t.path, attempt);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
             if (errno == EEXIST) continue;
-            return Outcome::Unsupported;
+            return Replacement::Unsupported;
         }
         if (::rename(name.c_str(), t.path.c_str()) != 0) {
             ::unlink(name.c_str());
-            return Outcome::Failed;
+            return Replacement::Failed;
         }
-        return fd.close() ? Outcome::Done : Outcome::Failed;
+        return fd.close() ? Replacement::Done : Replacement::Failed;
     }
-    return Outcome::Failed;
+    return Replacement::Failed;
 }
 
 // Through a hidden named file beside the target, renamed over it.
@@ -162,19 +162,20 @@ bool mayReplace(const std::string& path) {
     return target && writable(*target) && ownerCanBeKept(*target);
 }
 
-void replaceFileContent(const std::string& path, std::string_view bytes) {
+Outcome replaceFileContent(const std::string& path, std::string_view bytes) {
     const auto target = findTarget(path);
-    if (!target || !writable(*target) || !ownerCanBeKept(*target)) throw FileWriteError(path);
+    if (!target || !writable(*target) || !ownerCanBeKept(*target)) return unableToWrite(path);
     if (hardLinked(*target)) {
-        if (!rewriteInPlace(*target, bytes)) throw FileWriteError(path);
-        return;
+        if (!rewriteInPlace(*target, bytes)) return unableToWrite(path);
+        return {};
     }
     posix::removeStaleTemporaries(target->path);
-    Outcome outcome = replaceThroughUnnamedFile(*target, bytes);
-    if (outcome == Outcome::Unsupported)
-        outcome = replaceThroughNamedFile(*target, bytes) ? Outcome::Done : Outcome::Failed;
-    if (outcome != Outcome::Done) throw FileWriteError(path);
+    Replacement replacement = replaceThroughUnnamedFile(*target, bytes);
+    if (replacement == Replacement::Unsupported)
+        replacement = replaceThroughNamedFile(*target, bytes) ? Replacement::Done : Replacement::Failed;
+    if (replacement != Replacement::Done) return unableToWrite(path);
     posix::syncFolder(target->path);
+    return {};
 }
 
 }  // namespace zeru::cfgfile

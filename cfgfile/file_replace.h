@@ -3,20 +3,18 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "cfgfile/file_read.h"
+#include "settings/result.h"
 
 namespace zeru::cfgfile {
 
-// Raised when a file cannot be written; its message is "Unable to write to %s"
-// with the path in place of %s ("an empty path" when it is empty).
-class FileWriteError : public std::runtime_error {
-public:
-    explicit FileWriteError(const std::string& path);
-};
+// "Unable to write to %s" with the path in place of %s ("an empty path" when
+// it is empty), and the failure that carries it (ImageRefused).
+std::string unableToWriteText(const std::string& path);
+Failure unableToWrite(const std::string& path);
 
 // The bytes of a regular file of at most kMaxConfigFileSize bytes; nullopt
 // otherwise (see readInputFile).
@@ -42,15 +40,15 @@ bool mayReplace(const std::string& path);
 // names keep showing one file (room for the content is taken first; only a
 // crash in the middle of that write can leave it part written). On any
 // failure, or when mayReplace refuses, `path` is left as it was, no temporary
-// file is left behind and FileWriteError is thrown.
-void replaceFileContent(const std::string& path, std::string_view bytes);
+// file is left behind and the failure is unableToWrite.
+Outcome replaceFileContent(const std::string& path, std::string_view bytes);
 
 // Creates a new file `path` holding `bytes`, readable and writable by its
 // owner only whatever the umask. The name is taken only by the complete file
 // and never replaces one (on a file system without hard links it is claimed
 // first, then filled): false (nothing written) when the name is taken, also
-// by another process at the same moment. Throws FileWriteError when the file
-// cannot be made.
-bool createPrivateFile(const std::string& path, std::string_view bytes);
+// by another process at the same moment; unableToWrite when the file cannot
+// be made.
+Result<bool> createPrivateFile(const std::string& path, std::string_view bytes);
 
 }  // namespace zeru::cfgfile

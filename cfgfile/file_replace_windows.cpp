@@ -189,17 +189,18 @@ bool mayReplace(const std::string& path) {
     return target && writable(*target);
 }
 
-void replaceFileContent(const std::string& path, std::string_view bytes) {
+Outcome replaceFileContent(const std::string& path, std::string_view bytes) {
     const auto target = findTarget(path);
     if (!target || !writable(*target) || !replaceThroughTemporaryFile(*target, bytes))
-        throw FileWriteError(path);
+        return unableToWrite(path);
+    return {};
 }
 
-bool createPrivateFile(const std::string& path, std::string_view bytes) {
-    if (path.empty() || namesWindowsDevice(path)) throw FileWriteError(path);
+Result<bool> createPrivateFile(const std::string& path, std::string_view bytes) {
+    if (path.empty() || namesWindowsDevice(path)) return unableToWrite(path);
     const Target t{pathFromUtf8(path), std::nullopt};
     const Claim claim = claimThroughTemporaryFile(t, bytes);
-    if (claim == Claim::Failed) throw FileWriteError(path);
+    if (claim == Claim::Failed) return unableToWrite(path);
     return claim == Claim::Created;
 }
 

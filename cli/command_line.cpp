@@ -139,7 +139,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     if (global_.trace) {
         // Refused before the device is used: a conversation that could not be saved would be lost.
         if (!trace::maySaveTrace(*global_.trace)) {
-            ui.error(cfgfile::FileWriteError(*global_.trace).what() + std::string("."));
+            ui.error(cfgfile::unableToWriteText(*global_.trace) + ".");
             return kImageRefused;
         }
         recorder.emplace();
@@ -152,11 +152,9 @@ int CommandLine::run(int argc, const char* const* argv) {
     const int status = runCommand(*command, ui);
     ui.keepLinesIn(nullptr);
     if (!recorder) return status;
-    try {
-        trace::saveTrace(recorder->trace(), *global_.trace);
-    } catch (const std::exception& e) {
-        ui.error(e.what() + std::string("."));
-        return status == kSuccess ? kImageRefused : status;
+    if (const Outcome saved = trace::saveTrace(recorder->trace(), *global_.trace); !saved) {
+        ui.error(saved.failure().text + ".");
+        return status == kSuccess ? exitStatus(saved.failure().kind) : status;
     }
     return status;
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_support.h"
 
-#include <exception>
-
 #include "cfgfile/config_file.h"
 #include "cli/exit_status.h"
 #include "cli/set_option.h"
@@ -21,43 +19,18 @@ SettingsModel startupSettings(UserInterface& ui) {
 int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel& settings, TerminalUi& ui) {
     if (!cfgfile::loadConfigFile(path, settings, ui)) return kImageRefused;
     for (const auto& [key, value] : sets) {
-        try {
-            applySetOption(settings, key, value, ui);
-        } catch (const SetOptionError& e) {
-            ui.error(e.what());
-            return kSettingsRefused;
+        if (const Outcome set = applySetOption(settings, key, value, ui); !set) {
+            ui.error(set.failure().text);
+            return exitStatus(set);
         }
     }
     return kSuccess;
 }
 
 int saveSettings(const Settings& settings, const std::string& path, TerminalUi& ui) {
-    try {
-        cfgfile::saveConfigFile(settings, path);
-        return kSuccess;
-    } catch (const ConversionError& e) {
-        ui.error(errorBoxText(e.what()));
-        return kSettingsRefused;
-    } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
-        return kImageRefused;
-    }
-}
-
-int deviceStatus(DeviceOutcome outcome) {
-    switch (outcome) {
-        case DeviceOutcome::Success:
-            return kSuccess;
-        case DeviceOutcome::SettingsRefused:
-            return kSettingsRefused;
-        case DeviceOutcome::ImageRefused:
-            return kImageRefused;
-        case DeviceOutcome::NoDevice:
-            return kNoDevice;
-        case DeviceOutcome::DeviceFailed:
-            return kDeviceFailed;
-    }
-    return kDeviceFailed;
+    const Outcome saved = cfgfile::saveConfigFile(settings, path);
+    if (!saved) ui.error(errorBoxText(saved.failure().text));
+    return exitStatus(saved);
 }
 
 int finishDevice(int status, const DeviceSession& session, TerminalUi& ui) {

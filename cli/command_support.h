@@ -23,9 +23,6 @@ int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel&
 // Saves as "Save to file" does; the exit status.
 int saveSettings(const Settings& settings, const std::string& path, TerminalUi& ui);
 
-// The exit status of a device flow's outcome.
-int deviceStatus(DeviceOutcome outcome);
-
 // Ends a device command: a failed device ends with its failure line, and a
 // simulator's memory goes back to its state file.
 int finishDevice(int status, const DeviceSession& session, TerminalUi& ui);

@@ -45,8 +45,7 @@ int readDeviceSettings(const GlobalOptions& global, SettingsModel& settings, Ter
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
     flows.useDeviceSelector(&session.selector());
-    flows.readConfig();
-    return finishDevice(deviceStatus(flows.lastOutcome()), session, ui);
+    return finishDevice(exitStatus(flows.readConfig().outcome), session, ui);
 }
 
 SourceKind sourceKind(const std::string& source) {

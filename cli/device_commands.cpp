@@ -10,8 +10,6 @@
 #include "device/device_link.h"
 #include "device/upload_notice.h"
 #include "device/version_requests.h"
-#include "interaction/command.h"
-#include "settings/whole_number.h"
 
 namespace zeru::cli {
 namespace {
@@ -30,12 +28,12 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
     flows.useDeviceSelector(&session.selector());
-    const bool readSuccess = flows.readConfig();
-    int status = deviceStatus(flows.lastOutcome());
+    const ReadOutcome read = flows.readConfig();
+    int status = exitStatus(read.outcome);
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
     // "Eeprom read success." may stand before a failed page past the
     // configuration block: the file is still not saved, and must not seem so.
-    if (readSuccess && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
+    if (read.settingsRead && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
     return finishDevice(status, session, c.ui);
 }
 
@@ -47,13 +45,7 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     CommandSafety safety(a.backup);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.useDeviceSelector(&session.selector());
-    try {
-        flows.writeConfig();
-    } catch (const ConversionError& e) {
-        c.ui.error(errorBoxText(e.what()));
-        return kSettingsRefused;
-    }
-    return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
+    return finishDevice(exitStatus(flows.writeConfig()), session, c.ui);
 }
 
 int runInfo(const DeviceArguments& a, CommandContext& c) {
@@ -78,8 +70,7 @@ int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     CommandSafety safety(a.backup);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
     flows.useDeviceSelector(&session.selector());
-    flows.uploadFirmware();
-    return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);
+    return finishDevice(exitStatus(flows.uploadFirmware()), session, c.ui);
 }
 
 }  // namespace

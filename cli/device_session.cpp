@@ -40,7 +40,7 @@ void DeviceSession::openDevice(const GlobalOptions& options) {
     simulated_ = std::make_unique<sim::DeviceState>();
     // Refused before the device is used: a state that could not be saved would be lost.
     if (!cfgfile::mayReplace(*statePath_))
-        throw std::runtime_error(cfgfile::FileWriteError(*statePath_).what() + std::string("."));
+        throw std::runtime_error(cfgfile::unableToWriteText(*statePath_) + ".");
     std::string error;
     // Held until the session ends, after the state is saved: one process per
     // simulated device. Another command on it is waited for.

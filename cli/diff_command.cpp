@@ -43,9 +43,12 @@ void printLines(const std::vector<compare::Difference>& differences) {
 
 // The header keys, then B's value of every differing key, as a save writes
 // them; a file of only these keys loads like any configuration file.
-std::string fragmentOf(const std::vector<compare::Difference>& differences, const Settings& b) {
+// The refusal of a value that cannot be saved, else the fragment.
+Result<std::string> fragmentOf(const std::vector<compare::Difference>& differences, const Settings& b) {
     const auto keys = cfgfile::fileKeys();
-    const std::vector<std::string> values = cfgfile::fileValues(b);
+    const auto saved = cfgfile::fileValues(b);
+    if (!saved) return saved.failure();
+    const std::vector<std::string>& values = *saved;
     cfgfile::ProfileFile fragment;
     for (std::size_t i = 0; i < keys.size() && keys[i].form == cfgfile::KeyForm::Header; ++i)
         fragment.write(keys[i].section, keys[i].key, values[i]);
@@ -90,17 +93,16 @@ int runDiff(const DiffArguments& a, CommandContext& c) {
 
     const auto differences = compare::compareSettings(first, second);
     if (a.format == "cfg") {
-        std::string fragment;
-        try {
-            fragment = fragmentOf(differences, second);
-        } catch (const ConversionError& e) {
-            c.ui.error(errorBoxText(e.what()));
-            return kSettingsRefused;
-        } catch (const std::invalid_argument&) {  // a text with a line break: no file can hold it
-            c.ui.error("The differences of " + a.b + " cannot be written as a configuration file.");
-            return kImageRefused;
+        const Result<std::string> fragment = fragmentOf(differences, second);
+        if (!fragment) {
+            const Failure& refusal = fragment.failure();
+            if (refusal.kind == FailureKind::SettingsRefused)  // a number that does not convert
+                c.ui.error(errorBoxText(refusal.text));
+            else  // a text with a line break: no file can hold it
+                c.ui.error("The differences of " + a.b + " cannot be written as a configuration file.");
+            return exitStatus(refusal.kind);
         }
-        printFragment(fragment);
+        printFragment(*fragment);
     } else {
         printLines(differences);
     }

@@ -29,19 +29,10 @@ int runEncode(const FileArguments& a, TerminalUi& ui) {
     SettingsModel settings = startupSettings(ui);
     if (int status = loadSettings(a.input, a.sets, settings, ui)) return status;
     ConfigImage image{};
-    try {
-        if (!EncodeConfiguration(settings, ui, image)) return kSettingsRefused;
-    } catch (const ConversionError& e) {
-        ui.error(errorBoxText(e.what()));
-        return kSettingsRefused;
-    }
-    try {
-        cfgfile::replaceFileContent(a.output, std::string(image.begin(), image.end()));
-    } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
-        return kImageRefused;
-    }
-    return kSuccess;
+    if (const Outcome encoded = EncodeConfiguration(settings, ui, image); !encoded) return exitStatus(encoded);
+    const Outcome written = cfgfile::replaceFileContent(a.output, std::string(image.begin(), image.end()));
+    if (!written) ui.error(errorBoxText(written.failure().text));
+    return exitStatus(written);
 }
 
 int runDecode(const FileArguments& a, TerminalUi& ui) {

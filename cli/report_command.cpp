@@ -36,12 +36,12 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         }
         SettingsModel settings = startupSettings(c.ui);
         if (int status = loadSettings(file, {}, settings, c.ui)) return status;
-        try {
-            problem.configuration = report::configurationWithoutPassword(settings);
-        } catch (const std::exception& e) {
-            c.ui.error(e.what());
+        auto configuration = report::configurationWithoutPassword(settings);
+        if (!configuration) {
+            c.ui.error(configuration.failure().text);
             return kSettingsRefused;
         }
+        problem.configuration = std::move(configuration).value();
         problem.configurationSource = file;
     }
     {
@@ -55,8 +55,11 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         problem = std::move(common);
     }
     try {
-        report::saveProblemReport(problem, a.output);
-    } catch (const std::exception& e) {
+        if (const Outcome saved = report::saveProblemReport(problem, a.output); !saved) {
+            c.ui.error(saved.failure().text + ".");
+            return exitStatus(saved.failure().kind);
+        }
+    } catch (const std::exception& e) {  // the archive library's
         c.ui.error(e.what() + std::string("."));
         return kImageRefused;
     }

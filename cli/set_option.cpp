@@ -19,8 +19,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
-                    UserInterface& ui) {
+Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                       UserInterface& ui) {
     const auto dot = sectionKey.find('.');
     const std::string_view section = std::string_view(sectionKey).substr(0, dot);
     const std::string_view key =
@@ -30,7 +30,7 @@ void applySetOption(Settings& settings, const std::string& sectionKey, const std
         return sameIgnoringCase(k.section, section) && sameIgnoringCase(k.key, key);
     });
     if (it == keys.end() || it->form == cfgfile::KeyForm::Header)
-        throw SetOptionError("Unknown setting key: " + sectionKey);
+        return Failure::of(FailureKind::SettingsRefused, "Unknown setting key: " + sectionKey);
 
     switch (it->form) {
         case cfgfile::KeyForm::Text:
@@ -40,7 +40,9 @@ void applySetOption(Settings& settings, const std::string& sectionKey, const std
         case cfgfile::KeyForm::Choice:
         case cfgfile::KeyForm::Flag: {
             const auto index = parseWholeNumber(value);
-            if (!index) throw SetOptionError("'" + value + "' is not a valid choice index for " + sectionKey);
+            if (!index)
+                return Failure::refused(it->setting,
+                                        "'" + value + "' is not a valid choice index for " + sectionKey);
             settings.setIndex(it->setting, *index);
             break;
         }
@@ -48,6 +50,7 @@ void applySetOption(Settings& settings, const std::string& sectionKey, const std
             break;
     }
     rules::settle(settings, it->setting, ui);
+    return {};
 }
 
 }  // namespace zeru::cli

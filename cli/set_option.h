@@ -3,10 +3,10 @@
 // set as a user would type or pick it.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru::cli {
@@ -16,14 +16,9 @@ namespace zeru::cli {
 // it is (a number is not converted: encoding refuses what is not a number); a
 // choice takes `value` as its index. The rules that tie settings together then
 // settle as after the user's pick (rules::settle), their messages told to
-// `ui`. Throws SetOptionError for an unknown key, a header key, or a choice
-// value that is not a whole number.
-void applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
-                    UserInterface& ui);
-
-class SetOptionError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// `ui`. Refused (SettingsRefused, nothing set) for an unknown key, a header
+// key, or a choice value that is not a whole number (naming its setting).
+Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                       UserInterface& ui);
 
 }  // namespace zeru::cli

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_flows.h"
 
+#include <string>
 #include <utility>
 
 #include "device/device_link.h"
 #include "device/eeprom_transfer.h"
+#include "device/page_loop.h"
 #include "device/version_requests.h"
 #include "image/codec.h"
 
@@ -54,62 +56,65 @@ DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& im
       safety_(safety),
       firmwareBuffer_(std::make_unique<std::array<std::uint8_t, kFirmwareBufferSize>>()) {}
 
-bool DeviceFlows::finish(DeviceOutcome outcome) {
-    outcome_ = outcome;
-    return outcome == DeviceOutcome::Success;
-}
-
-bool DeviceFlows::writeConfig() {
-    outcome_ = DeviceOutcome::SettingsRefused;  // stays so when encoding throws
-    if (!EncodeConfiguration(settings_, ui_, images_.writeImage))
-        return finish(DeviceOutcome::SettingsRefused);
+Outcome DeviceFlows::writeConfig() {
+    if (Outcome encoded = EncodeConfiguration(settings_, ui_, images_.writeImage); !encoded) return encoded;
     DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
-        return finish(DeviceOutcome::NoDevice);
+        return Failure::of(FailureKind::NoDevice);
     }
-    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
-    const bool written = firmwareMatches(link, writeIncompatibleText) &&
-                         (!safety_ || safety_->beforeWrite(link, images_.writeImage)) && writeAndVerify(link);
+    if (!link.isOpen()) return Failure::of(FailureKind::DeviceFailed);  // its line says why
+    Outcome written = Failure::of(FailureKind::DeviceFailed);
+    if (firmwareMatches(link, writeIncompatibleText) &&
+        (!safety_ || safety_->beforeWrite(link, images_.writeImage)))
+        written = writeAndVerify(link);
     link.CloseDevice();
-    return finish(written ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
+    return written;
 }
 
-bool DeviceFlows::writeAndVerify(DeviceLink& link) {
-    if (!WriteEeprom(link, images_.writeImage)) return false;
+Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
+    if (Outcome sent = WriteEeprom(link, images_.writeImage); !sent) return sent;
     // An acknowledged page is not always a stored one.
     const std::size_t matching = verifyEepromPages(link, images_.writeImage);
     if (matching < kPageCount) {
-        ui_.log(pageLine("Eeprom verify error: page ", matching + 1, kPageCount));
-        return false;
+        std::string line = pageLine("Eeprom verify error: page ", matching + 1, kPageCount);
+        ui_.log(line);
+        return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(matching + 1), std::move(line)};
     }
     ui_.log("Eeprom verify success");
-    return true;
+    return {};
 }
 
-bool DeviceFlows::readConfig() {
+ReadOutcome DeviceFlows::readConfig() {
     images_.readImage.fill(0);
     DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
         link.CloseDevice();
-        return finish(DeviceOutcome::NoDevice);
+        return {false, Failure::of(FailureKind::NoDevice)};
     }
-    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);  // its line says why
+    if (!link.isOpen()) return {false, Failure::of(FailureKind::DeviceFailed)};  // its line says why
     if (!firmwareMatches(link, readIncompatibleText)) {
         link.CloseDevice();
-        return finish(DeviceOutcome::DeviceFailed);
+        return {false, Failure::of(FailureKind::DeviceFailed)};
     }
     // A failed page leaves zeros behind; the checks below tell whether the
     // part of the image that matters came through.
-    const bool allPages = ReadEeprom(link, images_.readImage);
+    const std::size_t pagesRead = readEepromPages(link, images_.readImage);
     link.CloseDevice();
+    const Outcome pages = pagesRead == kPageCount
+                              ? Outcome()
+                              : Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(pagesRead + 1),
+                                        pageLine("Page read error: ", pagesRead + 1, kPageCount)};
     if (!VerifyImage(images_.readImage)) {
-        ui_.log("Eeprom checksum error. Please reload configuration.");
-        return finish(allPages ? DeviceOutcome::ImageRefused : DeviceOutcome::DeviceFailed);
+        std::string line = "Eeprom checksum error. Please reload configuration.";
+        ui_.log(line);
+        if (!pages) return {false, pages};  // the device failed: the image is not its own
+        return {false, Failure::of(FailureKind::ImageRefused, std::move(line))};
     }
     if (!DecodeConfiguration(images_.readImage, settings_, ui_)) {
-        ui_.log("Eeprom read error. Please reload configuration.");
-        return finish(DeviceOutcome::ImageRefused);
+        std::string line = "Eeprom read error. Please reload configuration.";
+        ui_.log(line);
+        return {false, Failure::of(FailureKind::ImageRefused, std::move(line))};
     }
     ui_.log("Eeprom read success.");
     if (link.FindDevice()) ShowDeviceVersions(link);
@@ -117,14 +122,13 @@ bool DeviceFlows::readConfig() {
     // A page past the configuration block may fail without harm to the
     // settings ("Eeprom read success." stands); the outcome still tells that
     // the device misbehaved.
-    finish(allPages ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
-    return true;
+    return {true, pages};
 }
 
-bool DeviceFlows::uploadFirmware() {
+Outcome DeviceFlows::uploadFirmware() {
     DeviceLink link(transport_, ui_, selector_);
-    if (!link.FindDevice()) return finish(DeviceOutcome::NoDevice);
-    if (!link.isOpen()) return finish(DeviceOutcome::DeviceFailed);
+    if (!link.FindDevice()) return Failure::of(FailureKind::NoDevice);
+    if (!link.isOpen()) return Failure::of(FailureKind::DeviceFailed);
     bool uploaded = false;
     {
         BusyScope busy(ui_);
@@ -132,7 +136,8 @@ bool DeviceFlows::uploadFirmware() {
         uploaded = UploadFirmware(link, firmware_, *firmwareBuffer_);
     }
     link.CloseDevice();
-    return finish(uploaded ? DeviceOutcome::Success : DeviceOutcome::DeviceFailed);
+    if (!uploaded) return Failure::of(FailureKind::DeviceFailed);
+    return {};
 }
 
 }  // namespace zeru

@@ -14,18 +14,19 @@
 #include "device/write_safety.h"
 #include "image/config_image.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru {
 
-// How the last flow ended, for callers that must tell failures apart (the
-// command-line tool's exit status).
-enum class DeviceOutcome {
-    Success,
-    SettingsRefused,  // encoding refused a setting (or a number did not convert)
-    ImageRefused,     // the image read back failed its checksum or version test
-    NoDevice,
-    DeviceFailed,  // incompatible firmware, a failed request or page, a refused upload
+// How "Read config" ended: whether the settings now hold the device's
+// ("Eeprom read success." logged), and the outcome, which may fail even then:
+// a page past the configuration block that did not come through.
+struct ReadOutcome {
+    bool settingsRead = false;
+    Outcome outcome;
+
+    explicit operator bool() const { return settingsRead; }
 };
 
 class DeviceFlows {
@@ -37,31 +38,27 @@ public:
 
     // Encodes the settings into the write image and writes it to a device
     // whose firmware matches ours, then reads every page back and compares it
-    // with what was sent. True when "Eeprom verify success" was logged.
-    bool writeConfig();
+    // with what was sent. Done when "Eeprom verify success" was logged; a
+    // refused setting fails with its id, a failed page with its number.
+    Outcome writeConfig();
     // Reads the device's image, checks and decodes it into the settings, then
     // shows the device's versions. The settings change only when the image
-    // passes its checks. True when "Eeprom read success." was logged.
-    bool readConfig();
+    // passes its checks.
+    ReadOutcome readConfig();
     // Sends the built-in firmware image with the command buttons disabled
     // (the safety's backup first).
-    // True when "Firmware upgrade success" was logged.
-    bool uploadFirmware();
+    // Done when "Firmware upgrade success" was logged.
+    Outcome uploadFirmware();
 
     // The image of the last upload, zero-padded (all zeros before the first).
     std::span<const std::uint8_t, kFirmwareBufferSize> firmwareBuffer() const { return *firmwareBuffer_; }
-
-    DeviceOutcome lastOutcome() const { return outcome_; }
 
     // Which device the flows use when several are connected; nullptr (the
     // start) for the first one found. The selector must outlive the flows.
     void useDeviceSelector(const DeviceSelector* selector) { selector_ = selector; }
 
 private:
-    bool finish(DeviceOutcome outcome);
-
-    DeviceOutcome outcome_ = DeviceOutcome::Success;
-    bool writeAndVerify(DeviceLink& link);
+    Outcome writeAndVerify(DeviceLink& link);
 
     Settings& settings_;
     UserInterface& ui_;

@@ -8,7 +8,7 @@
 
 namespace zeru {
 
-bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
+Outcome WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
     const std::size_t written =
         runPageLoop(link.ui(), kPageCount, {"Page written: ", "Page write error: ", "Eeprom write success"},
                     [&](std::size_t n) {
@@ -20,7 +20,9 @@ bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
     // that got it and did not answer may have written it.
     const bool changed = written > 0 || link.lastRequestUnanswered();
     if (changed && written < kConfigBlockPages) link.ui().log(kIncompleteConfigurationLine);
-    return written == kPageCount;
+    if (written == kPageCount) return {};
+    return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(written + 1),
+                   pageLine("Page write error: ", written + 1, kPageCount)};
 }
 
 std::size_t readEepromPages(DeviceLink& link, ConfigImage& readImage) {

@@ -10,6 +10,7 @@
 #include "device/device_link.h"
 #include "device/page_loop.h"
 #include "image/config_image.h"
+#include "settings/result.h"
 
 namespace zeru {
 
@@ -22,8 +23,9 @@ inline constexpr std::string_view kIncompleteConfigurationLine =
 // Sends the 224 pages of `writeImage`; stops at the first refused page (and
 // says so when the device is left with part of a configuration block: some
 // pages of it taken, or a page sent that no reply acknowledged, not all).
-// True when every page was acknowledged ("Eeprom write success" logged).
-bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage);
+// Done when every page was acknowledged ("Eeprom write success" logged), else
+// the failure of the first page refused (its number and its log line).
+Outcome WriteEeprom(DeviceLink& link, const ConfigImage& writeImage);
 
 // Reads the 224 pages into `readImage`; stops at the first failing page, which
 // and whose followers keep their earlier content. Returns how many pages were

@@ -58,7 +58,7 @@ QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTranspo
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
     } busy(ui);
-    const bool read = flows.readConfig();
+    const bool read = flows.readConfig().settingsRead;
     return {read, read ? std::string() : quiet.kept()};
 }
 

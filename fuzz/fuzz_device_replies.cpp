@@ -77,9 +77,9 @@ bool loggedStart(const RecordingUi& ui, std::string_view start) {
 class MemoryStore final : public zeru::backup::BackupStore {
 public:
     explicit MemoryStore(bool refuse) : refuse_(refuse) {}
-    std::string keep(const ConfigImage& memory, const zeru::Settings*) override {
+    zeru::Result<std::string> keep(const ConfigImage& memory, const zeru::Settings*) override {
         ZERU_FUZZ_CHECK(zeru::VerifyImage(memory));  // a memory that fails its checks is no backup
-        if (refuse_) throw std::runtime_error("No space left on device");
+        if (refuse_) return zeru::Failure::of(zeru::FailureKind::ImageRefused, "No space left on device");
         return "backup.cfg";
     }
 
@@ -167,7 +167,7 @@ void readFlow(Bench& b) {
     const SettingsModel before = changedSettings();
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource());
-    const bool read = flows.readConfig();
+    const bool read = flows.readConfig().settingsRead;
     ZERU_FUZZ_CHECK(read == logged(b.ui, "Eeprom read success."));
     if (!read) ZERU_FUZZ_CHECK(settings == before);
 }
@@ -176,7 +176,7 @@ void writeFlow(Bench& b, Safety& safety) {
     SettingsModel settings = changedSettings();
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource(), safety.get());
-    const bool written = flows.writeConfig();
+    const bool written = flows.writeConfig().ok();
     // Acknowledged pages are read back; only a write that reads back whole counts.
     ZERU_FUZZ_CHECK(written == logged(b.ui, "Eeprom verify success"));
     if (safety.on && (loggedStart(b.ui, "Backup read error") || loggedStart(b.ui, "Backup not saved"))) {
@@ -197,7 +197,7 @@ void uploadFlow(Bench& b, Safety& safety) {
     SettingsModel settings;
     zeru::ConfigImages images;
     zeru::DeviceFlows flows(settings, b.ui, images, b.transport, firmwareSource(), safety.get());
-    const bool uploaded = flows.uploadFirmware();
+    const bool uploaded = flows.uploadFirmware().ok();
     ZERU_FUZZ_CHECK(uploaded == logged(b.ui, "Firmware upgrade success"));
     if (uploaded) {
         std::vector<std::uint8_t> padded = firmwareImage();

@@ -70,15 +70,14 @@ void checkDecode(const ConfigImage& image) {
     RecordingUi encodeUi;
     const auto stamp = static_cast<std::uint16_t>(image[zeru::layout::kWriteStampOffset] |
                                                   image[zeru::layout::kWriteStampOffset + 1] << 8);
-    try {
-        // Values the device holds may break the form's rules; then the
-        // encoding refuses them and there is nothing more to compare.
-        if (!zeru::EncodeConfiguration(decoded, encodeUi, again, stamp)) return;
-    } catch (const zeru::ConversionError& e) {
+    // Values the device holds may break the form's rules; then the encoding
+    // refuses them and there is nothing more to compare.
+    if (const zeru::Outcome encoded = zeru::EncodeConfiguration(decoded, encodeUi, again, stamp); !encoded) {
         // A 32-bit field beyond 2147483647 decodes to its unsigned decimal
         // text, which the encoding's signed conversion refuses with the
         // standard error box: the user sees the value and can mend it.
-        ZERU_FUZZ_CHECK(holdsNumberBeyondSigned32(decoded, e.what()));
+        if (!encodeUi.texts(RecordingUi::Event::Error).empty())
+            ZERU_FUZZ_CHECK(holdsNumberBeyondSigned32(decoded, encoded.failure().text));
         return;
     }
     ZERU_FUZZ_CHECK(zeru::VerifyImage(again));

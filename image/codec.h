@@ -7,6 +7,7 @@
 
 #include "image/config_image.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru {
@@ -17,12 +18,12 @@ std::uint32_t imageChecksum(const ConfigImage& image);
 bool VerifyImage(const ConfigImage& image);
 
 // Validates the settings in the device's order and fills `writeImage`. The first
-// failing setting is told in an information box and ends it with false. A number
-// text that is not an integer throws ConversionError. The overload without a
-// stamp draws one from a generator seeded with the current time.
-bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage);
-bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
-                         std::uint16_t writeStamp);
+// failing setting ends it, told in an information box (a number text that is
+// not an integer in the error box), and is the failure returned. The overload
+// without a stamp draws one from a generator seeded with the current time.
+Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage);
+Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
+                            std::uint16_t writeStamp);
 
 // Checks the configuration version, then sets every setting from `readImage`
 // and runs the position and port rules. False (after its message) when the

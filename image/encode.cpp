@@ -12,6 +12,7 @@
 #include "image/station.h"
 #include "image/text_checks.h"
 #include "image/write_stamp.h"
+#include "interaction/command.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
@@ -37,19 +38,17 @@ struct Label {
     }
 };
 
-// Thrown when the sink asks to end the encoding; caught by EncodeConfiguration.
-struct EncodingEnded {};
-
 // Each check returns whether its setting passed; a refused setting is told to
-// the sink, and a text too long for its field is never stored.
+// the sink, and a text too long for its field is never stored. Once the sink
+// ends the encoding, every check and store that follows does nothing.
 class Encoder {
 public:
     Encoder(const Settings& settings, RefusalSink& sink, ConfigImage& image)
         : settings_(settings), sink_(sink), image_(image) {}
 
     bool refuse(SettingId setting, const std::string& message) {
-        refusedAny_ = true;
-        if (!sink_.refused(setting, message)) throw EncodingEnded{};
+        if (!firstRefusal_) firstRefusal_ = Failure::refused(setting, message);
+        if (!sink_.refused(setting, message)) ended_ = true;
         return false;
     }
 
@@ -60,18 +59,21 @@ public:
         const std::string t = text(f);
         const auto value = parseWholeNumber(t);
         if (!value) {
-            refusedAny_ = true;
-            if (!sink_.notANumber(f.setting, t)) throw EncodingEnded{};
+            if (!firstRefusal_) firstRefusal_ = Failure::refused(f.setting, notAWholeNumberText(t));
+            if (!sink_.notANumber(f.setting, t)) ended_ = true;
         }
         return value;
     }
 
     void choice(const Field& f) {
+        if (ended_) return;
         const int i = index(f);
         image_[f.offset] = (i >= 0 && i < kNoSelection) ? static_cast<std::uint8_t>(i) : kNoSelection;
     }
 
-    void choice32(const Field& f) { putU32(image_, f.offset, static_cast<std::uint32_t>(index(f))); }
+    void choice32(const Field& f) {
+        if (!ended_) putU32(image_, f.offset, static_cast<std::uint32_t>(index(f)));
+    }
 
     // Stores a number already known to fit the field.
     void putNumber(const Field& f, std::uint32_t value) {
@@ -92,6 +94,7 @@ public:
     // so that nothing is ever stored wrapped.
     bool ranged(const Field& f, std::int32_t lo, std::int32_t hi, const Label& message,
                 bool zeroAllowed = false) {
+        if (ended_) return false;
         const auto value = number(f);
         if (!value) return false;
         if (!(zeroAllowed && *value == 0) && (*value < lo || *value > hi))
@@ -115,6 +118,7 @@ public:
     }
 
     bool textField(const Field& f, const Label& label) {
+        if (ended_) return false;
         const std::string t = text(f);
         if (!fitting(f, t, label) || !withoutBreaks(f, t, label)) return false;
         putChars(image_, f.offset, t);
@@ -123,6 +127,7 @@ public:
 
     // The first character of a text, 0 when it is empty.
     bool character(const Field& f, const Label& label) {
+        if (ended_) return false;
         const std::string t = text(f);
         if (!withoutBreaks(f, t, label)) return false;
         image_[f.offset] = t.empty() ? 0 : static_cast<std::uint8_t>(t[0]);
@@ -132,6 +137,7 @@ public:
     bool station(const Field& f, const Label& label) { return station(f, label, label); }
     // `ssidLabel` names the entry in the SSID message (telemetry paths share one).
     bool station(const Field& f, const Label& label, const Label& ssidLabel) {
+        if (ended_) return false;
         const std::string name = text(f);
         if (!fitting(f, name, label) || !withoutBreaks(f, name, label)) return false;
         const auto destination = StationField(image_.data() + f.offset, layout::kStationWidth);
@@ -142,7 +148,7 @@ public:
 
     // A text the device shows as it is: only printable characters are accepted.
     bool printableText(const Field& f, std::string_view t, const Label& label) {
-        if (!fitting(f, t, label)) return false;
+        if (ended_ || !fitting(f, t, label)) return false;
         putChars(image_, f.offset, t);
         if (!IsPrintable(t)) return refuse(f.setting, label.text() + " - forbidden characters.");
         return true;
@@ -156,7 +162,8 @@ public:
     void weather();
     void ports();
     void finish(std::uint16_t writeStamp);
-    bool refusedAny() const { return refusedAny_; }
+    // The first refusal, nullopt while nothing was refused.
+    const std::optional<Failure>& firstRefusal() const { return firstRefusal_; }
 
 private:
     bool callsign();
@@ -168,11 +175,13 @@ private:
     const Settings& settings_;
     RefusalSink& sink_;
     ConfigImage& image_;
-    bool refusedAny_ = false;
+    std::optional<Failure> firstRefusal_;
+    bool ended_ = false;  // the sink wants no more
 };
 
 bool Encoder::callsign() {
     using namespace layout;
+    if (ended_) return false;
     if (text(kCallsign).empty()) return refuse(kCallsign.setting, "Callsign - too short (ex. NOCALL-4).");
     if (!station(kCallsign, {"Callsign"})) return false;
     image_[kCallsignTerminatorOffset] = 0;
@@ -181,6 +190,7 @@ bool Encoder::callsign() {
 
 bool Encoder::latitude() {
     using namespace layout;
+    if (ended_) return false;
     const std::string latitude = text(kLatitude);
     if (latitude.size() != 8 || !IsLatitude(latitude))
         return refuse(kLatitude.setting, "Our latitude - syntax error (ex. 5221.60N, format: DDMM.MM).");
@@ -190,6 +200,7 @@ bool Encoder::latitude() {
 
 bool Encoder::longitude() {
     using namespace layout;
+    if (ended_) return false;
     const std::string longitude = text(kLongitude);
     if (longitude.size() != 9)
         return refuse(kLongitude.setting, "Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM).");
@@ -223,7 +234,7 @@ void Encoder::positionReports() {
         ranged(kSmartBeaconing[i], 0, 65535, {kSmartBeaconingLabels[i], 0, " - range error (0 - 65535)."});
 
     choice(kPositionReportEncoding);
-    image_[kMiceMessage.offset] = static_cast<std::uint8_t>(kMiceMessageTop - index(kMiceMessage));
+    if (!ended_) image_[kMiceMessage.offset] = static_cast<std::uint8_t>(kMiceMessageTop - index(kMiceMessage));
     character(kPositionSymbolCode, {"Position report symbol code"});
     character(kPositionSymbolTable, {"Position report symbol table"});
     textField(kPositionStatusText, {"Position report status text"});
@@ -314,6 +325,7 @@ void Encoder::weather() {
 
 bool Encoder::bluetoothName() {
     using namespace layout;
+    if (ended_) return false;
     const std::string name = text(kBluetoothName);
     if (name.empty())
         return refuse(kBluetoothName.setting,
@@ -328,6 +340,7 @@ bool Encoder::bluetoothName() {
 
 bool Encoder::bluetoothPassword() {
     using namespace layout;
+    if (ended_) return false;
     const std::string password = text(kBluetoothPassword);
     if (password.size() != 4)
         return refuse(kBluetoothPassword.setting,
@@ -354,8 +367,8 @@ void Encoder::finish(std::uint16_t writeStamp) {
     putU32(image_, layout::kChecksumOffset, imageChecksum(image_));
 }
 
-// "Write config": the first refusal is shown in an information box and ends
-// the encoding; a number that does not convert ends the whole command.
+// "Write config": the first refusal is shown in an information box, a number
+// that does not convert in the error box, and either ends the encoding.
 class FirstRefusalShown : public RefusalSink {
 public:
     explicit FirstRefusalShown(UserInterface& ui) : ui_(ui) {}
@@ -363,7 +376,10 @@ public:
         ui_.information(message);
         return false;
     }
-    bool notANumber(SettingId, std::string_view text) override { throw ConversionError(text); }
+    bool notANumber(SettingId, std::string_view text) override {
+        ui_.error(errorBoxText(notAWholeNumberText(text)));
+        return false;
+    }
 
 private:
     UserInterface& ui_;
@@ -371,35 +387,31 @@ private:
 
 }  // namespace
 
-bool EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
-                         std::uint16_t writeStamp) {
+Outcome EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
+                            std::uint16_t writeStamp) {
     writeImage.fill(0);
     putChars(writeImage, kConfigVersionOffset, kVersionLabel);
 
     Encoder encoder(settings, sink, writeImage);
-    try {
-        encoder.radio();
-        encoder.positionReports();
-        encoder.digipeater();
-        encoder.beacons();
-        encoder.telemetry();
-        encoder.weather();
-        encoder.ports();
-    } catch (const EncodingEnded&) {
-        return false;
-    }
-    if (encoder.refusedAny()) return false;
+    encoder.radio();
+    encoder.positionReports();
+    encoder.digipeater();
+    encoder.beacons();
+    encoder.telemetry();
+    encoder.weather();
+    encoder.ports();
+    if (encoder.firstRefusal()) return *encoder.firstRefusal();
     encoder.finish(writeStamp);
-    return true;
+    return {};
 }
 
-bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
-                         std::uint16_t writeStamp) {
+Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
+                            std::uint16_t writeStamp) {
     FirstRefusalShown sink(ui);
     return EncodeConfiguration(settings, sink, writeImage, writeStamp);
 }
 
-bool EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage) {
+Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage) {
     // The stamp is drawn before the checks; a refused encoding simply does not use it.
     return EncodeConfiguration(settings, ui, writeImage, drawWriteStamp());
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "image/config_image.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru {
@@ -23,10 +24,10 @@ public:
     virtual bool notANumber(SettingId setting, std::string_view text) = 0;
 };
 
-// The encoding with its refusals told to `sink`: true when nothing was refused
-// and `writeImage` is complete. After a refusal the image is partial, but no
-// text ever runs past its field.
-bool EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
-                         std::uint16_t writeStamp);
+// The encoding with its refusals told to `sink`: done when nothing was refused
+// and `writeImage` is complete, else the first refusal (its setting and text).
+// After a refusal the image is partial, but no text ever runs past its field.
+Outcome EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigImage& writeImage,
+                            std::uint16_t writeStamp);
 
 }  // namespace zeru

@@ -27,7 +27,7 @@ public:
         return true;
     }
     bool notANumber(SettingId setting, std::string_view text) override {
-        out_.push_back(problemAt(Severity::Error, setting, errorBoxText(ConversionError(text).what())));
+        out_.push_back(problemAt(Severity::Error, setting, errorBoxText(notAWholeNumberText(text))));
         return true;
     }
 
@@ -41,7 +41,7 @@ std::vector<Problem> findProblems(const Settings& settings) {
     std::vector<Problem> problems;
     AllRefusals sink(problems);
     ConfigImage scratch{};
-    EncodeConfiguration(settings, sink, scratch, 0);
+    static_cast<void>(EncodeConfiguration(settings, sink, scratch, 0));  // every refusal is in `problems`
     // A pair of port roles that no rule settled (a configuration from
     // elsewhere): an error at both ports, as the device cannot serve it.
     for (const rules::PortConflict& c : rules::portConflicts(settings))

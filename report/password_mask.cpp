@@ -51,8 +51,10 @@ void changePage(Report& report, Change change) {
 
 }  // namespace
 
-std::string configurationWithoutPassword(const Settings& settings) {
-    std::vector<std::string> values = cfgfile::fileValues(settings);
+Result<std::string> configurationWithoutPassword(const Settings& settings) {
+    auto saved = cfgfile::fileValues(settings);
+    if (!saved) return saved.failure();
+    std::vector<std::string>& values = saved.value();
     const auto keys = cfgfile::fileKeys();
     for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i)
         if (keys[i].form != cfgfile::KeyForm::Header && keys[i].setting == layout::kBluetoothPassword.setting)

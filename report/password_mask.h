@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "settings/result.h"
 #include "settings/settings.h"
 #include "trace/trace.h"
 
@@ -13,9 +14,9 @@ namespace zeru::report {
 
 inline constexpr std::string_view kMaskedPassword = "****";
 
-// The settings as "Save to file" writes them, the password masked. Throws
-// what fileValues throws (a number that is not a whole number).
-std::string configurationWithoutPassword(const Settings& settings);
+// The settings as "Save to file" writes them, the password masked, or the
+// refusal of fileValues (a number that is not a whole number).
+Result<std::string> configurationWithoutPassword(const Settings& settings);
 
 // Masks the password in every configuration page of the trace that carries
 // it, written or read, and keeps the page sums and the image checksum true to

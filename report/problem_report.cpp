@@ -98,8 +98,8 @@ std::vector<std::string> reportFileNames(const ProblemReport& report) {
 
 std::string reportArchive(ProblemReport report) { return zipArchive(archiveFiles(std::move(report))); }
 
-void saveProblemReport(const ProblemReport& report, const std::string& path) {
-    cfgfile::replaceFileContent(path, reportArchive(report));
+Outcome saveProblemReport(const ProblemReport& report, const std::string& path) {
+    return cfgfile::replaceFileContent(path, reportArchive(report));
 }
 
 }  // namespace zeru::report

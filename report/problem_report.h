@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "device/report_transport.h"
+#include "settings/result.h"
 #include "trace/trace.h"
 
 namespace zeru::report {
@@ -38,8 +39,8 @@ std::vector<std::string> reportFileNames(const ProblemReport& report);
 std::string reportArchive(ProblemReport report);
 
 // Writes the archive to `path` as every file is written (replaced whole);
-// throws cfgfile::FileWriteError, or std::runtime_error when the archive
-// cannot be made.
-void saveProblemReport(const ProblemReport& report, const std::string& path);
+// cfgfile::unableToWrite when it cannot be. Throws std::runtime_error when
+// the archive library cannot make the archive.
+Outcome saveProblemReport(const ProblemReport& report, const std::string& path);
 
 }  // namespace zeru::report

@@ -55,13 +55,13 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+std::string notAWholeNumberText(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid integer value";
+}
 
-std::int32_t toWholeNumber(std::string_view text) {
-    auto value = parseWholeNumber(text);
-    if (!value) throw ConversionError(text);
-    return *value;
+Result<std::int32_t> toWholeNumber(SettingId setting, std::string_view text) {
+    if (auto value = parseWholeNumber(text)) return *value;
+    return Failure::refused(setting, notAWholeNumberText(text));
 }
 
 }  // namespace zeru

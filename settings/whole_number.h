@@ -7,22 +7,21 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "settings/result.h"
 
 namespace zeru {
 
 std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
-// Raised where a number setting's text must convert and does not; its message is
-// "'%s' is not a valid integer value" with the text in place of %s.
-class ConversionError : public std::runtime_error {
-public:
-    explicit ConversionError(std::string_view text);
-};
+// The refusal of a number setting's text that does not convert: "'%s' is not
+// a valid integer value" with the text in place of %s (the error box adds the
+// full stop).
+std::string notAWholeNumberText(std::string_view text);
 
-// parseWholeNumber, or ConversionError.
-std::int32_t toWholeNumber(std::string_view text);
+// The whole number of `setting`'s text `text`, or its refusal (notAWholeNumberText).
+Result<std::int32_t> toWholeNumber(SettingId setting, std::string_view text);
 
 }  // namespace zeru

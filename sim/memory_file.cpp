@@ -42,13 +42,9 @@ std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& 
 }
 
 bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error) {
-    try {
-        cfgfile::replaceFileContent(path, std::string(memory.begin(), memory.end()));
-        return true;
-    } catch (const cfgfile::FileWriteError& e) {
-        error = std::string(e.what()) + ".";
-        return false;
-    }
+    const Outcome written = cfgfile::replaceFileContent(path, std::string(memory.begin(), memory.end()));
+    if (!written) error = written.failure().text + ".";
+    return written.ok();
 }
 
 }  // namespace zeru::sim

@@ -28,8 +28,8 @@ bool maySaveTrace(const std::string& path) {
     return cfgfile::mayReplace(path) && (folder.empty() || std::filesystem::is_directory(folder, error));
 }
 
-void saveTrace(const Trace& trace, const std::string& path) {
-    cfgfile::replaceFileContent(path, isTextTracePath(path) ? formatTraceText(trace) : encodePcapng(trace));
+Outcome saveTrace(const Trace& trace, const std::string& path) {
+    return cfgfile::replaceFileContent(path, isTextTracePath(path) ? formatTraceText(trace) : encodePcapng(trace));
 }
 
 std::optional<Trace> loadTrace(const std::string& path, std::string& error) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/result.h"
 #include "trace/trace.h"
 
 namespace zeru::trace {
@@ -14,8 +15,8 @@ namespace zeru::trace {
 // Whether `path` names a text trace (".txt", in any letter case).
 bool isTextTracePath(const std::string& path);
 
-// The trace in the form its name asks; throws cfgfile::FileWriteError.
-void saveTrace(const Trace& trace, const std::string& path);
+// The trace in the form its name asks; cfgfile::unableToWrite when it cannot be.
+Outcome saveTrace(const Trace& trace, const std::string& path);
 
 // Whether saveTrace could write `path` now: a file that may be replaced, in a
 // folder that exists. Asked before the device is used, so that a conversation

@@ -43,12 +43,9 @@ void DeviceLogActions::saveDeviceLog() {
     const auto path =
         ui_.chooseSaveFile({"", "Device traces (*.pcapng);;Text (*.txt)", "zeru-device-log.pcapng"});
     if (!path) return;
-    try {
-        trace::saveTrace(lastCommand(), *path);
-        ui_.log("Saved " + *path);
-    } catch (const std::exception& e) {
-        ui_.error(e.what() + std::string("."));
-    }
+    if (const Outcome saved = trace::saveTrace(lastCommand(), *path); !saved)
+        return ui_.error(saved.failure().text + ".");
+    ui_.log("Saved " + *path);
 }
 
 void DeviceLogActions::saveProblemReport() {
@@ -61,16 +58,16 @@ void DeviceLogActions::saveProblemReport() {
         problem.trace = lastCommand();
         problem.logLines = lines_.lines();
     }
-    try {
-        problem.configuration = report::configurationWithoutPassword(settings_);
+    // A number that is not a whole number: the report goes without the configuration.
+    if (auto configuration = report::configurationWithoutPassword(settings_)) {
+        problem.configuration = std::move(configuration).value();
         problem.configurationSource = "the window";
-    } catch (const std::exception&) {
-        // A number that is not a whole number: the report goes without the configuration.
     }
     try {
-        report::saveProblemReport(problem, *path);
+        if (const Outcome saved = report::saveProblemReport(problem, *path); !saved)
+            return ui_.error(saved.failure().text + ".");
         ui_.log("Saved " + *path);
-    } catch (const std::exception& e) {
+    } catch (const std::exception& e) {  // the archive library's
         ui_.error(e.what() + std::string("."));
     }
 }

@@ -15,7 +15,6 @@
 #include "backup/safety_net.h"
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
-#include "cfgfile/save_refusal.h"
 #include "changes/pending_changes.h"
 #include "device/connected_devices.h"
 #include "device/device_flows.h"
@@ -107,10 +106,12 @@ private:
     void Button_write_configClick() {
         startDeviceCommand("Write config");
         if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
-        bool written = false;
+        Outcome written = Failure::of(FailureKind::DeviceFailed);
         runCommand(ui_, [&] { written = device_.writeConfig(); });
-        if (written) fields().takeBaseline();
-        if (device_.lastOutcome() == DeviceOutcome::SettingsRefused) showFirstError();
+        if (written)
+            fields().takeBaseline();
+        else
+            showRefusedSetting(written.failure());
     }
     void Button_upload_firmwareClick() {
         // Nothing to ask about while no device is there.
@@ -142,18 +143,16 @@ private:
         keptLines_.restart();
     }
 
-    // After the refusal box of "Write config": the setting it refused.
-    void showFirstError() {
-        for (const problems::Problem& p : fields().problems())
-            if (p.severity == problems::Severity::Error) return fields().showSetting(p.setting, true);
+    // After the refusal box of "Write config" or "Save to file": the setting it refused.
+    void showRefusedSetting(const Failure& failure) {
+        if (failure.setting) fields().showSetting(settingName(*failure.setting), true);
     }
 
     cfgfile::FileOutcome saveToFile() {
-        const cfgfile::FileOutcome outcome = files_.saveToFile();
-        if (outcome == cfgfile::FileOutcome::Refused)
-            if (auto setting = cfgfile::settingRefusedBySave(form_.settings()))
-                fields().showSetting(settingName(*setting), true);
-        return outcome;
+        const Result<cfgfile::FileOutcome> saved = files_.saveToFile();
+        if (saved) return *saved;
+        showRefusedSetting(saved.failure());
+        return cfgfile::FileOutcome::Refused;
     }
 
     // The configurations the "Changes" window compares with, read without
@@ -171,7 +170,7 @@ private:
         auto images = std::make_unique<ConfigImages>();
         DeviceFlows flows(settings, keptLines_, *images, recording_);
         flows.useDeviceSelector(&selector_);
-        return flows.readConfig();
+        return flows.readConfig().settingsRead;
     }
 
     TForm1& form_;

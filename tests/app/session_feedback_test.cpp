@@ -150,7 +150,7 @@ TEST_F(SessionFeedback, WhatReplacesUnsavedChangesAsksFirst) {
     const std::string saved = folder.file("other.cfg");
     SettingsModel other;
     other.setText(SettingId::Callsign, "OTHER");
-    cfgfile::saveConfigFile(other, saved);
+    EXPECT_TRUE(cfgfile::saveConfigFile(other, saved));
     struct Row {
         const char* what;
         std::function<void()> act;

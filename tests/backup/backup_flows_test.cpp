@@ -18,7 +18,7 @@ TEST(BackupFlows, OpensTheFolderAndLoadsOnlyConfigurationFiles) {
     TempFolder temp;
     SettingsModel saved;
     saved.setText(SettingId::Callsign, "OK1ZRU");
-    cfgfile::saveConfigFile(saved, temp.file("a.cfg"));
+    EXPECT_TRUE(cfgfile::saveConfigFile(saved, temp.file("a.cfg")));
     writeBytes(temp.file("a.bin"), std::string(7168, '\0'));
     const struct {
         std::optional<std::string> chosen;

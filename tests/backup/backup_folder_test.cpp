@@ -34,10 +34,10 @@ TEST(BackupFolder, NamesTakenGetACountAndNothingIsOverwritten) {
     station.setText(SettingId::Callsign, "OK1ZRU");
     station.setText(SettingId::Ssid, "9");
 
-    const std::string first = backups.keep(memoryFilledWith(1), &station);
-    const std::string second = backups.keep(memoryFilledWith(2), &station);
-    const std::string unknown = backups.keep(memoryFilledWith(3), nullptr);
-    const std::string third = backups.keep(memoryFilledWith(4), &station);
+    const std::string first = backups.keep(memoryFilledWith(1), &station).value();
+    const std::string second = backups.keep(memoryFilledWith(2), &station).value();
+    const std::string unknown = backups.keep(memoryFilledWith(3), nullptr).value();
+    const std::string third = backups.keep(memoryFilledWith(4), &station).value();
 
     EXPECT_EQ(first, (folder / "2024-05-01T18-30-05_OK1ZRU-9.cfg").string());
     EXPECT_EQ(second, (folder / "2024-05-01T18-30-05-2_OK1ZRU-9.cfg").string());
@@ -68,7 +68,7 @@ TEST(BackupFolder, KeepsTheNewest200AndLeavesOtherFilesAlone) {
     }
     BackupFolder backups(temp.path(), testClock);
 
-    const std::string newest = backups.keep(memoryFilledWith(0), nullptr);
+    const std::string newest = backups.keep(memoryFilledWith(0), nullptr).value();
 
     const auto entries = backups.list();
     ASSERT_EQ(entries.size(), 200u);

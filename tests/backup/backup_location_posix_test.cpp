@@ -39,7 +39,7 @@ TEST(BackupFolder, FolderIsTheUsersAlone) {
     const fs::path folder = temp.path() / "state" / "backups";
     backup::BackupFolder backups(folder);
     ConfigImage memory{};
-    backups.keep(memory, nullptr);
+    EXPECT_TRUE(backups.keep(memory, nullptr));
     EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 

@@ -39,7 +39,7 @@ SettingsModel station(const std::string& txdelay = "250") {
 }
 
 std::string keepBackupOf(BackupFolder& backups, const SettingsModel& settings) {
-    return backups.keep(encodeOrFail(settings), &settings);
+    return backups.keep(encodeOrFail(settings), &settings).value();
 }
 
 fs::perms permissionsOf(const fs::path& path) { return fs::status(path).permissions() & fs::perms::all; }
@@ -146,7 +146,7 @@ TEST(BackupSafety, ProcessesRacingOnOneFolderKeepAPairEach) {
                 if (::read(toChildren[0], &go, 1) != 1) ::_exit(2);  // start together
                 BackupFolder backups(temp.path(), [] { return clockAt(2026); });
                 const SettingsModel mine = station(std::to_string(300 + 2 * round + child));
-                std::string path = backups.keep(encodeOrFail(mine), &mine) + "\n";
+                std::string path = backups.keep(encodeOrFail(mine), &mine).value() + "\n";
                 const bool told =
                     ::write(fromChildren[1], path.data(), path.size()) == static_cast<ssize_t>(path.size());
                 ::_exit(told ? 0 : 1);

@@ -117,7 +117,7 @@ TEST(SafeWrite, BackupThatCannotBeKeptStopsAWriteButNotAnUpload) {
         s.device.memory = encodeOrFail(otherSettings(), 0x2BAD);
         const ConfigImage before = s.device.memory;
 
-        EXPECT_EQ(upload ? s.flows.uploadFirmware() : s.flows.writeConfig(), upload);
+        EXPECT_EQ((upload ? s.flows.uploadFirmware() : s.flows.writeConfig()).ok(), upload);
 
         const std::string line = "Backup not saved: Unable to write to " +
                                  (s.temp.path() / "backups").string() +

@@ -52,7 +52,7 @@ bool loadText(const std::string& content, SettingsModel& model, RecordingUi& ui)
 TEST(SaveConfigFile, NewFileHoldsAllKeysInSectionOrder) {
     TempFolder folder;
     const std::string path = folder.file("new.cfg");
-    saveConfigFile(SettingsModel(), path);
+    EXPECT_TRUE(saveConfigFile(SettingsModel(), path));
     const std::string bytes = test::readBytes(path);
     EXPECT_EQ(bytes.substr(0, kHeader.size() + 26), kHeader + "[Radio]\r\nCallsign=NOCALL\r\n");
 
@@ -135,7 +135,7 @@ TEST(SaveLoad, RoundTripOfEverySettingInEveryForm) {
 
     TempFolder folder;
     const std::string path = folder.file("all.cfg");
-    saveConfigFile(saved, path);
+    EXPECT_TRUE(saveConfigFile(saved, path));
 
     SettingsModel loaded;
     RecordingUi ui;
@@ -151,7 +151,7 @@ TEST(SaveLoad, RoundTripOfEverySettingInEveryForm) {
 
     // Saving what was loaded, onto the same file, changes no byte.
     const std::string first = test::readBytes(path);
-    saveConfigFile(loaded, path);
+    EXPECT_TRUE(saveConfigFile(loaded, path));
     EXPECT_EQ(test::readBytes(path), first);
 }
 
@@ -320,7 +320,7 @@ TEST(SaveLoad, ChoicesOutOfRangeAreSavedBackWithoutSelection) {
     EXPECT_EQ(model.index(SettingId::Alias2_enable), -1);
 
     TempFolder folder;
-    saveConfigFile(model, folder.file("out.cfg"));
+    EXPECT_TRUE(saveConfigFile(model, folder.file("out.cfg")));
     ProfileFile saved(test::readBytes(folder.file("out.cfg")));
     EXPECT_EQ(saved.value("Radio", "PTT"), "-1");
     EXPECT_EQ(saved.value("Radio", "Squelch"), "-1");
@@ -434,7 +434,7 @@ TEST(SaveConfigFile, UpdatesAnExistingFileKeepingUnknownContent) {
     test::writeBytes(path, before);
     SettingsModel model;
     model.setText(SettingId::Callsign, "NEW");
-    saveConfigFile(model, path);
+    EXPECT_TRUE(saveConfigFile(model, path));
     const std::string after = test::readBytes(path);
 
     const std::string expectedStart =
@@ -459,7 +459,9 @@ TEST(SaveConfigFile, PlainFunctionsWithoutFiles) {
     SettingsModel model;
     model.setText(SettingId::Txdelay, "0x10");
     model.setIndex(SettingId::Alias1_enable, 0);
-    const auto values = fileValues(model);
+    const auto saved = fileValues(model);
+    ASSERT_TRUE(saved);
+    const std::vector<std::string>& values = *saved;
     ASSERT_EQ(values.size(), kFileKeyCount);
     const auto at = [&](std::string_view key) {
         for (std::size_t i = 0; i < kFileKeyCount; ++i)

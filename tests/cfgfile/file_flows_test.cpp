@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "cfgfile/config_file.h"
 #include "settings/settings_model.h"
@@ -42,7 +43,7 @@ TEST(FileFlows, DialogsStartInTheConfigFolderBesideTheProgram) {
     SettingsModel model;
     RecordingUi ui;  // both dialogs cancelled
     FileFlows flows(model, ui, program.path().string());
-    flows.saveToFile();
+    EXPECT_EQ(flows.saveToFile().value(), FileOutcome::Cancelled);
     flows.readFromFile();
 
     ASSERT_EQ(ui.dialogs.size(), 2u);
@@ -76,7 +77,7 @@ TEST(FileFlows, SaveThenReadBack) {
     RecordingUi ui;
     ui.saveAnswer = path;
     ui.openAnswer = path;
-    FileFlows(model, ui, folder.path().string()).saveToFile();
+    EXPECT_TRUE(FileFlows(model, ui, folder.path().string()).saveToFile());
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"mine"});
 
     SettingsModel loaded;
@@ -87,6 +88,7 @@ TEST(FileFlows, SaveThenReadBack) {
     EXPECT_EQ(loaded.index(SettingId::Serial2_mode), 0);
 }
 
+// The failure names the setting the window then shows, and its kind.
 TEST(FileFlows, FailuresShowTheErrorBox) {
     TempFolder folder;
     const std::string old = folder.file("old.cfg");
@@ -95,19 +97,24 @@ TEST(FileFlows, FailuresShowTheErrorBox) {
         std::string path;
         std::string txdelay;
         std::string box;
+        std::optional<SettingId> refused;
+        FailureKind kind;
     };
     const std::string missing = folder.file("missing/x.cfg");
     const Row rows[] = {
-        {old, "", "'' is not a valid integer value."},
-        {old, "25O", "'25O' is not a valid integer value."},
-        {missing, "250", "Unable to write to " + missing + "."},
+        {old, "", "'' is not a valid integer value.", SettingId::Txdelay, FailureKind::SettingsRefused},
+        {old, "25O", "'25O' is not a valid integer value.", SettingId::Txdelay, FailureKind::SettingsRefused},
+        {missing, "250", "Unable to write to " + missing + ".", std::nullopt, FailureKind::ImageRefused},
     };
     for (const Row& r : rows) {
         SettingsModel model;
         model.setText(SettingId::Txdelay, r.txdelay);
         RecordingUi ui;
         ui.saveAnswer = r.path;
-        FileFlows(model, ui, folder.path().string()).saveToFile();
+        const auto saved = FileFlows(model, ui, folder.path().string()).saveToFile();
+        ASSERT_FALSE(saved) << r.box;
+        EXPECT_EQ(saved.failure().setting, r.refused);
+        EXPECT_EQ(saved.failure().kind, r.kind);
         EXPECT_EQ(ui.texts(RecordingUi::Event::Error), std::vector<std::string>{r.box});
         EXPECT_EQ(test::readBytes(old), "old bytes\n");
     }
@@ -168,9 +175,9 @@ TEST(FileFlows, FilesSavedAndLoadedAreLoggedRememberedAndNamed) {
     flows.setFileUsedHandler([&](const std::string& path) { named.push_back(path); });
 
     ui.saveAnswer = saved;
-    flows.saveToFile();
+    EXPECT_TRUE(flows.saveToFile());
     model.setText(SettingId::Txdelay, "x");
-    flows.saveToFile();  // refused: nothing logged or remembered
+    EXPECT_FALSE(flows.saveToFile());  // refused: nothing logged or remembered
     flows.readFromFile(notConfig);
     flows.readFromFile(saved);
     flows.readFromFile();  // the dialog starts beside the file used last

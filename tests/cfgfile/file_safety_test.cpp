@@ -30,7 +30,7 @@ const std::string kConfigFile =
 
 std::string savedAnew() {
     TempFolder folder;
-    saveConfigFile(SettingsModel(), folder.file("new.cfg"));
+    EXPECT_TRUE(saveConfigFile(SettingsModel(), folder.file("new.cfg")));
     return readBytes(folder.file("new.cfg"));
 }
 
@@ -53,7 +53,7 @@ TEST(SaveOverAFile, OnlyAConfigurationFileIsMergedInto) {
         SCOPED_TRACE(c.what);
         TempFolder folder;
         writeBytes(folder.file("out"), c.old);
-        saveConfigFile(SettingsModel(), folder.file("out"));
+        EXPECT_TRUE(saveConfigFile(SettingsModel(), folder.file("out")));
         const std::string saved = readBytes(folder.file("out"));
         if (c.merged) {
             EXPECT_NE(saved.find("; mine\r\n"), std::string::npos);
@@ -71,7 +71,7 @@ TEST(SaveOverAFile, AHardLinkedFileStaysOneFile) {
     struct stat before {};
     ASSERT_EQ(::stat(folder.file("a.cfg").c_str(), &before), 0);
 
-    saveConfigFile(SettingsModel(), folder.file("a.cfg"));
+    EXPECT_TRUE(saveConfigFile(SettingsModel(), folder.file("a.cfg")));
 
     struct stat after {};
     ASSERT_EQ(::stat(folder.file("b.cfg").c_str(), &after), 0);
@@ -102,7 +102,7 @@ TEST(SaveOverAFile, TemporariesOfKilledSavesGoAtTheNextSave) {
     for (const std::string& name : planted) writeBytes(folder.file(name), "partial");
     writeBytes(folder.file("out"), "old");
 
-    replaceFileContent(folder.file("out"), "new");
+    EXPECT_TRUE(replaceFileContent(folder.file("out"), "new"));
 
     EXPECT_EQ(readBytes(folder.file("out")), "new");
     std::vector<std::string> kept = {".other." + dead + ".0.tmp", ".out." + alive + ".3.tmp",
@@ -112,15 +112,10 @@ TEST(SaveOverAFile, TemporariesOfKilledSavesGoAtTheNextSave) {
 }
 
 TEST(SaveOverAFile, AnEmptyPathIsNamedAsSuch) {
-    for (const auto& write : std::vector<std::function<void()>>{[] { saveConfigFile(SettingsModel(), ""); },
-                                                                [] { replaceFileContent("", "x"); },
-                                                                [] { createPrivateFile("", "x"); }}) {
-        try {
-            write();
-            ADD_FAILURE() << "wrote to an empty path";
-        } catch (const FileWriteError& e) {
-            EXPECT_STREQ(e.what(), "Unable to write to an empty path");
-        }
+    for (const Outcome& written : {saveConfigFile(SettingsModel(), ""), replaceFileContent("", "x"),
+                                   createPrivateFile("", "x").outcome()}) {
+        ASSERT_FALSE(written) << "wrote to an empty path";
+        EXPECT_EQ(written.failure().text, "Unable to write to an empty path");
     }
     EXPECT_FALSE(mayReplace(""));
 }
@@ -140,19 +135,15 @@ TEST(SaveOverAFile, AnotherUsersFileKeepsItsOwnerOrIsNotReplaced) {
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-        try {
-            saveConfigFile(SettingsModel(), file);
-            ::_exit(0);
-        } catch (const FileWriteError&) {
-            ::_exit(mayReplace(file) ? 4 : 3);
-        }
+        if (saveConfigFile(SettingsModel(), file)) ::_exit(0);
+        ::_exit(mayReplace(file) ? 4 : 3);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_EQ(WEXITSTATUS(status), 3);  // refused, and said so beforehand
     EXPECT_EQ(readBytes(file), kConfigFile);
 
-    saveConfigFile(SettingsModel(), file);
+    EXPECT_TRUE(saveConfigFile(SettingsModel(), file));
     struct stat after {};
     ASSERT_EQ(::stat(file.c_str(), &after), 0);
     EXPECT_EQ(after.st_uid, 65533u);

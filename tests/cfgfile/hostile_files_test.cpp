@@ -83,22 +83,15 @@ struct Writer {
 const Writer kWriters[] = {
     {"Save to file",
      [](const std::string& path) {
-         try {
-             saveConfigFile(SettingsModel(), path);
-             return true;
-         } catch (const FileWriteError& e) {
-             EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
-             return false;
+         const Outcome saved = saveConfigFile(SettingsModel(), path);
+         if (!saved) {
+             EXPECT_EQ(saved.failure().text, "Unable to write to " + path);
          }
+         return saved.ok();
      }},
     {"image output",
      [](const std::string& path) {
-         try {
-             replaceFileContent(path, std::string(7168, '\xFF'));
-             return true;
-         } catch (const FileWriteError&) {
-             return false;
-         }
+         return replaceFileContent(path, std::string(7168, '\xFF')).ok();
      }},
     {"simulator state",
      [](const std::string& path) {
@@ -162,7 +155,7 @@ TEST(HostileTargets, SystemDeviceIsNeverReplaceable) {
 TEST(HostileTargets, NewFileFollowsTheUmask) {
     TempFolder folder;
     const mode_t old = ::umask(027);
-    replaceFileContent(folder.file("new"), "x");
+    EXPECT_TRUE(replaceFileContent(folder.file("new"), "x"));
     ::umask(old);
     EXPECT_EQ(fs::status(folder.file("new")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -11,7 +11,6 @@
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_replace.h"
-#include "cfgfile/save_refusal.h"
 #include "settings/settings_model.h"
 #include "settings/whole_number.h"
 #include "temp_folder.h"
@@ -41,16 +40,12 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
         test::writeBytes(old, kOldContent);
         SettingsModel model;
         model.setText(settingNamed(r.setting), r.text);
-        EXPECT_EQ(settingRefusedBySave(model),
-                  settingNamed(r.setting));  // the field the window shows after the box
         for (const std::string& path : {old, fresh}) {
-            try {
-                saveConfigFile(model, path);
-                ADD_FAILURE() << "saved";
-            } catch (const ConversionError& e) {
-                EXPECT_EQ(std::string(e.what()),
-                          "'" + std::string(r.text) + "' is not a valid integer value");
-            }
+            const Outcome saved = saveConfigFile(model, path);
+            ASSERT_FALSE(saved);
+            EXPECT_EQ(saved.failure().setting, settingNamed(r.setting));  // the field the window shows
+            EXPECT_EQ(saved.failure().kind, FailureKind::SettingsRefused);
+            EXPECT_EQ(saved.failure().text, "'" + std::string(r.text) + "' is not a valid integer value");
         }
         EXPECT_EQ(test::readBytes(old), kOldContent);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});  // no new file, no temporary
@@ -59,13 +54,13 @@ TEST(SaveFailure, NumberThatIsNoWholeNumberWritesNothing) {
 
 TEST(SaveFailure, TheFirstNumberInFileKeyOrderIsTheOneRefused) {
     SettingsModel model;
-    EXPECT_EQ(settingRefusedBySave(model), std::nullopt);
+    EXPECT_TRUE(fileValues(model));
     model.setText(SettingId::Weather_txrate, "x");
     model.setText(SettingId::Txdelay, "5a");
-    EXPECT_EQ(settingRefusedBySave(model), SettingId::Txdelay);
+    EXPECT_EQ(fileValues(model).failure().setting, SettingId::Txdelay);
     // Leading zeros convert.
     model.setText(SettingId::Txdelay, "0250");
-    EXPECT_EQ(settingRefusedBySave(model), SettingId::Weather_txrate);
+    EXPECT_EQ(fileValues(model).failure().setting, SettingId::Weather_txrate);
 }
 
 // A text with a line break would add lines of its own to the file. The
@@ -88,26 +83,21 @@ TEST(SaveFailure, TextWithALineBreakWritesNothingAndNamesTheField) {
         test::writeBytes(old, kOldContent);
         SettingsModel model;
         model.setText(settingNamed(r.setting), r.text);
-        EXPECT_EQ(settingRefusedBySave(model),
-                  settingNamed(r.setting));  // the field the window shows after the box
-        try {
-            saveConfigFile(model, old);
-            ADD_FAILURE() << "saved " << r.setting;
-        } catch (const std::invalid_argument& e) {
-            EXPECT_EQ(std::string(e.what()), r.message);
-        }
+        const Outcome saved = saveConfigFile(model, old);
+        ASSERT_FALSE(saved) << r.setting;
+        EXPECT_EQ(saved.failure().setting, settingNamed(r.setting));  // the field the window shows
+        EXPECT_EQ(saved.failure().kind, FailureKind::ImageRefused);   // no file can hold it
+        EXPECT_EQ(saved.failure().text, r.message);
         EXPECT_EQ(test::readBytes(old), kOldContent);
         EXPECT_EQ(folder.entries(), std::vector<std::string>{"old.cfg"});
     }
 }
 
 void expectUnableToWrite(const std::string& path) {
-    try {
-        saveConfigFile(SettingsModel(), path);
-        ADD_FAILURE() << "saved to " << path;
-    } catch (const FileWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
-    }
+    const Outcome saved = saveConfigFile(SettingsModel(), path);
+    ASSERT_FALSE(saved) << "saved to " << path;
+    EXPECT_EQ(saved.failure().text, "Unable to write to " + path);
+    EXPECT_EQ(saved.failure().setting, std::nullopt);
 }
 
 TEST(SaveFailure, FolderThatDoesNotExist) {
@@ -178,7 +168,7 @@ TEST(SaveSuccess, ReplacesTheFileKeepingItsPermissionsAndLinks) {
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("real.cfg", link);
 
-    saveConfigFile(SettingsModel(), link);
+    EXPECT_TRUE(saveConfigFile(SettingsModel(), link));
 
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,

@@ -39,7 +39,7 @@ TEST_F(FileCommands, DefaultsSavesTheStartUpSettingsAsTheLibraryWould) {
     SettingsModel expected;
     RecordingUi ui;
     rules::applyStartupSequence(expected, ui);
-    cfgfile::saveConfigFile(expected, folder.file("expected.cfg"));
+    EXPECT_TRUE(cfgfile::saveConfigFile(expected, folder.file("expected.cfg")));
     EXPECT_EQ(readFile(folder.file("base.cfg")), readFile(folder.file("expected.cfg")));
 }
 

@@ -47,14 +47,16 @@ TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
     } cases[] = {
         {"--set RS-232 console, then Bluetooth console",
          [](SettingsModel& s, UserInterface& ui) {
-             cli::applySetOption(s, "SerialPorts.Serial1", "2", ui);
-             cli::applySetOption(s, "SerialPorts.Serial2", "1", ui);
+             EXPECT_TRUE(cli::applySetOption(s, "SerialPorts.Serial1", "2", ui));
+             EXPECT_TRUE(cli::applySetOption(s, "SerialPorts.Serial2", "1", ui));
          },
          0,
          1,
          {kRs232ToNone}},
         {"--set RS-232 KISS over Bluetooth KISS",
-         [](SettingsModel& s, UserInterface& ui) { cli::applySetOption(s, "serialports.serial1", "4", ui); },
+         [](SettingsModel& s, UserInterface& ui) {
+             EXPECT_TRUE(cli::applySetOption(s, "serialports.serial1", "4", ui));
+         },
          4,
          0,
          {kBluetoothToNone}},

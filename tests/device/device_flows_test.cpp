@@ -129,10 +129,14 @@ TEST(DeviceFlows, WriteRefusesSettingsThatFailValidationBeforeTouchingTheDevice)
     EXPECT_EQ(s.transport.opens(), 0);
 }
 
-TEST(DeviceFlows, WriteLetsAConversionErrorThroughWithTheDeviceUntouched) {
+TEST(DeviceFlows, WriteRefusesANumberThatDoesNotConvertWithTheDeviceUntouched) {
     Session s;
     s.settings.setText(SettingId::Txdelay, "12a");
-    EXPECT_THROW(s.flows.writeConfig(), ConversionError);
+    const Outcome written = s.flows.writeConfig();
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.failure().kind, FailureKind::SettingsRefused);
+    EXPECT_EQ(written.failure().setting, SettingId::Txdelay);
+    EXPECT_EQ(s.ui.texts(RecordingUi::Event::Error), std::vector<std::string>{"'12a' is not a valid integer value."});
     EXPECT_EQ(s.transport.opens(), 0);
 }
 
@@ -153,7 +157,7 @@ TEST_P(IncompatibleFirmware, BoxNamesBothVersionsAndNothingMoves) {
     s.storeImageOf(stored);
     const ConfigImage memory = s.device.memory;
 
-    EXPECT_FALSE(c.write ? s.flows.writeConfig() : s.flows.readConfig());
+    EXPECT_FALSE(c.write ? s.flows.writeConfig() : s.flows.readConfig().outcome);
 
     EXPECT_EQ(s.ui.logLines(), std::vector<std::string>{kFound});
     EXPECT_EQ(s.ui.boxes(), std::vector<std::string>{c.box});
@@ -199,7 +203,7 @@ TEST_P(FirmwareVersionFails, LogsTheReadErrorAndClosesWithNothingMoved) {
     s.storeImageOf(stored);
     const ConfigImage memory = s.device.memory;
 
-    EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
+    EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig().outcome);
 
     EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, "Firmware version read error."}));
     EXPECT_TRUE(s.ui.boxes().empty());
@@ -216,13 +220,16 @@ INSTANTIATE_TEST_SUITE_P(Faults, FirmwareVersionFails,
 
 // The flow stops at the reason: no request follows to fail in its turn.
 TEST(DeviceFlows, OpenFailureLogsWhyAndStops) {
-    using Flow = bool (DeviceFlows::*)();
-    for (Flow flow : {&DeviceFlows::writeConfig, &DeviceFlows::readConfig, &DeviceFlows::uploadFirmware}) {
+    using Flow = Outcome (*)(DeviceFlows&);
+    for (Flow flow : {+[](DeviceFlows& f) { return f.writeConfig(); },
+                      +[](DeviceFlows& f) { return f.readConfig().outcome; },
+                      +[](DeviceFlows& f) { return f.uploadFirmware(); }}) {
         Session s;
         s.transport.failOpen("permission denied");
-        EXPECT_FALSE((s.flows.*flow)());
+        const Outcome outcome = flow(s.flows);
+        ASSERT_FALSE(outcome);
         EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kFound, openFailureLine("permission denied")}));
-        EXPECT_EQ(s.flows.lastOutcome(), DeviceOutcome::DeviceFailed);
+        EXPECT_EQ(outcome.failure().kind, FailureKind::DeviceFailed);
         EXPECT_EQ(s.device.requests, 0u);
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});
     }
@@ -232,7 +239,7 @@ TEST(DeviceFlows, NoDeviceLogsNotFoundAndWhatToCheck) {
     for (bool write : {true, false}) {
         Session s;
         s.device.present = false;
-        EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig());
+        EXPECT_FALSE(write ? s.flows.writeConfig() : s.flows.readConfig().outcome);
         EXPECT_EQ(s.ui.logLines(), (std::vector<std::string>{kNotFound, notFoundAdviceLine()}));
         EXPECT_TRUE(s.ui.boxes().empty());
         EXPECT_EQ(differences(s.settings, s.before), std::vector<std::string>{});

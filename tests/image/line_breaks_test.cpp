@@ -37,7 +37,7 @@ TEST(LineBreaks, RefusedInTextSettingsWithTheSettingNamed) {
         s.setText(settingNamed(c.setting), c.value);
         RecordingUi ui;
         ConfigImage image{};
-        EXPECT_EQ(EncodeConfiguration(s, ui, image, 0), c.message.empty());
+        EXPECT_EQ(EncodeConfiguration(s, ui, image, 0).ok(), c.message.empty());
         EXPECT_EQ(ui.boxes(),
                   c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
     }

@@ -220,8 +220,12 @@ TEST(Validation, EachCheckWithItsBoundaries) {
         s.setText(settingNamed(c.setting), c.value);
         RecordingUi ui;
         ConfigImage image{};
-        const bool ok = EncodeConfiguration(s, ui, image, 0);
-        EXPECT_EQ(ok, c.message.empty());
+        const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
+        EXPECT_EQ(encoded.ok(), c.message.empty());
+        if (!encoded) {
+            EXPECT_EQ(encoded.failure().kind, FailureKind::SettingsRefused);
+            EXPECT_EQ(encoded.failure().text, c.message);
+        }
         EXPECT_EQ(ui.texts(RecordingUi::Event::Information),
                   c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(ui.events.size(), c.message.empty() ? 0u : 1u);
@@ -277,7 +281,9 @@ TEST(Validation, FirstFailingSettingInEncodingOrderWins) {
             s.setText(settingNamed(faults[i].setting), faults[i].value);
         RecordingUi ui;
         ConfigImage image{};
-        EXPECT_FALSE(EncodeConfiguration(s, ui, image, 0));
+        const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
+        ASSERT_FALSE(encoded);
+        EXPECT_EQ(encoded.failure().setting, settingNamed(faults[k].setting)) << "the refusal names its setting";
         EXPECT_EQ(ui.boxes(), std::vector<std::string>{faults[k].message}) << "from " << faults[k].setting;
     }
 }
@@ -305,8 +311,8 @@ TEST(Validation, NothingIsWrittenPastARefusedText) {
     EXPECT_EQ(image[164], 7) << "Mice_message, stored before the status text, is intact";
 }
 
-// A number text that is not an integer is not a refusal: it ends the whole
-// command, and the command runner shows it in the error box.
+// A number text that is not an integer ends the encoding with the error box,
+// and the refusal names its setting.
 TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
     const std::pair<const char*, const char*> cases[] = {
         {"Txdelay", "abc"},    {"Quiettime", ""},        {"Smartbeaconing_turn_slope", "1.5"},
@@ -317,9 +323,10 @@ TEST(Validation, NonIntegerNumberEndsTheCommandWithTheErrorBox) {
         s.setText(settingNamed(setting), value);
         RecordingUi ui;
         ConfigImage image{};
-        bool finished = false;
-        EXPECT_FALSE(runCommand(ui, [&] { finished = EncodeConfiguration(s, ui, image, 0); }));
-        EXPECT_FALSE(finished);
+        const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
+        ASSERT_FALSE(encoded);
+        EXPECT_EQ(encoded.failure().setting, settingNamed(setting));
+        EXPECT_EQ(encoded.failure().kind, FailureKind::SettingsRefused);
         EXPECT_EQ(
             ui.events,
             (std::vector<RecordingUi::Event>{
@@ -337,7 +344,11 @@ TEST(Validation, EarlierRefusalComesBeforeALaterConversionError) {
     EXPECT_FALSE(EncodeConfiguration(s, ui, image, 0));
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{"Callsign - too short (ex. NOCALL-4)."});
     s.setText(SettingId::Callsign, "N0CALL");
-    EXPECT_THROW(EncodeConfiguration(s, ui, image, 0), ConversionError);
+    ui.events.clear();
+    const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
+    ASSERT_FALSE(encoded);
+    EXPECT_EQ(encoded.failure().setting, SettingId::Tele_holdoff);
+    EXPECT_EQ(ui.texts(RecordingUi::Event::Error), std::vector<std::string>{"'soon' is not a valid integer value."});
 }
 
 }  // namespace

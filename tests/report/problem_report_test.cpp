@@ -69,7 +69,7 @@ Written writeThenRead() {
     trace::Trace write = run.recorder.trace();
     run.recorder.restart();
     EXPECT_TRUE(DeviceFlows(run.settings, run.ui, run.images, run.recording).readConfig());
-    return {write, run.recorder.trace(), configurationWithoutPassword(run.settings)};
+    return {write, run.recorder.trace(), configurationWithoutPassword(run.settings).value()};
 }
 
 TEST(ProblemReport, ThePasswordIsMaskedAndTheTraceStillReplays) {

@@ -158,7 +158,7 @@ bool pagesEqual(const std::uint8_t* a, const std::uint8_t* b, std::size_t pages)
 
 // Keeps backups in memory.
 struct KeptBackups final : backup::BackupStore {
-    std::string keep(const ConfigImage& memory, const Settings*) override {
+    Result<std::string> keep(const ConfigImage& memory, const Settings*) override {
         kept.push_back(memory);
         return "kept";
     }
@@ -217,7 +217,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             break;
         }
         case Transfer::WriteConfig: {
-            EXPECT_EQ(flows.writeConfig(), false);
+            EXPECT_FALSE(flows.writeConfig());
             if (fails) {
                 append(expected, pageLines("Page written: ", page, pageCount));
                 expected.push_back("Page write error: " + failingPage);
@@ -254,7 +254,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             // Only the configuration block matters: a failed page after it
             // leaves zeros where nothing is read, and the read still succeeds.
             const bool blockComplete = page > kLastBlockPage;
-            EXPECT_EQ(flows.readConfig(), blockComplete);
+            EXPECT_EQ(flows.readConfig().settingsRead, blockComplete);
             append(expected, pageLines("Page read: ", page, pageCount));
             expected.push_back("Page read error: " + std::to_string(page + 1) + "/224");
             if (blockComplete) {
@@ -284,7 +284,7 @@ TEST_P(FaultMatrix, FlowEndsCleanly) {
             }
             [[fallthrough]];
         case Transfer::UploadFirmware: {
-            EXPECT_EQ(flows.uploadFirmware(), !fails);
+            EXPECT_EQ(flows.uploadFirmware().ok(), !fails);
             const std::string count = std::to_string(pageCount);
             if (fails) {
                 append(expected, pageLines("Page written: ", page, pageCount));

@@ -76,7 +76,7 @@ TEST(RoundTripProperty, FileImageAndDeviceGiveTheConfigurationBack) {
         fillRandomValidSettings(start, rng, {.canonical = false, .allowNoSelection = i % 2 == 1});
         dropLineBreaksFromMessages(start);
 
-        cfgfile::saveConfigFile(start, file.path());
+        EXPECT_TRUE(cfgfile::saveConfigFile(start, file.path()));
         SettingsModel loaded;
         RecordingUi loadUi;
         ASSERT_TRUE(cfgfile::loadConfigFile(file.path(), loaded, loadUi));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "interaction/command.h"
 #include "support/recording_ui.h"
 
@@ -42,22 +44,22 @@ TEST(WholeNumber, Refused) {
     }
 }
 
-TEST(WholeNumber, ConversionErrorNamesTheText) {
-    try {
-        toWholeNumber("12a");
-        FAIL() << "no exception";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'12a' is not a valid integer value");
-    }
+TEST(WholeNumber, RefusalNamesTheSettingAndTheText) {
+    const auto refused = toWholeNumber(SettingId::Txdelay, "12a");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.failure().kind, FailureKind::SettingsRefused);
+    EXPECT_EQ(refused.failure().setting, SettingId::Txdelay);
+    EXPECT_EQ(refused.failure().text, "'12a' is not a valid integer value");
+    EXPECT_EQ(toWholeNumber(SettingId::Txdelay, " $1F").value(), 31);
 }
 
 TEST(Command, EscapedFailureShowsTheStandardErrorBoxAndGoesOn) {
     test::RecordingUi ui;
-    EXPECT_FALSE(runCommand(ui, [] { toWholeNumber(""); }));
+    EXPECT_FALSE(runCommand(ui, [] { throw std::runtime_error("Unable to write to x"); }));
     EXPECT_FALSE(runCommand(ui, [] { throw 42; }));
     EXPECT_TRUE(runCommand(ui, [] {}));
     EXPECT_EQ(ui.texts(test::RecordingUi::Event::Error),
-              (std::vector<std::string>{"'' is not a valid integer value.", ""}));
+              (std::vector<std::string>{"Unable to write to x.", ""}));
 }
 
 }  // namespace

@@ -184,7 +184,7 @@ void fillRandomValidSettings(Settings& settings, std::mt19937& rng, const Random
 void applyImageNormalisations(Settings& settings) {
     for (const NumberRange& r : numberRanges())
         settings.setText(settingNamed(r.name),
-                         std::to_string(toWholeNumber(settings.text(settingNamed(r.name)))));
+                         std::to_string(parseWholeNumber(settings.text(settingNamed(r.name))).value()));
     for (const auto& [name, ssid] : stationPairs()) {
         std::string n = settings.text(settingNamed(name));
         for (char& c : n)
@@ -193,7 +193,7 @@ void applyImageNormalisations(Settings& settings) {
         while (!n.empty() && n.back() == ' ') n.pop_back();
         settings.setText(settingNamed(name), n);
         settings.setText(settingNamed(ssid),
-                         empty ? "0" : std::to_string(toWholeNumber(settings.text(settingNamed(ssid)))));
+                         empty ? "0" : std::to_string(parseWholeNumber(settings.text(settingNamed(ssid))).value()));
     }
     for (int n = 1; n <= 4; ++n) {
         const SettingId name = beacon(n, SettingId::Beacon1_message);

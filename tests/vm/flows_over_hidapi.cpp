@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     zeru::test::applyImageNormalisations(written);
     writeUi.events.clear();
     const auto writeStart = Clock::now();
-    const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).writeConfig();
+    const bool wrote = zeru::DeviceFlows(written, writeUi, images, transport).writeConfig().ok();
     const auto writeTime = Clock::now() - writeStart;
     if (!wrote) {
         printEvents("write", writeUi);
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     zeru::rules::applyStartupSequence(read, readUi);
     readUi.events.clear();
     const auto readStart = Clock::now();
-    const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).readConfig();
+    const bool readBack = zeru::DeviceFlows(read, readUi, images, transport).readConfig().settingsRead;
     const auto readTime = Clock::now() - readStart;
     if (!readBack) {
         printEvents("read", readUi);

@@ -22,10 +22,11 @@ namespace zeru::web {
 
 BrowserBackups::BrowserBackups(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-std::string BrowserBackups::keep(const ConfigImage& memory, const Settings* settings) {
-    const std::filesystem::path path = folder_.keep(memory, settings);
-    const std::string name = path.filename().string();
-    if (!zeru_persist_backups()) throw cfgfile::FileWriteError(name);
+Result<std::string> BrowserBackups::keep(const ConfigImage& memory, const Settings* settings) {
+    const Result<std::string> kept = folder_.keep(memory, settings);
+    if (!kept) return kept;
+    const std::string name = std::filesystem::path(*kept).filename().string();
+    if (!zeru_persist_backups()) return cfgfile::unableToWrite(name);
     return name;
 }
 

@@ -20,7 +20,7 @@ public:
 
     // Keeps the backup in the folder, then has the page persist it; returns
     // the file name the log shows.
-    std::string keep(const ConfigImage& memory, const Settings* settings) override;
+    Result<std::string> keep(const ConfigImage& memory, const Settings* settings) override;
 
     backup::BackupFolder& folder() { return folder_; }
     // The bytes of one backup file by its name; nullopt for another name.

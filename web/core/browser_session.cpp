@@ -8,7 +8,6 @@
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_flows.h"
 #include "cfgfile/file_read.h"
-#include "cfgfile/save_refusal.h"
 #include "changes/pending_changes.h"
 #include "compare/held_settings.h"
 #include "device/firmware_resource.h"
@@ -80,7 +79,7 @@ bool BrowserSession::compareWithDevice() {
     SettingsModel device;
     auto images = std::make_unique<ConfigImages>();
     DeviceFlows flows(device, ui_, *images, transport_);
-    if (!flows.readConfig()) return false;
+    if (!flows.readConfig().settingsRead) return false;
     copySettings(device, other_);
     reference_ = Reference::Device;
     return true;
@@ -100,15 +99,15 @@ void BrowserSession::revert(const std::vector<std::string>& names) {
 SavedFile BrowserSession::saveToFile() {
     SavedFile file;
     file.name = std::string(cfgfile::kProposedFileName);
-    // A download is always a new file: nothing of an old one to keep.
-    file.saved = runCommand(
-        ui_, [&] { file.bytes = cfgfile::updatedFileContent("", cfgfile::fileValues(settings_)); });
-    if (!file.saved) {
-        file.bytes.clear();
-        if (auto setting = cfgfile::settingRefusedBySave(settings_))
-            file.refusedSetting = settingName(*setting);
+    const auto values = cfgfile::fileValues(settings_);
+    if (!values) {
+        ui_.error(errorBoxText(values.failure().text));
+        if (const auto setting = values.failure().setting) file.refusedSetting = settingName(*setting);
         return file;
     }
+    // A download is always a new file: nothing of an old one to keep.
+    file.bytes = cfgfile::updatedFileContent("", *values);
+    file.saved = true;
     ui_.log("Saved " + file.name);
     takeBaseline();
     return file;
@@ -140,24 +139,24 @@ bool BrowserSession::restoreBackup(const std::string& name) {
     return readFromFile(*bytes, name);
 }
 
-bool BrowserSession::readConfig() {
-    bool read = false;
+ReadOutcome BrowserSession::readConfig() {
+    ReadOutcome read{false, Failure::of(FailureKind::DeviceFailed)};
     runCommand(ui_, [&] { read = device_.readConfig(); });
     if (read) takeBaseline();
     return read;
 }
 
-bool BrowserSession::writeConfig() {
-    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion)) return false;
-    bool written = false;
+std::optional<Outcome> BrowserSession::writeConfig() {
+    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion)) return std::nullopt;
+    Outcome written = Failure::of(FailureKind::DeviceFailed);
     runCommand(ui_, [&] { written = device_.writeConfig(); });
     if (written) takeBaseline();
     return written;
 }
 
-bool BrowserSession::uploadFirmware() {
-    if (!ui_.confirm(firmwareUploadQuestion())) return false;
-    bool uploaded = false;
+std::optional<Outcome> BrowserSession::uploadFirmware() {
+    if (!ui_.confirm(firmwareUploadQuestion())) return std::nullopt;
+    Outcome uploaded = Failure::of(FailureKind::DeviceFailed);
     runCommand(ui_, [&] { uploaded = device_.uploadFirmware(); });
     return uploaded;
 }

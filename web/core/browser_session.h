@@ -78,13 +78,13 @@ public:
     // "Read from file" of a backup kept in the browser.
     bool restoreBackup(const std::string& name);
 
-    // The three device commands, as the window's buttons run them. They wait
-    // for the page's device and answers (Asyncify): call them through the
-    // module's asynchronous entry points.
-    bool readConfig();
-    bool writeConfig();
-    bool uploadFirmware();
-    DeviceOutcome lastOutcome() const { return device_.lastOutcome(); }
+    // The three device commands, as the window's buttons run them, each with
+    // how it ended; nullopt when the user answered no to its question. They
+    // wait for the page's device and answers (Asyncify): call them through
+    // the module's asynchronous entry points.
+    ReadOutcome readConfig();
+    std::optional<Outcome> writeConfig();
+    std::optional<Outcome> uploadFirmware();
 
     BrowserBackups& backups() { return backups_; }
 
