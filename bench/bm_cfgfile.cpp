@@ -42,7 +42,8 @@ void BM_SaveConfigFile(benchmark::State& state) {
     BenchFolder folder;
     const std::string path = folder.file("bench.cfg");
     zeru::SettingsModel model;
-    for (auto _ : state) zeru::cfgfile::saveConfigFile(model, path);
+    for (auto _ : state)
+        if (!zeru::cfgfile::saveConfigFile(model, path)) state.SkipWithError("save failed");
 }
 BENCHMARK(BM_SaveConfigFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -51,8 +52,8 @@ void BM_LoadConfigFile(benchmark::State& state) {
     const std::string path = folder.file("bench.cfg");
     zeru::SettingsModel model;
     zeru::bench::NullUi ui;
-    zeru::cfgfile::saveConfigFile(model, path);
-    for (auto _ : state) benchmark::DoNotOptimize(zeru::cfgfile::loadConfigFile(path, model, ui));
+    if (!zeru::cfgfile::saveConfigFile(model, path)) state.SkipWithError("save failed");
+    for (auto _ : state) benchmark::DoNotOptimize(zeru::cfgfile::loadConfigFile(path, model, ui).ok());
 }
 BENCHMARK(BM_LoadConfigFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -65,7 +66,7 @@ void BM_LoadLargeConfigFile(benchmark::State& state) {
     const std::string path = folder.file("large.cfg");
     zeru::SettingsModel model;
     zeru::bench::NullUi ui;
-    zeru::cfgfile::saveConfigFile(model, path);
+    if (!zeru::cfgfile::saveConfigFile(model, path)) state.SkipWithError("save failed");
     std::string content = zeru::cfgfile::readFileBytes(path).value();
     std::string padding;
     for (int i = 0; content.size() + padding.size() + 32 < zeru::cfgfile::kMaxConfigFileSize; ++i)
@@ -85,13 +86,13 @@ void BM_SaveConfigFilePerKey(benchmark::State& state) {
     BenchFolder folder;
     const std::string path = folder.file("bench.cfg");
     zeru::SettingsModel model;
-    zeru::cfgfile::saveConfigFile(model, path);
+    if (!zeru::cfgfile::saveConfigFile(model, path)) state.SkipWithError("save failed");
     const auto keys = zeru::cfgfile::fileKeys();
     for (auto _ : state) {
         const auto values = zeru::cfgfile::fileValues(model);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             zeru::cfgfile::ProfileFile file(zeru::cfgfile::readFileBytes(path).value_or(""));
-            file.write(keys[i].section, keys[i].key, values[i]);
+            file.write(keys[i].section, keys[i].key, values.value()[i]);
             std::ofstream out(path, std::ios::binary | std::ios::trunc);
             out << file.bytes();
             if (!out) state.SkipWithError("write failed");

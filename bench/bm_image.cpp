@@ -14,7 +14,7 @@ void BM_EncodeConfiguration(benchmark::State& state) {
     zeru::bench::NullUi ui;
     zeru::ConfigImage image{};
     for (auto _ : state) {
-        bool ok = zeru::EncodeConfiguration(defaults, ui, image, 1234);
+        bool ok = zeru::EncodeConfiguration(defaults, ui, image, 1234).ok();
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(image.data());
     }

@@ -52,13 +52,13 @@ std::string updatedFileContent(std::string_view existing, const std::vector<std:
 Outcome saveConfigFile(const Settings& settings, const std::string& path);
 
 // Loads the settings from a parsed file: checks "Application" (refused: shows
-// the identification message, changes nothing, returns false) and "Version"
+// the identification message, changes nothing, fails with it) and "Version"
 // (differs: shows the version message and goes on), sets every setting from
 // its key or the key's default (telling each value it did not take as it
 // stands with a note, see loadNote), then runs the position encoding rule and the
 // two port rules (their messages shown as information boxes). Never throws for
 // the file's content.
-bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);
+Outcome applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);
 
 // The refusal of a file larger than kMaxConfigFileSize, before it is read.
 std::string tooLargeMessage(const std::string& path, std::uint64_t size);
@@ -69,7 +69,7 @@ std::string tooLargeMessage(const std::string& path, std::uint64_t size);
 std::optional<std::string> unreadableFileMessage(const std::string& path, const InputFile& file);
 
 // applyConfigFile on the file at `path`, once it could be read (else the box
-// of unreadableFileMessage).
-bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui);
+// of unreadableFileMessage, and the failure carrying it).
+Outcome loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui);
 
 }  // namespace zeru::cfgfile

@@ -39,10 +39,10 @@ void applyKey(const FileKey& k, const std::optional<std::string>& stored, Settin
 
 }  // namespace
 
-bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui) {
+Outcome applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui) {
     if (file.read(kHeaderSection, kApplicationKey, kUnknown) != kApplicationTitle) {
         ui.information(kIdentificationMessage);
-        return false;
+        return Failure::of(FailureKind::ImageRefused, std::string(kIdentificationMessage));
     }
     if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel) ui.information(kVersionMessage);
 
@@ -59,7 +59,7 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     // The fields that the loaded encoding uses are enabled, as after a user's choice.
     rules::positionEncodingChanged(settings);
     rules::runPortRules(settings, ui);
-    return true;
+    return {};
 }
 
 std::string tooLargeMessage(const std::string& path, std::uint64_t size) {
@@ -82,11 +82,11 @@ std::optional<std::string> unreadableFileMessage(const std::string& path, const 
     return displayPath(path) + " cannot be read: " + file.reason + ".";
 }
 
-bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {
+Outcome loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {
     const InputFile file = readInputFile(path, kMaxConfigFileSize);
-    if (const auto message = unreadableFileMessage(path, file)) {
+    if (auto message = unreadableFileMessage(path, file)) {
         ui.information(*message);
-        return false;
+        return Failure::of(FailureKind::ImageRefused, std::move(*message));
     }
     return applyConfigFile(ProfileFile(file.bytes), settings, ui);
 }

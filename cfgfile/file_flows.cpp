@@ -71,7 +71,7 @@ FileOutcome FileFlows::readFromFile(const std::string& path) {
         return FileOutcome::Refused;
     }
     bool loaded = false;
-    runCommand(ui_, [&] { loaded = applyConfigFile(ProfileFile(file.bytes), settings_, ui_); });
+    runCommand(ui_, [&] { loaded = applyConfigFile(ProfileFile(file.bytes), settings_, ui_).ok(); });
     if (!loaded) return FileOutcome::Refused;
     fileUsed("Loaded ", path);
     return FileOutcome::Done;

@@ -63,7 +63,7 @@ int loadSource(const std::string& source, const GlobalOptions& global, SettingsM
         case SourceKind::Defaults:
             return kSuccess;
         case SourceKind::File:
-            return cfgfile::loadConfigFile(source, settings, ui) ? kSuccess : kImageRefused;
+            return exitStatus(cfgfile::loadConfigFile(source, settings, ui));
         case SourceKind::Image: {
             auto image = readVerifiedImage(source, ui);
             return image && DecodeConfiguration(*image, settings, ui) ? kSuccess : kImageRefused;

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsModel before;
     SettingsModel settings;
     RecordingUi ui;
-    const bool loaded = zeru::cfgfile::applyConfigFile(file, settings, ui);
+    const bool loaded = zeru::cfgfile::applyConfigFile(file, settings, ui).ok();
     if (!loaded) {
         ZERU_FUZZ_CHECK(settings == before);
         ZERU_FUZZ_CHECK(ui.boxes() ==

@@ -117,7 +117,8 @@ private:
         // Nothing to ask about while no device is there.
         if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
         startDeviceCommand("Upload firmware");
-        if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
+        // The log tells how the upload went; the window does nothing more after it.
+        if (ui_.confirm(firmwareUploadQuestion())) static_cast<void>(device_.uploadFirmware());
     }
     void Button_save_to_fileClick() { saveToFile(); }
     void Button_read_from_fileClick() {
@@ -162,7 +163,7 @@ private:
             {cfgfile::configDialogFolder(programFolder()), std::string(cfgfile::kConfigFileFilter), ""});
         if (!path) return std::nullopt;
         bool loaded = false;
-        runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
+        runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_).ok(); });
         return loaded ? path : std::nullopt;
     }
     bool readDevice(Settings& settings) {

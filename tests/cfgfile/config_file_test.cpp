@@ -46,7 +46,7 @@ std::vector<std::string> splitCrLf(const std::string& bytes) {
 bool loadText(const std::string& content, SettingsModel& model, RecordingUi& ui) {
     TempFolder folder;
     test::writeBytes(folder.file("in.cfg"), content);
-    return loadConfigFile(folder.file("in.cfg"), model, ui);
+    return loadConfigFile(folder.file("in.cfg"), model, ui).ok();
 }
 
 TEST(SaveConfigFile, NewFileHoldsAllKeysInSectionOrder) {

@@ -196,7 +196,7 @@ TEST(BoundedInput, ConfigurationFileOverOneMebibyteIsRefusedWithItsSize) {
         test::writeBytes(path, header + std::string(size - header.size(), ';'));
         SettingsModel settings;
         test::RecordingUi ui;
-        const bool loaded = loadConfigFile(path, settings, ui);
+        const bool loaded = loadConfigFile(path, settings, ui).ok();
         EXPECT_EQ(loaded, size == kMaxConfigFileSize) << size;
         if (!loaded) {
             EXPECT_EQ(ui.boxes(),

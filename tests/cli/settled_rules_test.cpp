@@ -74,7 +74,7 @@ TEST(SettledRules, NoPathLeavesTwoPortsInOneRole) {
                  "[!WARNING]\nApplication=Kestrovane Zeru "
                  "Configurator\nVersion=v1.02\n[SerialPorts]\nSerial1=4\n"
                  "Serial2=2\n");
-             cfgfile::applyConfigFile(file, s, ui);
+             EXPECT_TRUE(cfgfile::applyConfigFile(file, s, ui));
          },
          4,
          0,

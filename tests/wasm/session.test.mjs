@@ -60,9 +60,9 @@ test('refusals come back as results with the window\'s texts', async (t) => {
         },
         {
             name: 'a refused write sends nothing and says which setting',
-            act: async (core, device) => { core.set('Beacon2_txrate', '1'); return [await core.writeConfig(), core.lastOutcome(), device.requests()]; },
+            act: async (core, device) => { core.set('Beacon2_txrate', '1'); return [await core.writeConfig(), device.requests()]; },
             check: (result, ui) => {
-                assert.deepEqual(result, [false, 'settings-refused', 0]);
+                assert.deepEqual(result, [{ done: false, outcome: 'settings-refused', setting: 'Beacon2_txrate' }, 0]);
                 assert.deepEqual(ui.lines, ['Beacon 2 tx rate range error (5 - 1440).']);
             },
         },
@@ -83,7 +83,7 @@ test('refusals come back as results with the window\'s texts', async (t) => {
 
 test('an upload the user declines sends nothing', async () => {
     const { core, ui, device } = await coreWithDevice({ answer: false });
-    assert.equal(await core.uploadFirmware(), false);
+    assert.deepEqual(await core.uploadFirmware(), { done: false, outcome: 'declined', setting: '' });
     assert.equal(ui.questions.length, 1);
     assert.match(ui.questions[0], /Upload firmware now\?$/);
     assert.equal(device.requests(), 0);
@@ -92,9 +92,9 @@ test('an upload the user declines sends nothing', async () => {
 test('a write keeps a backup of the device first, which restores', async () => {
     const { core, ui } = await coreWithDevice();
     core.set('Callsign', 'OK1ZRU');
-    assert.equal(await core.writeConfig(), true);
+    assert.equal((await core.writeConfig()).done, true);
     core.set('Callsign', 'DL2ABC');
-    assert.equal(await core.writeConfig(), true);
+    assert.equal((await core.writeConfig()).outcome, 'success');
     const [backup] = core.backups();
     assert.equal(backup.station, 'OK1ZRU-0');
     assert.ok(ui.lines.includes(`Backup saved: ${backup.name}`));
@@ -108,6 +108,6 @@ test('a write keeps a backup of the device first, which restores', async () => {
 test('two device commands never run at once', async () => {
     const { core } = await coreWithDevice();
     const first = core.readConfig();
-    assert.equal(await core.writeConfig(), false);
-    await first;
+    assert.deepEqual(await core.writeConfig(), { done: false, outcome: 'busy', setting: '' });
+    assert.equal((await first).done, true);
 });

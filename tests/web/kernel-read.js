@@ -30,6 +30,6 @@ const ui = {
   while (!(await granted()) && performance.now() - started < 60000) await pause(200);
   progress(`device granted: ${await granted()}`);
   const read = await core.readConfig();
-  progress(`read ended: ${core.lastOutcome()}`);
-  await report({ read, outcome: core.lastOutcome(), log, box: boxes[0] ?? null, callsign: core.value('Callsign') });
+  progress(`read ended: ${read.outcome}`);
+  await report({ read: read.done, outcome: read.outcome, log, box: boxes[0] ?? null, callsign: core.value('Callsign') });
 })().catch((e) => report({ log: [...log, `failure: ${e}`] }));

@@ -9,6 +9,7 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -329,26 +330,44 @@ val texts() {
     return o;
 }
 
+// How a device command ended, as one number for the asynchronous call: bit 0
+// done, bits 1-3 the outcome (0 success, 1 + the failure's kind, 6 when the
+// user answered no: core.js names them), bits 4 and up the refused setting's
+// index + 1 (0 for none).
+int commandResult(bool done, const std::optional<Outcome>& outcome) {
+    constexpr int kDeclined = 6;
+    int code = done ? 1 : 0;
+    if (!outcome) return code | kDeclined << 1;
+    if (outcome->ok()) return code;
+    const Failure& failure = outcome->failure();
+    code |= (static_cast<int>(failure.kind) + 1) << 1;
+    if (failure.setting) code |= (static_cast<int>(indexOf(*failure.setting)) + 1) << 4;
+    return code;
+}
+
+std::string settingNameAt(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= kSettingCount) return {};
+    return std::string(kSettingNames[static_cast<std::size_t>(index)]);
+}
+
 }  // namespace
 
-// The asynchronous entry points: 1 for success, 0 otherwise.
+// The asynchronous entry points: commandResult, 1 or 0 for the comparison.
 extern "C" {
 EMSCRIPTEN_KEEPALIVE int zeru_read_config(std::uintptr_t session) {
-    return reinterpret_cast<BrowserSession*>(session)->readConfig() ? 1 : 0;
+    const ReadOutcome read = reinterpret_cast<BrowserSession*>(session)->readConfig();
+    return commandResult(read.settingsRead, read.outcome);
 }
 EMSCRIPTEN_KEEPALIVE int zeru_write_config(std::uintptr_t session) {
-    return reinterpret_cast<BrowserSession*>(session)->writeConfig() ? 1 : 0;
+    const auto written = reinterpret_cast<BrowserSession*>(session)->writeConfig();
+    return commandResult(written && written->ok(), written);
 }
 EMSCRIPTEN_KEEPALIVE int zeru_upload_firmware(std::uintptr_t session) {
-    return reinterpret_cast<BrowserSession*>(session)->uploadFirmware() ? 1 : 0;
+    const auto uploaded = reinterpret_cast<BrowserSession*>(session)->uploadFirmware();
+    return commandResult(uploaded && uploaded->ok(), uploaded);
 }
 EMSCRIPTEN_KEEPALIVE int zeru_compare_with_device(std::uintptr_t session) {
     return reinterpret_cast<BrowserSession*>(session)->compareWithDevice() ? 1 : 0;
-}
-// How the last device command ended: 0 success, 1 settings refused, 2 image
-// refused, 3 no device, 4 device failed.
-EMSCRIPTEN_KEEPALIVE int zeru_last_outcome(std::uintptr_t session) {
-    return static_cast<int>(reinterpret_cast<BrowserSession*>(session)->lastOutcome());
 }
 }
 
@@ -356,6 +375,7 @@ EMSCRIPTEN_BINDINGS(zeru_core) {
     using namespace emscripten;
     function("formDescription", &formDescription);
     function("texts", &texts);
+    function("settingNameAt", &settingNameAt);
     function("specialStrings", &specialStrings);
     function("smartBeaconing", &smartBeaconing);
     function("smartBeaconingSettings", &smartBeaconingSettings);

@@ -68,7 +68,7 @@ bool BrowserSession::compareWithFile(const std::string& bytes, const std::string
         return false;
     }
     bool loaded = false;
-    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), file, ui_); });
+    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), file, ui_).ok(); });
     if (!loaded) return false;
     copySettings(file, other_);
     reference_ = Reference::File;
@@ -119,7 +119,7 @@ bool BrowserSession::readFromFile(const std::string& bytes, const std::string& n
         return false;
     }
     bool loaded = false;
-    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_); });
+    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_).ok(); });
     if (!loaded) return false;
     ui_.log("Loaded " + name);
     takeBaseline();

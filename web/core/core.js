@@ -5,7 +5,8 @@
 // see README.md for the whole API.
 import createZeruCore from './zeru-core.js';
 
-const OUTCOMES = ['success', 'settings-refused', 'image-refused', 'no-device', 'device-failed'];
+// How a device command ends (web/core/bindings.cpp, commandResult).
+const OUTCOMES = ['success', 'usage', 'settings-refused', 'image-refused', 'no-device', 'device-failed', 'declined'];
 
 // `ui`: the page's user interface (README.md). `hid`: a transport such as
 // WebHidTransport (hid-transport.js). `moduleOptions`: passed to emscripten
@@ -59,7 +60,7 @@ class Core {
     compareWithBaseline() { this.session.compareWithBaseline(); }
     compareWithDefaults() { this.session.compareWithDefaults(); }
     compareWithFile(bytes, name) { return this.session.compareWithFile(bytes, name); }
-    compareWithDevice() { return this.command('zeru_compare_with_device'); }
+    compareWithDevice() { return this.command('zeru_compare_with_device').then((code) => code === 1); }
     revert(names = []) { this.session.revert(names); }
 
     // --- files and backups ---
@@ -69,12 +70,10 @@ class Core {
     backupFile(name) { return this.session.backupFile(name); }
     restoreBackup(name) { return this.session.restoreBackup(name); }
 
-    // --- the device: each resolves to true on success ---
-    readConfig() { return this.command('zeru_read_config'); }
-    writeConfig() { return this.command('zeru_write_config'); }
-    uploadFirmware() { return this.command('zeru_upload_firmware'); }
-    // How the last device command ended: one of OUTCOMES.
-    lastOutcome() { return OUTCOMES[this.module._zeru_last_outcome(this.handle)] ?? 'device-failed'; }
+    // --- the device: each resolves to {done, outcome, setting} (README.md) ---
+    readConfig() { return this.deviceCommand('zeru_read_config'); }
+    writeConfig() { return this.deviceCommand('zeru_write_config'); }
+    uploadFirmware() { return this.deviceCommand('zeru_upload_firmware'); }
     isRunning() { return this.running !== null; }
 
     // --- what the settings do on the air ---
@@ -90,13 +89,24 @@ class Core {
     analogRange(a, b, c) { return this.module.analogRange(a, b, c); }
 
     // One device command at a time: the module waits inside it for the page.
+    // The command's number, or null when another one runs.
     async command(name) {
-        if (this.running) return false;
+        if (this.running) return null;
         this.running = this.module.ccall(name, 'number', ['number'], [this.handle], { async: true });
         try {
-            return (await this.running) === 1;
+            return await this.running;
         } finally {
             this.running = null;
         }
+    }
+
+    async deviceCommand(name) {
+        const code = await this.command(name);
+        if (code === null) return { done: false, outcome: 'busy', setting: '' };
+        return {
+            done: (code & 1) === 1,
+            outcome: OUTCOMES[(code >> 1) & 7] ?? 'device-failed',
+            setting: code >> 4 ? this.module.settingNameAt((code >> 4) - 1) : '',
+        };
     }
 }

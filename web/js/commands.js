@@ -61,12 +61,7 @@ export function wireCommands({ form, core, device, refresh }) {
 
   const handlers = {
     Button_read_config: () => run(async () => { await core.readConfig(); }),
-    Button_write_config: () => run(async () => {
-      await core.writeConfig();
-      if (core.lastOutcome() === 'settings-refused') {
-        return (core.problems().find((p) => p.severity === 'error') || {}).setting;
-      }
-    }),
+    Button_write_config: () => run(async () => (await core.writeConfig()).setting || undefined),
     Button_upload_firmware: () => run(async () => { await core.uploadFirmware(); }),
     Button_save_to_file: () => run(async () => {
       const file = core.saveToFile();
