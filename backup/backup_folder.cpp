@@ -144,7 +144,7 @@ Result<bool> BackupFolder::makeFolder() const {
     if (fs::is_directory(folder_, error)) return false;
     if (folder_.has_parent_path()) fs::create_directories(folder_.parent_path(), error);
     // The backups hold the device's passwords: a folder made here is the user's alone.
-    const Result<bool> made = makePrivateFolder(folder_);
+    Result<bool> made = makePrivateFolder(folder_);
     if (!made) return made;
     if (!fs::is_directory(folder_, error)) return cfgfile::unableToWrite(utf8FromPath(folder_));
     return made;
@@ -185,7 +185,8 @@ Result<std::string> BackupFolder::keep(const ConfigImage& memory, const Settings
         setLastWriteTime(bin, fs::file_time_type::clock::now(), error);
         if (cfg) {
             // false: completed by another process
-            if (const Result<bool> cfgMade = cfgfile::createPrivateFile(utf8FromPath(config), *cfg); !cfgMade) {
+            if (const Result<bool> cfgMade = cfgfile::createPrivateFile(utf8FromPath(config), *cfg);
+                !cfgMade) {
                 fs::remove(bin, error);
                 return cfgMade.failure();
             }

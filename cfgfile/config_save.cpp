@@ -21,7 +21,8 @@ Result<std::string> valueOf(const FileKey& k, const Settings& settings) {
             std::string text = settings.text(k.setting);
             // A line break would end the key's line and start lines of its own.
             if (text.find_first_of("\r\n") != std::string::npos)
-                return Failure{FailureKind::ImageRefused, k.setting, std::nullopt, lineBreakRefusal(k.setting)};
+                return Failure{FailureKind::ImageRefused, k.setting, std::nullopt,
+                               lineBreakRefusal(k.setting)};
             return text;
         }
         case KeyForm::Number: {

@@ -8,7 +8,9 @@ std::string unableToWriteText(const std::string& path) {
     return path.empty() ? std::string("Unable to write to an empty path") : "Unable to write to " + path;
 }
 
-Failure unableToWrite(const std::string& path) { return Failure::of(FailureKind::ImageRefused, unableToWriteText(path)); }
+Failure unableToWrite(const std::string& path) {
+    return Failure::of(FailureKind::ImageRefused, unableToWriteText(path));
+}
 
 std::optional<std::string> readFileBytes(const std::string& path) {
     InputFile file = readInputFile(path, kMaxConfigFileSize);

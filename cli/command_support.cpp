@@ -17,7 +17,8 @@ SettingsModel startupSettings(UserInterface& ui) {
 }
 
 int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel& settings, TerminalUi& ui) {
-    if (const Outcome loaded = cfgfile::loadConfigFile(path, settings, ui); !loaded) return exitStatus(loaded);
+    if (const Outcome loaded = cfgfile::loadConfigFile(path, settings, ui); !loaded)
+        return exitStatus(loaded);
     for (const auto& [key, value] : sets) {
         if (const Outcome set = applySetOption(settings, key, value, ui); !set) {
             ui.error(set.failure().text);

@@ -29,7 +29,8 @@ int runEncode(const FileArguments& a, TerminalUi& ui) {
     SettingsModel settings = startupSettings(ui);
     if (int status = loadSettings(a.input, a.sets, settings, ui)) return status;
     ConfigImage image{};
-    if (const Outcome encoded = EncodeConfiguration(settings, ui, image); !encoded) return exitStatus(encoded);
+    if (const Outcome encoded = EncodeConfiguration(settings, ui, image); !encoded)
+        return exitStatus(encoded);
     const Outcome written = cfgfile::replaceFileContent(a.output, std::string(image.begin(), image.end()));
     if (!written) ui.error(errorBoxText(written.failure().text));
     return exitStatus(written);

@@ -79,7 +79,8 @@ Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
     if (matching < kPageCount) {
         std::string line = pageLine("Eeprom verify error: page ", matching + 1, kPageCount);
         ui_.log(line);
-        return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(matching + 1), std::move(line)};
+        return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(matching + 1),
+                       std::move(line)};
     }
     ui_.log("Eeprom verify success");
     return {};
@@ -101,10 +102,11 @@ ReadOutcome DeviceFlows::readConfig() {
     // part of the image that matters came through.
     const std::size_t pagesRead = readEepromPages(link, images_.readImage);
     link.CloseDevice();
-    const Outcome pages = pagesRead == kPageCount
-                              ? Outcome()
-                              : Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(pagesRead + 1),
-                                        pageLine("Page read error: ", pagesRead + 1, kPageCount)};
+    const Outcome pages =
+        pagesRead == kPageCount
+            ? Outcome()
+            : Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(pagesRead + 1),
+                      pageLine("Page read error: ", pagesRead + 1, kPageCount)};
     if (!VerifyImage(images_.readImage)) {
         std::string line = "Eeprom checksum error. Please reload configuration.";
         ui_.log(line);

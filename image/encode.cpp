@@ -234,7 +234,8 @@ void Encoder::positionReports() {
         ranged(kSmartBeaconing[i], 0, 65535, {kSmartBeaconingLabels[i], 0, " - range error (0 - 65535)."});
 
     choice(kPositionReportEncoding);
-    if (!ended_) image_[kMiceMessage.offset] = static_cast<std::uint8_t>(kMiceMessageTop - index(kMiceMessage));
+    if (!ended_)
+        image_[kMiceMessage.offset] = static_cast<std::uint8_t>(kMiceMessageTop - index(kMiceMessage));
     character(kPositionSymbolCode, {"Position report symbol code"});
     character(kPositionSymbolTable, {"Position report symbol table"});
     textField(kPositionStatusText, {"Position report status text"});

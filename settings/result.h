@@ -44,7 +44,7 @@ struct Failure {
 class [[nodiscard]] Outcome {
 public:
     Outcome() = default;
-    Outcome(Failure failure) : failure_(std::move(failure)) {}  // NOLINT(google-explicit-constructor)
+    Outcome(Failure failure) : failure_(std::move(failure)) {}
 
     bool ok() const { return !failure_; }
     explicit operator bool() const { return ok(); }
@@ -55,16 +55,24 @@ private:
     std::optional<Failure> failure_;
 };
 
+template <typename T>
+class Result;
+
+// What may stand for the value of a Result<T>: anything that converts to a T,
+// but not a failure or another result.
+template <typename U, typename T>
+concept MakesValueOf = std::is_convertible_v<U&&, T> && !std::is_same_v<std::remove_cvref_t<U>, Failure> &&
+                       !std::is_same_v<std::remove_cvref_t<U>, Result<T>>;
+
 // A value, or a failure.
 template <typename T>
 class [[nodiscard]] Result {
 public:
     // Anything that makes a T (a text literal for a std::string) makes a value.
-    template <typename U>
-        requires(std::is_convertible_v<U &&, T> && !std::is_same_v<std::remove_cvref_t<U>, Failure> &&
-                 !std::is_same_v<std::remove_cvref_t<U>, Result>)
-    Result(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value)) {}  // NOLINT(google-explicit-constructor)
-    Result(Failure failure) : state_(std::in_place_index<1>, std::move(failure)) {}  // NOLINT(google-explicit-constructor)
+    template <MakesValueOf<T> U>
+    // NOLINTNEXTLINE(bugprone-forwarding-reference-overload): the concept keeps Result and Failure out
+    Result(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value)) {}
+    Result(Failure failure) : state_(std::in_place_index<1>, std::move(failure)) {}
 
     bool ok() const { return state_.index() == 0; }
     explicit operator bool() const { return ok(); }

@@ -29,7 +29,8 @@ bool maySaveTrace(const std::string& path) {
 }
 
 Outcome saveTrace(const Trace& trace, const std::string& path) {
-    return cfgfile::replaceFileContent(path, isTextTracePath(path) ? formatTraceText(trace) : encodePcapng(trace));
+    return cfgfile::replaceFileContent(path,
+                                       isTextTracePath(path) ? formatTraceText(trace) : encodePcapng(trace));
 }
 
 std::optional<Trace> loadTrace(const std::string& path, std::string& error) {

@@ -178,7 +178,8 @@ int main(int argc, char** argv) {
     }
     int status = serve(options, state, recorder ? &*recorder : nullptr);
     if (recorder) {
-        if (const zeru::Outcome saved = zeru::trace::saveTrace(recorder->trace(), *options.traceFile); !saved) {
+        if (const zeru::Outcome saved = zeru::trace::saveTrace(recorder->trace(), *options.traceFile);
+            !saved) {
             std::cerr << "zeru-sim: " << saved.failure().text << ".\n";
             if (status == 0) status = 3;
         }

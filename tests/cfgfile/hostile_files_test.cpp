@@ -90,9 +90,7 @@ const Writer kWriters[] = {
          return saved.ok();
      }},
     {"image output",
-     [](const std::string& path) {
-         return replaceFileContent(path, std::string(7168, '\xFF')).ok();
-     }},
+     [](const std::string& path) { return replaceFileContent(path, std::string(7168, '\xFF')).ok(); }},
     {"simulator state",
      [](const std::string& path) {
          std::string error;

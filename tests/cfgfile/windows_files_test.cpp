@@ -21,7 +21,9 @@ std::string inFolder(const TempFolder& folder, const std::string& utf8Name) {
     return utf8FromPath(folder.path() / pathFromUtf8(utf8Name));
 }
 
-void put(const std::string& utf8Path, const std::string& bytes) { EXPECT_TRUE(replaceFileContent(utf8Path, bytes)); }
+void put(const std::string& utf8Path, const std::string& bytes) {
+    EXPECT_TRUE(replaceFileContent(utf8Path, bytes));
+}
 
 TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
     TempFolder folder;

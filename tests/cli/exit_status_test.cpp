@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A refusal carries what failed, and zeru-cli's exit status comes from its
 // kind: each cause, the setting it names and the status documented for it.
+#include "cli/exit_status.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "cfgfile/config_file.h"
-#include "cli/exit_status.h"
 #include "cli/set_option.h"
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
@@ -51,8 +52,8 @@ TEST(ExitStatus, EachRefusalNamesItsSettingAndGivesItsStatus) {
              return cfgfile::saveConfigFile(s, "");
          },
          SettingId::Beacon1_message, 3},
-        {"a save that cannot write", [](SettingsModel& s, UserInterface&) { return cfgfile::saveConfigFile(s, ""); },
-         std::nullopt, 3},
+        {"a save that cannot write",
+         [](SettingsModel& s, UserInterface&) { return cfgfile::saveConfigFile(s, ""); }, std::nullopt, 3},
     };
     for (const Row& r : rows) {
         SettingsModel settings;

@@ -136,7 +136,8 @@ TEST(DeviceFlows, WriteRefusesANumberThatDoesNotConvertWithTheDeviceUntouched) {
     ASSERT_FALSE(written);
     EXPECT_EQ(written.failure().kind, FailureKind::SettingsRefused);
     EXPECT_EQ(written.failure().setting, SettingId::Txdelay);
-    EXPECT_EQ(s.ui.texts(RecordingUi::Event::Error), std::vector<std::string>{"'12a' is not a valid integer value."});
+    EXPECT_EQ(s.ui.texts(RecordingUi::Event::Error),
+              std::vector<std::string>{"'12a' is not a valid integer value."});
     EXPECT_EQ(s.transport.opens(), 0);
 }
 

@@ -283,7 +283,8 @@ TEST(Validation, FirstFailingSettingInEncodingOrderWins) {
         ConfigImage image{};
         const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
         ASSERT_FALSE(encoded);
-        EXPECT_EQ(encoded.failure().setting, settingNamed(faults[k].setting)) << "the refusal names its setting";
+        EXPECT_EQ(encoded.failure().setting, settingNamed(faults[k].setting))
+            << "the refusal names its setting";
         EXPECT_EQ(ui.boxes(), std::vector<std::string>{faults[k].message}) << "from " << faults[k].setting;
     }
 }
@@ -348,7 +349,8 @@ TEST(Validation, EarlierRefusalComesBeforeALaterConversionError) {
     const Outcome encoded = EncodeConfiguration(s, ui, image, 0);
     ASSERT_FALSE(encoded);
     EXPECT_EQ(encoded.failure().setting, SettingId::Tele_holdoff);
-    EXPECT_EQ(ui.texts(RecordingUi::Event::Error), std::vector<std::string>{"'soon' is not a valid integer value."});
+    EXPECT_EQ(ui.texts(RecordingUi::Event::Error),
+              std::vector<std::string>{"'soon' is not a valid integer value."});
 }
 
 }  // namespace

@@ -192,8 +192,9 @@ void applyImageNormalisations(Settings& settings) {
         const bool empty = n.empty();
         while (!n.empty() && n.back() == ' ') n.pop_back();
         settings.setText(settingNamed(name), n);
-        settings.setText(settingNamed(ssid),
-                         empty ? "0" : std::to_string(parseWholeNumber(settings.text(settingNamed(ssid))).value()));
+        settings.setText(
+            settingNamed(ssid),
+            empty ? "0" : std::to_string(parseWholeNumber(settings.text(settingNamed(ssid))).value()));
     }
     for (int n = 1; n <= 4; ++n) {
         const SettingId name = beacon(n, SettingId::Beacon1_message);

@@ -119,7 +119,8 @@ bool BrowserSession::readFromFile(const std::string& bytes, const std::string& n
         return false;
     }
     bool loaded = false;
-    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_).ok(); });
+    runCommand(ui_,
+               [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_).ok(); });
     if (!loaded) return false;
     ui_.log("Loaded " + name);
     takeBaseline();
@@ -147,7 +148,8 @@ ReadOutcome BrowserSession::readConfig() {
 }
 
 std::optional<Outcome> BrowserSession::writeConfig() {
-    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion)) return std::nullopt;
+    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion))
+        return std::nullopt;
     Outcome written = Failure::of(FailureKind::DeviceFailed);
     runCommand(ui_, [&] { written = device_.writeConfig(); });
     if (written) takeBaseline();
