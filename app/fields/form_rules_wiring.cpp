@@ -30,10 +30,10 @@ void onClick(QPushButton* button, UserInterface& ui, std::function<void()> comma
 void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, UserInterface& ui) {
     // The window's handlers of a user's choice in its drop-down lists.
     const auto Serial1_modeChange = [&] {
-        if (auto message = rules::serial1ModeChanged(settings)) ui.information(*message);
+        if (auto message = rules::serial1ModeChanged(settings)) ui.information(Message::fromUtf8(*message));
     };
     const auto Serial2_modeChange = [&] {
-        if (auto message = rules::serial2ModeChanged(settings)) ui.information(*message);
+        if (auto message = rules::serial2ModeChanged(settings)) ui.information(Message::fromUtf8(*message));
     };
     const auto Weather_stationtypeChange = [&] { rules::runPortRules(settings, ui); };
     const auto Position_report_encodingChange = [&] { rules::positionEncodingChanged(settings); };

@@ -60,19 +60,19 @@ void QtUserInterface::attach(const InterfaceWidgets& widgets) {
     }
 }
 
-void QtUserInterface::information(std::string_view text) {
+void QtUserInterface::information(const Message& text) {
     showBox(QMessageBox::Information, QStringLiteral("Information"), displayLines(text));
 }
 
-void QtUserInterface::message(std::string_view text) {
+void QtUserInterface::message(const Message& text) {
     showBox(QMessageBox::NoIcon, title_, displayLines(text));
 }
 
-void QtUserInterface::error(std::string_view text) {
+void QtUserInterface::error(const Message& text) {
     showBox(QMessageBox::Critical, title_, displayLines(text));
 }
 
-void QtUserInterface::log(std::string_view line) {
+void QtUserInterface::log(const Message& line) {
     if (log_) log_->appendPlainText(latin1(line));
 }
 
@@ -93,13 +93,13 @@ void QtUserInterface::setBusy(bool busy) {
 
 void QtUserInterface::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
-bool QtUserInterface::confirm(std::string_view question) {
+bool QtUserInterface::confirm(const Message& question) {
     // No is the default: Enter pressed in haste sends nothing to the device.
     return askQuestion(displayLines(question), {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
-SaveAnswer QtUserInterface::askSaveChanges(std::string_view question) {
+SaveAnswer QtUserInterface::askSaveChanges(const Message& question) {
     switch (askQuestion(displayLines(question),
                         {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}, QMessageBox::Save)) {
         case QMessageBox::Save:

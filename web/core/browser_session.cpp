@@ -156,7 +156,7 @@ bool BrowserSession::writeConfig() {
 }
 
 bool BrowserSession::uploadFirmware() {
-    if (!ui_.confirm(firmwareUploadQuestion())) return false;
+    if (!ui_.confirm(Message::fromUtf8(firmwareUploadQuestion()))) return false;
     bool uploaded = false;
     runCommand(ui_, [&] { uploaded = device_.uploadFirmware(); });
     return uploaded;
