@@ -78,7 +78,9 @@ TEST(CompareWithTheDevice, IsAQuietCommandWhoseFailureTheChangesWindowTells) {
 
         EXPECT_EQ(changes.compareWith(ChangesWindow::Reference::Device), c.compared);
 
-        if (c.compared) EXPECT_EQ(changes.listedSettings(), c.listed);
+        if (c.compared) {
+            EXPECT_EQ(changes.listedSettings(), c.listed);
+        }
         const std::string summary =
             changes.findChild<QLabel*>(QStringLiteral("Changes_summary"))->text().toStdString();
         EXPECT_TRUE(summary.starts_with(c.summary)) << summary;
