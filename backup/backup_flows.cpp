@@ -17,7 +17,8 @@ void BackupFlows::openBackup() {
     std::error_code error;
     if (!folder_.empty() && std::filesystem::create_directories(folder_, error))
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
-    const auto path = ui_.chooseOpenFile({utf8FromPath(folder_), std::string(cfgfile::kConfigFileFilter), ""});
+    const auto path =
+        ui_.chooseOpenFile({utf8FromPath(folder_), std::string(cfgfile::kConfigFileFilter), ""});
     if (!path) return;
     if (pathFromUtf8(*path).extension() == ".bin") {
         ui_.information(Message::fromUtf8(kOnlyCfgLoads));

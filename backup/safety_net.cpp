@@ -37,7 +37,8 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
     decoded = decodeQuietly(memory, deviceSettings);
     if (const auto note = store_.folderNote()) ui.log(Message::fromUtf8(*note));
     try {
-        ui.log(Message::fromUtf8("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr)));
+        ui.log(
+            Message::fromUtf8("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr)));
     } catch (const std::exception& e) {
         ui.log(Message::fromUtf8("Backup not saved: " + std::string(e.what()) + "." + tail));
         return Backup::Failed;
@@ -61,7 +62,8 @@ bool SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
         return true;
     }
     ui.log(Message::fromUtf8("Changes on the device: " + std::to_string(changes.size()) + " settings"));
-    for (const compare::Difference& change : changes) ui.log(Message::fromLatin1(compare::differenceLine(change)));
+    for (const compare::Difference& change : changes)
+        ui.log(Message::fromLatin1(compare::differenceLine(change)));
     return true;
 }
 

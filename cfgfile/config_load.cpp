@@ -44,7 +44,8 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
         ui.information(Message::fromUtf8(kIdentificationMessage));
         return false;
     }
-    if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel) ui.information(Message::fromUtf8(kVersionMessage));
+    if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel)
+        ui.information(Message::fromUtf8(kVersionMessage));
 
     const auto keys = fileKeys();
     std::vector<ProfileFile::KeyName> names;
@@ -63,8 +64,8 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
 }
 
 Message tooLargeMessage(const std::string& path, std::uint64_t size) {
-    return Message::fromUtf8(path + " is too large for a configuration file (" + std::to_string(size) + " bytes, at most " +
-           std::to_string(kMaxConfigFileSize) + ").");
+    return Message::fromUtf8(path + " is too large for a configuration file (" + std::to_string(size) +
+                             " bytes, at most " + std::to_string(kMaxConfigFileSize) + ").");
 }
 
 std::optional<Message> unreadableFileMessage(const std::string& path, const InputFile& file) {

@@ -17,6 +17,10 @@ namespace zeru {
 
 // `latin1` with every byte from 0x80 up written as its two-byte UTF-8 sequence.
 std::string latin1ToUtf8(std::string_view latin1);
+// Text typed outside the program (the command line, a browser's field) for a
+// setting: a character beyond Latin-1 becomes '?', as the window's fields
+// make it.
+std::string utf8ToLatin1(std::string_view utf8);
 
 class Message {
 public:

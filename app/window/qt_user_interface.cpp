@@ -19,7 +19,7 @@ namespace {
 // The rules join the lines of a message with a carriage return alone; a box
 // shows lines only at line feeds.
 QString displayLines(std::string_view text) {
-    QString lines = latin1(text);
+    QString lines = messageText(text);
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
@@ -73,7 +73,7 @@ void QtUserInterface::error(const Message& text) {
 }
 
 void QtUserInterface::log(const Message& line) {
-    if (log_) log_->appendPlainText(latin1(line));
+    if (log_) log_->appendPlainText(messageText(line));
 }
 
 void QtUserInterface::setProgressRange(int minimum, int maximum) {
@@ -121,13 +121,13 @@ std::optional<std::string> QtUserInterface::chooseOpenFile(const FileDialogOptio
 
 std::optional<std::string> QtUserInterface::chooseFile(FileDialogKind kind,
                                                        const FileDialogOptions& options) {
-    // Paths are file-system names (UTF-8 here), not Latin-1 setting texts.
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(options.startFolder));
-    const QString name = QFile::decodeName(QByteArray::fromStdString(options.proposedName));
+    // Paths are UTF-8 on every system, not Latin-1 setting texts.
+    const QString folder = QString::fromStdString(options.startFolder);
+    const QString name = QString::fromStdString(options.proposedName);
     const QString startPath = name.isEmpty() ? folder : QDir(folder).filePath(name);
-    const QString chosen = askFileName(kind, startPath, latin1(options.filter));
+    const QString chosen = askFileName(kind, startPath, messageText(options.filter));
     if (chosen.isEmpty()) return std::nullopt;
-    return QFile::encodeName(chosen).toStdString();
+    return chosen.toStdString();
 }
 
 void QtUserInterface::showBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {

@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "web/core/latin1.h"
-
 namespace {
 
 // clang-format off
@@ -39,7 +37,7 @@ EM_ASYNC_JS(int, zeru_ui_ask_save_changes, (const char* question), {
 // clang-format on
 
 void send(const char* kind, std::string_view text) {
-    zeru_ui_text(kind, zeru::web::utf8FromLatin1(text).c_str());
+    zeru_ui_text(kind, std::string(text).c_str());  // messages are UTF-8, as JavaScript takes them
 }
 
 }  // namespace
@@ -64,11 +62,11 @@ void JsUserInterface::setProgress(int position) {
 void JsUserInterface::setBusy(bool busy) { zeru_ui_numbers("setBusy", busy ? 1 : 0, 0); }
 
 bool JsUserInterface::confirm(const Message& question) {
-    return zeru_ui_confirm(utf8FromLatin1(question).c_str()) != 0;
+    return zeru_ui_confirm(question.utf8().c_str()) != 0;
 }
 
 SaveAnswer JsUserInterface::askSaveChanges(const Message& question) {
-    switch (zeru_ui_ask_save_changes(utf8FromLatin1(question).c_str())) {
+    switch (zeru_ui_ask_save_changes(question.utf8().c_str())) {
         case 0:
             return SaveAnswer::Save;
         case 1:
