@@ -21,6 +21,7 @@
 #include "device/device_flows.h"
 #include "device/device_selector.h"
 #include "device/hidapi_transport.h"
+#include "device/quiet_read.h"
 #include "device/upload_notice.h"
 #include "image/config_image.h"
 #include "interaction/command.h"
@@ -166,12 +167,15 @@ private:
         runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_); });
         return loaded ? path : std::nullopt;
     }
-    bool readDevice(Settings& settings) {
+    // A command of its own: busy, input dropped, and quiet (the log, the
+    // version box and the rules' boxes belong to "Read config"); its
+    // exchanges kept as every device command's are.
+    QuietRead readDevice(Settings& settings) {
         startDeviceCommand("Compare with device");
-        auto images = std::make_unique<ConfigImages>();
-        DeviceFlows flows(settings, keptLines_, *images, recording_);
-        flows.useDeviceSelector(&selector_);
-        return flows.readConfig();
+        QuietRead read;
+        read.failure = "The device was not read.";  // stays so if the command fails
+        form_.runAsCommand([&] { read = readDeviceQuietly(settings, ui_, recording_, &selector_); });
+        return read;
     }
 
     TForm1& form_;

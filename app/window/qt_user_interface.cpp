@@ -19,7 +19,7 @@ namespace {
 // The rules join the lines of a message with a carriage return alone; a box
 // shows lines only at line feeds.
 QString displayLines(std::string_view text) {
-    QString lines = latin1(text);
+    QString lines = messageText(text);
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
@@ -73,7 +73,7 @@ void QtUserInterface::error(std::string_view text) {
 }
 
 void QtUserInterface::log(std::string_view line) {
-    if (log_) log_->appendPlainText(latin1(line));
+    if (log_) log_->appendPlainText(messageText(line));
 }
 
 void QtUserInterface::setProgressRange(int minimum, int maximum) {

@@ -93,6 +93,33 @@ TEST_F(QtUserInterfaceTest, LogProgressAndBusyReachTheWindow) {
     for (const char* b : buttons) EXPECT_TRUE(find(b)->isEnabled()) << b;
 }
 
+// Paths are UTF-8, the device's and the file's texts Latin-1: each shows as
+// the user wrote it, in the log and in the boxes alike.
+TEST_F(QtUserInterfaceTest, PathsAndLatin1TextsShowAsWritten) {
+    const struct {
+        const char* line;
+        QString shown;
+    } cases[] = {
+        {"Backup saved: /home/j\xC3\xBCrgen/b.cfg", QStringLiteral("Backup saved: /home/j\u00FCrgen/b.cfg")},
+        {"Unable to write to /tmp/Gr\xC3\xBC\xC3\x9F"
+         "e.cfg",
+         QStringLiteral("Unable to write to /tmp/Gr\u00FC\u00DFe.cfg")},
+        {"Beacon 1 message - 25\xB0"
+         "C",
+         QStringLiteral("Beacon 1 message - 25\u00B0C")},
+        {"W\xDC", QStringLiteral("W\u00DC")},
+    };
+    for (const auto& c : cases) {
+        find<QPlainTextEdit>("Memo1")->clear();
+        qtUi.boxes.clear();
+        qtUi.log(c.line);
+        qtUi.error(c.line);
+        EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(), c.shown) << c.line;
+        ASSERT_EQ(qtUi.boxes.size(), 1u);
+        EXPECT_EQ(qtUi.boxes[0].text, c.shown) << c.line;
+    }
+}
+
 TEST_F(QtUserInterfaceTest, FileDialogsAskWithFolderNameAndFilter) {
     FileDialogOptions options{"/home/op/configs", "Kestrovane Zeru config files (*.cfg)", "NOCALL-0.cfg"};
     qtUi.answer = QString();
