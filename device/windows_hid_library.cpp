@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/windows_hid_library.h"
 
+#include <string>
+
 #include "device/wide_text.h"
 #include "device/windows_hid_transport.h"
 
 namespace zeru {
 namespace {
 
-// From the system folder only: never a DLL of the same name in the current
-// folder or beside the program.
+// By its full path in the system folder: never a DLL of the same name in the
+// current folder or beside the program. (LOAD_LIBRARY_SEARCH_SYSTEM32 says
+// the same, but Windows 7 without its 2011 update refuses the flag.)
 HMODULE loadSystemLibrary(const wchar_t* name, std::string& whyNot) {
-    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    HMODULE module = nullptr;
+    if (length > 0 && length < MAX_PATH)
+        module = LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
     if (module == nullptr)
         whyNot = utf8FromWide(name) + " could not be loaded: " + windowsOpenFailureReason(GetLastError());
     return module;
