@@ -23,7 +23,7 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
     ConfigImage memory{};
     const std::size_t pages = readEepromPages(link, memory);
     if (pages < kPageCount) {
-        ui.log(pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail);
+        ui.log(Message::fromUtf8(pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail));
         return Backup::Failed;
     }
     // A memory that fails its checksum holds no configuration (erased, or
@@ -34,13 +34,13 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
         return Backup::NoValidConfiguration;
     }
     decoded = decodeQuietly(memory, deviceSettings);
-    if (const auto note = store_.folderNote()) ui.log(*note);
+    if (const auto note = store_.folderNote()) ui.log(Message::fromUtf8(*note));
     const Result<std::string> kept = store_.keep(memory, decoded ? &deviceSettings : nullptr);
     if (!kept) {
-        ui.log("Backup not saved: " + kept.failure().text + "." + tail);
+        ui.log(Message::fromUtf8("Backup not saved: " + kept.failure().text + "." + tail));
         return Backup::Failed;
     }
-    ui.log("Backup saved: " + *kept);
+    ui.log(Message::fromUtf8("Backup saved: " + *kept));
     return Backup::Kept;
 }
 
@@ -59,8 +59,9 @@ bool SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
         ui.log("No changes: the device already holds this configuration.");
         return true;
     }
-    ui.log("Changes on the device: " + std::to_string(changes.size()) + " settings");
-    for (const compare::Difference& change : changes) ui.log(compare::differenceLine(change));
+    ui.log(Message::fromUtf8("Changes on the device: " + std::to_string(changes.size()) + " settings"));
+    for (const compare::Difference& change : changes)
+        ui.log(Message::fromLatin1(compare::differenceLine(change)));
     return true;
 }
 

@@ -5,7 +5,8 @@
 # load. Wine's own start-up is timed apart, with a program that does nothing
 # built for both systems, so that what the tool itself costs shows; and
 # verify, which reads an image and writes nothing, shows what starting the
-# tool costs before any file is saved.
+# tool costs before any file is saved. Besides the wall clock, the processor
+# time of each: the command's own, and under Wine the wineserver's.
 #
 #   bench/wine-process.sh LINUX_CLI WINDOWS_CLI_EXE [RUNS]
 #
@@ -44,15 +45,38 @@ declare -A names=(
   [wine_empty]="wine empty.exe"
 )
 order=(linux_encode wine_encode linux_decode wine_decode linux_verify wine_verify linux_empty wine_empty)
-declare -A times
+
+# Processor time, which a loaded machine spreads far less than the wall
+# clock's: the commands' own (this shell's waited-for children, in clock
+# ticks) and that of the prefix's wineserver, which does part of every
+# Windows program's work in its own process. Read without starting a process.
+tag=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+server=
+for pid in $(pgrep wineserver); do [[ $(readlink "/proc/$pid/cwd") == */"$tag" ]] && server=$pid; done
+[ -n "$server" ] || { echo "no wineserver found for $WINEPREFIX" >&2; exit 1; }
+ticks=$(getconf CLK_TCK)
+read_cpu() {
+  local f
+  read -ra f <"/proc/$$/stat"
+  children=$((f[15] + f[16]))
+  read -ra f <"/proc/$server/stat"
+  served=$((f[13] + f[14]))
+}
+
+declare -A times cpu serverCpu
 for ((i = -3; i < runs; i++)); do
   for name in "${order[@]}"; do
     read -ra command <<<"${names[$name]}"
+    read_cpu
+    children0=$children served0=$served
     start=$EPOCHREALTIME
     "${command[@]}" >/dev/null 2>&1 || { echo "failed: ${names[$name]}" >&2; exit 1; }
     end=$EPOCHREALTIME
+    read_cpu
     ((i < 0)) && continue
     times[$name]+="$(((${end/./} - ${start/./})))"$'\n'
+    cpu[$name]=$((${cpu[$name]:-0} + children - children0))
+    serverCpu[$name]=$((${serverCpu[$name]:-0} + served - served0))
   done
 done
 
@@ -70,6 +94,13 @@ for what in encode decode verify empty; do
   w=$(printf '%s' "${times[wine_$what]}" | median)
   printf '%-10s %-24s %-24s %s\n' "$what" "$(printf '%s' "${times[linux_$what]}" | summary)" \
     "$(printf '%s' "${times[wine_$what]}" | summary)" "$(awk -v w="$w" -v l="$l" 'BEGIN { printf "%.1f x", w / l }')"
+done
+# Processor time per run, as a mean (the clock ticks are too coarse for a median).
+for what in encode decode verify empty; do
+  awk -v what="$what" -v l="${cpu[linux_$what]}" -v w="${cpu[wine_$what]}" -v s="${serverCpu[wine_$what]}" \
+    -v runs="$runs" -v ticks="$ticks" 'BEGIN { f = 1000 / ticks / runs
+    printf "%-10s CPU: Linux %.1f ms, Wine %.1f ms + wineserver %.1f ms, %.1f x\n", what, l * f, w * f, s * f,
+      (l > 0 ? (w + s) / l : 0) }'
 done
 # What the tool costs beyond starting a process, on each system.
 for what in encode decode; do

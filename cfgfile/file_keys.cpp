@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cfgfile/file_keys.h"
 
+#include <algorithm>
+
+#include "image/layout.h"
+#include "settings/catalogue.h"
+
 namespace zeru::cfgfile {
 namespace {
 
@@ -280,6 +285,102 @@ constexpr bool everySettingHasOneKey() {
     return true;
 }
 static_assert(everySettingHasOneKey(), "each setting is stored under exactly one key");
+
+// A key's form agrees with how the image holds its setting: a number key holds
+// a number field, a choice or flag key a choice, a text key characters. (A
+// setting the image does not hold has only the catalogue to agree with.)
+constexpr bool formFitsTheImage(const FileKey& k) {
+    using layout::Stored;
+    if (k.form != KeyForm::Header && layout::storedAs(k.setting) == Stored::Nowhere) return true;
+    switch (k.form) {
+        case KeyForm::Header:
+            return true;
+        case KeyForm::Text:
+            return layout::storedAs(k.setting) == Stored::Characters;
+        case KeyForm::Number:
+            return layout::storedAs(k.setting) == Stored::Number;
+        case KeyForm::Choice:
+        case KeyForm::Flag:
+            return layout::storedAs(k.setting) == Stored::Index;
+    }
+    return false;
+}
+
+constexpr bool isDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// What a load applies must be something it can apply: a whole number (an index
+// for choices), "0" or "1" for a flag.
+constexpr bool defaultFitsTheForm(const FileKey& k) {
+    switch (k.form) {
+        case KeyForm::Header:
+        case KeyForm::Text:
+            return true;
+        case KeyForm::Number:
+        case KeyForm::Choice:
+            return isDigits(k.defaultText);
+        case KeyForm::Flag:
+            return k.defaultText == "0" || k.defaultText == "1";
+    }
+    return false;
+}
+
+constexpr char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Ordered by section, then by key as a profile file compares them: without case.
+constexpr bool keyBefore(const FileKey& a, const FileKey& b) {
+    if (a.section != b.section) return a.section < b.section;
+    for (std::size_t i = 0; i < a.key.size() && i < b.key.size(); ++i)
+        if (lower(a.key[i]) != lower(b.key[i])) return lower(a.key[i]) < lower(b.key[i]);
+    return a.key.size() < b.key.size();
+}
+
+constexpr std::size_t sectionNumber(std::string_view section) {
+    for (std::size_t i = 0; i < kFileSections.size(); ++i)
+        if (kFileSections[i] == section) return i;
+    return kFileSections.size();
+}
+
+// Each key in a known section, no key twice in one section (a profile file
+// knows no case), and the sections first met in the order a new file holds them.
+constexpr bool sectionsAndNamesHold() {
+    std::size_t sectionsMet = 0;
+    for (const FileKey& k : kFileKeys) {
+        const std::size_t section = sectionNumber(k.section);
+        if (section == kFileSections.size() || section > sectionsMet) return false;
+        if (section == sectionsMet) ++sectionsMet;
+    }
+    auto sorted = kFileKeys;
+    std::sort(sorted.begin(), sorted.end(), keyBefore);
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        if (!keyBefore(sorted[i - 1], sorted[i])) return false;  // the same key twice
+    return sectionsMet == kFileSections.size();
+}
+
+// The three header keys open the file, and the header's constants are the configurator's own.
+constexpr bool headerHolds() {
+    for (std::size_t i = 0; i < kFileKeys.size(); ++i)
+        if ((kFileKeys[i].form == KeyForm::Header) != (i < 3)) return false;
+    for (const FileKey& k : kFileKeys) {
+        if (k.form != KeyForm::Header) continue;
+        if (k.section != kHeaderSection) return false;
+        if (k.key == kApplicationKey && k.defaultText != kApplicationTitle) return false;
+        if (k.key == kVersionKey && k.defaultText != kVersionLabel) return false;
+    }
+    return true;
+}
+
+static_assert(kFileKeyCount == kSettingCount + 3, "one key per setting and three header keys");
+static_assert(std::all_of(kFileKeys.begin(), kFileKeys.end(), formFitsTheImage),
+              "a key's form agrees with how the image holds its setting");
+static_assert(std::all_of(kFileKeys.begin(), kFileKeys.end(), defaultFitsTheForm),
+              "number and choice defaults are whole numbers, flag defaults 0 or 1");
+static_assert(sectionsAndNamesHold(), "known sections, first met in file order, no key twice in one");
+static_assert(headerHolds(), "the header keys open the file and hold the configurator's name and version");
 
 }  // namespace
 

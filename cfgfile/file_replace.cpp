@@ -35,14 +35,21 @@ std::optional<std::string> linkText(const std::string& link) {
 }
 
 // Follows symbolic links one by one, so that a dangling link leads to the
-// name it points at; nullopt for anything but a regular file or a free name.
+// name it points at; nullopt for anything but a regular file or a free name
+// in a folder.
 std::optional<Target> findTarget(const std::string& path) {
     if (path.empty()) return std::nullopt;
     std::string current = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0)
-            return errno == ENOENT ? std::optional<Target>(Target{current, std::nullopt}) : std::nullopt;
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT) return std::nullopt;
+            // A free name, where the folder is there to take the new file.
+            struct stat folder {};
+            if (::stat(posix::folderOf(current).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+                return std::nullopt;
+            return Target{current, std::nullopt};
+        }
         if (S_ISREG(info.st_mode)) return Target{current, info};
         if (!S_ISLNK(info.st_mode)) return std::nullopt;
         const auto text = linkText(current);

@@ -20,12 +20,13 @@ Failure unableToWrite(const std::string& path);
 // otherwise (see readInputFile).
 std::optional<std::string> readFileBytes(const std::string& path);
 
-// Whether replaceFileContent may write to `path`: a free name, or a regular
-// file that its permissions let the caller write and whose owner it can keep
-// (the caller's own, or any as the superuser), reached directly or through
-// symbolic links (a dangling link leads to the free name it points at). A
-// FIFO, socket, device or folder is never replaced, and neither is a file that
-// nobody may write, not even by the superuser. Only looks; writes nothing.
+// Whether replaceFileContent may write to `path`: a free name in a folder
+// that is there, or a regular file that its permissions let the caller write
+// and whose owner it can keep (the caller's own, or any as the superuser),
+// reached directly or through symbolic links (a dangling link leads to the
+// free name it points at). A FIFO, socket, device or folder is never
+// replaced, and neither is a file that nobody may write, not even by the
+// superuser, nor a name in a missing folder. Only looks; writes nothing.
 bool mayReplace(const std::string& path);
 
 // Replaces the file's content by `bytes` so that the file is never seen half

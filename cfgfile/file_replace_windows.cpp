@@ -67,14 +67,15 @@ std::optional<fs::path> finalPath(const fs::path& link) {
     return std::nullopt;
 }
 
-// nullopt for anything but a file on a disk or a free name.
+// nullopt for anything but a file on a disk or a free name in a folder.
 std::optional<Target> findTarget(const std::string& utf8) {
     if (namesWindowsDevice(utf8)) return std::nullopt;
     Target t{pathFromUtf8(utf8), std::nullopt};
     DWORD attributes = GetFileAttributesW(t.path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return t;
+        // A free name in a folder that is there; a missing folder
+        // (ERROR_PATH_NOT_FOUND) has no room for the new file.
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return t;
         return std::nullopt;
     }
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
@@ -136,50 +137,31 @@ bool moveIntoPlace(const fs::path& temporary, const Target& t) {
     return true;
 }
 
-enum class Claim { Created, Taken, Failed };
+constexpr int kNameAttempts = 100;
 
-// The complete temporary file is moved under the new name, which a move
-// without MOVEFILE_REPLACE_EXISTING never takes from another file.
-Claim claimThroughTemporaryFile(const Target& t, std::string_view bytes) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
+enum class Placed { Done, NameTaken, Failed };
+
+// The bytes go to a new hidden file beside the target, flushed to disk, which
+// `place` then puts where it belongs; a file it does not place is removed.
+template <typename Place>
+Placed throughTemporaryFile(const Target& t, std::string_view bytes, Place place) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const fs::path name = temporaryName(t, attempt);
         Handle h(
             CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!h.valid()) {
             if (GetLastError() == ERROR_FILE_EXISTS) continue;
-            return Claim::Failed;
+            return Placed::Failed;
         }
-        Claim claim = Claim::Failed;
-        if (writeAll(h.get(), bytes) && FlushFileBuffers(h.get()) && h.close()) {
-            if (MoveFileExW(name.c_str(), t.path.c_str(), MOVEFILE_WRITE_THROUGH)) return Claim::Created;
-            const DWORD error = GetLastError();
-            if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) claim = Claim::Taken;
-        }
-        h.close();
-        DeleteFileW(name.c_str());
-        return claim;
-    }
-    return Claim::Failed;
-}
-
-bool replaceThroughTemporaryFile(const Target& t, std::string_view bytes) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path name = temporaryName(t, attempt);
-        Handle h(
-            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!h.valid()) {
-            if (GetLastError() == ERROR_FILE_EXISTS) continue;
-            return false;
-        }
-        const bool ok =
-            writeAll(h.get(), bytes) && FlushFileBuffers(h.get()) && h.close() && moveIntoPlace(name, t);
-        if (!ok) {
+        const Placed placed =
+            writeAll(h.get(), bytes) && FlushFileBuffers(h.get()) && h.close() ? place(name) : Placed::Failed;
+        if (placed != Placed::Done) {
             h.close();
             DeleteFileW(name.c_str());
         }
-        return ok;
+        return placed;
     }
-    return false;
+    return Placed::Failed;
 }
 
 }  // namespace
@@ -191,17 +173,27 @@ bool mayReplace(const std::string& path) {
 
 Outcome replaceFileContent(const std::string& path, std::string_view bytes) {
     const auto target = findTarget(path);
-    if (!target || !writable(*target) || !replaceThroughTemporaryFile(*target, bytes))
-        return unableToWrite(path);
+    if (!target || !writable(*target)) return unableToWrite(path);
+    const Placed placed = throughTemporaryFile(*target, bytes, [&](const fs::path& temporary) {
+        return moveIntoPlace(temporary, *target) ? Placed::Done : Placed::Failed;
+    });
+    if (placed != Placed::Done) return unableToWrite(path);
     return {};
 }
 
 Result<bool> createPrivateFile(const std::string& path, std::string_view bytes) {
     if (path.empty() || namesWindowsDevice(path)) return unableToWrite(path);
     const Target t{pathFromUtf8(path), std::nullopt};
-    const Claim claim = claimThroughTemporaryFile(t, bytes);
-    if (claim == Claim::Failed) return unableToWrite(path);
-    return claim == Claim::Created;
+    // A move without MOVEFILE_REPLACE_EXISTING never takes the name from
+    // another file: the complete file claims it.
+    const Placed placed = throughTemporaryFile(t, bytes, [&](const fs::path& temporary) {
+        if (MoveFileExW(temporary.c_str(), t.path.c_str(), MOVEFILE_WRITE_THROUGH)) return Placed::Done;
+        const DWORD error = GetLastError();
+        return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Placed::NameTaken
+                                                                           : Placed::Failed;
+    });
+    if (placed == Placed::Failed) return unableToWrite(path);
+    return placed == Placed::Done;
 }
 
 }  // namespace zeru::cfgfile

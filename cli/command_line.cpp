@@ -129,7 +129,7 @@ int CommandLine::run(int argc, const char* const* argv) {
         std::string error;
         auto recorded = trace::loadTrace(*global_.replay, error);
         if (!recorded) {
-            ui.error(error);
+            ui.error(Message::fromUtf8(error));
             return kImageRefused;
         }
         replay.emplace(std::move(*recorded));
@@ -139,7 +139,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     if (global_.trace) {
         // Refused before the device is used: a conversation that could not be saved would be lost.
         if (!trace::maySaveTrace(*global_.trace)) {
-            ui.error(cfgfile::unableToWriteText(*global_.trace) + ".");
+            ui.error(Message::fromUtf8(cfgfile::unableToWriteText(*global_.trace) + "."));
             return kImageRefused;
         }
         recorder.emplace();
@@ -153,7 +153,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     ui.keepLinesIn(nullptr);
     if (!recorder) return status;
     if (const Outcome saved = trace::saveTrace(recorder->trace(), *global_.trace); !saved) {
-        ui.error(saved.failure().text + ".");
+        ui.error(Message::fromUtf8(saved.failure().text + "."));
         return status == kSuccess ? exitStatus(saved.failure().kind) : status;
     }
     return status;
@@ -166,10 +166,10 @@ int CommandLine::runCommand(const CommandRun& command, TerminalUi& ui) {
     } catch (const CLI::ParseError& e) {  // a command may find its arguments wrong only as it runs
         return usageError(e.what());
     } catch (const trace::ReplayMismatch& e) {
-        ui.error(e.what());
+        ui.error(Message::fromUtf8(e.what()));
         return kDeviceFailed;
     } catch (const std::exception& e) {
-        ui.error(e.what());
+        ui.error(Message::fromUtf8(e.what()));
         return kImageRefused;
     }
 }

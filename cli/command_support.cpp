@@ -21,7 +21,7 @@ int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel&
         return exitStatus(loaded);
     for (const auto& [key, value] : sets) {
         if (const Outcome set = applySetOption(settings, key, value, ui); !set) {
-            ui.error(set.failure().text);
+            ui.error(Message::fromUtf8(set.failure().text));
             return exitStatus(set);
         }
     }
@@ -30,7 +30,7 @@ int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel&
 
 int saveSettings(const Settings& settings, const std::string& path, TerminalUi& ui) {
     const Outcome saved = cfgfile::saveConfigFile(settings, path);
-    if (!saved) ui.error(errorBoxText(saved.failure().text));
+    if (!saved) ui.error(Message::fromUtf8(errorBoxText(saved.failure().text)));
     return exitStatus(saved);
 }
 
@@ -38,7 +38,7 @@ int finishDevice(int status, const DeviceSession& session, TerminalUi& ui) {
     if (status == kDeviceFailed) ui.endWithFailureLine();
     std::string error;
     if (!session.saveState(error)) {
-        ui.error(error);
+        ui.error(Message::fromUtf8(error));
         if (status == kSuccess) return kImageRefused;
     }
     return status;

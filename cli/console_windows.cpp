@@ -3,6 +3,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "cli/console.h"
@@ -13,6 +14,8 @@ namespace {
 // The console's code page before the tool changed it: the console outlives
 // the tool, and the programs run in it after the tool expect their own.
 UINT codePageBefore = 0;
+
+constexpr std::size_t kOutputBuffer = 4096;
 
 void restoreCodePage() { SetConsoleOutputCP(codePageBefore); }
 
@@ -32,6 +35,12 @@ void prepareConsole() {
     // "\r\n" line ends instead of "\r\r\n".
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    // Into NUL or another device that is not a console, the C library leaves
+    // standard output unbuffered, and each character of a printf becomes a
+    // write of its own: buffered, as into a file or pipe here and on Linux.
+    // A console keeps it unbuffered, so that its lines stay in order with
+    // the log's on standard error. Failing leaves the stream as it was.
+    if (!isTerminal(stdout)) std::setvbuf(stdout, nullptr, _IOFBF, kOutputBuffer);
 }
 
 bool isTerminal(std::FILE* stream) {

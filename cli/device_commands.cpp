@@ -33,7 +33,8 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
     // "Eeprom read success." may stand before a failed page past the
     // configuration block: the file is still not saved, and must not seem so.
-    if (read.settingsRead && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
+    if (read.settingsRead && status == kDeviceFailed)
+        c.ui.error(Message::fromUtf8(a.output + " was not written."));
     return finishDevice(status, session, c.ui);
 }
 

@@ -37,7 +37,7 @@ std::string summaryLine(std::size_t count) {
 
 void printLines(const std::vector<compare::Difference>& differences) {
     for (const compare::Difference& d : differences)
-        std::printf("%s\n", terminalText(compare::differenceLine(d)).c_str());
+        std::printf("%s\n", terminalText(latin1ToUtf8(compare::differenceLine(d))).c_str());
     std::printf("%s\n", summaryLine(differences.size()).c_str());
 }
 
@@ -97,9 +97,10 @@ int runDiff(const DiffArguments& a, CommandContext& c) {
         if (!fragment) {
             const Failure& refusal = fragment.failure();
             if (refusal.kind == FailureKind::SettingsRefused)  // a number that does not convert
-                c.ui.error(errorBoxText(refusal.text));
+                c.ui.error(Message::fromUtf8(errorBoxText(refusal.text)));
             else  // a text with a line break: no file can hold it
-                c.ui.error("The differences of " + a.b + " cannot be written as a configuration file.");
+                c.ui.error(Message::fromUtf8("The differences of " + a.b +
+                                             " cannot be written as a configuration file."));
             return exitStatus(refusal.kind);
         }
         printFragment(*fragment);

@@ -32,7 +32,7 @@ int runEncode(const FileArguments& a, TerminalUi& ui) {
     if (const Outcome encoded = EncodeConfiguration(settings, ui, image); !encoded)
         return exitStatus(encoded);
     const Outcome written = cfgfile::replaceFileContent(a.output, std::string(image.begin(), image.end()));
-    if (!written) ui.error(errorBoxText(written.failure().text));
+    if (!written) ui.error(Message::fromUtf8(errorBoxText(written.failure().text)));
     return exitStatus(written);
 }
 

@@ -27,7 +27,7 @@ int runReport(const ReportArguments& a, CommandContext& c) {
             std::string error;
             auto recorded = trace::loadTrace(file, error);
             if (!recorded) {
-                c.ui.error(error);
+                c.ui.error(Message::fromUtf8(error));
                 return kImageRefused;
             }
             problem.logLines = recorded->logLines;
@@ -38,7 +38,7 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         if (int status = loadSettings(file, {}, settings, c.ui)) return status;
         auto configuration = report::configurationWithoutPassword(settings);
         if (!configuration) {
-            c.ui.error(configuration.failure().text);
+            c.ui.error(Message::fromUtf8(configuration.failure().text));
             return kSettingsRefused;
         }
         problem.configuration = std::move(configuration).value();
@@ -56,11 +56,11 @@ int runReport(const ReportArguments& a, CommandContext& c) {
     }
     try {
         if (const Outcome saved = report::saveProblemReport(problem, a.output); !saved) {
-            c.ui.error(saved.failure().text + ".");
+            c.ui.error(Message::fromUtf8(saved.failure().text + "."));
             return exitStatus(saved.failure().kind);
         }
     } catch (const std::exception& e) {  // the archive library's
-        c.ui.error(e.what() + std::string("."));
+        c.ui.error(Message::fromUtf8(e.what() + std::string(".")));
         return kImageRefused;
     }
     return kSuccess;

@@ -22,11 +22,11 @@ template <typename IncompatibleText>
 bool firmwareMatches(DeviceLink& link, IncompatibleText incompatibleText) {
     const std::optional<std::uint32_t> version = GetFirmwareVersion(link);
     if (!version) {
-        link.ui().log(kFirmwareVersionReadError);
+        link.ui().log(Message::fromUtf8(kFirmwareVersionReadError));
         return false;
     }
     if (*version != kConfiguratorVersion) {
-        link.ui().information(incompatibleText(*version));
+        link.ui().information(Message::fromUtf8(incompatibleText(*version)));
         return false;
     }
     return true;
@@ -78,7 +78,7 @@ Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
     const std::size_t matching = verifyEepromPages(link, images_.writeImage);
     if (matching < kPageCount) {
         std::string line = pageLine("Eeprom verify error: page ", matching + 1, kPageCount);
-        ui_.log(line);
+        ui_.log(Message::fromUtf8(line));
         return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(matching + 1),
                        std::move(line)};
     }
@@ -108,15 +108,15 @@ ReadOutcome DeviceFlows::readConfig() {
             : Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(pagesRead + 1),
                       pageLine("Page read error: ", pagesRead + 1, kPageCount)};
     if (!VerifyImage(images_.readImage)) {
-        std::string line = "Eeprom checksum error. Please reload configuration.";
-        ui_.log(line);
+        static constexpr char kChecksumError[] = "Eeprom checksum error. Please reload configuration.";
+        ui_.log(kChecksumError);
         if (!pages) return {false, pages};  // the device failed: the image is not its own
-        return {false, Failure::of(FailureKind::ImageRefused, std::move(line))};
+        return {false, Failure::of(FailureKind::ImageRefused, kChecksumError)};
     }
     if (!DecodeConfiguration(images_.readImage, settings_, ui_)) {
-        std::string line = "Eeprom read error. Please reload configuration.";
-        ui_.log(line);
-        return {false, Failure::of(FailureKind::ImageRefused, std::move(line))};
+        static constexpr char kReadError[] = "Eeprom read error. Please reload configuration.";
+        ui_.log(kReadError);
+        return {false, Failure::of(FailureKind::ImageRefused, kReadError)};
     }
     ui_.log("Eeprom read success.");
     if (link.FindDevice()) ShowDeviceVersions(link);

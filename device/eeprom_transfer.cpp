@@ -19,7 +19,8 @@ Outcome WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
     // first page, or never got it, still holds its configuration as it was; one
     // that got it and did not answer may have written it.
     const bool changed = written > 0 || link.lastRequestUnanswered();
-    if (changed && written < kConfigBlockPages) link.ui().log(kIncompleteConfigurationLine);
+    if (changed && written < kConfigBlockPages)
+        link.ui().log(Message::fromUtf8(kIncompleteConfigurationLine));
     if (written == kPageCount) return {};
     return Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(written + 1),
                    pageLine("Page write error: ", written + 1, kPageCount)};

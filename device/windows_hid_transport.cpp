@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/windows_hid_transport.h"
 
-// windows.h must come before the headers that build on it.
-// clang-format off
-#include <windows.h>
-#include <setupapi.h>
-extern "C" {
-#include <hidsdi.h>
-}
-// clang-format on
-
 #include <algorithm>
 #include <optional>
 #include <vector>
 
 #include "device/system_transport.h"
 #include "device/wide_text.h"
+#include "device/windows_hid_library.h"
 #include "interaction/utf8_path.h"
 
 namespace zeru {
@@ -46,10 +38,10 @@ private:
 
 class DeviceInfoSet {
 public:
-    explicit DeviceInfoSet(const GUID& guid)
-        : set_(SetupDiGetClassDevsW(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)) {}
+    DeviceInfoSet(const HidFunctions& api, const GUID& guid)
+        : api_(api), set_(api.getClassDevs(&guid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE)) {}
     ~DeviceInfoSet() {
-        if (valid()) SetupDiDestroyDeviceInfoList(set_);
+        if (valid()) api_.destroyDeviceInfoList(set_);
     }
     DeviceInfoSet(const DeviceInfoSet&) = delete;
     DeviceInfoSet& operator=(const DeviceInfoSet&) = delete;
@@ -57,39 +49,40 @@ public:
     bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
 
 private:
+    const HidFunctions& api_;
     HDEVINFO set_;
 };
 
 // The path of one HID interface, as CreateFileW takes it; empty on failure.
-std::wstring interfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& iface) {
+std::wstring interfacePath(const HidFunctions& api, HDEVINFO set, SP_DEVICE_INTERFACE_DATA& iface) {
     DWORD needed = 0;
     // The first call only tells the size, and fails for that reason.
-    if (SetupDiGetDeviceInterfaceDetailW(set, &iface, nullptr, 0, &needed, nullptr) ||
+    if (api.getDeviceInterfaceDetail(set, &iface, nullptr, 0, &needed, nullptr) ||
         GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W))
         return {};
     // DWORDs, for the alignment the structure needs.
     std::vector<DWORD> buffer((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
     detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-    if (!SetupDiGetDeviceInterfaceDetailW(set, &iface, detail, needed, nullptr, nullptr)) return {};
+    if (!api.getDeviceInterfaceDetail(set, &iface, detail, needed, nullptr, nullptr)) return {};
     return detail->DevicePath;
 }
 
 // Vendor, product and serial number of one interface. It is opened without
 // read or write access, which is enough for these questions and works on a
 // device that another program holds (the system holds keyboards and mice).
-std::optional<HidDeviceInfo> describe(const std::wstring& path) {
+std::optional<HidDeviceInfo> describe(const HidFunctions& api, const std::wstring& path) {
     const Handle h(
         CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!h.valid()) return std::nullopt;
     HIDD_ATTRIBUTES attributes{};
     attributes.Size = sizeof attributes;
-    if (!HidD_GetAttributes(h.get(), &attributes)) return std::nullopt;
+    if (!api.getAttributes(h.get(), &attributes)) return std::nullopt;
     HidDeviceInfo info{attributes.VendorID, attributes.ProductID, utf8FromWide(path), ""};
     // Asking costs a request to the device: only ours are asked.
     if (info.vendorId == kZeruVendorId && info.productId == kZeruProductId) {
         wchar_t serial[kSerialChars] = {};
-        if (HidD_GetSerialNumberString(h.get(), serial, static_cast<ULONG>(sizeof serial - sizeof(wchar_t))))
+        if (api.getSerialNumberString(h.get(), serial, static_cast<ULONG>(sizeof serial - sizeof(wchar_t))))
             info.serialNumber = utf8FromWide(serial);
     }
     return info;
@@ -157,23 +150,34 @@ public:
     }
 };
 
-WindowsHidTransport::WindowsHidTransport() = default;
+WindowsHidTransport::WindowsHidTransport(const HidLibraries::Names& libraryNames)
+    : libraryNames_(libraryNames) {}
 
 WindowsHidTransport::~WindowsHidTransport() { close(); }
 
+const HidFunctions* WindowsHidTransport::hidFunctions(std::string& whyNot) {
+    if (!libraries_) libraries_ = HidLibraries::load(libraryNames_, whyNot);
+    return libraries_ ? &libraries_->functions() : nullptr;
+}
+
 std::vector<HidDeviceInfo> WindowsHidTransport::enumerate() {
     std::vector<HidDeviceInfo> devices;
+    // Without the system's HID libraries no device can be reached: none is
+    // found (open says why).
+    std::string whyNot;
+    const HidFunctions* api = hidFunctions(whyNot);
+    if (api == nullptr) return devices;
     GUID hidGuid;
-    HidD_GetHidGuid(&hidGuid);
-    const DeviceInfoSet set(hidGuid);
+    api->getHidGuid(&hidGuid);
+    const DeviceInfoSet set(*api, hidGuid);
     if (!set.valid()) return devices;
     for (DWORD index = 0;; ++index) {
         SP_DEVICE_INTERFACE_DATA iface{};
         iface.cbSize = sizeof iface;
-        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hidGuid, index, &iface)) break;
-        const std::wstring path = interfacePath(set.get(), iface);
+        if (!api->enumDeviceInterfaces(set.get(), nullptr, &hidGuid, index, &iface)) break;
+        const std::wstring path = interfacePath(*api, set.get(), iface);
         if (path.empty()) continue;
-        if (auto info = describe(path)) devices.push_back(std::move(*info));
+        if (auto info = describe(*api, path)) devices.push_back(std::move(*info));
     }
     // The order SetupAPI gives changes as devices come and go: sorted, the
     // first device found stays the first.
@@ -184,6 +188,8 @@ std::vector<HidDeviceInfo> WindowsHidTransport::enumerate() {
 
 bool WindowsHidTransport::open(const std::string& path, std::string& whyNot) {
     close();
+    const HidFunctions* api = hidFunctions(whyNot);
+    if (api == nullptr) return false;
     auto device = std::make_unique<OpenDevice>();
     if (!device->readDone.valid() || !device->writeDone.valid()) {
         whyNot = windowsOpenFailureReason(GetLastError());
@@ -198,13 +204,13 @@ bool WindowsHidTransport::open(const std::string& path, std::string& whyNot) {
     }
     // The lengths the device declares, report number included (65 for ours).
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (HidD_GetPreparsedData(device->handle.get(), &preparsed)) {
+    if (api->getPreparsedData(device->handle.get(), &preparsed)) {
         HIDP_CAPS caps{};
-        if (HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS) {
+        if (api->getCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS) {
             if (caps.InputReportByteLength > 0) device->inputLength = caps.InputReportByteLength;
             if (caps.OutputReportByteLength > 0) device->outputLength = caps.OutputReportByteLength;
         }
-        HidD_FreePreparsedData(preparsed);
+        api->freePreparsedData(preparsed);
     }
     device->readBuffer.resize(device->inputLength);
     device_ = std::move(device);

@@ -2,18 +2,20 @@
 // ReportTransport over the Windows HID API: SetupAPI lists the HID
 // interfaces, HidD_* asks each for its vendor, product and serial number, and
 // overlapped ReadFile/WriteFile carry the reports, so that a read waits no
-// longer than its limit.
+// longer than its limit. The libraries are loaded when a device is first
+// looked for or opened.
 #pragma once
 
 #include <memory>
 
 #include "device/report_transport.h"
+#include "device/windows_hid_library.h"
 
 namespace zeru {
 
 class WindowsHidTransport final : public ReportTransport {
 public:
-    WindowsHidTransport();
+    explicit WindowsHidTransport(const HidLibraries::Names& libraryNames = {});
     ~WindowsHidTransport() override;
     WindowsHidTransport(const WindowsHidTransport&) = delete;
     WindowsHidTransport& operator=(const WindowsHidTransport&) = delete;
@@ -25,7 +27,13 @@ public:
     void close() override;
 
 private:
-    class OpenDevice;  // keeps <windows.h> out of this header
+    // The functions of the libraries, loaded on the first call; null, with
+    // the reason, when they cannot be.
+    const HidFunctions* hidFunctions(std::string& whyNot);
+
+    class OpenDevice;
+    HidLibraries::Names libraryNames_;
+    std::unique_ptr<HidLibraries> libraries_;
     std::unique_ptr<OpenDevice> device_;
 };
 

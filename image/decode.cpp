@@ -2,6 +2,7 @@
 // Sets every setting from its field of the read image, in the device's order,
 // and lets the form rules follow as they would after a user's change.
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "image/byte_fields.h"
@@ -43,6 +44,9 @@ public:
             case Encoding::Choice32:
                 settings_.setIndex(f.setting, static_cast<int>(getU32(image_, f.offset)));
                 break;
+            case Encoding::ChoiceFromTop:
+                settings_.setIndex(f.setting, layout::kMiceMessageTop - image_[f.offset]);
+                break;
             case Encoding::Char:
                 settings_.setText(f.setting, getChars(image_, f.offset, 1));
                 break;
@@ -56,15 +60,6 @@ public:
         }
     }
 
-    void operator()(std::initializer_list<Field> fields) {
-        for (const Field& f : fields) (*this)(f);
-    }
-
-    void miceMessage() {
-        settings_.setIndex(layout::kMiceMessage.setting,
-                           layout::kMiceMessageTop - image_[layout::kMiceMessage.offset]);
-    }
-
 private:
     void setNumber(const Field& f, std::uint32_t value) {
         settings_.setText(f.setting, std::to_string(value));
@@ -73,6 +68,31 @@ private:
     const ConfigImage& image_;
     Settings& settings_;
 };
+
+// The device's order of decoding: every field once.
+// clang-format off
+constexpr auto kDecodeOrder = [] {
+    using namespace layout;
+    return join(
+        std::array{kCallsign, kTxdelay, kQuiettime, kQuiettimeRandomize, kPtt, kSquelch, kBusydetect,
+                   kConsecutivePackets, kLatitude, kLongitude, kOutputLevel, kPositionReportMode,
+                   kPositionReportInterval},
+        kSmartBeaconing,
+        std::array{kPositionReportEncoding, kMiceMessage, kPositionSymbolCode, kPositionSymbolTable,
+                   kPositionStatusText, kPositionTime},
+        kPositionPaths,
+        std::array{kPositionCoursespeed, kPositionAltitude, kPositionReportonfixlost, kPositionFixlostInterval,
+                   kDigion, kFloodtimeout},
+        recordFields(kAliases), recordFields(kBeacons),
+        std::array{kTeledataDest, kTeledataPath1, kTeledataPath2, kTeledataTxrateRf, kTeleparamsDest,
+                   kTeleparamsPath1, kTeleparamsPath2, kTeleparamsTxrateRf, kTeletitle, kTeleEnable, kTeleHoldoff},
+        recordFields(kAnalogChannels), recordFields(kDigitalChannels), kOrvaxeOutputs,
+        std::array{kWeatherDest, kWeatherPath1, kWeatherPath2, kWeatherTxrate, kWeatherEnable, kWeatherPosition,
+                   kWeatherComment, kSerial1Mode, kSerial2Mode, kBluetoothName, kBluetoothPassword},
+        kClosingChoices);
+}();
+// clang-format on
+static_assert(layout::holdsEveryFieldOnce(kDecodeOrder), "the decoding reads every field once");
 
 bool versionMatches(const ConfigImage& image, UserInterface& ui) {
     const auto stored = image.begin() + kConfigVersionOffset;
@@ -86,47 +106,22 @@ bool versionMatches(const ConfigImage& image, UserInterface& ui) {
     message += "\n\nYou need to use Configurator ";
     message += device;
     message += " or write new configuration using \"Write config\" button.";
-    ui.information(message);
+    ui.information(Message::fromLatin1(message));  // the device's version text is Latin-1
     return false;
 }
 
 }  // namespace
 
 bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui) {
-    using namespace layout;
     if (!versionMatches(readImage, ui)) return false;
 
     Decoder decode(readImage, settings);
-    decode({kCallsign, kTxdelay, kQuiettime, kQuiettimeRandomize, kPtt, kSquelch, kBusydetect,
-            kConsecutivePackets, kLatitude, kLongitude, kOutputLevel, kPositionReportMode});
-    rules::positionReportModeChanged(settings);
-
-    decode(kPositionReportInterval);
-    for (const Field& f : kSmartBeaconing) decode(f);
-    decode(kPositionReportEncoding);
-    rules::positionEncodingChanged(settings);
-
-    decode.miceMessage();
-    decode({kPositionSymbolCode, kPositionSymbolTable, kPositionStatusText, kPositionTime});
-    for (const Field& f : kPositionPaths) decode(f);
-    decode({kPositionCoursespeed, kPositionAltitude, kPositionReportonfixlost, kPositionFixlostInterval,
-            kDigion, kFloodtimeout});
-
-    for (const AliasRecord& a : kAliases) decode({a.station, a.traceable, a.enable});
-    for (const BeaconRecord& b : kBeacons)
-        decode({b.destination, b.path1, b.path2, b.txrate, b.enable, b.message});
-
-    decode({kTeledataDest, kTeledataPath1, kTeledataPath2, kTeledataTxrateRf, kTeleparamsDest,
-            kTeleparamsPath1, kTeleparamsPath2, kTeleparamsTxrateRf, kTeletitle, kTeleEnable, kTeleHoldoff});
-    for (const AnalogRecord& c : kAnalogChannels)
-        decode({c.source, c.name, c.units, c.coefa, c.coefb, c.coefc, c.average});
-    for (const DigitalRecord& c : kDigitalChannels) decode({c.source, c.name, c.units, c.inverted});
-    for (const Field& f : kOrvaxeOutputs) decode(f);
-
-    decode({kWeatherDest, kWeatherPath1, kWeatherPath2, kWeatherTxrate, kWeatherEnable, kWeatherPosition,
-            kWeatherComment, kSerial1Mode, kSerial2Mode, kBluetoothName, kBluetoothPassword});
-    for (const Field& f : kClosingChoices) decode(f);
-
+    for (const Field& f : kDecodeOrder) {
+        decode(f);
+        // The position rules follow their setting before the settings they govern are read.
+        if (f == layout::kPositionReportMode) rules::positionReportModeChanged(settings);
+        if (f == layout::kPositionReportEncoding) rules::positionEncodingChanged(settings);
+    }
     rules::runPortRules(settings, ui);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "image/byte_fields.h"
 #include "image/codec.h"
+#include "image/encode_order.h"
 #include "image/layout.h"
 #include "image/refusal_sink.h"
 #include "image/station.h"
@@ -19,28 +20,15 @@
 namespace zeru {
 namespace {
 
+using layout::Check;
 using layout::Field;
+using layout::Label;
 
 constexpr std::uint8_t kNoSelection = 255;
 
-// How a message names a setting: "Beacon " 2 " path 1". The text is built only
-// when a message is shown, so a passing encoding allocates nothing for it.
-struct Label {
-    std::string_view prefix;
-    int number = 0;
-    std::string_view suffix{};
-
-    std::string text() const {
-        std::string out(prefix);
-        if (number > 0) out += std::to_string(number);
-        out += suffix;
-        return out;
-    }
-};
-
 // Each check returns whether its setting passed; a refused setting is told to
-// the sink, and a text too long for its field is never stored. Once the sink
-// ends the encoding, every check and store that follows does nothing.
+// the sink, and a text too long for its field is never stored. A check stops
+// at its refusal, and once the sink wants no more no other check runs.
 class Encoder {
 public:
     Encoder(const Settings& settings, RefusalSink& sink, ConfigImage& image)
@@ -66,14 +54,15 @@ public:
     }
 
     void choice(const Field& f) {
-        if (ended_) return;
         const int i = index(f);
         image_[f.offset] = (i >= 0 && i < kNoSelection) ? static_cast<std::uint8_t>(i) : kNoSelection;
     }
 
-    void choice32(const Field& f) {
-        if (!ended_) putU32(image_, f.offset, static_cast<std::uint32_t>(index(f)));
+    void choiceFromTop(const Field& f) {
+        image_[f.offset] = static_cast<std::uint8_t>(layout::kMiceMessageTop - index(f));
     }
+
+    void choice32(const Field& f) { putU32(image_, f.offset, static_cast<std::uint32_t>(index(f))); }
 
     // Stores a number already known to fit the field.
     void putNumber(const Field& f, std::uint32_t value) {
@@ -94,7 +83,6 @@ public:
     // so that nothing is ever stored wrapped.
     bool ranged(const Field& f, std::int32_t lo, std::int32_t hi, const Label& message,
                 bool zeroAllowed = false) {
-        if (ended_) return false;
         const auto value = number(f);
         if (!value) return false;
         if (!(zeroAllowed && *value == 0) && (*value < lo || *value > hi))
@@ -118,7 +106,6 @@ public:
     }
 
     bool textField(const Field& f, const Label& label) {
-        if (ended_) return false;
         const std::string t = text(f);
         if (!fitting(f, t, label) || !withoutBreaks(f, t, label)) return false;
         putChars(image_, f.offset, t);
@@ -127,7 +114,6 @@ public:
 
     // The first character of a text, 0 when it is empty.
     bool character(const Field& f, const Label& label) {
-        if (ended_) return false;
         const std::string t = text(f);
         if (!withoutBreaks(f, t, label)) return false;
         image_[f.offset] = t.empty() ? 0 : static_cast<std::uint8_t>(t[0]);
@@ -137,7 +123,6 @@ public:
     bool station(const Field& f, const Label& label) { return station(f, label, label); }
     // `ssidLabel` names the entry in the SSID message (telemetry paths share one).
     bool station(const Field& f, const Label& label, const Label& ssidLabel) {
-        if (ended_) return false;
         const std::string name = text(f);
         if (!fitting(f, name, label) || !withoutBreaks(f, name, label)) return false;
         const auto destination = StationField(image_.data() + f.offset, layout::kStationWidth);
@@ -148,22 +133,17 @@ public:
 
     // A text the device shows as it is: only printable characters are accepted.
     bool printableText(const Field& f, std::string_view t, const Label& label) {
-        if (ended_ || !fitting(f, t, label)) return false;
+        if (!fitting(f, t, label)) return false;
         putChars(image_, f.offset, t);
         if (!IsPrintable(t)) return refuse(f.setting, label.text() + " - forbidden characters.");
         return true;
     }
 
-    void radio();
-    void positionReports();
-    void digipeater();
-    void beacons();
-    void telemetry();
-    void weather();
-    void ports();
+    void check(const layout::Step& step);
     void finish(std::uint16_t writeStamp);
     // The first refusal, nullopt while nothing was refused.
     const std::optional<Failure>& firstRefusal() const { return firstRefusal_; }
+    bool ended() const { return ended_; }
 
 private:
     bool callsign();
@@ -181,7 +161,6 @@ private:
 
 bool Encoder::callsign() {
     using namespace layout;
-    if (ended_) return false;
     if (text(kCallsign).empty()) return refuse(kCallsign.setting, "Callsign - too short (ex. NOCALL-4).");
     if (!station(kCallsign, {"Callsign"})) return false;
     image_[kCallsignTerminatorOffset] = 0;
@@ -190,7 +169,6 @@ bool Encoder::callsign() {
 
 bool Encoder::latitude() {
     using namespace layout;
-    if (ended_) return false;
     const std::string latitude = text(kLatitude);
     if (latitude.size() != 8 || !IsLatitude(latitude))
         return refuse(kLatitude.setting, "Our latitude - syntax error (ex. 5221.60N, format: DDMM.MM).");
@@ -200,7 +178,6 @@ bool Encoder::latitude() {
 
 bool Encoder::longitude() {
     using namespace layout;
-    if (ended_) return false;
     const std::string longitude = text(kLongitude);
     if (longitude.size() != 9)
         return refuse(kLongitude.setting, "Our longitude - syntax error (ex. 01653.63E, format DDDMM.MM).");
@@ -210,123 +187,8 @@ bool Encoder::longitude() {
     return true;
 }
 
-void Encoder::radio() {
-    using namespace layout;
-    callsign();
-    latitude();
-    longitude();
-    ranged(kTxdelay, 200, 1000, {"Preamble len - range error (200 - 1000)."});
-    ranged(kQuiettime, 200, 3000, {"Quiet time - range error (200 - 3000)."});
-    for (const Field& f : {kQuiettimeRandomize, kPtt, kSquelch, kBusydetect, kConsecutivePackets,
-                           kOutputLevel, kPositionReportMode})
-        choice(f);
-}
-
-void Encoder::positionReports() {
-    using namespace layout;
-    ranged(kPositionReportInterval, 15, 3600, {"Position report interval range error (15 - 3600)."});
-    static constexpr std::string_view kSmartBeaconingLabels[] = {
-        "SmartBeaconing min turn angle", "SmartBeaconing turn slope",  "SmartBeaconing min turn time",
-        "SmartBeaconing slow speed",     "SmartBeaconing slow period", "SmartBeaconing fast speed",
-        "SmartBeaconing fast period",
-    };
-    for (std::size_t i = 0; i < kSmartBeaconing.size(); ++i)
-        ranged(kSmartBeaconing[i], 0, 65535, {kSmartBeaconingLabels[i], 0, " - range error (0 - 65535)."});
-
-    choice(kPositionReportEncoding);
-    if (!ended_)
-        image_[kMiceMessage.offset] = static_cast<std::uint8_t>(kMiceMessageTop - index(kMiceMessage));
-    character(kPositionSymbolCode, {"Position report symbol code"});
-    character(kPositionSymbolTable, {"Position report symbol table"});
-    textField(kPositionStatusText, {"Position report status text"});
-    choice(kPositionTime);
-
-    for (int n = 1; n <= 3; ++n)
-        station(kPositionPaths[static_cast<std::size_t>(n - 1)], {"Position report path ", n});
-
-    choice(kPositionCoursespeed);
-    choice(kPositionAltitude);
-    choice(kPositionReportonfixlost);
-    ranged(kPositionFixlostInterval, 60, 3600,
-           {"Position report interval on fix lost range error (60 - 3600)."});
-}
-
-void Encoder::digipeater() {
-    using namespace layout;
-    choice32(kDigion);
-    ranged(kFloodtimeout, 15, 180, {"Antiflood timeout - range error (15 - 180)."});
-    for (int n = 1; n <= 8; ++n) {
-        const AliasRecord& alias = kAliases[static_cast<std::size_t>(n - 1)];
-        station(alias.station, {"Digipeater alias ", n});
-        choice(alias.traceable);
-        choice(alias.enable);
-    }
-}
-
-void Encoder::beacons() {
-    using namespace layout;
-    for (int n = 1; n <= 4; ++n) {
-        const BeaconRecord& beacon = kBeacons[static_cast<std::size_t>(n - 1)];
-        station(beacon.destination, {"Beacon ", n, " destination"});
-        station(beacon.path1, {"Beacon ", n, " path 1"});
-        station(beacon.path2, {"Beacon ", n, " path 2"});
-        ranged(beacon.txrate, 5, 1440, {"Beacon ", n, " tx rate range error (5 - 1440)."});
-        choice(beacon.enable);
-        // Line breaks (pasted text) are dropped: the lines run together.
-        printableText(beacon.message, withoutLineBreaks(text(beacon.message)), {"Beacon ", n, " message"});
-    }
-}
-
-void Encoder::telemetry() {
-    using namespace layout;
-    station(kTeledataDest, {"Telemetry data destination"});
-    station(kTeledataPath1, {"Telemetry data path 1"}, {"Telemetry data path"});
-    station(kTeledataPath2, {"Telemetry data path 2"}, {"Telemetry data path"});
-    ranged(kTeledataTxrateRf, 5, 1440, {"Telemetry data tx rate (RF) range error (5 - 1440)."}, true);
-
-    station(kTeleparamsDest, {"Telemetry parameters destination"});
-    station(kTeleparamsPath1, {"Telemetry parameters path 1"}, {"Telemetry parameters path"});
-    station(kTeleparamsPath2, {"Telemetry parameters path 2"}, {"Telemetry parameters path"});
-    ranged(kTeleparamsTxrateRf, 5, 1440, {"Telemetry parameters tx rate (RF) range error (5 - 1440)."}, true);
-
-    textField(kTeletitle, {"Telemetry project title"});
-    choice(kTeleEnable);
-    ranged(kTeleHoldoff, 0, 250, {"First telemetry data packet delay range error (0 - 250)."});
-
-    for (int n = 1; n <= 5; ++n) {
-        const AnalogRecord& channel = kAnalogChannels[static_cast<std::size_t>(n - 1)];
-        choice(channel.source);
-        textField(channel.name, {"Analog channel ", n, " name"});
-        textField(channel.units, {"Analog channel ", n, " units"});
-        textField(channel.coefa, {"Analog channel ", n, " coefficient A"});
-        textField(channel.coefb, {"Analog channel ", n, " coefficient B"});
-        textField(channel.coefc, {"Analog channel ", n, " coefficient C"});
-        choice(channel.average);
-    }
-    for (int n = 1; n <= 8; ++n) {
-        const DigitalRecord& channel = kDigitalChannels[static_cast<std::size_t>(n - 1)];
-        choice(channel.source);
-        textField(channel.name, {"Digital channel ", n, " name"});
-        textField(channel.units, {"Digital channel ", n, " units"});
-        choice(channel.inverted);
-    }
-    for (const Field& f : kOrvaxeOutputs) choice(f);
-}
-
-void Encoder::weather() {
-    using namespace layout;
-    station(kWeatherDest, {"Weather destination"});
-    station(kWeatherPath1, {"Weather path 1"});
-    station(kWeatherPath2, {"Weather path 2"});
-    ranged(kWeatherTxrate, 5, 1440, {"Weather report tx rate range error (5 - 1440)."});
-    choice(kWeatherEnable);
-    choice(kWeatherPosition);
-    printableText(kWeatherComment, text(kWeatherComment), {"Weather report comment"});
-}
-
 bool Encoder::bluetoothName() {
     using namespace layout;
-    if (ended_) return false;
     const std::string name = text(kBluetoothName);
     if (name.empty())
         return refuse(kBluetoothName.setting,
@@ -341,7 +203,6 @@ bool Encoder::bluetoothName() {
 
 bool Encoder::bluetoothPassword() {
     using namespace layout;
-    if (ended_) return false;
     const std::string password = text(kBluetoothPassword);
     if (password.size() != 4)
         return refuse(kBluetoothPassword.setting,
@@ -353,13 +214,56 @@ bool Encoder::bluetoothPassword() {
     return true;
 }
 
-void Encoder::ports() {
-    using namespace layout;
-    choice(kSerial1Mode);
-    choice(kSerial2Mode);
-    bluetoothName();
-    bluetoothPassword();
-    for (const Field& f : kClosingChoices) choice(f);
+// One step of the order of checks, by the check it names.
+void Encoder::check(const layout::Step& step) {
+    const Field& f = step.field;
+    switch (step.check) {
+        case Check::Choice:
+            if (f.encoding == layout::Encoding::Choice32)
+                choice32(f);
+            else if (f.encoding == layout::Encoding::ChoiceFromTop)
+                choiceFromTop(f);
+            else
+                choice(f);
+            break;
+        case Check::Callsign:
+            callsign();
+            break;
+        case Check::Latitude:
+            latitude();
+            break;
+        case Check::Longitude:
+            longitude();
+            break;
+        case Check::Ranged:
+            ranged(f, step.lo, step.hi, step.label);
+            break;
+        case Check::RangedOrZero:
+            ranged(f, step.lo, step.hi, step.label, true);
+            break;
+        case Check::Character:
+            character(f, step.label);
+            break;
+        case Check::Text:
+            textField(f, step.label);
+            break;
+        case Check::Station:
+            station(f, step.label, step.ssidLabel);
+            break;
+        case Check::Printable:
+            printableText(f, text(f), step.label);
+            break;
+        case Check::PrintableJoined:
+            // Line breaks (pasted text) are dropped: the lines run together.
+            printableText(f, withoutLineBreaks(text(f)), step.label);
+            break;
+        case Check::BluetoothName:
+            bluetoothName();
+            break;
+        case Check::BluetoothPassword:
+            bluetoothPassword();
+            break;
+    }
 }
 
 void Encoder::finish(std::uint16_t writeStamp) {
@@ -374,11 +278,11 @@ class FirstRefusalShown : public RefusalSink {
 public:
     explicit FirstRefusalShown(UserInterface& ui) : ui_(ui) {}
     bool refused(SettingId, const std::string& message) override {
-        ui_.information(message);
+        ui_.information(Message::fromUtf8(message));
         return false;
     }
     bool notANumber(SettingId, std::string_view text) override {
-        ui_.error(errorBoxText(notAWholeNumberText(text)));
+        ui_.error(Message::fromUtf8(errorBoxText(notAWholeNumberText(text))));
         return false;
     }
 
@@ -394,13 +298,10 @@ Outcome EncodeConfiguration(const Settings& settings, RefusalSink& sink, ConfigI
     putChars(writeImage, kConfigVersionOffset, kVersionLabel);
 
     Encoder encoder(settings, sink, writeImage);
-    encoder.radio();
-    encoder.positionReports();
-    encoder.digipeater();
-    encoder.beacons();
-    encoder.telemetry();
-    encoder.weather();
-    encoder.ports();
+    for (const layout::Step& step : layout::kEncodeOrder) {
+        encoder.check(step);
+        if (encoder.ended()) break;
+    }
     if (encoder.firstRefusal()) return *encoder.firstRefusal();
     encoder.finish(writeStamp);
     return {};

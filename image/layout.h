@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "image/config_image.h"
+#include "image/field_list.h"
 #include "settings/records.h"
 
 namespace zeru::layout {
@@ -17,14 +18,15 @@ namespace zeru::layout {
 using S = SettingId;
 
 enum class Encoding {
-    U8,        // unsigned 8-bit number
-    U16,       // unsigned 16-bit number, little-endian
-    U32,       // unsigned 32-bit number, little-endian
-    Choice,    // selected index in one byte, 255 for no selection
-    Choice32,  // selected index in 32 bits, 0xFFFFFFFF for no selection
-    Char,      // first character of a text, 0 when empty
-    Text,      // characters followed by a 0 byte, the rest of the field 0
-    Station,   // six name characters padded with spaces, then '0' + SSID
+    U8,             // unsigned 8-bit number
+    U16,            // unsigned 16-bit number, little-endian
+    U32,            // unsigned 32-bit number, little-endian
+    Choice,         // selected index in one byte, 255 for no selection
+    Choice32,       // selected index in 32 bits, 0xFFFFFFFF for no selection
+    Char,           // first character of a text, 0 when empty
+    Text,           // characters followed by a 0 byte, the rest of the field 0
+    Station,        // six name characters padded with spaces, then '0' + SSID
+    ChoiceFromTop,  // selected index in one byte, stored as kMiceMessageTop minus it
 };
 
 struct Field {
@@ -34,6 +36,8 @@ struct Field {
     std::size_t width = 1;     // bytes in the image
     std::size_t maxChars = 0;  // Text: the most characters the device takes
     SettingId ssidSetting{};   // Station: the SSID half of the address entry
+
+    friend constexpr bool operator==(const Field&, const Field&) = default;
 };
 
 inline constexpr std::size_t kStationWidth = 7;
@@ -100,7 +104,7 @@ inline constexpr Field kPositionSymbolCode = character(S::Position_symbol_code, 
 inline constexpr Field kPositionSymbolTable = character(S::Position_symbol_table, 122);
 inline constexpr Field kPositionStatusText = text(S::Position_status_text, 123, 41);
 // Stored as 7 minus the selected index: "Off Duty" is 7, "Emergency" 0.
-inline constexpr Field kMiceMessage = u8(S::Mice_message, 164);
+inline constexpr Field kMiceMessage = {S::Mice_message, 164, Encoding::ChoiceFromTop, 1};
 inline constexpr int kMiceMessageTop = 7;
 inline constexpr Field kPositionCoursespeed = choice(S::Position_coursespeed, 165);
 inline constexpr Field kPositionAltitude = choice(S::Position_altitude, 166);
@@ -118,6 +122,7 @@ inline constexpr Field kFloodtimeout = u32(S::Floodtimeout, 188);
 
 struct AliasRecord {
     Field station, traceable, enable;
+    constexpr std::array<Field, 3> fields() const { return {station, traceable, enable}; }
 };
 constexpr AliasRecord aliasRecord(int n) {
     const std::size_t at = 192 + 9 * static_cast<std::size_t>(n - 1);
@@ -132,6 +137,9 @@ inline constexpr std::array<AliasRecord, 8> kAliases = {
 // Beacons.
 struct BeaconRecord {
     Field destination, path1, path2, txrate, enable, message;
+    constexpr std::array<Field, 6> fields() const {
+        return {destination, path1, path2, txrate, enable, message};
+    }
 };
 constexpr BeaconRecord beaconRecord(int n) {
     const std::size_t at = 264 + 128 * static_cast<std::size_t>(n - 1);
@@ -171,6 +179,9 @@ inline constexpr Field kTeleparamsTxrateRf = u16(S::Teleparams_txrate_rf, 914);
 
 struct AnalogRecord {
     Field source, name, units, coefa, coefb, coefc, average;
+    constexpr std::array<Field, 7> fields() const {
+        return {source, name, units, coefa, coefb, coefc, average};
+    }
 };
 // clang-format off
 constexpr AnalogRecord analogRecord(int n) {
@@ -185,6 +196,7 @@ inline constexpr std::array<AnalogRecord, 5> kAnalogChannels = {analogRecord(1),
 
 struct DigitalRecord {
     Field source, name, units, inverted;
+    constexpr std::array<Field, 4> fields() const { return {source, name, units, inverted}; }
 };
 constexpr DigitalRecord digitalRecord(int n) {
     const std::size_t at = 1143 + 16 * static_cast<std::size_t>(n - 1);
@@ -221,5 +233,156 @@ static_assert(kAnalogChannels[4].average.offset == 1142);
 static_assert(kBeacons[3].message.offset + kBeacons[3].message.width == 776);
 static_assert(kAliases[7].enable.offset == 263);
 static_assert(kEndMarkerOffset + kEndMarker.size() + 1 == kConfigBlockSize);
+
+// Every field of the block, once, in the order of the constants above.
+constexpr std::array<Field, 1> one(const Field& f) { return {f}; }
+// clang-format off
+inline constexpr auto kFields = join(
+    one(kCallsign), one(kTxdelay), one(kQuiettime), one(kQuiettimeRandomize), one(kLatitude), one(kLongitude),
+    one(kPtt), one(kSquelch), one(kBusydetect), one(kConsecutivePackets), one(kOutputLevel),
+    one(kSerial1Mode), one(kSerial2Mode), one(kBluetoothName), one(kBluetoothPassword), one(kRs485Mode),
+    one(kGpsBaudrate), one(kConsoleBaudrate), one(kKissBaudrate), one(kKissDirection), one(kKissCheck),
+    one(kPositionReportMode), one(kPositionReportInterval), one(kPositionFixlostInterval),
+    one(kPositionReportEncoding), one(kPositionTime), kPositionPaths, one(kPositionSymbolCode),
+    one(kPositionSymbolTable), one(kPositionStatusText), one(kMiceMessage), one(kPositionCoursespeed),
+    one(kPositionAltitude), one(kPositionReportonfixlost), kSmartBeaconing,
+    one(kDigion), one(kFloodtimeout), recordFields(kAliases), recordFields(kBeacons),
+    one(kWeatherStationtype), one(kWeatherDest), one(kWeatherPath1), one(kWeatherPath2), one(kWeatherTxrate),
+    one(kWeatherEnable), one(kWeatherPosition), one(kWeatherComment),
+    one(kTeletitle), one(kTeleEnable), one(kTelemoduleEnable), one(kBitsmoduleEnable), one(kTeledataDest),
+    one(kTeledataPath1), one(kTeledataPath2), one(kTeledataTxrateRf), one(kTeleparamsDest), one(kTeleparamsPath1),
+    one(kTeleparamsPath2), one(kTeleparamsTxrateRf), recordFields(kAnalogChannels), recordFields(kDigitalChannels),
+    kOrvaxeOutputs, one(kTeleHoldoff), kDebug);
+// clang-format on
+
+// The settings that the image does not hold: none. A setting added to the
+// catalogue gets a field above or is named here.
+inline constexpr std::array<SettingId, 0> kNotInImage{};
+
+// What the compiler proves of the table, so that a field misplaced, forgotten
+// or given twice does not compile.
+namespace checks {
+
+constexpr bool widthFitsEncoding(const Field& f) {
+    switch (f.encoding) {
+        case Encoding::U8:
+        case Encoding::Choice:
+        case Encoding::ChoiceFromTop:
+        case Encoding::Char:
+            return f.width == 1;
+        case Encoding::U16:
+            return f.width == 2;
+        case Encoding::U32:
+        case Encoding::Choice32:
+            return f.width == 4;
+        case Encoding::Text:
+            return f.maxChars > 0 && f.maxChars < f.width;  // room for the terminator
+        case Encoding::Station:
+            return f.width == kStationWidth && f.maxChars == kStationNameChars;
+    }
+    return false;
+}
+
+constexpr bool everySettingPlacedOnce() {
+    std::array<int, kSettingCount> placed{};
+    for (const Field& f : kFields) {
+        ++placed[indexOf(f.setting)];
+        if (f.encoding == Encoding::Station) ++placed[indexOf(f.ssidSetting)];  // the SSID half
+    }
+    for (SettingId s : kNotInImage) ++placed[indexOf(s)];
+    for (int count : placed)
+        if (count != 1) return false;
+    return true;
+}
+
+// Every byte belongs to the fixed content or to one field at most.
+constexpr bool fieldsApartAndClearOfFixedContent() {
+    std::array<bool, kConfigBlockSize> taken{};
+    const auto take = [&taken](std::size_t offset, std::size_t width) {
+        if (offset + width > kConfigBlockSize) return false;
+        for (std::size_t b = offset; b < offset + width; ++b) {
+            if (taken[b]) return false;
+            taken[b] = true;
+        }
+        return true;
+    };
+    const bool fixed = take(kChecksumOffset, 4) && take(kWriteStampOffset, 2) &&
+                       take(kConfigVersionOffset, kConfigVersionWidth) &&
+                       take(kCallsignTerminatorOffset, 1) && take(kEndMarkerOffset, kEndMarker.size() + 1);
+    if (!fixed) return false;
+    for (const Field& f : kFields)
+        if (!take(f.offset, f.width)) return false;
+    return true;
+}
+
+}  // namespace checks
+
+static_assert(
+    [] {
+        for (const Field& f : kFields)
+            if (!checks::widthFitsEncoding(f)) return false;
+        return true;
+    }(),
+    "a field's width does not fit its encoding");
+static_assert(checks::everySettingPlacedOnce(),
+              "every setting has exactly one field (or is listed in kNotInImage)");
+static_assert(checks::fieldsApartAndClearOfFixedContent(),
+              "fields overlap, leave the block or cover its fixed content");
+static_assert(kChecksumOffset + 4 == kWriteStampOffset && kWriteStampOffset + 2 == kConfigVersionOffset);
+
+// How the image holds a setting: as a number, as a choice's index, or as characters.
+enum class Stored { Nowhere, Number, Index, Characters };
+
+inline constexpr auto kStoredAs = [] {
+    std::array<Stored, kSettingCount> as{};
+    for (const Field& f : kFields) {
+        switch (f.encoding) {
+            case Encoding::U8:
+            case Encoding::U16:
+            case Encoding::U32:
+                as[indexOf(f.setting)] = Stored::Number;
+                break;
+            case Encoding::Choice:
+            case Encoding::Choice32:
+            case Encoding::ChoiceFromTop:
+                as[indexOf(f.setting)] = Stored::Index;
+                break;
+            case Encoding::Station:
+                as[indexOf(f.ssidSetting)] = Stored::Characters;  // '0' + SSID
+                [[fallthrough]];
+            case Encoding::Char:
+            case Encoding::Text:
+                as[indexOf(f.setting)] = Stored::Characters;
+                break;
+        }
+    }
+    return as;
+}();
+
+constexpr Stored storedAs(SettingId s) { return kStoredAs[indexOf(s)]; }
+
+// Which field of kFields starts at each byte (kFields.size() for none): fields
+// are told apart by their first byte, which the asserts above prove unique.
+inline constexpr auto kFieldStartingAt = [] {
+    std::array<std::size_t, kConfigBlockSize> at{};
+    at.fill(kFields.size());
+    for (std::size_t i = 0; i < kFields.size(); ++i) at[kFields[i].offset] = i;
+    return at;
+}();
+
+// A list of fields that holds each field of the block exactly once, in any
+// order: the order of encoding or of decoding.
+template <std::size_t N>
+constexpr bool holdsEveryFieldOnce(const std::array<Field, N>& list) {
+    if (N != kFields.size()) return false;
+    std::array<bool, kFields.size()> listed{};
+    for (const Field& f : list) {
+        if (f.offset >= kConfigBlockSize) return false;
+        const std::size_t i = kFieldStartingAt[f.offset];
+        if (i == kFields.size() || !(kFields[i] == f) || listed[i]) return false;
+        listed[i] = true;
+    }
+    return true;  // N entries, none twice: every one
+}
 
 }  // namespace zeru::layout

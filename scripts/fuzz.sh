@@ -10,9 +10,9 @@
 # TARGET    config_file, image, device_replies (default: all three)
 #
 # The build directory is $ZERU_FUZZ_BUILD (default build-fuzz); $ZERU_FUZZ_SEED
-# fixes libFuzzer's seed (default 0: a new one every run). A finding stops
-# the script with the fuzzer's report; the input that caused it is kept in
-# $ZERU_FUZZ_BUILD/findings/<target>/.
+# fixes libFuzzer's seed (default 0: a new one every run). The fuzzers run one per
+# core at a time. A finding fails the script with the fuzzer's report; the
+# input that caused it is kept in $ZERU_FUZZ_BUILD/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,16 +41,41 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The whole read flow takes some 225 replies of up to 66 input bytes each.
 max_len=16384
 
-for target in "${targets[@]}"; do
-  corpus="fuzz/corpus/$target"
-  work="$build/corpus/$target"
-  findings="$build/findings/$target"
+# One fuzzer per core at a time; each writes its own log, shown when it ends.
+fuzz() {  # target
+  local target="$1"
+  local corpus="fuzz/corpus/$target" work="$build/corpus/$target" findings="$build/findings/$target"
   mkdir -p "$work" "$findings"
-  echo "== $target: ${seconds} s"
   # New inputs go to the work directory; the committed corpus is only read.
   "$build/fuzz/zeru-fuzz-$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -seed="$seed" \
     -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$corpus"
   if [ "$merge" = 1 ]; then
     "$build/fuzz/zeru-fuzz-$target" -merge=1 -max_len="$max_len" "$corpus" "$work"
   fi
+}
+failed=0
+batch=()
+run_batch() {
+  local target
+  for target in "${batch[@]}"; do
+    fuzz "$target" >"$build/fuzz-$target.log" 2>&1 &
+    pids+=("$!")
+  done
+  local i
+  for i in "${!batch[@]}"; do
+    local status=0
+    wait "${pids[$i]}" || status=$?
+    echo "== ${batch[$i]}: ${seconds} s"
+    cat "$build/fuzz-${batch[$i]}.log"
+    [ "$status" -eq 0 ] || { echo "== ${batch[$i]} found a fault (exit $status)"; failed=1; }
+  done
+  batch=()
+  pids=()
+}
+pids=()
+for target in "${targets[@]}"; do
+  batch+=("$target")
+  [ "${#batch[@]}" -lt "$(nproc)" ] || run_batch
 done
+[ "${#batch[@]}" -eq 0 ] || run_batch
+exit "$failed"

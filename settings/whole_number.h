@@ -17,8 +17,8 @@ namespace zeru {
 std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
 // The refusal of a number setting's text that does not convert: "'%s' is not
-// a valid integer value" with the text in place of %s (the error box adds the
-// full stop).
+// a valid integer value" with the text (Latin-1) quoted in UTF-8 (the error
+// box adds the full stop).
 std::string notAWholeNumberText(std::string_view text);
 
 // The whole number of `setting`'s text `text`, or its refusal (notAWholeNumberText).

@@ -3,11 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 
 #include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
-#include "interaction/utf8_path.h"
 #include "trace/pcapng_reader.h"
 #include "trace/pcapng_writer.h"
 #include "trace/text_form.h"
@@ -22,11 +20,7 @@ bool isTextTracePath(const std::string& path) {
     return extension == ".txt";
 }
 
-bool maySaveTrace(const std::string& path) {
-    const std::filesystem::path folder = pathFromUtf8(path).parent_path();
-    std::error_code error;
-    return cfgfile::mayReplace(path) && (folder.empty() || std::filesystem::is_directory(folder, error));
-}
+bool maySaveTrace(const std::string& path) { return cfgfile::mayReplace(path); }
 
 Outcome saveTrace(const Trace& trace, const std::string& path) {
     return cfgfile::replaceFileContent(path,

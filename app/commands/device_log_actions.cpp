@@ -37,15 +37,15 @@ trace::Trace DeviceLogActions::lastCommand() const {
 
 void DeviceLogActions::saveDeviceLog() {
     if (recorder_.trace().steps.empty()) {
-        ui_.information(kNoDeviceCommand);
+        ui_.information(Message::fromUtf8(kNoDeviceCommand));
         return;
     }
     const auto path =
         ui_.chooseSaveFile({"", "Device traces (*.pcapng);;Text (*.txt)", "zeru-device-log.pcapng"});
     if (!path) return;
     if (const Outcome saved = trace::saveTrace(lastCommand(), *path); !saved)
-        return ui_.error(saved.failure().text + ".");
-    ui_.log("Saved " + *path);
+        return ui_.error(Message::fromUtf8(saved.failure().text + "."));
+    ui_.log(Message::fromUtf8("Saved " + *path));
 }
 
 void DeviceLogActions::saveProblemReport() {
@@ -65,10 +65,10 @@ void DeviceLogActions::saveProblemReport() {
     }
     try {
         if (const Outcome saved = report::saveProblemReport(problem, *path); !saved)
-            return ui_.error(saved.failure().text + ".");
-        ui_.log("Saved " + *path);
+            return ui_.error(Message::fromUtf8(saved.failure().text + "."));
+        ui_.log(Message::fromUtf8("Saved " + *path));
     } catch (const std::exception& e) {  // the archive library's
-        ui_.error(e.what() + std::string("."));
+        ui_.error(Message::fromUtf8(e.what() + std::string(".")));
     }
 }
 

@@ -20,6 +20,7 @@
 #include "device/device_flows.h"
 #include "device/device_selector.h"
 #include "device/hidapi_transport.h"
+#include "device/quiet_read.h"
 #include "device/upload_notice.h"
 #include "image/config_image.h"
 #include "interaction/command.h"
@@ -105,7 +106,9 @@ private:
     }
     void Button_write_configClick() {
         startDeviceCommand("Write config");
-        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
+        if (problems::sendsEmergency(form_.settings()) &&
+            !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
+            return;
         Outcome written = Failure::of(FailureKind::DeviceFailed);
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written)
@@ -115,10 +118,12 @@ private:
     }
     void Button_upload_firmwareClick() {
         // Nothing to ask about while no device is there.
-        if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
+        if (!selector_.pick(transport_->enumerate()))
+            return ui_.information(Message::fromUtf8(selector_.notFoundLine()));
         startDeviceCommand("Upload firmware");
         // The log tells how the upload went; the window does nothing more after it.
-        if (ui_.confirm(firmwareUploadQuestion())) static_cast<void>(device_.uploadFirmware());
+        if (ui_.confirm(Message::fromUtf8(firmwareUploadQuestion())))
+            static_cast<void>(device_.uploadFirmware());
     }
     void Button_save_to_fileClick() { saveToFile(); }
     void Button_read_from_fileClick() {
@@ -166,12 +171,15 @@ private:
         runCommand(ui_, [&] { loaded = cfgfile::loadConfigFile(*path, settings, ui_).ok(); });
         return loaded ? path : std::nullopt;
     }
-    bool readDevice(Settings& settings) {
+    // A command of its own: busy, input dropped, and quiet (the log, the
+    // version box and the rules' boxes belong to "Read config"); its
+    // exchanges kept as every device command's are.
+    QuietRead readDevice(Settings& settings) {
         startDeviceCommand("Compare with device");
-        auto images = std::make_unique<ConfigImages>();
-        DeviceFlows flows(settings, keptLines_, *images, recording_);
-        flows.useDeviceSelector(&selector_);
-        return flows.readConfig().settingsRead;
+        QuietRead read;
+        read.failure = "The device was not read.";  // stays so if the command fails
+        form_.runAsCommand([&] { read = readDeviceQuietly(settings, ui_, recording_, &selector_); });
+        return read;
     }
 
     TForm1& form_;

@@ -31,8 +31,8 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 
 }  // namespace
 
-ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidget* parent)
-    : QDialog(parent), feedback_(feedback), settings_(settings) {
+ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), feedback_(feedback), settings_(settings), ui_(ui) {
     setObjectName(QStringLiteral("Changes_window"));
     setWindowTitle(QStringLiteral("Changes"));
 
@@ -127,10 +127,18 @@ bool ChangesWindow::compareWith(Reference reference) {
             name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*file))).fileName();
             break;
         }
-        case Reference::Device:
-            if (!sources_.device || !sources_.device(other)) return false;
+        case Reference::Device: {
+            if (!sources_.device) return false;
+            const QuietRead read = sources_.device(other);
+            if (!read.read) {
+                // Told here, where the comparison was asked for.
+                summary_->setText(QStringLiteral("Not compared with the device:\n") +
+                                  messageText(read.failure));
+                return false;
+            }
             name = QStringLiteral("Device");
             break;
+        }
     }
     reference_ = reference;
     copySettings(other, other_);
@@ -191,6 +199,7 @@ void ChangesWindow::fill() {
 
 std::vector<std::string> ChangesWindow::listedSettings() const {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(list_->topLevelItemCount()));
     for (int i = 0; i < list_->topLevelItemCount(); ++i)
         names.push_back(list_->topLevelItem(i)->data(0, kSettingRole).toString().toStdString());
     return names;
@@ -209,8 +218,8 @@ void ChangesWindow::revert(const std::vector<compare::Difference>& differences) 
     if (differences.empty()) return;
     // The values as they were, for one undo (every setting is copied).
     copySettings(settings_, beforeRevert_);
-    // Through the settings: a program's write, which runs no form rule.
-    changes::revertSettings(settings_, reference(), differences);
+    // Each as if picked by the user: the rules settle, their messages shown.
+    changes::revertSettings(settings_, reference(), differences, ui_);
     undo_->setEnabled(true);
     feedback_.refresh();
     fill();
@@ -219,6 +228,7 @@ void ChangesWindow::revert(const std::vector<compare::Difference>& differences) 
 void ChangesWindow::undoRevert() {
     if (!undo_->isEnabled()) return;
     undo_->setEnabled(false);
+    // The values exactly as they were, settled then: no rule runs again.
     changes::revertSettings(settings_, beforeRevert_, compare::compareSettings(beforeRevert_, settings_));
     feedback_.refresh();
     fill();

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "compare/comparison.h"
+#include "device/quiet_read.h"
+#include "interaction/user_interface.h"
 #include "settings/settings_model.h"
 
 class QComboBox;
@@ -30,9 +32,10 @@ struct ComparisonSources {
     // Asks for a file and loads it over `settings` (the start-up settings);
     // the file's name, or nullopt when cancelled or refused.
     std::function<std::optional<std::string>(Settings& settings)> file;
-    // Reads the device's configuration into `settings`; false when the read
+    // Reads the device's configuration into `settings` as a command, without
+    // a word to the log; what failed when it was not read.
     // failed (the user has been told).
-    std::function<bool(Settings& settings)> device;
+    std::function<QuietRead(Settings& settings)> device;
 };
 
 class ChangesWindow : public QDialog {
@@ -40,7 +43,7 @@ class ChangesWindow : public QDialog {
 public:
     enum class Reference { Baseline, Defaults, File, Device };
 
-    ChangesWindow(FieldFeedback& feedback, Settings& settings, QWidget* parent);
+    ChangesWindow(FieldFeedback& feedback, Settings& settings, UserInterface& ui, QWidget* parent);
 
     void setSources(ComparisonSources sources) { sources_ = std::move(sources); }
 
@@ -68,6 +71,7 @@ private:
 
     FieldFeedback& feedback_;
     Settings& settings_;
+    UserInterface& ui_;  // the rules' messages after a revert
     ComparisonSources sources_;
     Reference reference_ = Reference::Baseline;
     SettingsModel other_;  // the defaults, a file or the device

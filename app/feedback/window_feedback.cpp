@@ -11,8 +11,9 @@
 
 namespace zeru::app {
 
-WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWidget& window)
-    : QObject(&window), settings_(settings), window_(window), fields_(settings, pages, this) {
+WindowFeedback::WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWidget& window,
+                               UserInterface& ui)
+    : QObject(&window), settings_(settings), window_(window), ui_(ui), fields_(settings, pages, this) {
     buttons_ = new QWidget(&window);
     buttons_->setObjectName(QStringLiteral("Feedback_buttons"));
     // One above the other: the command row stays narrow enough for small
@@ -55,7 +56,7 @@ void WindowFeedback::setComparisonSources(ComparisonSources sources) {
 
 ChangesWindow& WindowFeedback::showChanges() {
     if (!changesWindow_) {
-        changesWindow_ = new ChangesWindow(fields_, settings_, &window_);
+        changesWindow_ = new ChangesWindow(fields_, settings_, ui_, &window_);
         changesWindow_->setSources(sources_);
     }
     changesWindow_->compareWith(ChangesWindow::Reference::Baseline);

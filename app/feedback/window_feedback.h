@@ -23,8 +23,9 @@ class WidgetSettings;
 class WindowFeedback : public QObject {
     Q_OBJECT
 public:
-    // `window`: the main window, which owns the buttons and windows made here.
-    WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWidget& window);
+    // `window`: the main window, which owns the buttons and windows made here;
+    // `ui` tells the rules' messages after a revert.
+    WindowFeedback(WidgetSettings& settings, QTabWidget& pages, QWidget& window, UserInterface& ui);
     ~WindowFeedback() override;
 
     FieldFeedback& fields() { return fields_; }
@@ -45,6 +46,7 @@ private:
 
     WidgetSettings& settings_;
     QWidget& window_;
+    UserInterface& ui_;
     FieldFeedback fields_;
     QWidget* buttons_ = nullptr;
     QPushButton* changesButton_ = nullptr;

@@ -15,6 +15,7 @@
 #include "settings/spoken_name.h"
 
 namespace zeru::app {
+
 namespace {
 
 // Identifiers up to this length (calls, names, titles) get a field of their own width.

@@ -119,7 +119,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     settings_ = std::make_unique<WidgetSettings>(*this);
     connectFormRules(pageButtons_, *settings_, ui_);
     installPathPaste(*settings_, this);
-    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this);
+    feedback_ = new WindowFeedback(*settings_, *pageTree_, *this, ui_);
     commandRow->addTool(feedback_->buttons());
     connect(&feedback_->fields(), &FieldFeedback::updated, this, &TForm1::updateTitle);
 
@@ -152,6 +152,10 @@ void TForm1::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
     if (!command) return;
     logCommandStart(commandButton(button)->text());
+    runAsCommand(command);
+}
+
+void TForm1::runAsCommand(const std::function<void()>& command) {
     InputDropper dropper(*this);
     const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);

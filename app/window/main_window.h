@@ -83,6 +83,10 @@ public:
     DeviceStatus* deviceStatus() const { return deviceStatus_; }
     // True while one of the five commands runs.
     bool commandRunning() const { return commandRunning_; }
+    // Runs `command` as the command buttons run theirs: input to the window
+    // dropped meanwhile, the connection state not asked, a failure shown in
+    // the standard error box.
+    void runAsCommand(const std::function<void()>& command);
     // The marks at the fields, the changes and their window.
     WindowFeedback& feedback();
     // Asked when the user closes the window; false keeps it open.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The marks at fields and tabs follow every edit, and the "Changes" window
-// puts values back without running a form rule.
+// puts values back as if the user picked them (the form rules settle), its
+// undo exactly as they were.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,7 +98,7 @@ TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
               QString::fromStdString(form->settings().text(settingNamed(first))));
 }
 
-TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
+TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBack) {
     form->settings().setText(SettingId::Callsign, "OK1ZRU");
     form->settings().setIndex(SettingId::Ptt, 1);
     form->settings().setIndex(SettingId::Serial1_mode, 3);  // a rule would move port 2 and show a box
@@ -126,6 +127,35 @@ TEST_F(FieldFeedbackTest, RevertAndRevertAllPutTheBaselineBackWithoutRules) {
     EXPECT_TRUE(ui.boxes().empty());
 }
 
+// Reverting one port's role settles the other, as a pick would, with the
+// rule's box; the undo puts both back as they were, without one.
+TEST_F(FieldFeedbackTest, RevertingAPortRoleSettlesTheOtherPort) {
+    form->settings().setIndex(SettingId::Serial1_mode, 2);  // RS-232 console
+    form->settings().setIndex(SettingId::Serial2_mode, 0);
+    fields().takeBaseline();
+    form->settings().setIndex(SettingId::Serial1_mode, 0);
+    form->settings().setIndex(SettingId::Serial2_mode, 1);  // the console moved to Bluetooth
+    settle();
+    ChangesWindow& changes = form->feedback().showChanges();
+    ASSERT_EQ(changes.listedSettings(), (std::vector<std::string>{"Serial1_mode", "Serial2_mode"}));
+    ui.events.clear();
+
+    changes.list().topLevelItem(0)->setSelected(true);
+    changes.revertSelected();
+
+    EXPECT_EQ(form->settings().index(SettingId::Serial1_mode), 2);
+    EXPECT_EQ(form->settings().index(SettingId::Serial2_mode), 0) << "never two consoles";
+    EXPECT_EQ(ui.boxes(),
+              (std::vector<std::string>{"Bluetooth port 1 changed to None.\rReason:\rSerial console "
+                                        "can be selected on one port only."}));
+    EXPECT_TRUE(changes.listedSettings().empty());
+
+    changes.undoRevert();
+    EXPECT_EQ(form->settings().index(SettingId::Serial1_mode), 0);
+    EXPECT_EQ(form->settings().index(SettingId::Serial2_mode), 1);
+    EXPECT_EQ(ui.boxes().size(), 1u);
+}
+
 TEST_F(FieldFeedbackTest, ComparingWithTheDefaultsListsWhatDiffersFromThem) {
     form->settings().setText(SettingId::Callsign, "OK1ZRU");
     fields().takeBaseline();  // as after a save
@@ -148,7 +178,7 @@ TEST_F(FieldFeedbackTest, ADeviceWrittenFromTheWindowShowsNoChange) {
     ChangesWindow& changes = form->feedback().showChanges();
     changes.setSources({{}, [&](Settings& device) {
                             ConfigImage image = written;
-                            return DecodeConfiguration(image, device, quiet);
+                            return QuietRead{DecodeConfiguration(image, device, quiet), ""};
                         }});
     ASSERT_TRUE(changes.compareWith(ChangesWindow::Reference::Device));
     EXPECT_TRUE(changes.listedSettings().empty());

@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
                             zeru::SettingsModel startup;
                             zeru::test::RecordingUi quiet;
                             zeru::rules::applyStartupSequence(startup, quiet);
-                            return zeru::compare::asTheDeviceHoldsIt(startup, device);
+                            return zeru::QuietRead{zeru::compare::asTheDeviceHoldsIt(startup, device), ""};
                         }});
     changes.show();
     changes.compareWith(ChangesWindow::Reference::Device);

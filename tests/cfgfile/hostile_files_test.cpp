@@ -65,6 +65,8 @@ const Target kTargets[] = {
      },
      false},
     {"dangling link", [](TempFolder& f) { fs::create_symlink("made", f.file("out")); }, true},
+    {"link into a missing folder", [](TempFolder& f) { fs::create_symlink("missing/made", f.file("out")); },
+     false},
     {"file of another owner",
      [](TempFolder& f) {
          test::writeBytes(f.file("out"), kOld);

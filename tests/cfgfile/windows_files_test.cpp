@@ -44,6 +44,7 @@ TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
         {"\\\\.\\pipe\\zeru-test", Status::NotRegular, "Not a regular file"},
         {inFolder(folder, "dir.cfg"), Status::NotRegular, "Is a directory"},
         {readOnly, Status::Read, ""},
+        {inFolder(folder, "missing\\new.cfg"), Status::Missing, ""},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(mayReplace(c.path)) << c.path;
@@ -74,6 +75,28 @@ TEST(WindowsFiles, NamesInAnyScriptAreSavedAndLoaded) {
         EXPECT_NE(bytes->find("Callsign=OK1ZRU"), std::string::npos) << name;
     }
     EXPECT_EQ(folder.entries().size(), 3u);  // no temporary file left beside them
+}
+
+// A private file claims a free name with its complete content, and never
+// takes one that is there; no temporary file stays either way.
+TEST(WindowsFiles, PrivateFileClaimsOnlyAFreeName) {
+    TempFolder folder;
+    const std::string taken = inFolder(folder, "taken.bin");
+    put(taken, "old");
+    const struct {
+        std::string path;
+        bool created;
+        std::string content;  // what the name holds afterwards
+    } cases[] = {
+        {inFolder(folder, "free.bin"), true, "new"},
+        {taken, false, "old"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(createPrivateFile(c.path, "new"), c.created) << c.path;
+        EXPECT_EQ(readFileBytes(c.path), c.content) << c.path;
+    }
+    EXPECT_THROW(createPrivateFile(inFolder(folder, "missing\\new.bin"), "new"), FileWriteError);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"free.bin", "taken.bin"}));
 }
 
 TEST(WindowsFiles, ReplacedFileKeepsItsAttributes) {

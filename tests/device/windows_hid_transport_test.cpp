@@ -52,6 +52,41 @@ TEST(WindowsHidTransport, DeviceHeldByAnotherProgramIsSaidSo) {
     std::filesystem::remove_all(folder);
 }
 
+// The libraries come from the system folder when first needed; without one
+// (or with a library that lacks a function) no device is found and the open
+// says why.
+TEST(WindowsHidTransport, MissingHidLibrariesAreSaidSo) {
+    // The system's words for a missing module differ between Windows and Wine.
+    const std::string notFound =
+        "zeru-no-such.dll could not be loaded: " + windowsOpenFailureReason(ERROR_MOD_NOT_FOUND);
+    const struct {
+        HidLibraries::Names names;
+        std::string whyNot;
+    } cases[] = {
+        {{}, ""},
+        {{L"zeru-no-such.dll", L"hid.dll"}, notFound},
+        {{L"setupapi.dll", L"zeru-no-such.dll"}, notFound},
+        {{L"kernel32.dll", L"hid.dll"}, "kernel32.dll has no SetupDiGetClassDevsW"},
+        {{L"setupapi.dll", L"kernel32.dll"}, "kernel32.dll has no HidD_GetHidGuid"},
+    };
+    for (const auto& c : cases) {
+        std::string why;
+        const auto libraries = HidLibraries::load(c.names, why);
+        EXPECT_EQ(libraries != nullptr, c.whyNot.empty()) << c.whyNot;
+        EXPECT_EQ(why, c.whyNot);
+        if (libraries) {
+            EXPECT_NE(libraries->functions().getClassDevs, nullptr);
+            EXPECT_NE(libraries->functions().getCaps, nullptr);
+            continue;
+        }
+        WindowsHidTransport transport(c.names);
+        EXPECT_TRUE(transport.enumerate().empty()) << c.whyNot;
+        std::string openWhy;
+        EXPECT_FALSE(transport.open("\\\\?\\hid#vid_0483&pid_a050#zeru-no-such", openWhy));
+        EXPECT_EQ(openWhy, c.whyNot);
+    }
+}
+
 TEST(WindowsHidTransport, OpenFailureReasonsInPlainWords) {
     const struct {
         unsigned long error;

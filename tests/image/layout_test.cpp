@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-exact placement of every field, one test per kind of record.
+#include "image/layout.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -300,6 +302,27 @@ TEST(ImageLayout, DefaultsEncodeToTheKnownStartOfTheBlock) {
                                            "5223.08N\0"
                                            "01658.14E\0"s));
     EXPECT_EQ(slice(image, 264, 29), bytesOf("APKV070WIDE1 1WIDE2 1\0\0\0\x1E\0\0\0\x02"s));
+}
+
+// The compiler proves where the fields lie (image/layout.h); what it cannot see
+// is the catalogue, built at run time: each setting's kind must agree with how
+// the image holds it, and what a user can type must fit its text field.
+TEST(ImageLayout, CatalogueKindsAndLimitsFitTheFields) {
+    for (const layout::Field& f : layout::kFields) {
+        const SettingDef& d = settingsCatalogue().def(f.setting);
+        SCOPED_TRACE(d.name);
+        const bool isChoice = layout::storedAs(f.setting) == layout::Stored::Index;
+        EXPECT_EQ(d.kind == SettingKind::Choice, isChoice);
+        if (f.encoding == layout::Encoding::Char) {
+            EXPECT_EQ(d.maxLength, 1);
+        }
+        if (f.encoding == layout::Encoding::Text || f.encoding == layout::Encoding::Station) {
+            EXPECT_LE(static_cast<std::size_t>(d.maxLength), f.maxChars);
+        }
+        if (f.encoding == layout::Encoding::Station) {
+            EXPECT_EQ(settingsCatalogue().def(f.ssidSetting).kind, SettingKind::Text);
+        }
+    }
 }
 
 }  // namespace

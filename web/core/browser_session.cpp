@@ -101,14 +101,14 @@ SavedFile BrowserSession::saveToFile() {
     file.name = std::string(cfgfile::kProposedFileName);
     const auto values = cfgfile::fileValues(settings_);
     if (!values) {
-        ui_.error(errorBoxText(values.failure().text));
+        ui_.error(Message::fromUtf8(errorBoxText(values.failure().text)));
         if (const auto setting = values.failure().setting) file.refusedSetting = settingName(*setting);
         return file;
     }
     // A download is always a new file: nothing of an old one to keep.
     file.bytes = cfgfile::updatedFileContent("", *values);
     file.saved = true;
-    ui_.log("Saved " + file.name);
+    ui_.log(Message::fromUtf8("Saved " + file.name));
     takeBaseline();
     return file;
 }
@@ -122,19 +122,19 @@ bool BrowserSession::readFromFile(const std::string& bytes, const std::string& n
     runCommand(ui_,
                [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_).ok(); });
     if (!loaded) return false;
-    ui_.log("Loaded " + name);
+    ui_.log(Message::fromUtf8("Loaded " + name));
     takeBaseline();
     return true;
 }
 
 bool BrowserSession::restoreBackup(const std::string& name) {
     if (name.size() < 4 || name.compare(name.size() - 4, 4, ".cfg") != 0) {
-        ui_.information(backup::kOnlyCfgLoads);
+        ui_.information(Message::fromUtf8(backup::kOnlyCfgLoads));
         return false;
     }
     const auto bytes = backups_.file(name);
     if (!bytes) {
-        ui_.information(cfgfile::kIdentificationMessage);
+        ui_.information(Message::fromUtf8(cfgfile::kIdentificationMessage));
         return false;
     }
     return readFromFile(*bytes, name);
@@ -148,7 +148,7 @@ ReadOutcome BrowserSession::readConfig() {
 }
 
 std::optional<Outcome> BrowserSession::writeConfig() {
-    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion))
+    if (problems::sendsEmergency(settings_) && !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
         return std::nullopt;
     Outcome written = Failure::of(FailureKind::DeviceFailed);
     runCommand(ui_, [&] { written = device_.writeConfig(); });
@@ -157,7 +157,7 @@ std::optional<Outcome> BrowserSession::writeConfig() {
 }
 
 std::optional<Outcome> BrowserSession::uploadFirmware() {
-    if (!ui_.confirm(firmwareUploadQuestion())) return std::nullopt;
+    if (!ui_.confirm(Message::fromUtf8(firmwareUploadQuestion()))) return std::nullopt;
     Outcome uploaded = Failure::of(FailureKind::DeviceFailed);
     runCommand(ui_, [&] { uploaded = device_.uploadFirmware(); });
     return uploaded;
