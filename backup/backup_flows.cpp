@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cfgfile/file_flows.h"
+#include "interaction/utf8_path.h"
 
 namespace zeru::backup {
 
@@ -16,10 +17,11 @@ void BackupFlows::openBackup() {
     std::error_code error;
     if (!folder_.empty() && std::filesystem::create_directories(folder_, error))
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
-    const auto path = ui_.chooseOpenFile({folder_.string(), std::string(cfgfile::kConfigFileFilter), ""});
+    const auto path =
+        ui_.chooseOpenFile({utf8FromPath(folder_), std::string(cfgfile::kConfigFileFilter), ""});
     if (!path) return;
-    if (std::filesystem::path(*path).extension() == ".bin") {
-        ui_.information(kOnlyCfgLoads);
+    if (pathFromUtf8(*path).extension() == ".bin") {
+        ui_.information(Message::fromUtf8(kOnlyCfgLoads));
         return;
     }
     load_(*path);

@@ -24,7 +24,7 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
     ConfigImage memory{};
     const std::size_t pages = readEepromPages(link, memory);
     if (pages < kPageCount) {
-        ui.log(pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail);
+        ui.log(Message::fromUtf8(pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail));
         return Backup::Failed;
     }
     // A memory that fails its checksum holds no configuration (erased, or
@@ -35,11 +35,12 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
         return Backup::NoValidConfiguration;
     }
     decoded = decodeQuietly(memory, deviceSettings);
-    if (const auto note = store_.folderNote()) ui.log(*note);
+    if (const auto note = store_.folderNote()) ui.log(Message::fromUtf8(*note));
     try {
-        ui.log("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr));
+        ui.log(
+            Message::fromUtf8("Backup saved: " + store_.keep(memory, decoded ? &deviceSettings : nullptr)));
     } catch (const std::exception& e) {
-        ui.log("Backup not saved: " + std::string(e.what()) + "." + tail);
+        ui.log(Message::fromUtf8("Backup not saved: " + std::string(e.what()) + "." + tail));
         return Backup::Failed;
     }
     return Backup::Kept;
@@ -60,8 +61,9 @@ bool SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
         ui.log("No changes: the device already holds this configuration.");
         return true;
     }
-    ui.log("Changes on the device: " + std::to_string(changes.size()) + " settings");
-    for (const compare::Difference& change : changes) ui.log(compare::differenceLine(change));
+    ui.log(Message::fromUtf8("Changes on the device: " + std::to_string(changes.size()) + " settings"));
+    for (const compare::Difference& change : changes)
+        ui.log(Message::fromLatin1(compare::differenceLine(change)));
     return true;
 }
 

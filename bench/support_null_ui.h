@@ -12,8 +12,8 @@ class NullUi : public SilentUi {
 public:
     void setProgress(int position) override { position_ = position; }
     int progress() const override { return position_; }
-    bool confirm(std::string_view) override { return true; }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
+    bool confirm(const Message&) override { return true; }
+    SaveAnswer askSaveChanges(const Message&) override { return SaveAnswer::Discard; }
 
 private:
     int position_ = 0;

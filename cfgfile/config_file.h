@@ -57,12 +57,12 @@ void saveConfigFile(const Settings& settings, const std::string& path);
 bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui);
 
 // The refusal of a file larger than kMaxConfigFileSize, before it is read.
-std::string tooLargeMessage(const std::string& path, std::uint64_t size);
+Message tooLargeMessage(const std::string& path, std::uint64_t size);
 
 // Why `file`, read from `path`, cannot be loaded before its content is looked
 // at: "PATH does not exist.", "PATH cannot be read: REASON." (a FIFO, device
 // or folder too), tooLargeMessage; nullopt when it was read.
-std::optional<std::string> unreadableFileMessage(const std::string& path, const InputFile& file);
+std::optional<Message> unreadableFileMessage(const std::string& path, const InputFile& file);
 
 // applyConfigFile on the file at `path`, once it could be read (else the box
 // of unreadableFileMessage).

@@ -41,10 +41,11 @@ void applyKey(const FileKey& k, const std::optional<std::string>& stored, Settin
 
 bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface& ui) {
     if (file.read(kHeaderSection, kApplicationKey, kUnknown) != kApplicationTitle) {
-        ui.information(kIdentificationMessage);
+        ui.information(Message::fromUtf8(kIdentificationMessage));
         return false;
     }
-    if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel) ui.information(kVersionMessage);
+    if (file.read(kHeaderSection, kVersionKey, kUnknown) != kVersionLabel)
+        ui.information(Message::fromUtf8(kVersionMessage));
 
     const auto keys = fileKeys();
     std::vector<ProfileFile::KeyName> names;
@@ -62,24 +63,24 @@ bool applyConfigFile(const ProfileFile& file, Settings& settings, UserInterface&
     return true;
 }
 
-std::string tooLargeMessage(const std::string& path, std::uint64_t size) {
-    return path + " is too large for a configuration file (" + std::to_string(size) + " bytes, at most " +
-           std::to_string(kMaxConfigFileSize) + ").";
+Message tooLargeMessage(const std::string& path, std::uint64_t size) {
+    return Message::fromUtf8(path + " is too large for a configuration file (" + std::to_string(size) +
+                             " bytes, at most " + std::to_string(kMaxConfigFileSize) + ").");
 }
 
-std::optional<std::string> unreadableFileMessage(const std::string& path, const InputFile& file) {
+std::optional<Message> unreadableFileMessage(const std::string& path, const InputFile& file) {
     switch (file.status) {
         case InputFile::Status::Read:
             return std::nullopt;
         case InputFile::Status::Missing:
-            return displayPath(path) + " does not exist.";
+            return Message::fromUtf8(path + " does not exist.");
         case InputFile::Status::TooLarge:
             return tooLargeMessage(path, file.size);
         case InputFile::Status::NotRegular:
         case InputFile::Status::Unreadable:
             break;
     }
-    return displayPath(path) + " cannot be read: " + file.reason + ".";
+    return Message::fromUtf8(path + " cannot be read: " + file.reason + ".");
 }
 
 bool loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {

@@ -9,15 +9,16 @@
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_read.h"
 #include "interaction/command.h"
+#include "interaction/utf8_path.h"
 #include "settings/catalogue.h"
 
 namespace zeru::cfgfile {
 
 std::string configDialogFolder(const std::string& programFolder) {
     namespace fs = std::filesystem;
-    const fs::path config = fs::path(programFolder) / "config";
+    const fs::path config = pathFromUtf8(programFolder) / "config";
     std::error_code ec;
-    if (!programFolder.empty() && fs::is_directory(config, ec)) return config.string() + "/";
+    if (!programFolder.empty() && fs::is_directory(config, ec)) return utf8FromPath(config) + "/";
     const char* home = std::getenv("HOME");
     return home ? std::string(home) : std::string();
 }
@@ -32,7 +33,7 @@ FileDialogOptions FileFlows::dialogOptions(std::string_view proposedName) const 
 }
 
 std::string proposedFileName(const Settings& settings, const std::string& currentFile) {
-    if (!currentFile.empty()) return std::filesystem::path(currentFile).filename().string();
+    if (!currentFile.empty()) return utf8FromPath(pathFromUtf8(currentFile).filename());
     std::string name = settings.text(SettingId::Callsign);
     // The start-up callsign (NOCALL) names no station.
     if (name.empty() || name == settingsCatalogue().def(SettingId::Callsign).defaultText)
@@ -78,14 +79,14 @@ void FileFlows::offerRemovalFromHistory(const std::string& path) {
     if (!history_) return;
     std::vector<std::string> files = history_->recentFiles();
     const auto entry = std::find(files.begin(), files.end(), path);
-    if (entry == files.end() || !ui_.confirm("Remove " + displayPath(path) + " from the recent files?"))
+    if (entry == files.end() || !ui_.confirm(Message::fromUtf8("Remove " + path + " from the recent files?")))
         return;
     files.erase(entry);
     history_->setRecentFiles(files);
 }
 
 void FileFlows::fileUsed(std::string_view verb, const std::string& path) {
-    ui_.log(std::string(verb) + displayPath(path));
+    ui_.log(Message::fromUtf8(std::string(verb) + path));
     if (history_) history_->setRecentFiles(withRecentFile(history_->recentFiles(), path));
     currentFile_ = path;
     if (fileUsed_) fileUsed_(path);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "interaction/utf8_path.h"
+
 namespace zeru::cfgfile {
 
 std::vector<std::string> withRecentFile(std::vector<std::string> recent, const std::string& path) {
@@ -16,28 +18,11 @@ std::vector<std::string> withRecentFile(std::vector<std::string> recent, const s
 std::string lastUsedFolder(const FileHistory& history) {
     namespace fs = std::filesystem;
     for (const std::string& file : history.recentFiles()) {
-        const fs::path folder = fs::path(file).parent_path();
+        const fs::path folder = pathFromUtf8(file).parent_path();
         std::error_code ec;
-        if (!folder.empty() && fs::is_directory(folder, ec)) return folder.string();
+        if (!folder.empty() && fs::is_directory(folder, ec)) return utf8FromPath(folder);
     }
     return {};
-}
-
-std::string displayPath(const std::string& path) {
-    std::string shown;
-    for (std::size_t i = 0; i < path.size();) {
-        const auto lead = static_cast<unsigned char>(path[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
-        if (i + length > path.size()) length = path.size() - i;
-        if (length == 2 && lead <= 0xC3) {  // U+0080 to U+00FF: one 8-bit character
-            shown +=
-                static_cast<char>(((lead & 0x3) << 6) | (static_cast<unsigned char>(path[i + 1]) & 0x3F));
-        } else {
-            shown += length == 1 ? path[i] : '?';
-        }
-        i += length;
-    }
-    return shown;
 }
 
 }  // namespace zeru::cfgfile

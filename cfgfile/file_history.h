@@ -25,8 +25,4 @@ public:
 // The folder of the most recent file that still exists; "" when there is none.
 std::string lastUsedFolder(const FileHistory& history);
 
-// A path (file-system bytes, UTF-8 here) as a log line shows it: the log's
-// 8-bit text, with '?' for a character it has not.
-std::string displayPath(const std::string& path);
-
 }  // namespace zeru::cfgfile

@@ -287,9 +287,11 @@ constexpr bool everySettingHasOneKey() {
 static_assert(everySettingHasOneKey(), "each setting is stored under exactly one key");
 
 // A key's form agrees with how the image holds its setting: a number key holds
-// a number field, a choice or flag key a choice, a text key characters.
+// a number field, a choice or flag key a choice, a text key characters. (A
+// setting the image does not hold has only the catalogue to agree with.)
 constexpr bool formFitsTheImage(const FileKey& k) {
     using layout::Stored;
+    if (k.form != KeyForm::Header && layout::storedAs(k.setting) == Stored::Nowhere) return true;
     switch (k.form) {
         case KeyForm::Header:
             return true;

@@ -16,7 +16,7 @@ std::string quoted(std::string_view value) {
     return out;
 }
 
-std::optional<std::string> loadNote(const FileKey& key, const std::optional<std::string>& stored) {
+std::optional<Message> loadNote(const FileKey& key, const std::optional<std::string>& stored) {
     if (!stored || key.form == KeyForm::Header || key.form == KeyForm::Text) return std::nullopt;
     const std::string prefix = std::string(key.section) + "." + std::string(key.key) + ": " + quoted(*stored);
     const auto number = parseWholeNumber(*stored);
@@ -27,12 +27,12 @@ std::optional<std::string> loadNote(const FileKey& key, const std::optional<std:
             used +=
                 " (" + quoted(choices.at(static_cast<std::size_t>(*parseWholeNumber(key.defaultText)))) + ")";
         }
-        return prefix + " is not a whole number; " + used + " used.";
+        return Message::fromLatin1(prefix + " is not a whole number; " + used + " used.");
     }
     if (key.form == KeyForm::Number || *number == -1) return std::nullopt;
     const auto count = settingsCatalogue().def(key.setting).choices.size();
     if (*number >= 0 && static_cast<std::size_t>(*number) < count) return std::nullopt;
-    return prefix + " is not in its list; no entry selected.";
+    return Message::fromLatin1(prefix + " is not in its list; no entry selected.");
 }
 
 }  // namespace zeru::cfgfile

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cfgfile/file_keys.h"
+#include "interaction/message.h"
 
 namespace zeru::cfgfile {
 
@@ -21,6 +22,7 @@ std::string quoted(std::string_view value);
 //   Radio.PTT: "x" is not a whole number; 0 ("Low") used.
 //   Radio.PTT: "7" is not in its list; no entry selected.
 // -1, which a save writes for a choice with no entry selected, is no news.
-std::optional<std::string> loadNote(const FileKey& key, const std::optional<std::string>& stored);
+// The file's text and the choice are quoted from Latin-1.
+std::optional<Message> loadNote(const FileKey& key, const std::optional<std::string>& stored);
 
 }  // namespace zeru::cfgfile

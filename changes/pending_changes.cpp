@@ -34,7 +34,7 @@ namespace {
 bool mayDiscard(std::string_view question, bool unsavedChanges, UserInterface& ui,
                 const std::function<bool()>& save) {
     if (!unsavedChanges) return true;
-    switch (ui.askSaveChanges(question)) {
+    switch (ui.askSaveChanges(Message::fromUtf8(question))) {
         case SaveAnswer::Save:
             return save();
         case SaveAnswer::Discard:

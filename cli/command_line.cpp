@@ -129,7 +129,7 @@ int CommandLine::run(int argc, const char* const* argv) {
         std::string error;
         auto recorded = trace::loadTrace(*global_.replay, error);
         if (!recorded) {
-            ui.error(error);
+            ui.error(Message::fromUtf8(error));
             return kImageRefused;
         }
         replay.emplace(std::move(*recorded));
@@ -139,7 +139,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     if (global_.trace) {
         // Refused before the device is used: a conversation that could not be saved would be lost.
         if (!trace::maySaveTrace(*global_.trace)) {
-            ui.error(cfgfile::FileWriteError(*global_.trace).what() + std::string("."));
+            ui.error(Message::fromUtf8(cfgfile::FileWriteError(*global_.trace).what() + std::string(".")));
             return kImageRefused;
         }
         recorder.emplace();
@@ -155,7 +155,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     try {
         trace::saveTrace(recorder->trace(), *global_.trace);
     } catch (const std::exception& e) {
-        ui.error(e.what() + std::string("."));
+        ui.error(Message::fromUtf8(e.what() + std::string(".")));
         return status == kSuccess ? kImageRefused : status;
     }
     return status;
@@ -168,10 +168,10 @@ int CommandLine::runCommand(const CommandRun& command, TerminalUi& ui) {
     } catch (const CLI::ParseError& e) {  // a command may find its arguments wrong only as it runs
         return usageError(e.what());
     } catch (const trace::ReplayMismatch& e) {
-        ui.error(e.what());
+        ui.error(Message::fromUtf8(e.what()));
         return kDeviceFailed;
     } catch (const std::exception& e) {
-        ui.error(e.what());
+        ui.error(Message::fromUtf8(e.what()));
         return kImageRefused;
     }
 }

@@ -24,7 +24,7 @@ int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel&
         try {
             applySetOption(settings, key, value, ui);
         } catch (const SetOptionError& e) {
-            ui.error(e.what());
+            ui.error(Message::fromUtf8(e.what()));
             return kSettingsRefused;
         }
     }
@@ -36,10 +36,10 @@ int saveSettings(const Settings& settings, const std::string& path, TerminalUi& 
         cfgfile::saveConfigFile(settings, path);
         return kSuccess;
     } catch (const ConversionError& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return kSettingsRefused;
     } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return kImageRefused;
     }
 }
@@ -64,7 +64,7 @@ int finishDevice(int status, const DeviceSession& session, TerminalUi& ui) {
     if (status == kDeviceFailed) ui.endWithFailureLine();
     std::string error;
     if (!session.saveState(error)) {
-        ui.error(error);
+        ui.error(Message::fromUtf8(error));
         if (status == kSuccess) return kImageRefused;
     }
     return status;

@@ -17,12 +17,12 @@ std::optional<ConfigImage> readImageFile(const std::string& path, TerminalUi& ui
     using Status = cfgfile::InputFile::Status;
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
     if (file.status != Status::Read && file.status != Status::TooLarge) {
-        ui.error("Unable to read " + path + ".");
+        ui.error(Message::fromUtf8("Unable to read " + path + "."));
         return std::nullopt;
     }
     if (file.size != kImageSize) {
-        ui.error(path + " is not a configuration image (" + std::to_string(file.size) + " bytes, not " +
-                 std::to_string(kImageSize) + ").");
+        ui.error(Message::fromUtf8(path + " is not a configuration image (" + std::to_string(file.size) +
+                                   " bytes, not " + std::to_string(kImageSize) + ")."));
         return std::nullopt;
     }
     ConfigImage image;

@@ -35,7 +35,7 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
     if (status == kSuccess) status = saveSettings(settings, a.output, c.ui);
     // "Eeprom read success." may stand before a failed page past the
     // configuration block: the file is still not saved, and must not seem so.
-    if (readSuccess && status == kDeviceFailed) c.ui.error(a.output + " was not written.");
+    if (readSuccess && status == kDeviceFailed) c.ui.error(Message::fromUtf8(a.output + " was not written."));
     return finishDevice(status, session, c.ui);
 }
 
@@ -50,7 +50,7 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     try {
         flows.writeConfig();
     } catch (const ConversionError& e) {
-        c.ui.error(errorBoxText(e.what()));
+        c.ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return kSettingsRefused;
     }
     return finishDevice(deviceStatus(flows.lastOutcome()), session, c.ui);

@@ -37,7 +37,7 @@ std::string summaryLine(std::size_t count) {
 
 void printLines(const std::vector<compare::Difference>& differences) {
     for (const compare::Difference& d : differences)
-        std::printf("%s\n", terminalText(compare::differenceLine(d)).c_str());
+        std::printf("%s\n", terminalText(latin1ToUtf8(compare::differenceLine(d))).c_str());
     std::printf("%s\n", summaryLine(differences.size()).c_str());
 }
 
@@ -94,10 +94,11 @@ int runDiff(const DiffArguments& a, CommandContext& c) {
         try {
             fragment = fragmentOf(differences, second);
         } catch (const ConversionError& e) {
-            c.ui.error(errorBoxText(e.what()));
+            c.ui.error(Message::fromUtf8(errorBoxText(e.what())));
             return kSettingsRefused;
         } catch (const std::invalid_argument&) {  // a text with a line break: no file can hold it
-            c.ui.error("The differences of " + a.b + " cannot be written as a configuration file.");
+            c.ui.error(Message::fromUtf8("The differences of " + a.b +
+                                         " cannot be written as a configuration file."));
             return kImageRefused;
         }
         printFragment(fragment);

@@ -32,13 +32,13 @@ int runEncode(const FileArguments& a, TerminalUi& ui) {
     try {
         if (!EncodeConfiguration(settings, ui, image)) return kSettingsRefused;
     } catch (const ConversionError& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return kSettingsRefused;
     }
     try {
         cfgfile::replaceFileContent(a.output, std::string(image.begin(), image.end()));
     } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return kImageRefused;
     }
     return kSuccess;

@@ -27,7 +27,7 @@ int runReport(const ReportArguments& a, CommandContext& c) {
             std::string error;
             auto recorded = trace::loadTrace(file, error);
             if (!recorded) {
-                c.ui.error(error);
+                c.ui.error(Message::fromUtf8(error));
                 return kImageRefused;
             }
             problem.logLines = recorded->logLines;
@@ -39,7 +39,7 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         try {
             problem.configuration = report::configurationWithoutPassword(settings);
         } catch (const std::exception& e) {
-            c.ui.error(e.what());
+            c.ui.error(Message::fromUtf8(e.what()));
             return kSettingsRefused;
         }
         problem.configurationSource = file;
@@ -57,7 +57,7 @@ int runReport(const ReportArguments& a, CommandContext& c) {
     try {
         report::saveProblemReport(problem, a.output);
     } catch (const std::exception& e) {
-        c.ui.error(e.what() + std::string("."));
+        c.ui.error(Message::fromUtf8(e.what() + std::string(".")));
         return kImageRefused;
     }
     return kSuccess;

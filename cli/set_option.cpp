@@ -35,7 +35,7 @@ void applySetOption(Settings& settings, const std::string& sectionKey, const std
     switch (it->form) {
         case cfgfile::KeyForm::Text:
         case cfgfile::KeyForm::Number:
-            settings.setText(it->setting, value);
+            settings.setText(it->setting, utf8ToLatin1(value));  // the command line is UTF-8
             break;
         case cfgfile::KeyForm::Choice:
         case cfgfile::KeyForm::Flag: {

@@ -50,7 +50,7 @@ void TerminalUi::keep(std::string_view text) {
     if (kept_ != nullptr) forEachLine(text, [this](std::string_view line) { kept_->emplace_back(line); });
 }
 
-void TerminalUi::log(std::string_view line) {
+void TerminalUi::log(const Message& line) {
     keep(line);
     if (isFailureLine(line)) lastFailureLine_ = terminalText(line);
     if (!verbose_ && !isFailureLine(line) && !isAdviceLine(line)) return;

@@ -25,11 +25,11 @@ class TerminalUi : public UserInterface {
 public:
     TerminalUi(std::FILE* out, bool verbose, bool progressBar);
 
-    void information(std::string_view text) override { show(text); }
-    void message(std::string_view text) override { show(text); }
-    void error(std::string_view text) override { show(text); }
-    void log(std::string_view line) override;
-    void note(std::string_view line) override { show(line); }
+    void information(const Message& text) override { show(text); }
+    void message(const Message& text) override { show(text); }
+    void error(const Message& text) override { show(text); }
+    void log(const Message& line) override;
+    void note(const Message& line) override { show(line); }
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override { return position_; }
@@ -37,11 +37,11 @@ public:
     void processEvents() override {}
     // zeru-cli runs in scripts and asks nothing: a question is printed and
     // taken as answered Yes; there is no window to close.
-    bool confirm(std::string_view question) override {
+    bool confirm(const Message& question) override {
         show(question);
         return true;
     }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Discard; }
+    SaveAnswer askSaveChanges(const Message&) override { return SaveAnswer::Discard; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 

@@ -16,7 +16,7 @@ int runTrace(const std::string& path, CommandContext& c) {
     std::string error;
     const auto trace = trace::loadTrace(path, error);
     if (!trace) {
-        c.ui.error(error);
+        c.ui.error(Message::fromUtf8(error));
         return kImageRefused;
     }
     const std::string text = trace::formatTraceText(*trace);

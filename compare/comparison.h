@@ -40,7 +40,7 @@ std::string keyName(const cfgfile::FileKey& key);
 // A value in double quotes, a double quote or backslash in it escaped.
 std::string quoted(std::string_view value);
 
-// `Section.Key: "before" -> "after"`.
+// `Section.Key: "before" -> "after"`, in the values' Latin-1.
 std::string differenceLine(const Difference& difference);
 
 }  // namespace zeru::compare

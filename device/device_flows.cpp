@@ -20,11 +20,11 @@ template <typename IncompatibleText>
 bool firmwareMatches(DeviceLink& link, IncompatibleText incompatibleText) {
     const std::optional<std::uint32_t> version = GetFirmwareVersion(link);
     if (!version) {
-        link.ui().log(kFirmwareVersionReadError);
+        link.ui().log(Message::fromUtf8(kFirmwareVersionReadError));
         return false;
     }
     if (*version != kConfiguratorVersion) {
-        link.ui().information(incompatibleText(*version));
+        link.ui().information(Message::fromUtf8(incompatibleText(*version)));
         return false;
     }
     return true;
@@ -80,7 +80,7 @@ bool DeviceFlows::writeAndVerify(DeviceLink& link) {
     // An acknowledged page is not always a stored one.
     const std::size_t matching = verifyEepromPages(link, images_.writeImage);
     if (matching < kPageCount) {
-        ui_.log(pageLine("Eeprom verify error: page ", matching + 1, kPageCount));
+        ui_.log(Message::fromUtf8(pageLine("Eeprom verify error: page ", matching + 1, kPageCount)));
         return false;
     }
     ui_.log("Eeprom verify success");

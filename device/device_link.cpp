@@ -26,14 +26,14 @@ bool DeviceLink::FindDevice() {
     if (const auto device = selector.pick(transport_.enumerate())) {
         std::string whyNot;
         open_ = transport_.open(device->path, whyNot);
-        ui_.log(kFoundLine);
-        if (!open_) ui_.log(openFailureLine(whyNot));
+        ui_.log(Message::fromUtf8(kFoundLine));
+        if (!open_) ui_.log(Message::fromUtf8(openFailureLine(whyNot)));
         return true;
     }
-    ui_.log(selector.notFoundLine());
+    ui_.log(Message::fromUtf8(selector.notFoundLine()));  // the path or serial as the user gave it
     // Advice for a device that is nowhere; a chosen one that is missing is
     // better looked for in the list of those that are there.
-    if (selector.choice().empty()) ui_.log(notFoundAdviceLine());
+    if (selector.choice().empty()) ui_.log(Message::fromUtf8(notFoundAdviceLine()));
     return false;
 }
 

@@ -19,7 +19,8 @@ bool WriteEeprom(DeviceLink& link, const ConfigImage& writeImage) {
     // first page, or never got it, still holds its configuration as it was; one
     // that got it and did not answer may have written it.
     const bool changed = written > 0 || link.lastRequestUnanswered();
-    if (changed && written < kConfigBlockPages) link.ui().log(kIncompleteConfigurationLine);
+    if (changed && written < kConfigBlockPages)
+        link.ui().log(Message::fromUtf8(kIncompleteConfigurationLine));
     return written == kPageCount;
 }
 

@@ -20,13 +20,13 @@ std::size_t runPageLoop(UserInterface& ui, std::size_t pageCount, const PageLoop
         // while a command runs is dropped, so no other command can start.
         ui.processEvents();
         if (!transferPage(n)) {
-            if (!lines.failed.empty()) ui.log(pageLine(lines.failed, n + 1, pageCount));
+            if (!lines.failed.empty()) ui.log(Message::fromUtf8(pageLine(lines.failed, n + 1, pageCount)));
             return n;
         }
-        ui.log(pageLine(lines.done, n + 1, pageCount));
+        ui.log(Message::fromUtf8(pageLine(lines.done, n + 1, pageCount)));
         ui.stepProgress();
     }
-    if (!lines.success.empty()) ui.log(lines.success);
+    if (!lines.success.empty()) ui.log(Message::fromUtf8(lines.success));
     ui.setProgress(0);
     return pageCount;
 }

@@ -15,19 +15,19 @@ class ProgressOnlyUi final : public UserInterface {
 public:
     explicit ProgressOnlyUi(UserInterface& shown) : shown_(shown) {}
 
-    void information(std::string_view text) override { keep(text); }
-    void message(std::string_view text) override { keep(text); }
-    void error(std::string_view text) override { keep(text); }
-    void log(std::string_view line) override {
-        if (!line.starts_with("Page read: ") && line != kFoundLine) keep(line);
+    void information(const Message& text) override { keep(text); }
+    void message(const Message& text) override { keep(text); }
+    void error(const Message& text) override { keep(text); }
+    void log(const Message& line) override {
+        if (!line.utf8().starts_with("Page read: ") && line.utf8() != kFoundLine) keep(line);
     }
     void setProgressRange(int low, int high) override { shown_.setProgressRange(low, high); }
     void setProgress(int value) override { shown_.setProgress(value); }
     int progress() const override { return shown_.progress(); }
     void setBusy(bool busy) override { shown_.setBusy(busy); }
     void processEvents() override { shown_.processEvents(); }
-    bool confirm(std::string_view) override { return false; }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
+    bool confirm(const Message&) override { return false; }
+    SaveAnswer askSaveChanges(const Message&) override { return SaveAnswer::Cancel; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 

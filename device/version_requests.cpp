@@ -44,7 +44,7 @@ bool ShowDeviceVersions(DeviceLink& link) {
     const std::optional<std::string> hardware = GetHardwareVersion(link);
     if (!hardware) return false;
     text += format("\r\nHardware version: %s", hardware->c_str());
-    link.ui().message(text);
+    link.ui().message(Message::fromLatin1(text));  // the hardware version is the device's text
     return true;
 }
 

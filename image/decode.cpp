@@ -106,7 +106,7 @@ bool versionMatches(const ConfigImage& image, UserInterface& ui) {
     message += "\n\nYou need to use Configurator ";
     message += device;
     message += " or write new configuration using \"Write config\" button.";
-    ui.information(message);
+    ui.information(Message::fromLatin1(message));  // the device's version text is Latin-1
     return false;
 }
 

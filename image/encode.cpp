@@ -276,7 +276,7 @@ class FirstRefusalShown : public RefusalSink {
 public:
     explicit FirstRefusalShown(UserInterface& ui) : ui_(ui) {}
     bool refused(SettingId, const std::string& message) override {
-        ui_.information(message);
+        ui_.information(Message::fromUtf8(message));
         return false;
     }
     bool notANumber(SettingId, std::string_view text) override { throw ConversionError(text); }

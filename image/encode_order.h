@@ -196,6 +196,43 @@ inline constexpr auto kEncodeOrder = [] {
                 kWeatherAndPorts, choices(kClosingChoices));
 }();
 
+// A step's check suits its field's encoding, and a range never lets a number
+// past what its field holds, so nothing is ever stored wrapped.
+constexpr bool checkSuitsField(const Step& s) {
+    const Encoding e = s.field.encoding;
+    switch (s.check) {
+        case Check::Choice:
+            return e == Encoding::Choice || e == Encoding::Choice32 || e == Encoding::ChoiceFromTop;
+        case Check::Ranged:
+        case Check::RangedOrZero: {
+            const std::int64_t top = e == Encoding::U8 ? 0xFF : e == Encoding::U16 ? 0xFFFF : 0x7FFFFFFF;
+            const bool number = e == Encoding::U8 || e == Encoding::U16 || e == Encoding::U32;
+            return number && 0 <= s.lo && s.lo <= s.hi && s.hi <= top;
+        }
+        case Check::Callsign:
+        case Check::Station:
+            return e == Encoding::Station;
+        case Check::Character:
+            return e == Encoding::Char;
+        case Check::Latitude:
+        case Check::Longitude:
+        case Check::Text:
+        case Check::Printable:
+        case Check::PrintableJoined:
+        case Check::BluetoothName:
+        case Check::BluetoothPassword:
+            return e == Encoding::Text;
+    }
+    return false;
+}
+
+static_assert(
+    [] {
+        for (const Step& s : kEncodeOrder)
+            if (!checkSuitsField(s)) return false;
+        return true;
+    }(),
+    "each check suits its field, and no range passes what its field holds");
 static_assert(
     [] {
         std::array<Field, kEncodeOrder.size()> fields{};

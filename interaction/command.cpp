@@ -16,7 +16,7 @@ bool runCommand(UserInterface& ui, const std::function<void()>& command) {
         command();
         return true;
     } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));  // the program's texts are UTF-8
     } catch (...) {
         ui.error("");  // a failure that is not an exception object has no message
     }

@@ -12,7 +12,8 @@
 
 namespace zeru {
 
-// The text of the standard error box for a failure message.
+// The text of the standard error box for a failure message (UTF-8, as every
+// exception's text of the program).
 std::string errorBoxText(std::string_view message);
 
 // Runs `command`; returns false when it ended by an exception (already shown).

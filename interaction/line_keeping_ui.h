@@ -19,23 +19,23 @@ public:
     void restart() { lines_.clear(); }
     const std::vector<std::string>& lines() const { return lines_; }
 
-    void information(std::string_view text) override {
+    void information(const Message& text) override {
         keep(text);
         inner_.information(text);
     }
-    void message(std::string_view text) override {
+    void message(const Message& text) override {
         keep(text);
         inner_.message(text);
     }
-    void error(std::string_view text) override {
+    void error(const Message& text) override {
         keep(text);
         inner_.error(text);
     }
-    void log(std::string_view line) override {
+    void log(const Message& line) override {
         keep(line);
         inner_.log(line);
     }
-    void note(std::string_view line) override {
+    void note(const Message& line) override {
         keep(line);
         inner_.note(line);
     }
@@ -44,11 +44,11 @@ public:
     int progress() const override { return inner_.progress(); }
     void setBusy(bool busy) override { inner_.setBusy(busy); }
     void processEvents() override { inner_.processEvents(); }
-    bool confirm(std::string_view question) override {
+    bool confirm(const Message& question) override {
         keep(question);
         return inner_.confirm(question);
     }
-    SaveAnswer askSaveChanges(std::string_view question) override { return inner_.askSaveChanges(question); }
+    SaveAnswer askSaveChanges(const Message& question) override { return inner_.askSaveChanges(question); }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) override {
         return inner_.chooseSaveFile(options);
     }

@@ -10,17 +10,17 @@ namespace zeru {
 
 class SilentUi : public UserInterface {
 public:
-    void information(std::string_view) override {}
-    void message(std::string_view) override {}
-    void error(std::string_view) override {}
-    void log(std::string_view) override {}
+    void information(const Message&) override {}
+    void message(const Message&) override {}
+    void error(const Message&) override {}
+    void log(const Message&) override {}
     void setProgressRange(int, int) override {}
     void setProgress(int) override {}
     int progress() const override { return 0; }
     void setBusy(bool) override {}
     void processEvents() override {}
-    bool confirm(std::string_view) override { return false; }
-    SaveAnswer askSaveChanges(std::string_view) override { return SaveAnswer::Cancel; }
+    bool confirm(const Message&) override { return false; }
+    SaveAnswer askSaveChanges(const Message&) override { return SaveAnswer::Cancel; }
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 };

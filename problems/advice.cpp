@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "image/layout.h"
+#include "interaction/message.h"
 #include "problems/problems.h"
 #include "settings/whole_number.h"
 
@@ -126,7 +127,8 @@ void AdviceList::addresses() {
         const bool valid = std::all_of(name.begin(), name.end(), [](char c) {
             return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         });
-        if (!valid) add(f->setting, "\"" + s_.text(f->setting) + "\" is not a valid AX.25 address");
+        if (!valid)
+            add(f->setting, "\"" + latin1ToUtf8(s_.text(f->setting)) + "\" is not a valid AX.25 address");
     }
 }
 

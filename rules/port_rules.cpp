@@ -72,8 +72,8 @@ std::vector<PortConflict> portConflicts(const Settings& settings) {
 
 void runPortRules(Settings& settings, UserInterface& ui) {
     // Each message is shown before the next rule runs, as after a user's change.
-    if (auto m = serial1ModeChanged(settings)) ui.information(*m);
-    if (auto m = serial2ModeChanged(settings)) ui.information(*m);
+    if (auto m = serial1ModeChanged(settings)) ui.information(Message::fromUtf8(*m));
+    if (auto m = serial2ModeChanged(settings)) ui.information(Message::fromUtf8(*m));
 }
 
 }  // namespace zeru::rules

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/whole_number.h"
 
+#include "interaction/message.h"
+
 namespace zeru {
 namespace {
 
@@ -56,7 +58,7 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
 }
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+    : std::runtime_error("'" + latin1ToUtf8(text) + "' is not a valid integer value") {}
 
 std::int32_t toWholeNumber(std::string_view text) {
     auto value = parseWholeNumber(text);

@@ -16,7 +16,7 @@ namespace zeru {
 std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
 // Raised where a number setting's text must convert and does not; its message is
-// "'%s' is not a valid integer value" with the text in place of %s.
+// "'%s' is not a valid integer value" with the text (Latin-1) quoted in UTF-8.
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(std::string_view text);

@@ -37,7 +37,7 @@ trace::Trace DeviceLogActions::lastCommand() const {
 
 void DeviceLogActions::saveDeviceLog() {
     if (recorder_.trace().steps.empty()) {
-        ui_.information(kNoDeviceCommand);
+        ui_.information(Message::fromUtf8(kNoDeviceCommand));
         return;
     }
     const auto path =
@@ -45,9 +45,9 @@ void DeviceLogActions::saveDeviceLog() {
     if (!path) return;
     try {
         trace::saveTrace(lastCommand(), *path);
-        ui_.log("Saved " + *path);
+        ui_.log(Message::fromUtf8("Saved " + *path));
     } catch (const std::exception& e) {
-        ui_.error(e.what() + std::string("."));
+        ui_.error(Message::fromUtf8(e.what() + std::string(".")));
     }
 }
 
@@ -69,9 +69,9 @@ void DeviceLogActions::saveProblemReport() {
     }
     try {
         report::saveProblemReport(problem, *path);
-        ui_.log("Saved " + *path);
+        ui_.log(Message::fromUtf8("Saved " + *path));
     } catch (const std::exception& e) {
-        ui_.error(e.what() + std::string("."));
+        ui_.error(Message::fromUtf8(e.what() + std::string(".")));
     }
 }
 

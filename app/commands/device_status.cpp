@@ -16,7 +16,7 @@ QString shortText(const HidDeviceInfo& device) {
 }
 
 QString entryText(const HidDeviceInfo& device) {
-    const QString path = QString::fromStdString(device.path);
+    QString path = QString::fromStdString(device.path);
     if (device.serialNumber.empty()) return path;
     return path + QStringLiteral(" (") + QString::fromStdString(device.serialNumber) + QLatin1Char(')');
 }

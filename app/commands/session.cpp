@@ -107,7 +107,9 @@ private:
     }
     void Button_write_configClick() {
         startDeviceCommand("Write config");
-        if (problems::sendsEmergency(form_.settings()) && !ui_.confirm(problems::kEmergencyQuestion)) return;
+        if (problems::sendsEmergency(form_.settings()) &&
+            !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
+            return;
         bool written = false;
         runCommand(ui_, [&] { written = device_.writeConfig(); });
         if (written) fields().takeBaseline();
@@ -115,9 +117,10 @@ private:
     }
     void Button_upload_firmwareClick() {
         // Nothing to ask about while no device is there.
-        if (!selector_.pick(transport_->enumerate())) return ui_.information(selector_.notFoundLine());
+        if (!selector_.pick(transport_->enumerate()))
+            return ui_.information(Message::fromUtf8(selector_.notFoundLine()));
         startDeviceCommand("Upload firmware");
-        if (ui_.confirm(firmwareUploadQuestion())) device_.uploadFirmware();
+        if (ui_.confirm(Message::fromUtf8(firmwareUploadQuestion()))) device_.uploadFirmware();
     }
     void Button_save_to_fileClick() { saveToFile(); }
     void Button_read_from_fileClick() {

@@ -199,6 +199,7 @@ void ChangesWindow::fill() {
 
 std::vector<std::string> ChangesWindow::listedSettings() const {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(list_->topLevelItemCount()));
     for (int i = 0; i < list_->topLevelItemCount(); ++i)
         names.push_back(list_->topLevelItem(i)->data(0, kSettingRole).toString().toStdString());
     return names;

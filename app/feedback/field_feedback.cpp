@@ -87,11 +87,11 @@ void FieldFeedback::markProblems() {
     for (const problems::Problem& p : problems_) {
         const FieldMark mark =
             p.severity == problems::Severity::Error ? FieldMark::Error : FieldMark::Warning;
-        auto [it, added] = wanted.try_emplace(field(p.setting), mark, latin1(p.message));
+        auto [it, added] = wanted.try_emplace(field(p.setting), mark, messageText(p.message));
         if (added) continue;
         // A field with several problems shows the worst mark and every message.
         it->second.first = std::min(it->second.first, mark);
-        it->second.second += QLatin1Char('\n') + latin1(p.message);
+        it->second.second += QLatin1Char('\n') + messageText(p.message);
     }
     for (const auto& [w, mark] : problemMarks_)
         if (!wanted.contains(w)) marks_.setProblem(w, std::nullopt);

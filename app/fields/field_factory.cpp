@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <algorithm>
 
 #include "app/fields/beacon_message_edit.h"
@@ -16,15 +15,6 @@
 #include "settings/spoken_name.h"
 
 namespace zeru::app {
-
-QString messageText(std::string_view text) {
-    const bool ascii =
-        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return latin1(text);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    return utf8.hasError() ? latin1(text) : decoded;
-}
 
 namespace {
 

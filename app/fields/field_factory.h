@@ -23,10 +23,11 @@ inline QString latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A message or log line from the core: its own texts and the settings'
-// values are Latin-1, the paths it names UTF-8. A line that reads as UTF-8
-// is taken as such (a path with "ü"); any other is Latin-1, byte for byte.
-QString messageText(std::string_view text);
+// A message or log line from the core (a Message, a problem's text): UTF-8,
+// the paths it names and the values it quotes alike (interaction/message.h).
+inline QString messageText(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // The widget of one setting: a line edit, a drop-down list, or for the beacon
 // messages the two-line message field.

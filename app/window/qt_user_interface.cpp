@@ -60,19 +60,19 @@ void QtUserInterface::attach(const InterfaceWidgets& widgets) {
     }
 }
 
-void QtUserInterface::information(std::string_view text) {
+void QtUserInterface::information(const Message& text) {
     showBox(QMessageBox::Information, QStringLiteral("Information"), displayLines(text));
 }
 
-void QtUserInterface::message(std::string_view text) {
+void QtUserInterface::message(const Message& text) {
     showBox(QMessageBox::NoIcon, title_, displayLines(text));
 }
 
-void QtUserInterface::error(std::string_view text) {
+void QtUserInterface::error(const Message& text) {
     showBox(QMessageBox::Critical, title_, displayLines(text));
 }
 
-void QtUserInterface::log(std::string_view line) {
+void QtUserInterface::log(const Message& line) {
     if (log_) log_->appendPlainText(messageText(line));
 }
 
@@ -93,13 +93,13 @@ void QtUserInterface::setBusy(bool busy) {
 
 void QtUserInterface::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
-bool QtUserInterface::confirm(std::string_view question) {
+bool QtUserInterface::confirm(const Message& question) {
     // No is the default: Enter pressed in haste sends nothing to the device.
     return askQuestion(displayLines(question), {QMessageBox::Yes, QMessageBox::No}, QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
-SaveAnswer QtUserInterface::askSaveChanges(std::string_view question) {
+SaveAnswer QtUserInterface::askSaveChanges(const Message& question) {
     switch (askQuestion(displayLines(question),
                         {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}, QMessageBox::Save)) {
         case QMessageBox::Save:
@@ -121,13 +121,13 @@ std::optional<std::string> QtUserInterface::chooseOpenFile(const FileDialogOptio
 
 std::optional<std::string> QtUserInterface::chooseFile(FileDialogKind kind,
                                                        const FileDialogOptions& options) {
-    // Paths are file-system names (UTF-8 here), not Latin-1 setting texts.
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(options.startFolder));
-    const QString name = QFile::decodeName(QByteArray::fromStdString(options.proposedName));
+    // Paths are UTF-8 on every system, not Latin-1 setting texts.
+    const QString folder = QString::fromStdString(options.startFolder);
+    const QString name = QString::fromStdString(options.proposedName);
     const QString startPath = name.isEmpty() ? folder : QDir(folder).filePath(name);
-    const QString chosen = askFileName(kind, startPath, latin1(options.filter));
+    const QString chosen = askFileName(kind, startPath, messageText(options.filter));
     if (chosen.isEmpty()) return std::nullopt;
-    return QFile::encodeName(chosen).toStdString();
+    return chosen.toStdString();
 }
 
 void QtUserInterface::showBox(QMessageBox::Icon icon, const QString& caption, const QString& text) {

@@ -41,17 +41,17 @@ public:
     // hands over; throws std::logic_error when one is missing.
     void attach(const InterfaceWidgets& widgets);
 
-    void information(std::string_view text) override;
-    void message(std::string_view text) override;
-    void error(std::string_view text) override;
-    void log(std::string_view line) override;
+    void information(const Message& text) override;
+    void message(const Message& text) override;
+    void error(const Message& text) override;
+    void log(const Message& line) override;
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override;
     void setBusy(bool busy) override;
     void processEvents() override;
-    bool confirm(std::string_view question) override;
-    SaveAnswer askSaveChanges(std::string_view question) override;
+    bool confirm(const Message& question) override;
+    SaveAnswer askSaveChanges(const Message& question) override;
     std::optional<std::string> chooseSaveFile(const FileDialogOptions& options) override;
     std::optional<std::string> chooseOpenFile(const FileDialogOptions& options) override;
 

@@ -72,7 +72,7 @@ int runConfigurator(QtUserInterface& ui, StartupOptions options) {
     try {
         run = startConfigurator(ui, options);
     } catch (const std::exception& e) {
-        ui.error(errorBoxText(e.what()));
+        ui.error(Message::fromUtf8(errorBoxText(e.what())));
         return 1;
     } catch (...) {
         ui.error("");

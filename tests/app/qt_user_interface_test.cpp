@@ -6,7 +6,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 
+#include "app/commands/session.h"
+#include "cfgfile/temp_folder.h"
+#include "device/fake_transport.h"
+#include "interaction/utf8_path.h"
 #include "window_fixture.h"
 
 namespace zeru::app::test {
@@ -93,30 +98,32 @@ TEST_F(QtUserInterfaceTest, LogProgressAndBusyReachTheWindow) {
     for (const char* b : buttons) EXPECT_TRUE(find(b)->isEnabled()) << b;
 }
 
-// Paths are UTF-8, the device's and the file's texts Latin-1: each shows as
-// the user wrote it, in the log and in the boxes alike.
-TEST_F(QtUserInterfaceTest, PathsAndLatin1TextsShowAsWritten) {
+// Messages are UTF-8: a path as the file system names it, a setting's
+// Latin-1 text converted where a message quotes it. Each shows as the user
+// wrote it, in the log and in the boxes alike.
+TEST_F(QtUserInterfaceTest, PathsAndQuotedTextsShowAsWritten) {
     const struct {
-        const char* line;
+        Message line;
         QString shown;
     } cases[] = {
-        {"Backup saved: /home/j\xC3\xBCrgen/b.cfg", QStringLiteral("Backup saved: /home/j\u00FCrgen/b.cfg")},
-        {"Unable to write to /tmp/Gr\xC3\xBC\xC3\x9F"
-         "e.cfg",
-         QStringLiteral("Unable to write to /tmp/Gr\u00FC\u00DFe.cfg")},
-        {"Beacon 1 message - 25\xB0"
-         "C",
-         QStringLiteral("Beacon 1 message - 25\u00B0C")},
-        {"W\xDC", QStringLiteral("W\u00DC")},
+        {Message::fromUtf8("Backup saved: /home/j\xC3\xBCrgen/b.cfg"),
+         QStringLiteral("Backup saved: /home/j\u00FCrgen/b.cfg")},
+        {Message::fromUtf8(
+             "Unable to write to /tmp/\xD0\x96\xD0\xB8\xD1\x82\xD0\xBE\xD0\xBC\xD0\xB8\xD1\x80.cfg."),
+         QStringLiteral("Unable to write to /tmp/\u0416\u0438\u0442\u043E\u043C\u0438\u0440.cfg.")},
+        {Message::fromLatin1("'25\xB0"
+                             "C' is not a valid integer value."),
+         QStringLiteral("'25\u00B0C' is not a valid integer value.")},
+        {Message::fromLatin1("W\xDC"), QStringLiteral("W\u00DC")},
     };
     for (const auto& c : cases) {
         find<QPlainTextEdit>("Memo1")->clear();
         qtUi.boxes.clear();
         qtUi.log(c.line);
         qtUi.error(c.line);
-        EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(), c.shown) << c.line;
+        EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(), c.shown) << c.line.utf8();
         ASSERT_EQ(qtUi.boxes.size(), 1u);
-        EXPECT_EQ(qtUi.boxes[0].text, c.shown) << c.line;
+        EXPECT_EQ(qtUi.boxes[0].text, c.shown) << c.line.utf8();
     }
 }
 
@@ -132,6 +139,40 @@ TEST_F(QtUserInterfaceTest, FileDialogsAskWithFolderNameAndFilter) {
     options.proposedName.clear();
     qtUi.chooseSaveFile(options);
     EXPECT_EQ(qtUi.questions[2].startPath, QStringLiteral("/home/op/configs"));
+}
+
+// The window's own flows: a save names its file in the log, a failed save in
+// its box, whatever the script of the folders' names.
+TEST_F(QtUserInterfaceTest, SavesNameTheirPathsAsWritten) {
+    zeru::test::TempFolder folder;
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(utf8FromPath(folder.path())));
+    auto session = createSessionOver(*form, qtUi, std::make_unique<zeru::test::FakeTransport>());
+    const std::string home = utf8FromPath(folder.path()) + "/Z\xC3\xBCrich";                // Zürich
+    const std::string missing = utf8FromPath(folder.path()) + "/\xD0\xB6\xD1\x83\xD1\x80";  // жур
+    std::filesystem::create_directory(pathFromUtf8(home));
+    const struct {
+        std::string path;
+        QString logged, box;  // "" for none
+    } cases[] = {
+        {home + "/a.cfg", QString::fromUtf8("Saved " + home + "/a.cfg"), {}},
+        {missing + "/a.cfg", {}, QString::fromUtf8("Unable to write to " + missing + "/a.cfg.")},
+    };
+    for (const auto& c : cases) {
+        find<QPlainTextEdit>("Memo1")->clear();
+        qtUi.boxes.clear();
+        qtUi.answer = QString::fromUtf8(c.path);
+        form->commandButton(CommandButton::SaveToFile)->click();
+        const QString log = find<QPlainTextEdit>("Memo1")->toPlainText();
+        if (!c.logged.isEmpty()) {
+            EXPECT_TRUE(log.contains(c.logged)) << log.toStdString();
+        }
+        ASSERT_EQ(qtUi.boxes.size(), c.box.isEmpty() ? 0u : 1u) << c.path;
+        if (!c.box.isEmpty()) {
+            EXPECT_EQ(qtUi.boxes[0].text, c.box);
+        }
+    }
+    session.reset();
 }
 
 }  // namespace

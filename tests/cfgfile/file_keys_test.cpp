@@ -12,15 +12,17 @@ namespace zeru::cfgfile {
 namespace {
 
 // The compiler proves the rest of the table (file_keys.cpp): one key per
-// setting, forms agreeing with how the image holds each setting (whose kinds
-// tests/image/layout_test.cpp checks against the catalogue), whole-number defaults.
-TEST(FileKeys, ChoiceDefaultsSelectAnEntryAndOnlyAliasEnablesAreFlags) {
+// setting, forms agreeing with how the image holds each setting, whole-number
+// defaults. The catalogue is built at run time: its kinds and lists are checked here.
+TEST(FileKeys, FormsMatchTheCatalogueKindsAndOnlyAliasEnablesAreFlags) {
     std::set<std::string> flags;
     for (const FileKey& k : fileKeys()) {
         if (k.form == KeyForm::Header) continue;
         SCOPED_TRACE(std::string(k.key));
+        const bool isText = k.form == KeyForm::Text || k.form == KeyForm::Number;
+        EXPECT_EQ(settingsCatalogue().def(k.setting).kind == SettingKind::Text, isText);
         if (k.form == KeyForm::Flag) flags.insert(std::string(settingName(k.setting)));
-        if (k.form == KeyForm::Choice || k.form == KeyForm::Flag) {
+        if (!isText) {
             const auto n = parseWholeNumber(k.defaultText);
             ASSERT_TRUE(n.has_value());
             EXPECT_LT(*n, static_cast<int>(settingsCatalogue().def(k.setting).choices.size()));

@@ -47,9 +47,10 @@ const CheckCase kChecks[] = {
      2,
      "error: Radio.TXdelay: '\\x1B[2J' is not a valid integer value.\n1 problem.\n"},
     {"AddressesAdvisedWithTheirValueEscaped",
-     {"Beacons.Beacon1_path1_string=RELAY,", "Radio.Callsign=OK\x1b\xe2\x80\xae"},
+     {"Beacons.Beacon1_path1_string=RELAY,", "Radio.Callsign=OK\x1b\xc2\xad\xe2\x80\xae"},
      0,
-     "warning: Radio.Callsign: \"OK\\x1B\\u202E\" is not a valid AX.25 address\n"
+     // The soft hyphen is stored in Latin-1, the bidirectional control as '?'.
+     "warning: Radio.Callsign: \"OK\\x1B\\u00AD?\" is not a valid AX.25 address\n"
      "warning: Beacons.Beacon1_path1_string: \"RELAY,\" is not a valid AX.25 address\n2 problems.\n"},
 };
 

@@ -20,12 +20,12 @@ public:
         bool operator==(const Event&) const = default;
     };
 
-    void information(std::string_view text) override {
+    void information(const Message& text) override {
         events.push_back({Event::Information, std::string(text)});
     }
-    void message(std::string_view text) override { events.push_back({Event::Message, std::string(text)}); }
-    void error(std::string_view text) override { events.push_back({Event::Error, std::string(text)}); }
-    void log(std::string_view line) override { events.push_back({Event::Log, std::string(line)}); }
+    void message(const Message& text) override { events.push_back({Event::Message, std::string(text)}); }
+    void error(const Message& text) override { events.push_back({Event::Error, std::string(text)}); }
+    void log(const Message& line) override { events.push_back({Event::Log, std::string(line)}); }
     void setProgressRange(int minimum, int maximum) override { progressMin = minimum, progressMax = maximum; }
     void setProgress(int position) override { progressValue = position; }
     int progress() const override { return progressValue; }
@@ -34,11 +34,11 @@ public:
         events.push_back({busy ? Event::Busy : Event::Idle, {}});
     }
     void processEvents() override { ++processEventsCalls; }
-    bool confirm(std::string_view question) override {
+    bool confirm(const Message& question) override {
         events.push_back({Event::Question, std::string(question)});
         return confirmAnswer;
     }
-    SaveAnswer askSaveChanges(std::string_view question) override {
+    SaveAnswer askSaveChanges(const Message& question) override {
         events.push_back({Event::Question, std::string(question)});
         return saveChangesAnswer;
     }

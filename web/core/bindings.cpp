@@ -78,7 +78,7 @@ val problemObject(const problems::Problem& p) {
     val o = val::object();
     o.set("severity", std::string(p.severity == problems::Severity::Error ? "error" : "warning"));
     o.set("setting", p.setting);
-    o.set("message", text(p.message));
+    o.set("message", val(p.message));  // UTF-8 already, as every message
     o.set("page", p.page);
     return o;
 }
@@ -142,7 +142,7 @@ public:
     void compareWithBaseline() { session_.compareWithBaseline(); }
     void compareWithDefaults() { session_.compareWithDefaults(); }
     bool compareWithFile(const val& bytes, const std::string& name) {
-        return session_.compareWithFile(bytesFrom(bytes), latin1FromUtf8(name));
+        return session_.compareWithFile(bytesFrom(bytes), name);  // a file name is UTF-8
     }
     void revert(const val& names) { session_.revert(stringsFrom(names)); }
 
@@ -150,13 +150,13 @@ public:
         const SavedFile file = session_.saveToFile();
         val o = val::object();
         o.set("saved", file.saved);
-        o.set("name", text(file.name));
+        o.set("name", val(file.name));
         o.set("bytes", bytesOf(file.bytes));
         o.set("refusedSetting", file.refusedSetting);
         return o;
     }
     bool readFromFile(const val& bytes, const std::string& name) {
-        return session_.readFromFile(bytesFrom(bytes), latin1FromUtf8(name));
+        return session_.readFromFile(bytesFrom(bytes), name);
     }
 
     // The backups kept in the browser, newest first.

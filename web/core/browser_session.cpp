@@ -109,7 +109,7 @@ SavedFile BrowserSession::saveToFile() {
             file.refusedSetting = settingName(*setting);
         return file;
     }
-    ui_.log("Saved " + file.name);
+    ui_.log(Message::fromUtf8("Saved " + file.name));
     takeBaseline();
     return file;
 }
@@ -122,19 +122,19 @@ bool BrowserSession::readFromFile(const std::string& bytes, const std::string& n
     bool loaded = false;
     runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_); });
     if (!loaded) return false;
-    ui_.log("Loaded " + name);
+    ui_.log(Message::fromUtf8("Loaded " + name));
     takeBaseline();
     return true;
 }
 
 bool BrowserSession::restoreBackup(const std::string& name) {
     if (name.size() < 4 || name.compare(name.size() - 4, 4, ".cfg") != 0) {
-        ui_.information(backup::kOnlyCfgLoads);
+        ui_.information(Message::fromUtf8(backup::kOnlyCfgLoads));
         return false;
     }
     const auto bytes = backups_.file(name);
     if (!bytes) {
-        ui_.information(cfgfile::kIdentificationMessage);
+        ui_.information(Message::fromUtf8(cfgfile::kIdentificationMessage));
         return false;
     }
     return readFromFile(*bytes, name);
@@ -148,7 +148,8 @@ bool BrowserSession::readConfig() {
 }
 
 bool BrowserSession::writeConfig() {
-    if (problems::sendsEmergency(settings_) && !ui_.confirm(problems::kEmergencyQuestion)) return false;
+    if (problems::sendsEmergency(settings_) && !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
+        return false;
     bool written = false;
     runCommand(ui_, [&] { written = device_.writeConfig(); });
     if (written) takeBaseline();
@@ -156,7 +157,7 @@ bool BrowserSession::writeConfig() {
 }
 
 bool BrowserSession::uploadFirmware() {
-    if (!ui_.confirm(firmwareUploadQuestion())) return false;
+    if (!ui_.confirm(Message::fromUtf8(firmwareUploadQuestion()))) return false;
     bool uploaded = false;
     runCommand(ui_, [&] { uploaded = device_.uploadFirmware(); });
     return uploaded;

@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "web/core/latin1.h"
-
 namespace {
 
 // clang-format off
@@ -39,18 +37,18 @@ EM_ASYNC_JS(int, zeru_ui_ask_save_changes, (const char* question), {
 // clang-format on
 
 void send(const char* kind, std::string_view text) {
-    zeru_ui_text(kind, zeru::web::utf8FromLatin1(text).c_str());
+    zeru_ui_text(kind, std::string(text).c_str());  // messages are UTF-8, as JavaScript takes them
 }
 
 }  // namespace
 
 namespace zeru::web {
 
-void JsUserInterface::information(std::string_view text) { send("information", text); }
-void JsUserInterface::message(std::string_view text) { send("message", text); }
-void JsUserInterface::error(std::string_view text) { send("error", text); }
-void JsUserInterface::log(std::string_view line) { send("log", line); }
-void JsUserInterface::note(std::string_view line) { send("note", line); }
+void JsUserInterface::information(const Message& text) { send("information", text); }
+void JsUserInterface::message(const Message& text) { send("message", text); }
+void JsUserInterface::error(const Message& text) { send("error", text); }
+void JsUserInterface::log(const Message& line) { send("log", line); }
+void JsUserInterface::note(const Message& line) { send("note", line); }
 
 void JsUserInterface::setProgressRange(int minimum, int maximum) {
     zeru_ui_numbers("setProgressRange", minimum, maximum);
@@ -63,12 +61,12 @@ void JsUserInterface::setProgress(int position) {
 
 void JsUserInterface::setBusy(bool busy) { zeru_ui_numbers("setBusy", busy ? 1 : 0, 0); }
 
-bool JsUserInterface::confirm(std::string_view question) {
-    return zeru_ui_confirm(utf8FromLatin1(question).c_str()) != 0;
+bool JsUserInterface::confirm(const Message& question) {
+    return zeru_ui_confirm(question.utf8().c_str()) != 0;
 }
 
-SaveAnswer JsUserInterface::askSaveChanges(std::string_view question) {
-    switch (zeru_ui_ask_save_changes(utf8FromLatin1(question).c_str())) {
+SaveAnswer JsUserInterface::askSaveChanges(const Message& question) {
+    switch (zeru_ui_ask_save_changes(question.utf8().c_str())) {
         case 0:
             return SaveAnswer::Save;
         case 1:

@@ -10,11 +10,11 @@ namespace zeru::web {
 
 class JsUserInterface final : public UserInterface {
 public:
-    void information(std::string_view text) override;
-    void message(std::string_view text) override;
-    void error(std::string_view text) override;
-    void log(std::string_view line) override;
-    void note(std::string_view line) override;
+    void information(const Message& text) override;
+    void message(const Message& text) override;
+    void error(const Message& text) override;
+    void log(const Message& line) override;
+    void note(const Message& line) override;
     void setProgressRange(int minimum, int maximum) override;
     void setProgress(int position) override;
     int progress() const override { return progress_; }
@@ -22,8 +22,8 @@ public:
     // Every exchange with the device already waits for the browser, which
     // paints meanwhile.
     void processEvents() override {}
-    bool confirm(std::string_view question) override;
-    SaveAnswer askSaveChanges(std::string_view question) override;
+    bool confirm(const Message& question) override;
+    SaveAnswer askSaveChanges(const Message& question) override;
     // The page has no file paths: saving and loading hand bytes over instead.
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
