@@ -3,10 +3,11 @@
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs the whole test suite through ctest.
 #
-# First the formatting and the static analysis of the core. Then one build
-# folder serves two passes: the core alone, with the window switched off
-# (proof that the logic needs no GUI), then the same folder with the window
-# switched on, which compiles only what the window adds and runs every test.
+# First the formatting. Then one build folder serves two passes: the core
+# alone, with the window switched off (proof that the logic needs no GUI),
+# then the same folder with the window switched on, which compiles only what
+# the window adds, runs clang-tidy over the core and the window, and runs
+# every test.
 # A Release tree (-O3, tests included) is built and tested too, so that
 # warnings the optimiser finds are seen and the tests run on optimised code.
 # The core's unit tests run again as WebAssembly under node, and the browser
@@ -37,7 +38,6 @@ echo "== formatting"
 
 echo "== core without the window"
 cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF
-./scripts/check-tidy.sh "$build"
 cmake --build "$build" -j"$jobs"
 # The virtual-machine and package checks need the whole program: second pass.
 ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
@@ -45,6 +45,9 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
 echo "== everything"
 cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON
 cmake --build "$build" -j"$jobs"
+# clang-tidy over the core and the window: after the build, whose dependency
+# files tell which sources are unchanged since a clean run.
+./scripts/check-tidy.sh "$build"
 # (The browser page through the kernel needs the site: it runs below.)
 ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^vm_web_'
 

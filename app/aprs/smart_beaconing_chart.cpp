@@ -107,7 +107,7 @@ void SmartBeaconingChart::paintEvent(QPaintEvent*) {
 
     // Grid and tick labels.
     QColor grid = pal.color(QPalette::Text);
-    grid.setAlphaF(0.18);
+    grid.setAlphaF(0.18f);
     for (double s = 0; s <= maxInterval + 1e-9; s += intervalStep) {
         p.setPen(grid);
         p.drawLine(QPointF(plot.left(), yInterval(s)), QPointF(plot.right(), yInterval(s)));
@@ -209,9 +209,9 @@ SmartBeaconingWindow::SmartBeaconingWindow(const SmartBeaconingFields& fields, Q
     const char* headers[] = {"Speed [km/h]", "Interval [s]", "Turn [°]", "Distance"};
     for (int column = 0; column < 4; ++column)
         table_->addWidget(createLabel(QString::fromUtf8(headers[column]), this), 0, column, Qt::AlignRight);
-    for (int row = 1; row <= 5; ++row)
+    for (int line = 1; line <= 5; ++line)
         for (int column = 0; column < 4; ++column)
-            table_->addWidget(createLabel(QString(), this), row, column, Qt::AlignRight);
+            table_->addWidget(createLabel(QString(), this), line, column, Qt::AlignRight);
     side->addSpacing(8);
     side->addLayout(table_);
     side->addStretch(1);

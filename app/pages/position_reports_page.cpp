@@ -42,8 +42,10 @@ QWidget* createTimingColumn(QWidget* page) {
         SettingId::Smartbeaconing_slow_period,    SettingId::Smartbeaconing_fast_speed,
         SettingId::Smartbeaconing_fast_period};
     SmartBeaconingFields edits{};
-    for (int i = 0; i < 7; ++i)
-        edits[i] = qobject_cast<QLineEdit*>(addLabelledField(*s, i % 4, (i / 4) * 2, fields[i], smart));
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const int n = static_cast<int>(i);
+        edits[i] = qobject_cast<QLineEdit*>(addLabelledField(*s, n % 4, (n / 4) * 2, fields[i], smart));
+    }
     s->addWidget(createSmartBeaconingChartButton(edits, smart), 3, 2, 1, 2, Qt::AlignLeft);
     box->addWidget(smart);
 

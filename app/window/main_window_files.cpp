@@ -62,7 +62,7 @@ void TForm1::fillRecentFilesMenu(QMenu& menu) {
             menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
         action->setToolTip(files[i]);
         action->setStatusTip(files[i]);
-        const QString file = files[i];
+        const QString& file = files[i];  // the lambda keeps its own copy
         connect(action, &QAction::triggered, this, [this, file] { openFile(file); });
     }
     if (files.isEmpty()) menu.addAction(QStringLiteral("No recent files"))->setEnabled(false);
