@@ -100,13 +100,8 @@ ReadOutcome DeviceFlows::readConfig() {
     }
     // A failed page leaves zeros behind; the checks below tell whether the
     // part of the image that matters came through.
-    const std::size_t pagesRead = readEepromPages(link, images_.readImage);
+    const Outcome pages = ReadEeprom(link, images_.readImage);
     link.CloseDevice();
-    const Outcome pages =
-        pagesRead == kPageCount
-            ? Outcome()
-            : Failure{FailureKind::DeviceFailed, std::nullopt, static_cast<int>(pagesRead + 1),
-                      pageLine("Page read error: ", pagesRead + 1, kPageCount)};
     if (!VerifyImage(images_.readImage)) {
         static constexpr char kChecksumError[] = "Eeprom checksum error. Please reload configuration.";
         ui_.log(kChecksumError);

@@ -31,8 +31,9 @@ Outcome WriteEeprom(DeviceLink& link, const ConfigImage& writeImage);
 // and whose followers keep their earlier content. Returns how many pages were
 // read (224 when all).
 std::size_t readEepromPages(DeviceLink& link, ConfigImage& readImage);
-// readEepromPages, true when all 224 pages were read.
-bool ReadEeprom(DeviceLink& link, ConfigImage& readImage);
+// readEepromPages: done when all 224 pages were read, else the failure of the
+// first page that was not (its number and its log line).
+Outcome ReadEeprom(DeviceLink& link, ConfigImage& readImage);
 
 // Reads the 224 pages back and compares each with `writtenImage` ("Page
 // verified: 17/224" for each). Returns how many pages matched before the first
