@@ -2,8 +2,8 @@
 #include "cli/backup_command.h"
 
 #include <cstdio>
-#include <stdexcept>
 
+#include "cli/command_support.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
 #include "interaction/utf8_path.h"
@@ -19,31 +19,47 @@ void addBackupOptions(CLI::App& command, BackupOptions& into, bool skippable) {
         ->type_name("DIR");
 }
 
-backup::BackupFolder backupFolderOf(const BackupOptions& options) {
-    // Absolute, so that the paths it tells can be used from any folder.
-    if (options.backupDir)
-        return backup::BackupFolder(std::filesystem::absolute(pathFromUtf8(*options.backupDir)));
-    const auto folder = backup::defaultBackupFolder();
-    if (!folder)
-        throw std::runtime_error("No backup folder: set " + backup::backupFolderVariables() +
-                                 ", or give --backup-dir.");
-    return backup::BackupFolder(*folder);
+Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options) {
+    return backupFolderOf(options, backup::defaultBackupFolder());
 }
 
-CommandSafety::CommandSafety(const BackupOptions& options) {
-    if (options.noBackup) return;
-    folder_ = std::make_unique<backup::BackupFolder>(backupFolderOf(options));
-    net_ = std::make_unique<backup::SafetyNet>(*folder_);
+Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options,
+                                            const std::optional<std::filesystem::path>& defaultFolder) {
+    if (options.backupDir) {
+        // Absolute, so that the paths it tells can be used from any folder
+        // (as given when the current folder cannot be told).
+        const std::filesystem::path given = pathFromUtf8(*options.backupDir);
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(given, error);
+        return backup::BackupFolder(error ? given : absolute);
+    }
+    if (!defaultFolder)
+        return Failure::of(
+            FailureKind::ImageRefused,
+            "No backup folder: set " + backup::backupFolderVariables() + ", or give --backup-dir.");
+    return backup::BackupFolder(*defaultFolder);
+}
+
+Result<CommandSafety> CommandSafety::of(const BackupOptions& options) {
+    CommandSafety safety;
+    if (options.noBackup) return safety;
+    Result<backup::BackupFolder> folder = backupFolderOf(options);
+    if (!folder) return folder.failure();
+    safety.folder_ = std::make_unique<backup::BackupFolder>(std::move(folder).value());
+    safety.net_ = std::make_unique<backup::SafetyNet>(*safety.folder_);
+    return safety;
 }
 
 void addBackupsCommand(CommandSet& commands) {
     auto options = std::make_shared<BackupOptions>();
     CLI::App& command = commands.add(
         "backups", "Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.",
-        [options](CommandContext&) {
+        [options](CommandContext& c) -> int {
+            const Result<backup::BackupFolder> folder = backupFolderOf(*options);
+            if (!folder) return showFailure(folder.failure(), c.ui);
             // Names in the folder come from outside: a planted one
             // must not steer the terminal.
-            for (const backup::BackupEntry& e : backupFolderOf(*options).list())
+            for (const backup::BackupEntry& e : folder->list())
                 std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
                             terminalText(utf8FromPath(e.path)).c_str());
             return std::fflush(stdout) == 0 ? kSuccess : kImageRefused;

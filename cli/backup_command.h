@@ -3,6 +3,7 @@
 // safety net of write and upload-firmware, and the "backups" command.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,17 +23,24 @@ struct BackupOptions {
 void addBackupOptions(CLI::App& command, BackupOptions& into, bool skippable);
 
 // The backup folder of a command: --backup-dir (made absolute), else the
-// default one. Throws std::runtime_error when neither is known (no HOME).
-backup::BackupFolder backupFolderOf(const BackupOptions& options);
+// default one, `defaultFolder` (this process's backup::defaultBackupFolder
+// when not given). A failure (ImageRefused) when neither is known (no HOME):
+// "No backup folder: set HOME or XDG_STATE_HOME, or give --backup-dir."
+Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options);
+Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options,
+                                            const std::optional<std::filesystem::path>& defaultFolder);
 
 // What write and upload-firmware run before they send: the backup into the
 // command's folder, or nothing with --no-backup.
 class CommandSafety {
 public:
-    explicit CommandSafety(const BackupOptions& options);
+    // The failure of backupFolderOf when the folder is not known.
+    static Result<CommandSafety> of(const BackupOptions& options);
     WriteSafety* get() { return net_.get(); }
 
 private:
+    CommandSafety() = default;
+
     std::unique_ptr<backup::BackupFolder> folder_;
     std::unique_ptr<backup::SafetyNet> net_;
 };

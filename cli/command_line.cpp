@@ -126,13 +126,12 @@ int CommandLine::run(int argc, const char* const* argv) {
     TerminalUi ui(stderr, global_.verbose, isTerminal(stderr));
     std::optional<trace::ReplayTransport> replay;
     if (global_.replay) {
-        std::string error;
-        auto recorded = trace::loadTrace(*global_.replay, error);
+        Result<trace::Trace> recorded = trace::loadTrace(*global_.replay);
         if (!recorded) {
-            ui.error(Message::fromUtf8(error));
-            return kImageRefused;
+            ui.error(Message::fromUtf8(recorded.failure().text));
+            return exitStatus(recorded.failure().kind);
         }
-        replay.emplace(std::move(*recorded));
+        replay.emplace(std::move(recorded).value());
         global_.replayTransport = &*replay;
     }
     std::optional<trace::TraceRecorder> recorder;
@@ -163,12 +162,15 @@ int CommandLine::runCommand(const CommandRun& command, TerminalUi& ui) {
     CommandContext context{global_, ui};
     try {
         return command(context);
-    } catch (const CLI::ParseError& e) {  // a command may find its arguments wrong only as it runs
-        return usageError(e.what());
     } catch (const trace::ReplayMismatch& e) {
+        // The replayed program left its record: the command ends there, with
+        // the line that says where, and no flow tells a device failure that
+        // never happened.
         ui.error(Message::fromUtf8(e.what()));
         return kDeviceFailed;
     } catch (const std::exception& e) {
+        // A fault of the program, or memory run out: told, as the window's
+        // error box tells it, rather than ending without a word.
         ui.error(Message::fromUtf8(e.what()));
         return kImageRefused;
     }

@@ -28,7 +28,9 @@ public:
 
 private:
     int usageError(const std::string& reason) const;
-    // Runs the command; a failure it raises becomes its line and exit status.
+    // Runs the command, which returns its exit status. A replay's mismatch
+    // ends it with its line (5); an exception that escapes it otherwise (a
+    // fault of the program) with its text (3).
     int runCommand(const CommandRun& command, TerminalUi& ui);
 
     CLI::App app_;

@@ -36,12 +36,16 @@ int saveSettings(const Settings& settings, const std::string& path, TerminalUi& 
 
 int finishDevice(int status, const DeviceSession& session, TerminalUi& ui) {
     if (status == kDeviceFailed) ui.endWithFailureLine();
-    std::string error;
-    if (!session.saveState(error)) {
-        ui.error(Message::fromUtf8(error));
-        if (status == kSuccess) return kImageRefused;
+    if (const Outcome saved = session.saveState(); !saved) {
+        ui.error(Message::fromUtf8(saved.failure().text + "."));
+        if (status == kSuccess) return exitStatus(saved);
     }
     return status;
+}
+
+int showFailure(const Failure& failure, TerminalUi& ui) {
+    ui.error(Message::fromUtf8(failure.text));
+    return exitStatus(failure.kind);
 }
 
 }  // namespace zeru::cli

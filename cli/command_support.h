@@ -27,4 +27,8 @@ int saveSettings(const Settings& settings, const std::string& path, TerminalUi& 
 // simulator's memory goes back to its state file.
 int finishDevice(int status, const DeviceSession& session, TerminalUi& ui);
 
+// Shows the failure's text as it stands (the line that tells it); the exit
+// status of its kind.
+int showFailure(const Failure& failure, TerminalUi& ui);
+
 }  // namespace zeru::cli

@@ -41,7 +41,9 @@ std::optional<ConfigImage> readVerifiedImage(const std::string& path, TerminalUi
 
 int readDeviceSettings(const GlobalOptions& global, SettingsModel& settings, TerminalUi& ui,
                        const std::string& device) {
-    DeviceSession session(global, device);
+    Result<DeviceSession> opened = DeviceSession::open(global, device);
+    if (!opened) return showFailure(opened.failure(), ui);
+    DeviceSession& session = opened.value();
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
     flows.useDeviceSelector(&session.selector());

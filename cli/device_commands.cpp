@@ -23,7 +23,9 @@ struct DeviceArguments {
 };
 
 int runRead(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global, a.device);
+    Result<DeviceSession> opened = DeviceSession::open(c.global, a.device);
+    if (!opened) return showFailure(opened.failure(), c.ui);
+    DeviceSession& session = opened.value();
     SettingsModel settings = startupSettings(c.ui);
     ConfigImages images;
     DeviceFlows flows(settings, c.ui, images, session.transport());
@@ -39,18 +41,24 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
 }
 
 int runWrite(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global, a.device);
+    Result<DeviceSession> opened = DeviceSession::open(c.global, a.device);
+    if (!opened) return showFailure(opened.failure(), c.ui);
+    DeviceSession& session = opened.value();
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
-    CommandSafety safety(a.backup);
-    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
+    Result<CommandSafety> safety = CommandSafety::of(a.backup);
+    if (!safety) return showFailure(safety.failure(), c.ui);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource,
+                      safety.value().get());
     flows.useDeviceSelector(&session.selector());
     return finishDevice(exitStatus(flows.writeConfig()), session, c.ui);
 }
 
 int runInfo(const DeviceArguments& a, CommandContext& c) {
-    DeviceSession session(c.global, a.device);
+    Result<DeviceSession> opened = DeviceSession::open(c.global, a.device);
+    if (!opened) return showFailure(opened.failure(), c.ui);
+    DeviceSession& session = opened.value();
     DeviceLink link(session.transport(), c.ui, &session.selector());
     if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
     if (!link.isOpen()) return finishDevice(kDeviceFailed, session, c.ui);
@@ -65,11 +73,15 @@ int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     // question tells, on standard output so that a quiet run stays quiet.
     std::printf("%s\n", firmwareUploadFacts().c_str());
     std::fflush(stdout);
-    DeviceSession session(c.global, a.device);
+    Result<DeviceSession> opened = DeviceSession::open(c.global, a.device);
+    if (!opened) return showFailure(opened.failure(), c.ui);
+    DeviceSession& session = opened.value();
     SettingsModel settings;
     ConfigImages images;
-    CommandSafety safety(a.backup);
-    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource, safety.get());
+    Result<CommandSafety> safety = CommandSafety::of(a.backup);
+    if (!safety) return showFailure(safety.failure(), c.ui);
+    DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource,
+                      safety.value().get());
     flows.useDeviceSelector(&session.selector());
     return finishDevice(exitStatus(flows.uploadFirmware()), session, c.ui);
 }

@@ -2,7 +2,6 @@
 #include "cli/device_session.h"
 
 #include <chrono>
-#include <stdexcept>
 
 #include "cfgfile/file_replace.h"
 #include "device/system_transport.h"
@@ -19,49 +18,54 @@ constexpr std::chrono::seconds kStatePatience(60);
 
 }  // namespace
 
-DeviceSession::DeviceSession(const GlobalOptions& options, std::string deviceChoice)
-    : selector_(std::move(deviceChoice)) {
-    openDevice(options);
+Result<DeviceSession> DeviceSession::open(const GlobalOptions& options, std::string deviceChoice) {
+    DeviceSession session(std::move(deviceChoice));
+    if (const Outcome opened = session.openDevice(options); !opened) return opened.failure();
+    // The transports live on the heap: the recorder's hold stays good as the session moves.
     if (options.recorder)
-        recording_ = std::make_unique<trace::RecordingTransport>(*device_, *options.recorder);
+        session.recording_ = std::make_unique<trace::RecordingTransport>(*session.device_, *options.recorder);
+    return session;
 }
 
-void DeviceSession::openDevice(const GlobalOptions& options) {
+Outcome DeviceSession::openDevice(const GlobalOptions& options) {
     if (options.replayTransport) {
         device_ = options.replayTransport;
-        return;
+        return {};
     }
     if (!options.simulate) {
         transport_ = makeSystemTransport();
         device_ = transport_.get();
-        return;
+        return {};
     }
     statePath_ = *options.simulate;
     simulated_ = std::make_unique<sim::DeviceState>();
     // Refused before the device is used: a state that could not be saved would be lost.
     if (!cfgfile::mayReplace(*statePath_))
-        throw std::runtime_error(cfgfile::unableToWriteText(*statePath_) + ".");
-    std::string error;
+        return Failure::of(FailureKind::ImageRefused, cfgfile::unableToWriteText(*statePath_) + ".");
     // Held until the session ends, after the state is saved: one process per
     // simulated device. Another command on it is waited for.
-    stateLock_ = sim::StateLock::acquire(*statePath_, kStatePatience, error);
-    if (!stateLock_) throw std::runtime_error(error);
+    Result<sim::StateLock> locked = sim::StateLock::acquire(*statePath_, kStatePatience);
+    if (!locked) return locked.failure();
+    stateLock_.emplace(std::move(locked).value());
     if (!sim::isBlankState(*statePath_)) {
-        auto memory = sim::readMemoryFile(*statePath_, error);
-        if (!memory) throw std::runtime_error(error);
+        const Result<ConfigImage> memory = sim::readMemoryFile(*statePath_);
+        if (!memory) return memory.failure();
         simulated_->memory = *memory;
     }
     if (options.simVersion) simulated_->firmwareVersion = *options.simVersion;
     if (options.simFault) simulated_->fault = *options.simFault;
     transport_ = std::make_unique<sim::SimulatorTransport>(*simulated_);
     device_ = transport_.get();
+    return {};
 }
 
+DeviceSession::DeviceSession(DeviceSession&&) noexcept = default;
+DeviceSession& DeviceSession::operator=(DeviceSession&&) noexcept = default;
 DeviceSession::~DeviceSession() = default;
 
-bool DeviceSession::saveState(std::string& error) const {
-    if (!statePath_) return true;
-    return sim::writeMemoryFile(*statePath_, simulated_->memory, error);
+Outcome DeviceSession::saveState() const {
+    if (!statePath_) return {};
+    return sim::writeMemoryFile(*statePath_, simulated_->memory);
 }
 
 }  // namespace zeru::cli

@@ -11,6 +11,7 @@
 #include "cli/global_options.h"
 #include "device/device_selector.h"
 #include "device/report_transport.h"
+#include "settings/result.h"
 #include "sim/device_simulator.h"
 #include "sim/state_lock.h"
 
@@ -20,21 +21,25 @@ class DeviceSession {
 public:
     // `deviceChoice` is the device's path or serial number (--device), ""
     // for the first one found. With --simulate the state file is locked for
-    // the session (another process's command on it is waited for). Throws
-    // std::runtime_error when the state file cannot be locked or read.
-    explicit DeviceSession(const GlobalOptions& options, std::string deviceChoice = {});
+    // the session (another process's command on it is waited for). A failure
+    // (ImageRefused, its text the line to show) when the state file cannot be
+    // saved back afterwards, locked or read.
+    static Result<DeviceSession> open(const GlobalOptions& options, std::string deviceChoice = {});
+    DeviceSession(DeviceSession&&) noexcept;
+    DeviceSession& operator=(DeviceSession&&) noexcept;
     ~DeviceSession();
 
     // The device, through the recorder when the conversation is traced.
     ReportTransport& transport() { return recording_ ? *recording_ : *device_; }
     // Which device the flows and links of this session use.
     const DeviceSelector& selector() const { return selector_; }
-    // Saves the simulator's memory back to its state file; false (with
-    // `error`) when that fails. Does nothing for a real device.
-    bool saveState(std::string& error) const;
+    // Saves the simulator's memory back to its state file; the failure of
+    // sim::writeMemoryFile. Does nothing for a real device.
+    Outcome saveState() const;
 
 private:
-    void openDevice(const GlobalOptions& options);
+    explicit DeviceSession(std::string deviceChoice) : selector_(std::move(deviceChoice)) {}
+    Outcome openDevice(const GlobalOptions& options);
 
     std::optional<std::string> statePath_;
     std::optional<sim::StateLock> stateLock_;

@@ -12,7 +12,9 @@ namespace zeru::cli {
 namespace {
 
 int runList(bool versions, CommandContext& c) {
-    DeviceSession session(c.global);
+    Result<DeviceSession> opened = DeviceSession::open(c.global);
+    if (!opened) return showFailure(opened.failure(), c.ui);
+    DeviceSession& session = opened.value();
     const DeviceListing listing = listDevices(session.transport(), c.ui, versions);
     if (listing.lines.empty()) {
         c.ui.error("No device.");

@@ -24,14 +24,10 @@ int runReport(const ReportArguments& a, CommandContext& c) {
     report::ProblemReport problem;
     for (const std::string& file : a.files) {
         if (isTraceFile(file)) {
-            std::string error;
-            auto recorded = trace::loadTrace(file, error);
-            if (!recorded) {
-                c.ui.error(Message::fromUtf8(error));
-                return kImageRefused;
-            }
+            Result<trace::Trace> recorded = trace::loadTrace(file);
+            if (!recorded) return showFailure(recorded.failure(), c.ui);
             problem.logLines = recorded->logLines;
-            problem.trace = std::move(*recorded);
+            problem.trace = std::move(recorded).value();
             continue;
         }
         SettingsModel settings = startupSettings(c.ui);
@@ -45,7 +41,9 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         problem.configurationSource = file;
     }
     {
-        DeviceSession session(c.global);
+        Result<DeviceSession> opened = DeviceSession::open(c.global);
+        if (!opened) return showFailure(opened.failure(), c.ui);
+        DeviceSession& session = opened.value();
         report::ProblemReport common =
             report::commonProblemReport("\"zeru-cli report\"", session.transport());
         common.logLines = std::move(problem.logLines);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_options.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "trace/text_form.h"
@@ -13,12 +14,8 @@ namespace zeru::cli {
 namespace {
 
 int runTrace(const std::string& path, CommandContext& c) {
-    std::string error;
-    const auto trace = trace::loadTrace(path, error);
-    if (!trace) {
-        c.ui.error(Message::fromUtf8(error));
-        return kImageRefused;
-    }
+    const Result<trace::Trace> trace = trace::loadTrace(path);
+    if (!trace) return showFailure(trace.failure(), c.ui);
     const std::string text = trace::formatTraceText(*trace);
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);

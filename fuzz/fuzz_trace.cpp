@@ -19,16 +19,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zeru::trace;
-    std::string error;
-    const auto trace = decodePcapng(std::string_view(reinterpret_cast<const char*>(data), size), error);
+    const auto trace = decodePcapng(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!trace) {
-        ZERU_FUZZ_CHECK(!error.empty());
+        ZERU_FUZZ_CHECK(!trace.failure().text.empty());
         return 0;
     }
     const std::string text = formatTraceText(*trace);
     ZERU_FUZZ_CHECK(!text.empty());
 
-    const auto again = decodePcapng(encodePcapng(*trace), error);
+    const auto again = decodePcapng(encodePcapng(*trace));
     ZERU_FUZZ_CHECK(again);
     ZERU_FUZZ_CHECK(again->steps.size() == trace->steps.size());
     ZERU_FUZZ_CHECK(again->logLines == trace->logLines);

@@ -16,35 +16,33 @@ bool isBlankState(const std::string& path) {
     return error ? !std::filesystem::exists(file, error) : size == 0;
 }
 
-std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error) {
+Result<ConfigImage> readMemoryFile(const std::string& path) {
     using Status = cfgfile::InputFile::Status;
+    const auto refused = [](std::string text) {
+        return Failure::of(FailureKind::ImageRefused, std::move(text));
+    };
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
     switch (file.status) {
         case Status::Read:
         case Status::TooLarge:
             break;
         case Status::NotRegular:
-            error = path + " is not a file";
-            return std::nullopt;
+            return refused(path + " is not a file");
         case Status::Missing:
         case Status::Unreadable:
-            error = "cannot read " + path;
-            return std::nullopt;
+            return refused("cannot read " + path);
     }
-    if (file.size != kImageSize) {
-        error = path + " holds " + std::to_string(file.size) + " bytes, not " + std::to_string(kImageSize);
-        return std::nullopt;
-    }
+    if (file.size != kImageSize)
+        return refused(path + " holds " + std::to_string(file.size) + " bytes, not " +
+                       std::to_string(kImageSize));
     ConfigImage memory;
     std::transform(file.bytes.begin(), file.bytes.end(), memory.begin(),
                    [](char c) { return static_cast<std::uint8_t>(c); });
     return memory;
 }
 
-bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error) {
-    const Outcome written = cfgfile::replaceFileContent(path, std::string(memory.begin(), memory.end()));
-    if (!written) error = written.failure().text + ".";
-    return written.ok();
+Outcome writeMemoryFile(const std::string& path, const ConfigImage& memory) {
+    return cfgfile::replaceFileContent(path, std::string(memory.begin(), memory.end()));
 }
 
 }  // namespace zeru::sim

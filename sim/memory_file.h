@@ -3,10 +3,10 @@
 // so that a simulated device can keep its configuration between runs.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "image/config_image.h"
+#include "settings/result.h"
 
 namespace zeru::sim {
 
@@ -14,12 +14,12 @@ namespace zeru::sim {
 // lock makes a missing one). The device then starts as from the factory.
 bool isBlankState(const std::string& path);
 
-// The file's 7168 bytes; nullopt with `error` set when it cannot be read, is
-// not a regular file (a FIFO or device is never read from) or has another size.
-std::optional<ConfigImage> readMemoryFile(const std::string& path, std::string& error);
-// Replaces the file's content as every saved file is replaced
-// (cfgfile::replaceFileContent); false with `error` ("Unable to write to %s.")
-// when that fails.
-bool writeMemoryFile(const std::string& path, const ConfigImage& memory, std::string& error);
+// The file's 7168 bytes; else a failure (ImageRefused) when it cannot be read,
+// is not a regular file (a FIFO or device is never read from) or has another
+// size.
+Result<ConfigImage> readMemoryFile(const std::string& path);
+// Replaces the file's content as every saved file is replaced; the failure of
+// cfgfile::replaceFileContent ("Unable to write to PATH") when that fails.
+Outcome writeMemoryFile(const std::string& path, const ConfigImage& memory);
 
 }  // namespace zeru::sim

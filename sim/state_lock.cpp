@@ -44,22 +44,18 @@ StateLock& StateLock::operator=(StateLock&& other) noexcept {
     return *this;
 }
 
-std::optional<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience,
-                                            std::string& error) {
+Result<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience) {
     const auto until = std::chrono::steady_clock::now() + patience;
     for (;;) {
         int fd = -1;
         const Attempt attempt = tryLock(path, fd);
         if (attempt == Attempt::Locked) return StateLock(fd);
         if (fd >= 0) ::close(fd);
-        if (attempt == Attempt::Failed || attempt == Attempt::NotAFile) {
-            error = attempt == Attempt::Failed ? "cannot open " + path : path + " is not a file";
-            return std::nullopt;
-        }
-        if (attempt == Attempt::Busy && std::chrono::steady_clock::now() >= until) {
-            error = path + " is in use by another process.";
-            return std::nullopt;
-        }
+        if (attempt == Attempt::Failed || attempt == Attempt::NotAFile)
+            return Failure::of(FailureKind::ImageRefused,
+                               attempt == Attempt::Failed ? "cannot open " + path : path + " is not a file");
+        if (attempt == Attempt::Busy && std::chrono::steady_clock::now() >= until)
+            return Failure::of(FailureKind::ImageRefused, path + " is in use by another process.");
         if (attempt == Attempt::Busy) std::this_thread::sleep_for(kRetryEvery);
     }
 }

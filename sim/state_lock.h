@@ -6,8 +6,9 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "settings/result.h"
 
 namespace zeru::sim {
 
@@ -21,10 +22,10 @@ public:
 
     // Locks the state file at `path`, waiting up to `patience` for another
     // process to let it go. A missing file is made empty to hold the lock (an
-    // empty state file is a device never written). nullopt with `error` set
-    // ("PATH is in use by another process." or why it cannot be opened).
-    static std::optional<StateLock> acquire(const std::string& path, std::chrono::milliseconds patience,
-                                            std::string& error);
+    // empty state file is a device never written). Else a failure
+    // (ImageRefused): "PATH is in use by another process." or why it cannot be
+    // opened.
+    static Result<StateLock> acquire(const std::string& path, std::chrono::milliseconds patience);
 
 private:
     static constexpr std::intptr_t kNone = -1;

@@ -39,26 +39,21 @@ StateLock& StateLock::operator=(StateLock&& other) noexcept {
     return *this;
 }
 
-std::optional<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience,
-                                            std::string& error) {
+Result<StateLock> StateLock::acquire(const std::string& path, std::chrono::milliseconds patience) {
     std::error_code status;
     if (std::filesystem::exists(pathFromUtf8(path), status) &&
-        !std::filesystem::is_regular_file(pathFromUtf8(path), status)) {
-        error = path + " is not a file";
-        return std::nullopt;
-    }
+        !std::filesystem::is_regular_file(pathFromUtf8(path), status))
+        return Failure::of(FailureKind::ImageRefused, path + " is not a file");
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(path).c_str());
-    if (mutex == nullptr) {
-        error = "cannot open " + path;
-        return std::nullopt;
-    }
+    if (mutex == nullptr) return Failure::of(FailureKind::ImageRefused, "cannot open " + path);
     // A mutex left by a process that ended (WAIT_ABANDONED) is as free as any.
     const DWORD waited = WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));
     if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
         return StateLock(reinterpret_cast<std::intptr_t>(mutex));
     CloseHandle(mutex);
-    error = waited == WAIT_TIMEOUT ? path + " is in use by another process." : "cannot open " + path;
-    return std::nullopt;
+    return Failure::of(FailureKind::ImageRefused, waited == WAIT_TIMEOUT
+                                                      ? path + " is in use by another process."
+                                                      : "cannot open " + path);
 }
 
 }  // namespace zeru::sim

@@ -200,6 +200,12 @@ private:
     std::map<std::uint64_t, std::int64_t> pendingReads_;
 };
 
+// Why the file cannot be read as a trace.
+Failure notReadable(std::string why) { return Failure::of(FailureKind::ImageRefused, std::move(why)); }
+Failure cutShort(int blockNumber) {
+    return notReadable("block " + std::to_string(blockNumber) + " is cut short");
+}
+
 bool isZeruDeviceDescriptor(const UsbPacket& p) {
     return p.transfer == kControlTransfer && p.event == kComplete && p.data.size() >= 12 &&
            static_cast<std::uint8_t>(p.data[1]) == 0x01 &&
@@ -211,7 +217,7 @@ bool isZeruDeviceDescriptor(const UsbPacket& p) {
 
 }  // namespace
 
-std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error) {
+Result<Trace> decodePcapng(std::string_view bytes) {
     Trace trace;
     std::vector<Note> notes;
     std::vector<UsbPacket> packets;
@@ -220,10 +226,8 @@ std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error) {
     bool sectionSeen = false;
     std::size_t at = 0;
     for (int blockNumber = 1; at < bytes.size(); ++blockNumber) {
-        if (bytes.size() - at < 12) {
-            error = "block " + std::to_string(blockNumber) + " is cut short";
-            return std::nullopt;
-        }
+        if (bytes.size() - at < 12) return cutShort(blockNumber);
+
         Reader r(bytes, bigEndian);
         std::uint32_t type = r.u32(at);
         if (type == kSectionHeaderBlock) {
@@ -232,22 +236,17 @@ std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error) {
                 bigEndian = false;
             else if (Reader(bytes, true).u32(at + 8) == kByteOrderMagic)
                 bigEndian = true;
-            else {
-                error = "block " + std::to_string(blockNumber) + " has no byte order mark";
-                return std::nullopt;
-            }
+            else
+                return notReadable("block " + std::to_string(blockNumber) + " has no byte order mark");
             r = Reader(bytes, bigEndian);
             interfaces.clear();  // each section numbers its own interfaces
             sectionSeen = true;
-        } else if (!sectionSeen) {
-            error = "not a pcapng file";
-            return std::nullopt;
-        }
+        } else if (!sectionSeen)
+            return notReadable("not a pcapng file");
+
         const std::uint32_t length = r.u32(at + 4);
-        if (length < 12 || length % 4 != 0 || length > bytes.size() - at) {
-            error = "block " + std::to_string(blockNumber) + " is cut short";
-            return std::nullopt;
-        }
+        if (length < 12 || length % 4 != 0 || length > bytes.size() - at) return cutShort(blockNumber);
+
         const std::size_t end = at + length - 4;  // before the trailing length
         if (type == kSectionHeaderBlock && length >= 28) {
             forEachOption(bytes, r, at + 24, end, [&](std::uint16_t code, std::string_view value) {
@@ -268,10 +267,8 @@ std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error) {
         } else if (type == kEnhancedPacketBlock && length >= 32) {
             const std::uint32_t interfaceId = r.u32(at + 8);
             const std::uint32_t captured = r.u32(at + 20);
-            if (captured > end - (at + 28)) {
-                error = "block " + std::to_string(blockNumber) + " is cut short";
-                return std::nullopt;
-            }
+            if (captured > end - (at + 28)) return cutShort(blockNumber);
+
             if (interfaceId < interfaces.size() &&
                 interfaces[interfaceId].linkType == kLinkTypeUsbLinuxMmapped && captured >= kUsbHeaderSize) {
                 const std::size_t h = at + 28;
@@ -296,10 +293,7 @@ std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error) {
         }
         at += length;
     }
-    if (!sectionSeen) {
-        error = "not a pcapng file";
-        return std::nullopt;
-    }
+    if (!sectionSeen) return notReadable("not a pcapng file");
 
     // A capture of a whole bus: only the device that told it is a Kestrovane Zeru.
     const auto zeru = std::find_if(packets.begin(), packets.end(), isZeruDeviceDescriptor);

@@ -4,16 +4,15 @@
 // order). Nothing in the file is trusted: every length is checked.
 #pragma once
 
-#include <optional>
-#include <string>
 #include <string_view>
 
+#include "settings/result.h"
 #include "trace/trace.h"
 
 namespace zeru::trace {
 
-// The trace in `bytes`; nullopt with a short reason in `error` ("not a pcapng
-// file", "block 3 is cut short") when the file cannot be read as one.
-std::optional<Trace> decodePcapng(std::string_view bytes, std::string& error);
+// The trace in `bytes`; else a failure (ImageRefused) with a short reason ("not
+// a pcapng file", "block 3 is cut short") when the file cannot be read as one.
+Result<Trace> decodePcapng(std::string_view bytes);
 
 }  // namespace zeru::trace

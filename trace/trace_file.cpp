@@ -27,27 +27,25 @@ Outcome saveTrace(const Trace& trace, const std::string& path) {
                                        isTextTracePath(path) ? formatTraceText(trace) : encodePcapng(trace));
 }
 
-std::optional<Trace> loadTrace(const std::string& path, std::string& error) {
+Result<Trace> loadTrace(const std::string& path) {
+    const auto refused = [](std::string text) {
+        return Failure::of(FailureKind::ImageRefused, std::move(text));
+    };
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kMaxTraceFileSize);
     switch (file.status) {
         case cfgfile::InputFile::Status::Read:
             break;
         case cfgfile::InputFile::Status::Missing:
-            error = "Cannot read " + path + ": no such file.";
-            return std::nullopt;
+            return refused("Cannot read " + path + ": no such file.");
         case cfgfile::InputFile::Status::TooLarge:
-            error = "Cannot read " + path + ": larger than 256 MiB.";
-            return std::nullopt;
+            return refused("Cannot read " + path + ": larger than 256 MiB.");
         case cfgfile::InputFile::Status::NotRegular:
-            error = "Cannot read " + path + ": not a regular file.";
-            return std::nullopt;
+            return refused("Cannot read " + path + ": not a regular file.");
         case cfgfile::InputFile::Status::Unreadable:
-            error = "Cannot read " + path + ".";
-            return std::nullopt;
+            return refused("Cannot read " + path + ".");
     }
-    std::string why;
-    auto trace = decodePcapng(file.bytes, why);
-    if (!trace) error = path + " is not a trace: " + why + ".";
+    Result<Trace> trace = decodePcapng(file.bytes);
+    if (!trace) return refused(path + " is not a trace: " + trace.failure().text + ".");
     return trace;
 }
 

@@ -4,7 +4,6 @@
 // pcapng.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "settings/result.h"
@@ -27,7 +26,8 @@ bool maySaveTrace(const std::string& path);
 // capture of a busy bus may be far larger.
 inline constexpr std::uint64_t kMaxTraceFileSize = std::uint64_t{256} * 1024 * 1024;
 
-// The trace of a pcapng file; nullopt with a line for the user in `error`.
-std::optional<Trace> loadTrace(const std::string& path, std::string& error);
+// The trace of a pcapng file; else a failure (ImageRefused) whose text is the
+// line for the user.
+Result<Trace> loadTrace(const std::string& path);
 
 }  // namespace zeru::trace

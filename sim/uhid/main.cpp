@@ -151,18 +151,17 @@ int main(int argc, char** argv) {
     // stops here, before it shows a device.
     std::optional<zeru::sim::StateLock> stateLock;
     if (options.stateFile) {
-        std::string error;
-        stateLock = zeru::sim::StateLock::acquire(*options.stateFile, std::chrono::milliseconds(0), error);
-        if (!stateLock) {
-            std::cerr << "zeru-sim: " << error << "\n";
+        auto locked = zeru::sim::StateLock::acquire(*options.stateFile, std::chrono::milliseconds(0));
+        if (!locked) {
+            std::cerr << "zeru-sim: " << locked.failure().text << "\n";
             return 1;
         }
+        stateLock.emplace(std::move(locked).value());
     }
     if (options.stateFile && !zeru::sim::isBlankState(*options.stateFile)) {
-        std::string error;
-        auto memory = zeru::sim::readMemoryFile(*options.stateFile, error);
+        const auto memory = zeru::sim::readMemoryFile(*options.stateFile);
         if (!memory) {
-            std::cerr << "zeru-sim: " << error << "\n";
+            std::cerr << "zeru-sim: " << memory.failure().text << "\n";
             return 1;
         }
         state.memory = *memory;
@@ -187,9 +186,9 @@ int main(int argc, char** argv) {
 
     // Nothing to keep when the device could not even be created.
     if (options.stateFile && status != kCannotCreate) {
-        std::string error;
-        if (!zeru::sim::writeMemoryFile(*options.stateFile, state.memory, error)) {
-            std::cerr << "zeru-sim: " << error << "\n";
+        if (const zeru::Outcome saved = zeru::sim::writeMemoryFile(*options.stateFile, state.memory);
+            !saved) {
+            std::cerr << "zeru-sim: " << saved.failure().text << ".\n";
             return status == 0 ? 3 : status;
         }
     }

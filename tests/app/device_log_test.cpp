@@ -52,9 +52,8 @@ TEST_F(DeviceLog, SavesTheLastDeviceCommandOnly) {
         return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(all.size() / 2), all.end());
     }();
     choose("Action_save_device_log");
-    std::string error;
-    const auto saved = trace::loadTrace(folder.file("log.pcapng"), error);
-    ASSERT_TRUE(saved) << error;
+    const auto saved = trace::loadTrace(folder.file("log.pcapng"));
+    ASSERT_TRUE(saved) << saved.failure().text;
     EXPECT_EQ(saved->commandLine, std::vector<std::string>{"Read config"});
     EXPECT_EQ(saved->logLines, lastLines);
     std::size_t exchanges = 0;

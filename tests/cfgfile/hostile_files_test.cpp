@@ -95,12 +95,11 @@ const Writer kWriters[] = {
      [](const std::string& path) { return replaceFileContent(path, std::string(7168, '\xFF')).ok(); }},
     {"simulator state",
      [](const std::string& path) {
-         std::string error;
-         const bool ok = sim::writeMemoryFile(path, ConfigImage{}, error);
-         if (!ok) {
-             EXPECT_EQ(error, "Unable to write to " + path + ".");
+         const Outcome saved = sim::writeMemoryFile(path, ConfigImage{});
+         if (!saved) {
+             EXPECT_EQ(saved.failure().text, "Unable to write to " + path);
          }
-         return ok;
+         return saved.ok();
      }},
 };
 

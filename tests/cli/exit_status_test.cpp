@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cfgfile/config_file.h"
+#include "cli/backup_command.h"
 #include "cli/set_option.h"
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
@@ -54,6 +55,16 @@ TEST(ExitStatus, EachRefusalNamesItsSettingAndGivesItsStatus) {
          SettingId::Beacon1_message, 3},
         {"a save that cannot write",
          [](SettingsModel& s, UserInterface&) { return cfgfile::saveConfigFile(s, ""); }, std::nullopt, 3},
+        {"a backup with no folder known",
+         [](SettingsModel&, UserInterface&) {
+             const Outcome known = backupFolderOf({}, std::nullopt).outcome();
+             if (!known) {
+                 EXPECT_EQ(known.failure().text, "No backup folder: set " + backup::backupFolderVariables() +
+                                                     ", or give --backup-dir.");
+             }
+             return known;
+         },
+         std::nullopt, 3},
     };
     for (const Row& r : rows) {
         SettingsModel settings;

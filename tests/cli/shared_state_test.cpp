@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <future>
+#include <optional>
 #include <set>
 
 #include "cli_files.h"
@@ -55,17 +56,16 @@ TEST(SharedState, TwoWritesOnOneStateFileFollowOneAnother) {
 TEST(SharedState, ALockedStateIsWaitedForOrRefusedAndFollowsItsReplacement) {
     ScratchFolder folder;
     const std::string state = folder.file("state.bin");
-    std::string error;
-    auto held = sim::StateLock::acquire(state, std::chrono::milliseconds(0), error);
-    ASSERT_TRUE(held) << error;
+    auto locked = sim::StateLock::acquire(state, std::chrono::milliseconds(0));
+    ASSERT_TRUE(locked) << locked.failure().text;
+    std::optional<sim::StateLock> held(std::move(locked).value());
 
     const pid_t child = ::fork();
     if (child == 0) {
-        std::string childError;
-        const bool refused = !sim::StateLock::acquire(state, std::chrono::milliseconds(0), childError) &&
-                             childError == state + " is in use by another process.";
+        const auto busy = sim::StateLock::acquire(state, std::chrono::milliseconds(0));
+        const bool refused = !busy && busy.failure().text == state + " is in use by another process.";
         // Waits while the holder replaces the file and lets it go.
-        const bool waited = sim::StateLock::acquire(state, std::chrono::seconds(60), childError).has_value();
+        const bool waited = sim::StateLock::acquire(state, std::chrono::seconds(60)).ok();
         const bool onTheNewFile = readFile(state) == "new";
         ::_exit(refused && waited && onTheNewFile ? 0 : 1);
     }

@@ -157,15 +157,19 @@ TEST(MemoryFile, RoundTripAndRefusesAnotherSize) {
     const std::string path = (dir / "zeru-sim-memory-test.bin").string();
     ConfigImage memory;
     for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
-    std::string error;
-    ASSERT_TRUE(writeMemoryFile(path, memory, error)) << error;
-    EXPECT_EQ(readMemoryFile(path, error), memory);
+    const Outcome written = writeMemoryFile(path, memory);
+    ASSERT_TRUE(written) << written.failure().text;
+    const Result<ConfigImage> read = readMemoryFile(path);
+    ASSERT_TRUE(read) << read.failure().text;
+    EXPECT_EQ(*read, memory);
 
     std::filesystem::resize_file(path, 7167);
-    EXPECT_FALSE(readMemoryFile(path, error));
-    EXPECT_NE(error.find("7167"), std::string::npos);
+    const Result<ConfigImage> cut = readMemoryFile(path);
+    ASSERT_FALSE(cut);
+    EXPECT_EQ(cut.failure().text, path + " holds 7167 bytes, not 7168");
+    EXPECT_EQ(cut.failure().kind, FailureKind::ImageRefused);
     std::filesystem::remove(path);
-    EXPECT_FALSE(readMemoryFile(path, error));
+    EXPECT_FALSE(readMemoryFile(path));
 }
 
 }  // namespace

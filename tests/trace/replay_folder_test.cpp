@@ -36,9 +36,8 @@ TEST(ReplayFolder, EveryTraceGivesItsRecordedLogLines) {
     for (const auto& entry : std::filesystem::directory_iterator(replays)) {
         if (entry.path().extension() != ".pcapng") continue;
         SCOPED_TRACE(entry.path().filename().string());
-        std::string error;
-        const auto recorded = trace::loadTrace(entry.path().string(), error);
-        ASSERT_TRUE(recorded) << error;
+        const auto recorded = trace::loadTrace(entry.path().string());
+        ASSERT_TRUE(recorded) << recorded.failure().text;
         ASSERT_FALSE(recorded->logLines.empty());
         ScratchFolder folder;
         for (const auto& file : std::filesystem::directory_iterator(replays))
@@ -48,8 +47,8 @@ TEST(ReplayFolder, EveryTraceGivesItsRecordedLogLines) {
         const auto command = commandToReplay(recorded->commandLine);
         args.insert(args.end(), command.begin(), command.end());
         const CliRun run = runCli(args, folder.path());
-        const auto replayedTrace = trace::loadTrace(folder.file("replayed.pcapng"), error);
-        ASSERT_TRUE(replayedTrace) << error << "\n" << run.err;
+        const auto replayedTrace = trace::loadTrace(folder.file("replayed.pcapng"));
+        ASSERT_TRUE(replayedTrace) << replayedTrace.failure().text << "\n" << run.err;
         EXPECT_EQ(replayedTrace->logLines, recorded->logLines) << run.err;
         ++replayed;
     }

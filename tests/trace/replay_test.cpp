@@ -33,9 +33,8 @@ Recorded recordRead(std::optional<sim::Fault> fault) {
     SettingsModel settings;
     ConfigImages images;
     DeviceFlows(settings, ui, images, recording).readConfig();
-    std::string error;
-    auto trace = decodePcapng(encodePcapng(recorder.trace()), error);
-    EXPECT_TRUE(trace) << error;
+    const auto trace = decodePcapng(encodePcapng(recorder.trace()));
+    EXPECT_TRUE(trace) << trace.failure().text;
     return {ui.events, trace ? *trace : Trace{}};
 }
 

@@ -82,9 +82,8 @@ void expectSameStep(const Step& a, const Step& b, std::size_t index) {
 
 TEST(TraceFormat, PcapngKeepsEveryStepAndOutcome) {
     const Trace written = everyOutcome();
-    std::string error;
-    const auto read = decodePcapng(encodePcapng(written), error);
-    ASSERT_TRUE(read) << error;
+    const auto read = decodePcapng(encodePcapng(written));
+    ASSERT_TRUE(read) << read.failure().text;
     EXPECT_EQ(read->startEpochMicros, written.startEpochMicros);
     EXPECT_EQ(read->application, written.application);
     EXPECT_EQ(read->commandLine, written.commandLine);
@@ -117,12 +116,10 @@ TEST(TraceFormat, DamagedFilesAreRefusedOrReadSafely) {
     Trace small = everyOutcome();
     small.logLines.resize(2);
     const std::string file = encodePcapng(small);
-    std::string error;
     for (std::size_t cut = 0; cut < file.size(); ++cut) {
-        error.clear();
-        const auto trace = decodePcapng(std::string_view(file).substr(0, cut), error);
+        const auto trace = decodePcapng(std::string_view(file).substr(0, cut));
         if (!trace) {
-            EXPECT_FALSE(error.empty()) << cut;
+            EXPECT_FALSE(trace.failure().text.empty()) << cut;
         }
     }
     struct Damage {
@@ -138,7 +135,7 @@ TEST(TraceFormat, DamagedFilesAreRefusedOrReadSafely) {
          }) {
         std::string damaged = file;
         damaged[d.offset] = static_cast<char>(d.value);
-        EXPECT_FALSE(decodePcapng(damaged, error)) << d.what;
+        EXPECT_FALSE(decodePcapng(damaged)) << d.what;
     }
 }
 
