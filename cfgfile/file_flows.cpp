@@ -57,23 +57,22 @@ Result<FileOutcome> FileFlows::saveToFile() {
     return FileOutcome::Done;
 }
 
-FileOutcome FileFlows::readFromFile() {
+Result<FileOutcome> FileFlows::readFromFile() {
     const auto path = ui_.chooseOpenFile(dialogOptions(""));
     if (!path) return FileOutcome::Cancelled;
     return readFromFile(*path);
 }
 
-FileOutcome FileFlows::readFromFile(const std::string& path) {
+Result<FileOutcome> FileFlows::readFromFile(const std::string& path) {
     const InputFile file = readInputFile(path, kMaxConfigFileSize);
     if (const auto message = unreadableFileMessage(path, file)) {
         ui_.log(*message);
         ui_.information(*message);
         offerRemovalFromHistory(path);
-        return FileOutcome::Refused;
+        return Failure::of(FailureKind::ImageRefused, message->utf8());
     }
-    bool loaded = false;
-    runCommand(ui_, [&] { loaded = applyConfigFile(ProfileFile(file.bytes), settings_, ui_).ok(); });
-    if (!loaded) return FileOutcome::Refused;
+    if (const Outcome loaded = applyConfigFile(ProfileFile(file.bytes), settings_, ui_); !loaded)
+        return loaded.failure();
     fileUsed("Loaded ", path);
     return FileOutcome::Done;
 }

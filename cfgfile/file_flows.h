@@ -21,11 +21,10 @@ inline constexpr std::string_view kProposedFileName = "kestrovane_blue.cfg";
 // The program may be installed where no "config" folder can exist.
 std::string configDialogFolder(const std::string& programFolder);
 
-// How a "Save to file" or "Read from file" ended.
+// How a "Save to file" or "Read from file" ended when it did not fail.
 enum class FileOutcome {
     Done,
     Cancelled,  // the user cancelled the file dialog
-    Refused,    // a box told why nothing was saved or loaded
 };
 
 // The name the save dialog proposes: the file last saved or loaded, else the
@@ -44,13 +43,15 @@ public:
     // value." or "Unable to write to %s.") and leaves the file on disk as it
     // was; success logs "Saved PATH".
     Result<FileOutcome> saveToFile();
-    // Asks for a file and loads the settings from it (loadConfigFile).
-    FileOutcome readFromFile();
+    // Asks for a file and loads the settings from it (readFromFile(path)):
+    // Done or Cancelled, else the failure.
+    Result<FileOutcome> readFromFile();
     // Loads the settings from `path` (a recent file, the command line, a
-    // drop); success logs "Loaded PATH". A file that does not exist or cannot
-    // be read is told in a box and the log, and offered for removal from the
-    // recent files when it is one.
-    FileOutcome readFromFile(const std::string& path);
+    // drop); success logs "Loaded PATH" (Done). Else the failure, already
+    // told: a file that does not exist or cannot be read is told in a box and
+    // the log, and offered for removal from the recent files when it is one;
+    // a file applyConfigFile refuses is told as it tells it.
+    Result<FileOutcome> readFromFile(const std::string& path);
 
     // Keeps the files saved and loaded; the dialogs then start in the folder
     // of the latest (else where configDialogFolder says). Optional.

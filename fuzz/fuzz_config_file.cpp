@@ -100,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RecordingUi flowUi;
         flowUi.openAnswer = scratchFile();
         zeru::cfgfile::FileFlows flows(viaFlow, flowUi, "/nonexistent");
-        flows.readFromFile();
+        const auto read = flows.readFromFile();
         std::filesystem::remove(scratchFile());
+        ZERU_FUZZ_CHECK(read.ok());
         ZERU_FUZZ_CHECK(viaFlow == settings);
         ZERU_FUZZ_CHECK(flowUi.texts(RecordingUi::Event::Error).empty());
     }

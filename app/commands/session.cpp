@@ -56,8 +56,7 @@ public:
           device_(form.settings(), keptLines_, images_, recording_, findFirmwareResource,
                   backups_.folder().empty() ? nullptr : &safety_),
           files_(form.settings(), ui, programFolder()),
-          backupFiles_(ui, backups_.folder(),
-                       [this](const std::string& path) { files_.readFromFile(path); }) {
+          backupFiles_(ui, backups_.folder(), [this](const std::string& path) { readFromFile(path); }) {
         // Where and how large the user left the window last time.
         form.restoreLayout(layoutStore_.layout());
         form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
@@ -81,7 +80,7 @@ public:
             fields().takeBaseline();
         });
         form.setOpenFileCommand([this](const QString& path) {
-            if (mayReplaceSettings()) files_.readFromFile(QFile::encodeName(path).toStdString());
+            if (mayReplaceSettings()) readFromFile(QFile::encodeName(path).toStdString());
         });
         form.setRecentFiles([this] { return recentFiles_.recentFileNames(); });
         form.setMoreFileEntries([this](QMenu& menu) { deviceLog_.addTo(menu); });
@@ -127,18 +126,18 @@ private:
     }
     void Button_save_to_fileClick() { saveToFile(); }
     void Button_read_from_fileClick() {
-        if (mayReplaceSettings()) files_.readFromFile();
+        // A file refused has been told in its box.
+        if (mayReplaceSettings()) static_cast<void>(files_.readFromFile());
     }
     bool FormCloseQuery() {
-        const bool closes = changes::mayClose(fields().hasUnsavedChanges(), ui_,
-                                              [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        const bool closes =
+            changes::mayClose(fields().hasUnsavedChanges(), ui_, [this] { return saveToFile(); });
         if (closes) layoutStore_.setLayout(form_.saveLayout());
         return closes;
     }
     // Asked before a file, a backup or the device replaces the window's settings.
     bool mayReplaceSettings() {
-        return changes::mayReplace(fields().hasUnsavedChanges(), ui_,
-                                   [this] { return saveToFile() == cfgfile::FileOutcome::Done; });
+        return changes::mayReplace(fields().hasUnsavedChanges(), ui_, [this] { return saveToFile(); });
     }
 
     // The window keeps the last device command's exchanges and lines only.
@@ -154,12 +153,14 @@ private:
         if (failure.setting) fields().showSetting(settingName(*failure.setting), true);
     }
 
-    cfgfile::FileOutcome saveToFile() {
+    // Whether the settings were saved; a refusal shows its setting.
+    bool saveToFile() {
         const Result<cfgfile::FileOutcome> saved = files_.saveToFile();
-        if (saved) return *saved;
-        showRefusedSetting(saved.failure());
-        return cfgfile::FileOutcome::Refused;
+        if (!saved) showRefusedSetting(saved.failure());
+        return saved && *saved == cfgfile::FileOutcome::Done;
     }
+    // A recent file, a drop, a backup: a file refused has been told in its box.
+    void readFromFile(const std::string& path) { static_cast<void>(files_.readFromFile(path)); }
 
     // The configurations the "Changes" window compares with, read without
     // touching the window's settings.

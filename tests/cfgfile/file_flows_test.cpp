@@ -44,7 +44,7 @@ TEST(FileFlows, DialogsStartInTheConfigFolderBesideTheProgram) {
     RecordingUi ui;  // both dialogs cancelled
     FileFlows flows(model, ui, program.path().string());
     EXPECT_EQ(flows.saveToFile().value(), FileOutcome::Cancelled);
-    flows.readFromFile();
+    EXPECT_EQ(flows.readFromFile().value(), FileOutcome::Cancelled);
 
     ASSERT_EQ(ui.dialogs.size(), 2u);
     const std::string config = (program.path() / "config").string() + "/";
@@ -81,7 +81,9 @@ TEST(FileFlows, SaveThenReadBack) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"mine"});
 
     SettingsModel loaded;
-    FileFlows(loaded, ui, folder.path().string()).readFromFile();
+    const auto read = FileFlows(loaded, ui, folder.path().string()).readFromFile();
+    ASSERT_TRUE(read) << read.failure().text;
+    EXPECT_EQ(*read, FileOutcome::Done);
     EXPECT_TRUE(ui.boxes().empty());
     EXPECT_EQ(loaded.text(SettingId::Callsign), "SP5QWE");
     EXPECT_EQ(loaded.text(SettingId::Txdelay), "300");
@@ -126,8 +128,11 @@ TEST(FileFlows, ReadingAFileThatDoesNotExist) {
     model.setText(SettingId::Callsign, "KEEP");
     RecordingUi ui;
     ui.openAnswer = folder.file("nothing.cfg");
-    FileFlows(model, ui, folder.path().string()).readFromFile();
+    const auto read = FileFlows(model, ui, folder.path().string()).readFromFile();
     const std::string said = folder.file("nothing.cfg") + " does not exist.";
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.failure().kind, FailureKind::ImageRefused);
+    EXPECT_EQ(read.failure().text, said);
     EXPECT_EQ(ui.boxes(), std::vector<std::string>{said});
     EXPECT_EQ(ui.texts(RecordingUi::Event::Log), std::vector<std::string>{said});
     EXPECT_EQ(model.text(SettingId::Callsign), "KEEP");
@@ -178,9 +183,9 @@ TEST(FileFlows, FilesSavedAndLoadedAreLoggedRememberedAndNamed) {
     EXPECT_TRUE(flows.saveToFile());
     model.setText(SettingId::Txdelay, "x");
     EXPECT_FALSE(flows.saveToFile());  // refused: nothing logged or remembered
-    flows.readFromFile(notConfig);
-    flows.readFromFile(saved);
-    flows.readFromFile();  // the dialog starts beside the file used last
+    EXPECT_FALSE(flows.readFromFile(notConfig));
+    EXPECT_TRUE(flows.readFromFile(saved));
+    EXPECT_TRUE(flows.readFromFile());  // the dialog starts beside the file used last (cancelled)
 
     const std::vector<std::string> lines{"Saved " + saved, "Loaded " + saved};
     EXPECT_EQ(ui.logLines(), lines);
@@ -200,7 +205,7 @@ TEST(FileFlows, ARecentFileThatIsGoneIsOfferedForRemoval) {
         history.files = {gone, kept};
         FileFlows flows(model, ui, folder.path().string());
         flows.setHistory(&history);
-        EXPECT_EQ(flows.readFromFile(gone), FileOutcome::Refused);
+        EXPECT_FALSE(flows.readFromFile(gone));
         EXPECT_EQ(ui.texts(RecordingUi::Event::Question),
                   std::vector<std::string>{"Remove " + gone + " from the recent files?"});
         const std::vector<std::string> left =
@@ -208,7 +213,7 @@ TEST(FileFlows, ARecentFileThatIsGoneIsOfferedForRemoval) {
         EXPECT_EQ(history.files, left);
         // A file that is not among them is not offered.
         ui.events.clear();
-        flows.readFromFile(folder.file("other.cfg"));
+        EXPECT_FALSE(flows.readFromFile(folder.file("other.cfg")));
         EXPECT_TRUE(ui.texts(RecordingUi::Event::Question).empty());
     }
 }
