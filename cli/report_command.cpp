@@ -52,14 +52,9 @@ int runReport(const ReportArguments& a, CommandContext& c) {
         common.configurationSource = std::move(problem.configurationSource);
         problem = std::move(common);
     }
-    try {
-        if (const Outcome saved = report::saveProblemReport(problem, a.output); !saved) {
-            c.ui.error(Message::fromUtf8(saved.failure().text + "."));
-            return exitStatus(saved.failure().kind);
-        }
-    } catch (const std::exception& e) {  // the archive library's
-        c.ui.error(Message::fromUtf8(e.what() + std::string(".")));
-        return kImageRefused;
+    if (const Outcome saved = report::saveProblemReport(problem, a.output); !saved) {
+        c.ui.error(Message::fromUtf8(saved.failure().text + "."));
+        return exitStatus(saved.failure().kind);
     }
     return kSuccess;
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/held_settings.h"
 
-#include <exception>
-
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
 
@@ -12,12 +10,9 @@ bool asTheDeviceHoldsIt(const Settings& settings, Settings& held) {
     SilentUi silent;  // the refusals and the rules' notes belong to the commands, not to a comparison
     ConfigImage image{};
     SettingsModel decoded;
-    try {
-        if (!EncodeConfiguration(settings, silent, image, 0) || !DecodeConfiguration(image, decoded, silent))
-            return false;
-    } catch (const std::exception&) {  // a number that does not convert
+    // A number that does not convert is refused by the encoder as any other setting.
+    if (!EncodeConfiguration(settings, silent, image, 0) || !DecodeConfiguration(image, decoded, silent))
         return false;
-    }
     copySettings(decoded, held);
     return true;
 }

@@ -96,10 +96,14 @@ std::vector<std::string> reportFileNames(const ProblemReport& report) {
     return names;
 }
 
-std::string reportArchive(ProblemReport report) { return zipArchive(archiveFiles(std::move(report))); }
+Result<std::string> reportArchive(ProblemReport report) {
+    return zipArchive(archiveFiles(std::move(report)));
+}
 
 Outcome saveProblemReport(const ProblemReport& report, const std::string& path) {
-    return cfgfile::replaceFileContent(path, reportArchive(report));
+    const Result<std::string> archive = reportArchive(report);
+    if (!archive) return archive.failure();
+    return cfgfile::replaceFileContent(path, *archive);
 }
 
 }  // namespace zeru::report

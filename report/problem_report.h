@@ -36,11 +36,11 @@ ProblemReport commonProblemReport(std::string writtenBy, ReportTransport& transp
 
 // The files of the archive, README.txt first; the trace's password masked.
 std::vector<std::string> reportFileNames(const ProblemReport& report);
-std::string reportArchive(ProblemReport report);
+// The archive's bytes; the failure of zipArchive when it cannot be made.
+Result<std::string> reportArchive(ProblemReport report);
 
 // Writes the archive to `path` as every file is written (replaced whole);
-// cfgfile::unableToWrite when it cannot be. Throws std::runtime_error when
-// the archive library cannot make the archive.
+// cfgfile::unableToWrite when it cannot be, or the failure of reportArchive.
 Outcome saveProblemReport(const ProblemReport& report, const std::string& path);
 
 }  // namespace zeru::report

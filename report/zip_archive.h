@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/result.h"
+
 namespace zeru::report {
 
 struct ArchiveFile {
@@ -13,8 +15,8 @@ struct ArchiveFile {
     std::string bytes;
 };
 
-// The archive's bytes, every file compressed; throws std::runtime_error with
-// libzip's reason when it cannot be made.
-std::string zipArchive(const std::vector<ArchiveFile>& files);
+// The archive's bytes, every file compressed; else a failure (ImageRefused)
+// with libzip's reason ("Cannot make the archive: ...").
+Result<std::string> zipArchive(const std::vector<ArchiveFile>& files);
 
 }  // namespace zeru::report

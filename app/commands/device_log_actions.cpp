@@ -63,13 +63,10 @@ void DeviceLogActions::saveProblemReport() {
         problem.configuration = std::move(configuration).value();
         problem.configurationSource = "the window";
     }
-    try {
-        if (const Outcome saved = report::saveProblemReport(problem, *path); !saved)
-            return ui_.error(Message::fromUtf8(saved.failure().text + "."));
-        ui_.log(Message::fromUtf8("Saved " + *path));
-    } catch (const std::exception& e) {  // the archive library's
-        ui_.error(Message::fromUtf8(e.what() + std::string(".")));
-    }
+    // Not written, or the archive not made (the archive library's reason).
+    if (const Outcome saved = report::saveProblemReport(problem, *path); !saved)
+        return ui_.error(Message::fromUtf8(saved.failure().text + "."));
+    ui_.log(Message::fromUtf8("Saved " + *path));
 }
 
 }  // namespace zeru::app

@@ -131,13 +131,12 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
 
 int main(int argc, char** argv) {
     using namespace zeru::uhid;
-    SimOptions options;
-    try {
-        options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const SimUsageError& e) {
-        std::cerr << "zeru-sim: " << e.what() << "\n\n" << simUsageText();
+    const zeru::Result<SimOptions> parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed) {
+        std::cerr << "zeru-sim: " << parsed.failure().text << "\n\n" << simUsageText();
         return 1;
     }
+    const SimOptions& options = *parsed;
     if (options.help) {
         std::cout << simUsageText();
         return 0;

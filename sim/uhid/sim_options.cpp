@@ -16,9 +16,12 @@ std::optional<std::string> valueOf(std::string_view arg, std::string_view name) 
     return std::string(arg.substr(name.size() + 1));
 }
 
+// A command line that cannot be run, and why.
+Failure usageError(std::string why) { return Failure::of(FailureKind::Usage, std::move(why)); }
+
 }  // namespace
 
-SimOptions parseSimOptions(const std::vector<std::string>& args) {
+Result<SimOptions> parseSimOptions(const std::vector<std::string>& args) {
     SimOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -32,34 +35,33 @@ SimOptions parseSimOptions(const std::vector<std::string>& args) {
             o.stateFile = *cliFile;
         } else if (auto version = valueOf(arg, "--sim-version")) {
             const auto number = parseWholeNumber(*version);
-            if (!number || *number < 0)
-                throw SimUsageError("--sim-version needs a version number such as 102");
+            if (!number || *number < 0) return usageError("--sim-version needs a version number such as 102");
             o.firmwareVersion = static_cast<std::uint32_t>(*number);
         } else if (auto fault = valueOf(arg, "--sim-fault")) {
             o.fault = sim::parseFault(*fault);
-            if (!o.fault) throw SimUsageError("--sim-fault needs KIND:PAGE, for example refuse:16");
+            if (!o.fault) return usageError("--sim-fault needs KIND:PAGE, for example refuse:16");
         } else if (auto breakage = valueOf(arg, "--break-usb")) {
             if (*breakage == "report-number")
                 o.breakage = UsbBreakage::KeepReportNumber;
             else if (*breakage == "ids")
                 o.breakage = UsbBreakage::OtherProduct;
             else
-                throw SimUsageError("--break-usb needs report-number or ids");
+                return usageError("--break-usb needs report-number or ids");
         } else if (arg == "--serial" || valueOf(arg, "--serial")) {
-            if (arg == "--serial" && i + 1 == args.size()) throw SimUsageError("--serial needs a text");
+            if (arg == "--serial" && i + 1 == args.size()) return usageError("--serial needs a text");
             o.serialNumber = arg == "--serial" ? args[++i] : *valueOf(arg, "--serial");
             if (o.serialNumber.size() > kMaxSerialLength)
-                throw SimUsageError("--serial takes at most " + std::to_string(kMaxSerialLength) +
-                                    " characters");
+                return usageError("--serial takes at most " + std::to_string(kMaxSerialLength) +
+                                  " characters");
         } else if (auto trace = valueOf(arg, "--trace")) {
-            if (trace->empty()) throw SimUsageError("--trace needs a file name");
+            if (trace->empty()) return usageError("--trace needs a file name");
             o.traceFile = *trace;
         } else if (auto path = valueOf(arg, "--uhid")) {
             o.uhidPath = *path;
         } else {
-            throw SimUsageError("unknown argument " + arg);
+            return usageError("unknown argument " + arg);
         }
-        if (o.stateFile && o.stateFile->empty()) throw SimUsageError("--state needs a file name");
+        if (o.stateFile && o.stateFile->empty()) return usageError("--state needs a file name");
     }
     return o;
 }

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "settings/result.h"
 #include "sim/fault.h"
 
 namespace zeru::uhid {
@@ -37,13 +37,8 @@ struct SimOptions {
     bool help = false;
 };
 
-class SimUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Parses argv[1..]; throws SimUsageError for anything malformed.
-SimOptions parseSimOptions(const std::vector<std::string>& args);
+// Parses argv[1..]; a failure (Usage) that tells what is malformed.
+Result<SimOptions> parseSimOptions(const std::vector<std::string>& args);
 
 std::string simUsageText();
 

@@ -122,7 +122,7 @@ TEST(ProblemReport, TheArchiveHoldsWhatItsReadmeSays) {
             problem.logLines = {"Eeprom read success."};
         }
         if (c.withConfiguration) problem.configuration = written.configuration;
-        const auto files = unzip(reportArchive(problem));
+        const auto files = unzip(reportArchive(problem).value());
         std::vector<std::string> names;
         for (const auto& [name, bytes] : files) {
             names.push_back(name);

@@ -87,7 +87,8 @@ TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
 
 TEST(SimOptions, ReadsEveryOption) {
     const auto o = parseSimOptions({"--state=mem.bin", "--sim-version=101", "--sim-fault=bad-sum:16",
-                                    "--verbose", "--uhid=/tmp/uhid", "--break-usb=ids", "--serial", "B-2"});
+                                    "--verbose", "--uhid=/tmp/uhid", "--break-usb=ids", "--serial", "B-2"})
+                       .value();
     EXPECT_EQ(o.stateFile, "mem.bin");
     EXPECT_EQ(o.firmwareVersion, 101u);
     ASSERT_TRUE(o.fault);
@@ -97,19 +98,19 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_EQ(o.uhidPath, "/tmp/uhid");
     EXPECT_EQ(o.breakage, UsbBreakage::OtherProduct);
     EXPECT_EQ(o.serialNumber, "B-2");
-    EXPECT_EQ(parseSimOptions({"--serial="}).serialNumber, "");
+    EXPECT_EQ(parseSimOptions({"--serial="}).value().serialNumber, "");
 }
 
 TEST(SimOptions, DefaultsAndZeruCliSpelling) {
-    const auto defaults = parseSimOptions({});
+    const auto defaults = parseSimOptions({}).value();
     EXPECT_FALSE(defaults.stateFile);
     EXPECT_EQ(defaults.firmwareVersion, 102u);
     EXPECT_FALSE(defaults.fault);
     EXPECT_EQ(defaults.uhidPath, "/dev/uhid");
     EXPECT_EQ(defaults.breakage, UsbBreakage::None);
-    EXPECT_EQ(parseSimOptions({"--simulate=x.bin"}).stateFile, "x.bin");
+    EXPECT_EQ(parseSimOptions({"--simulate=x.bin"}).value().stateFile, "x.bin");
     EXPECT_FALSE(defaults.traceFile);
-    EXPECT_EQ(parseSimOptions({"--trace=t.pcapng"}).traceFile, "t.pcapng");
+    EXPECT_EQ(parseSimOptions({"--trace=t.pcapng"}).value().traceFile, "t.pcapng");
 }
 
 TEST(SimOptions, RefusesWhatItCannotUse) {
@@ -119,7 +120,11 @@ TEST(SimOptions, RefusesWhatItCannotUse) {
         {"--trace="},           {"--break-usb=cable"},  {"--frobnicate"},
         {"state.bin"},          {"--serial"},           {"--serial=" + std::string(64, 'S')},
     };
-    for (const auto& args : bad) EXPECT_THROW(parseSimOptions(args), SimUsageError) << args[0];
+    for (const auto& args : bad) {
+        const auto parsed = parseSimOptions(args);
+        ASSERT_FALSE(parsed) << args[0];
+        EXPECT_EQ(parsed.failure().kind, FailureKind::Usage) << args[0];
+    }
 }
 
 }  // namespace
