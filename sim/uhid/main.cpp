@@ -129,6 +129,7 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-exception-escape): the options' Result is read only once it holds them
 int main(int argc, char** argv) {
     using namespace zeru::uhid;
     const zeru::Result<SimOptions> parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
