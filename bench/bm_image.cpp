@@ -41,7 +41,7 @@ void BM_DecodeConfiguration(benchmark::State& state) {
     if (!zeru::EncodeConfiguration(defaults, ui, image, 1234)) state.SkipWithError("defaults refused");
     zeru::SettingsModel settings;
     for (auto _ : state) {
-        bool ok = zeru::DecodeConfiguration(image, settings, ui);
+        bool ok = zeru::DecodeConfiguration(image, settings, ui).ok();
         benchmark::DoNotOptimize(ok);
     }
 }

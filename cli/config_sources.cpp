@@ -13,29 +13,24 @@
 
 namespace zeru::cli {
 
-std::optional<ConfigImage> readImageFile(const std::string& path, TerminalUi& ui) {
+Result<ConfigImage> readImageFile(const std::string& path) {
     using Status = cfgfile::InputFile::Status;
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
-    if (file.status != Status::Read && file.status != Status::TooLarge) {
-        ui.error(Message::fromUtf8("Unable to read " + path + "."));
-        return std::nullopt;
-    }
-    if (file.size != kImageSize) {
-        ui.error(Message::fromUtf8(path + " is not a configuration image (" + std::to_string(file.size) +
-                                   " bytes, not " + std::to_string(kImageSize) + ")."));
-        return std::nullopt;
-    }
+    if (file.status != Status::Read && file.status != Status::TooLarge)
+        return Failure::of(FailureKind::ImageRefused, "Unable to read " + path + ".");
+    if (file.size != kImageSize)
+        return Failure::of(FailureKind::ImageRefused, path + " is not a configuration image (" +
+                                                          std::to_string(file.size) + " bytes, not " +
+                                                          std::to_string(kImageSize) + ").");
     ConfigImage image;
     std::copy(file.bytes.begin(), file.bytes.end(), image.begin());
     return image;
 }
 
-std::optional<ConfigImage> readVerifiedImage(const std::string& path, TerminalUi& ui) {
-    auto image = readImageFile(path, ui);
-    if (image && !VerifyImage(*image)) {
-        ui.error("Image checksum or end marker error.");
-        return std::nullopt;
-    }
+Result<ConfigImage> readVerifiedImage(const std::string& path) {
+    Result<ConfigImage> image = readImageFile(path);
+    if (image && !VerifyImage(*image))
+        return Failure::of(FailureKind::ImageRefused, "Image checksum or end marker error.");
     return image;
 }
 
@@ -67,8 +62,9 @@ int loadSource(const std::string& source, const GlobalOptions& global, SettingsM
         case SourceKind::File:
             return exitStatus(cfgfile::loadConfigFile(source, settings, ui));
         case SourceKind::Image: {
-            auto image = readVerifiedImage(source, ui);
-            return image && DecodeConfiguration(*image, settings, ui) ? kSuccess : kImageRefused;
+            const Result<ConfigImage> image = readVerifiedImage(source);
+            if (!image) return showFailure(image.failure(), ui);
+            return exitStatus(DecodeConfiguration(*image, settings, ui));
         }
         case SourceKind::Device:
             return readDeviceSettings(global, settings, ui, device);

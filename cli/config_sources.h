@@ -9,15 +9,17 @@
 #include "cli/global_options.h"
 #include "cli/terminal_ui.h"
 #include "image/config_image.h"
+#include "settings/result.h"
 #include "settings/settings_model.h"
 
 namespace zeru::cli {
 
-// An image file: exactly 7168 bytes by its size, before it is read.
-std::optional<ConfigImage> readImageFile(const std::string& path, TerminalUi& ui);
+// An image file: exactly 7168 bytes by its size, before it is read. Else the
+// failure (ImageRefused), its text the line that tells it.
+Result<ConfigImage> readImageFile(const std::string& path);
 
 // An image file whose checksum and end marker are right.
-std::optional<ConfigImage> readVerifiedImage(const std::string& path, TerminalUi& ui);
+Result<ConfigImage> readVerifiedImage(const std::string& path);
 
 // "Read config" from the device (or the simulator of --simulate) into
 // `settings`; the exit status. A simulator's memory goes back to its file.

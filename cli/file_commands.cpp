@@ -2,7 +2,6 @@
 // defaults, encode, decode and verify: configuration files and images, no
 // device.
 #include <cstdio>
-#include <exception>
 #include <memory>
 #include <optional>
 
@@ -37,10 +36,11 @@ int runEncode(const FileArguments& a, TerminalUi& ui) {
 }
 
 int runDecode(const FileArguments& a, TerminalUi& ui) {
-    auto image = readVerifiedImage(a.input, ui);
-    if (!image) return kImageRefused;
+    const Result<ConfigImage> image = readVerifiedImage(a.input);
+    if (!image) return showFailure(image.failure(), ui);
     SettingsModel settings = startupSettings(ui);
-    if (!DecodeConfiguration(*image, settings, ui)) return kImageRefused;
+    if (const Outcome decoded = DecodeConfiguration(*image, settings, ui); !decoded)
+        return exitStatus(decoded);
     return saveSettings(settings, a.output, ui);
 }
 
@@ -84,7 +84,8 @@ void addVerifyCommand(CommandSet& commands) {
     auto a = std::make_shared<FileArguments>();
     CLI::App& command =
         commands.add("verify", "Checks the checksum and end marker of an image.", [a](CommandContext& c) {
-            if (!readVerifiedImage(a->input, c.ui)) return int{kImageRefused};
+            if (const Result<ConfigImage> image = readVerifiedImage(a->input); !image)
+                return showFailure(image.failure(), c.ui);
             std::printf("%s: checksum and end marker are right.\n", a->input.c_str());
             return int{kSuccess};
         });

@@ -26,8 +26,9 @@ Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigI
                             std::uint16_t writeStamp);
 
 // Checks the configuration version, then sets every setting from `readImage`
-// and runs the position and port rules. False (after its message) when the
-// version differs; no setting is changed then.
-bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui);
+// and runs the position and port rules. When the version differs, the
+// failure (ImageRefused) carrying the message it showed ("Uncompatible
+// configuration version: ..."); no setting is changed then.
+Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui);
 
 }  // namespace zeru

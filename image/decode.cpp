@@ -94,9 +94,11 @@ constexpr auto kDecodeOrder = [] {
 // clang-format on
 static_assert(layout::holdsEveryFieldOnce(kDecodeOrder), "the decoding reads every field once");
 
-bool versionMatches(const ConfigImage& image, UserInterface& ui) {
+// Done when the image's configuration version is this program's; else its
+// refusal, shown.
+Outcome versionMatches(const ConfigImage& image, UserInterface& ui) {
     const auto stored = image.begin() + kConfigVersionOffset;
-    if (std::equal(kVersionLabel.begin(), kVersionLabel.end(), stored)) return true;
+    if (std::equal(kVersionLabel.begin(), kVersionLabel.end(), stored)) return {};
     const std::string device = getChars(image, kConfigVersionOffset, kVersionShownChars);
     std::string message = "Uncompatible configuration version:";
     message += "\nDevice: ";
@@ -106,14 +108,15 @@ bool versionMatches(const ConfigImage& image, UserInterface& ui) {
     message += "\n\nYou need to use Configurator ";
     message += device;
     message += " or write new configuration using \"Write config\" button.";
-    ui.information(Message::fromLatin1(message));  // the device's version text is Latin-1
-    return false;
+    const Message refusal = Message::fromLatin1(message);  // the device's version text is Latin-1
+    ui.information(refusal);
+    return Failure::of(FailureKind::ImageRefused, refusal.utf8());
 }
 
 }  // namespace
 
-bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui) {
-    if (!versionMatches(readImage, ui)) return false;
+Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui) {
+    if (Outcome version = versionMatches(readImage, ui); !version) return version;
 
     Decoder decode(readImage, settings);
     for (const Field& f : kDecodeOrder) {
@@ -123,7 +126,7 @@ bool DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserI
         if (f == layout::kPositionReportEncoding) rules::positionEncodingChanged(settings);
     }
     rules::runPortRules(settings, ui);
-    return true;
+    return {};
 }
 
 }  // namespace zeru

@@ -108,8 +108,7 @@ private:
         if (problems::sendsEmergency(form_.settings()) &&
             !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
             return;
-        Outcome written = Failure::of(FailureKind::DeviceFailed);
-        runCommand(ui_, [&] { written = device_.writeConfig(); });
+        const Outcome written = device_.writeConfig();
         if (written)
             fields().takeBaseline();
         else
