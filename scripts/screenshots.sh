@@ -10,19 +10,30 @@ set -euo pipefail
 build="${1:?build folder}"
 out="${2:?output folder}"
 cmake --build "$build" --target app_screenshots -j2 >/dev/null
-shoot() {  # name scale options...
-  local name="$1" scale="$2"
-  shift 2
+mkdir -p "$out"
+# The offscreen screen in pixels (its default, 800x600, is smaller than any
+# real one, so tool windows sized to their screen would come out cramped).
+screen() {  # WIDTHxHEIGHT: the platform string for such a screen
+  local file="$out/screen_$1.json"
+  printf '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": %s, "height": %s, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]}\n' \
+    "${1%x*}" "${1#*x}" >"$file"
+  echo "offscreen:configfile=$file"
+}
+shoot() {  # name screen scale options...
+  local name="$1" platform="$2" scale="$3"
+  shift 3
   mkdir -p "$out/$name"
-  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" "$build/tests/app/app_screenshots" "$out/$name" "$@" \
+  QT_QPA_PLATFORM="$platform" QT_SCALE_FACTOR="$scale" "$build/tests/app/app_screenshots" "$out/$name" "$@" \
     >"$out/$name/sizes.txt" 2>/dev/null
 }
 for palette in light dark; do
   for scale in 1 1.5 2; do
-    for points in 9 16; do shoot "natural_${points}pt_x${scale}_$palette" "$scale" "$palette" "$points"; done
+    for points in 9 16; do
+      shoot "natural_${points}pt_x${scale}_$palette" "$(screen 2560x1600)" "$scale" "$palette" "$points"
+    done
   done
-  shoot "1280x800_x1.5_$palette" 1.5 "$palette" 853x533
-  shoot "1366x768_x1.5_$palette" 1.5 "$palette" 910x512
+  shoot "1280x800_x1.5_$palette" "$(screen 1280x800)" 1.5 "$palette" 853x533
+  shoot "1366x768_x1.5_$palette" "$(screen 1366x768)" 1.5 "$palette" 910x512
 done
 grep -l "changed the window" "$out"/*/sizes.txt || true
 echo "pictures in $out"

@@ -15,6 +15,7 @@
 
 #include "app/fields/field_factory.h"
 #include "app/window/place_beside.h"
+#include "app/window/text_size.h"
 #include "aprs/decimal_text.h"
 
 namespace zeru::app {
@@ -217,8 +218,7 @@ SmartBeaconingWindow::SmartBeaconingWindow(const SmartBeaconingFields& fields, Q
     side->addStretch(1);
     row->addLayout(side);
 
-    const QFontMetrics fm(font());
-    resize(fm.averageCharWidth() * 130, fm.height() * 26);
+    resize(sizeForText(*this, 130, 26));
     connect(speed_, &QSpinBox::valueChanged, this, [this] { showSpeed(); });
     for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, [this] { refresh(); });
     refresh();

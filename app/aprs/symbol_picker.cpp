@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/fields/field_factory.h"
+#include "app/window/text_size.h"
 #include "aprs/symbols.h"
 
 namespace zeru::app {
@@ -115,7 +116,7 @@ SymbolPickerDialog::SymbolPickerDialog(QWidget* parent) : QDialog(parent) {
         if (item->flags() & Qt::ItemIsEnabled) accept();
     });
     followSelection();
-    resize(QFontMetrics(mono).averageCharWidth() * 56, QFontMetrics(mono).height() * 24);
+    resize(sizeForText(*this, mono, 56, 24));
 }
 
 void SymbolPickerDialog::select(QChar table, QChar code) {

@@ -18,6 +18,7 @@
 #include "app/feedback/field_feedback.h"
 #include "app/fields/field_factory.h"
 #include "app/window/page_locator.h"
+#include "app/window/text_size.h"
 #include "changes/pending_changes.h"
 #include "compare/held_settings.h"
 #include "interaction/silent_ui.h"
@@ -85,7 +86,7 @@ ChangesWindow::ChangesWindow(FieldFeedback& feedback, Settings& settings, UserIn
     column->addWidget(list_, 1);
     column->addWidget(summary_);
     column->addWidget(buttons);
-    resize(640, 360);
+    resize(sizeForText(*this, 100, 21));
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(revert_, &QPushButton::clicked, this, &ChangesWindow::revertSelected);

@@ -12,6 +12,7 @@
 #include "app/feedback/mark_icons.h"
 #include "app/fields/field_factory.h"
 #include "app/window/page_locator.h"
+#include "app/window/text_size.h"
 
 namespace zeru::app {
 
@@ -30,7 +31,7 @@ ProblemsWindow::ProblemsWindow(FieldFeedback& feedback, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->addWidget(list_, 1);
     column->addWidget(buttons);
-    resize(720, 320);
+    resize(sizeForText(*this, 110, 18));
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     empty_ = createEmptyListText(*list_, QStringLiteral("No problems."));

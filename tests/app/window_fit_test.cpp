@@ -11,6 +11,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "app/aprs/smart_beaconing_chart.h"
+#include "app/aprs/symbol_picker.h"
+#include "app/feedback/changes_window.h"
+#include "app/feedback/problems_window.h"
 #include "app/feedback/window_feedback.h"
 #include "app/window/page_scroller.h"
 #include "app/window/place_beside.h"
@@ -86,6 +90,45 @@ TEST_P(NaturalSize, NoPageScrollsAndNoCaptionIsCutEvenAfterEdits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PointSizes, NaturalSize, ::testing::Values(9, 16));
+
+// The tool windows' first sizes, each at the current font.
+std::vector<std::pair<std::string, QSize>> toolWindowSizes(TForm1& form) {
+    std::array<QLineEdit, 7> edits;
+    SmartBeaconingFields fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = &edits[i];
+    SmartBeaconingWindow chart(fields, &form);
+    SymbolPickerDialog picker(&form);
+    return {{"Problems", form.feedback().showProblems().size()},
+            {"Changes", form.feedback().showChanges().size()},
+            {"SmartBeaconing", chart.size()},
+            {"Symbols", picker.size()}};
+}
+
+// Sized in characters, they grow with the font, and at 16 points still fit the
+// offscreen screen (800x600, about 1280x800 at scale 1.5).
+TEST_F(WindowFit, ToolWindowsOpenAsLargeAsTheirFontAsksButNoLargerThanTheScreen) {
+    const QFont saved = QApplication::font();
+    const QSize screen = QApplication::primaryScreen()->availableSize();
+    std::vector<std::vector<std::pair<std::string, QSize>>> bySize;
+    for (int points : {9, 16}) {
+        QFont font = saved;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        auto window = buildMainWindow(ui);
+        bySize.push_back(toolWindowSizes(*window));
+    }
+    QApplication::setFont(saved);
+    for (std::size_t w = 0; w < bySize[0].size(); ++w) {
+        SCOPED_TRACE(bySize[0][w].first);
+        const QSize small = bySize[0][w].second, large = bySize[1][w].second;
+        // Wider with the font, unless the screen already holds it back.
+        EXPECT_TRUE(large.width() > small.width() || large.width() >= screen.width() * 9 / 10)
+            << large.width();
+        EXPECT_GT(large.height(), small.height());
+        EXPECT_LE(large.width(), screen.width());
+        EXPECT_LE(large.height(), screen.height());
+    }
+}
 
 TEST_F(WindowFit, OnSmallScreensPagesScrollBelowTheirTabsAndTheCommandsStayWhole) {
     form->show();

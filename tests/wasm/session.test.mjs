@@ -111,3 +111,17 @@ test('two device commands never run at once', async () => {
     assert.deepEqual(await core.writeConfig(), { done: false, outcome: 'busy', setting: '' });
     await first;
 });
+
+test('the page names settings through the core, and a misspelt name throws', async () => {
+    const { core } = await coreWithDevice();
+    assert.equal(core.setting.Beacon2_message, 'Beacon2_message');
+    assert.throws(() => core.setting.Beacon2_mesage, /unknown setting Beacon2_mesage/);
+    const { analog, digital } = core.channels();
+    assert.deepEqual([analog.length, digital.length], [5, 8]);
+    assert.deepEqual(analog[2], {
+        source: 'Teleanalog3_source', name: 'Teleanalog3_name', units: 'Teleanalog3_units',
+        coefa: 'Teleanalog3_coefa', coefb: 'Teleanalog3_coefb', coefc: 'Teleanalog3_coefc',
+        average: 'Teleanalog3_average',
+    });
+    assert.equal(digital[7].inverted, 'Teledigital8_inverted');
+});

@@ -93,6 +93,22 @@ return bad;""")
             self.assertEqual(self.js(enabled), expected, index)
         self.assertEqual(self.value("Mice_message"), 0)
 
+    def test_the_helpers_beside_fields_follow_them(self):
+        # (fields typed into, the helper's output beside them, what it then shows)
+        cases = [
+            ({"Ssid": "9"}, "Ssid_hint", "-9: mobile"),
+            ({"Position_symbol_code": "_"}, "Symbol_description", "/_ Weather station"),
+            ({"Latitude": "5000.00N", "Longitude": "01500.00E"}, "Position_summary", "JO"),
+            ({"Teleanalog2_coefa": "0", "Teleanalog2_coefb": "2", "Teleanalog2_coefc": "1"},
+             "Teleanalog2_range", "1 … 511"),
+        ]
+        for typed, helper, expected in cases:
+            with self.subTest(helper=helper):
+                for field, text in typed.items():
+                    self.type_into(field, text)
+                self.wait_for(lambda: expected in self.find(f"#{helper}").get_attribute("textContent"),
+                              message=f"{helper} shows {expected!r}")
+
     def test_a_preset_fills_its_channel_only(self):
         before = {n: self.value(n) for n in ("Teleanalog2_name", "Teleanalog4_name")}
         self.choose("Teleanalog3_source", 6)  # "(M) Current2 (1.25A fullscale)"

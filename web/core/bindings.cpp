@@ -8,6 +8,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +29,7 @@
 #include "rules/beacon_placeholders.h"
 #include "settings/catalogue.h"
 #include "settings/form_description.h"
+#include "settings/records.h"
 #include "web/core/browser_session.h"
 #include "web/core/latin1.h"
 
@@ -345,6 +347,39 @@ int commandResult(bool done, const std::optional<Outcome>& outcome) {
     return code;
 }
 
+// Every setting's name, in catalogue order: the page's ids for its fields.
+val settingNames() {
+    val names = val::array();
+    for (std::string_view name : kSettingNames) names.call<void>("push", std::string(name));
+    return names;
+}
+
+// Each record of `records` as {field: name}, the field being the name's part
+// after its record number: "coefa" is Teleanalog2_coefa in channel 2.
+val recordsOf(const NumberedRecord& records) {
+    val list = val::array();
+    for (int n = 1; n <= records.count; ++n) {
+        val record = val::object();
+        for (std::size_t f = 0; f < records.fields(); ++f) {
+            const SettingId first = settingAt(indexOf(records.first) + f);
+            const std::string_view name = settingName(first);
+            const std::size_t digit = detail::digitAt(name);
+            const std::string_view field = name.substr(std::min(name.size(), digit + 2));
+            record.set(std::string(field), std::string(settingName(records.at(first, n))));
+        }
+        list.call<void>("push", record);
+    }
+    return list;
+}
+
+// The telemetry channels' settings, channel by channel.
+val channels() {
+    val o = val::object();
+    o.set("analog", recordsOf(kAnalogChannelRecords));
+    o.set("digital", recordsOf(kDigitalChannelRecords));
+    return o;
+}
+
 std::string settingNameAt(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= kSettingCount) return {};
     return std::string(kSettingNames[static_cast<std::size_t>(index)]);
@@ -376,6 +411,8 @@ EMSCRIPTEN_BINDINGS(zeru_core) {
     function("formDescription", &formDescription);
     function("texts", &texts);
     function("settingNameAt", &settingNameAt);
+    function("settingNames", &settingNames);
+    function("channels", &channels);
     function("specialStrings", &specialStrings);
     function("smartBeaconing", &smartBeaconing);
     function("smartBeaconingSettings", &smartBeaconingSettings);

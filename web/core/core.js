@@ -37,12 +37,14 @@ class Core {
         this.session = new module.Session();
         this.handle = this.session.handle();
         this.running = null;
+        this.setting = knownSettings(module.settingNames());
     }
 
     // --- what the form is made of (plain data, computed once) ---
     formDescription() { return JSON.parse(this.module.formDescription()); }
     texts() { return this.module.texts(); }
     specialStrings() { return this.module.specialStrings(); }
+    channels() { return this.module.channels(); }
 
     // --- settings ---
     value(name) { return this.session.value(name); }
@@ -109,4 +111,17 @@ class Core {
             setting: code >> 4 ? this.module.settingNameAt((code >> 4) - 1) : '',
         };
     }
+}
+
+// The settings' names as properties: `core.setting.Latitude` is 'Latitude'.
+// A name the core does not know throws where it is used, so a misspelt one
+// fails the first time its code runs instead of finding no field.
+function knownSettings(names) {
+    const table = Object.freeze(Object.fromEntries(names.map((name) => [name, name])));
+    return new Proxy(table, {
+        get(target, property) {
+            if (typeof property === 'string' && !(property in target)) throw new Error(`unknown setting ${property}`);
+            return target[property];
+        },
+    });
 }

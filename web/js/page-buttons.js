@@ -36,22 +36,24 @@ function button(id, caption, tooltip) {
 }
 
 export function addPageButtons(form, core, refresh) {
-  // A channel's row holds its source choice: Teleanalog3_source, Teledigital7_source.
-  for (const [name, control] of form.controls) {
-    const m = /^Tele(analog|digital)(\d+)_source$/.exec(name);
-    if (!m) continue;
-    const [, kind, channel] = m;
-    const b = button(`Button_tele${kind}${channel}_default`, 'Default parameters',
-      `Default parameters for ${kind} channel.`);
-    b.setAttribute('aria-label', `Default parameters for ${kind} channel ${channel}`);
-    b.addEventListener('click', () => {
-      core.defaultParameters(kind, Number(channel));
-      refresh();
+  // A channel's row holds its source choice.
+  const channels = core.channels();
+  for (const kind of ['analog', 'digital']) {
+    channels[kind].forEach(({ source }, i) => {
+      const channel = i + 1;
+      const control = form.controls.get(source);
+      const b = button(`Button_tele${kind}${channel}_default`, 'Default parameters',
+        `Default parameters for ${kind} channel.`);
+      b.setAttribute('aria-label', `Default parameters for ${kind} channel ${channel}`);
+      b.addEventListener('click', () => {
+        core.defaultParameters(kind, channel);
+        refresh();
+      });
+      (control.closest('.record') || control.closest('.field')).append(b);
     });
-    (control.closest('.record') || control.closest('.field')).append(b);
   }
 
-  const beacons = form.controls.get('Beacon1_message');
+  const beacons = form.controls.get(core.setting.Beacon1_message);
   if (beacons) {
     const b = button('Button_special_strings', 'Special strings');
     b.addEventListener('click', () => specialStrings(core));

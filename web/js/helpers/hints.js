@@ -5,22 +5,20 @@
 import { besideField, liveText, follow } from './common.js';
 
 export function wireHints(form, core) {
-  const hint = besideField(form, 'Ssid', liveText('Ssid_hint', 'SSID convention'));
-  follow(form, ['Ssid'], () => {
-    hint.textContent = core.ssidHint(form.controls.get('Ssid').value);
+  const { Ssid } = core.setting;
+  const hint = besideField(form, Ssid, liveText('Ssid_hint', 'SSID convention'));
+  follow(form, [Ssid], () => {
+    hint.textContent = core.ssidHint(form.controls.get(Ssid).value);
   });
 
-  // An analog channel's row: TeleanalogN_coefa, _coefb, _coefc and _units.
-  for (const name of form.controls.keys()) {
-    const m = /^(Teleanalog\d+)_coefc$/.exec(name);
-    if (!m) continue;
-    const [a, b, c, units] = ['coefa', 'coefb', 'coefc', 'units'].map((f) => `${m[1]}_${f}`);
-    const range = besideField(form, c, liveText(`${m[1]}_range`, 'Range of reported values'));
+  // An analog channel's row: its coefficients a, b, c and its units.
+  core.channels().analog.forEach(({ coefa: a, coefb: b, coefc: c, units }, i) => {
+    const range = besideField(form, c, liveText(`Teleanalog${i + 1}_range`, 'Range of reported values'));
     range.title = 'What receivers show for raw samples 0 to 255.';
     follow(form, [a, b, c, units], () => {
       const value = (n) => form.controls.get(n).value;
       const r = core.analogRange(value(a), value(b), value(c));
       range.textContent = r ? `${r.lowText} … ${r.highText} ${value(units)}` : 'not numbers';
     });
-  }
+  });
 }

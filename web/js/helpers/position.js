@@ -44,9 +44,10 @@ function positionDialog(core, fill) {
 }
 
 export function wirePosition(form, core, setValue) {
+  const { Latitude, Longitude } = core.setting;
   const fill = (p) => {
-    setValue('Latitude', p.deviceLatitude);
-    setValue('Longitude', p.deviceLongitude);
+    setValue(Latitude, p.deviceLatitude);
+    setValue(Longitude, p.deviceLongitude);
     document.dispatchEvent(new Event('zeru-settings-shown'));
   };
   let entry = null;
@@ -60,15 +61,15 @@ export function wirePosition(form, core, setValue) {
     entry.input.focus();
   });
   const summary = liveText('Position_summary', 'Position in decimal degrees and locator');
-  besideField(form, 'Longitude', summary);
+  besideField(form, Longitude, summary);
   summary.before(button);
-  follow(form, ['Latitude', 'Longitude'], () => {
-    const p = core.devicePosition(form.controls.get('Latitude').value, form.controls.get('Longitude').value);
+  follow(form, [Latitude, Longitude], () => {
+    const p = core.devicePosition(form.controls.get(Latitude).value, form.controls.get(Longitude).value);
     summary.textContent = p ? `${p.decimal}   ${p.locator}` : 'not a position the device takes';
   });
 
   // A whole position pasted into either field fills both.
-  for (const name of ['Latitude', 'Longitude']) {
+  for (const name of [Latitude, Longitude]) {
     form.controls.get(name).addEventListener('paste', (event) => {
       const p = core.parsePosition(event.clipboardData.getData('text'));
       if (!p) return;

@@ -86,21 +86,22 @@ function pickerDialog(core, choose) {
 }
 
 export function wireSymbols(form, core, setValue) {
-  const table = form.controls.get('Position_symbol_table');
-  const code = form.controls.get('Position_symbol_code');
+  const { Position_symbol_table: tableName, Position_symbol_code: codeName } = core.setting;
+  const table = form.controls.get(tableName);
+  const code = form.controls.get(codeName);
   const button = helperButton('Symbols…', 'Button_symbol_picker',
     'Choose the symbol from the APRS symbol tables.', 'Choose symbol');
   const description = liveText('Symbol_description', 'Symbol');
-  besideField(form, 'Position_symbol_table', description);
+  besideField(form, tableName, description);
   description.before(button);
-  follow(form, ['Position_symbol_table', 'Position_symbol_code'], () => {
+  follow(form, [tableName, codeName], () => {
     description.textContent = core.describeSymbol(table.value, code.value);
   });
   let picker = null;
   button.addEventListener('click', () => {
     picker = picker || pickerDialog(core, (t, c) => {
-      setValue('Position_symbol_table', t);
-      setValue('Position_symbol_code', c);
+      setValue(tableName, t);
+      setValue(codeName, c);
       document.dispatchEvent(new Event('zeru-settings-shown'));
     });
     picker.open(table.value, code.value);
