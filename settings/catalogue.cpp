@@ -48,12 +48,6 @@ static_assert(kCatalogue.size() == 226, "the device has 226 settings");
 
 }  // namespace
 
-std::optional<std::size_t> Catalogue::indexOf(std::string_view name) const {
-    const auto id = findSetting(name);
-    if (!id) return std::nullopt;
-    return zeru::indexOf(*id);
-}
-
 const SettingDef& Catalogue::def(std::string_view name) const {
     const auto id = findSetting(name);
     if (!id) throw std::out_of_range("unknown setting " + std::string(name));

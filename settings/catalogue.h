@@ -12,7 +12,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -48,8 +47,6 @@ public:
     constexpr std::size_t size() const { return defs_->size(); }
     constexpr const SettingDef& def(SettingId id) const { return (*defs_)[zeru::indexOf(id)]; }
 
-    // Position of a setting in defs(), or nullopt for an unknown name.
-    std::optional<std::size_t> indexOf(std::string_view name) const;
     // The definition of a named setting; throws std::out_of_range for an unknown name.
     const SettingDef& def(std::string_view name) const;
 

@@ -140,7 +140,7 @@ TEST(Catalogue, EveryDestinationDefaultsToTheDeviceToCall) {
 }
 
 TEST(Catalogue, UnknownNameIsRefused) {
-    EXPECT_FALSE(cat().indexOf("Callsign2").has_value());
+    EXPECT_FALSE(findSetting("Callsign2").has_value());
     EXPECT_THROW(cat().def("callsign"), std::out_of_range);
 }
 
