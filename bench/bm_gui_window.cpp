@@ -86,7 +86,7 @@ void BM_PlainFieldsWindow(benchmark::State& state) {
             grid->addWidget(new QLabel(zeru::app::latin1(def.name), page), row, 0);
             if (def.kind == zeru::SettingKind::Choice) {
                 auto* combo = new QComboBox(page);
-                for (const std::string& c : def.choices) combo->addItem(zeru::app::latin1(c));
+                for (std::string_view c : def.choices) combo->addItem(zeru::app::latin1(c));
                 combo->setCurrentIndex(def.defaultIndex);
                 grid->addWidget(combo, row, 1);
             } else {

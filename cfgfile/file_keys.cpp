@@ -5,6 +5,7 @@
 
 #include "image/layout.h"
 #include "settings/catalogue.h"
+#include "settings/records.h"
 
 namespace zeru::cfgfile {
 namespace {
@@ -12,8 +13,8 @@ namespace {
 using S = SettingId;
 
 // One row per key. Choice and flag defaults are indices: see the choice lists
-// of the catalogue for the entries they select. The telemetry channels load
-// "Not used" and plain names here, not the presets they get at start-up.
+// of the catalogue for the entries they select. Each default is the setting's
+// start-up value, except for those in kLoadsOtherThanStartUp below.
 // clang-format off
 constexpr std::array<FileKey, kFileKeyCount> kFileKeys{{
     // [!WARNING]
@@ -374,7 +375,69 @@ constexpr bool headerHolds() {
     return true;
 }
 
+// The settings whose key loads something other than their start-up value:
+// the telemetry channels load "Not used" and plain names ("A1", "None", "B1"),
+// where at start-up they hold their sources' presets.
+constexpr auto kLoadsOtherThanStartUp = [] {
+    std::array<SettingId, 4 + 3 * 8> ids{S::Teleanalog1_source, S::Teleanalog1_name, S::Teleanalog1_units,
+                                         S::Teleanalog1_coefb};
+    std::size_t at = 4;
+    for (int n = 1; n <= 8; ++n)
+        for (SettingId field : {S::Teledigital1_source, S::Teledigital1_name, S::Teledigital1_units})
+            ids[at++] = digitalChannel(n, field);
+    return ids;
+}();
+
+constexpr int wholeNumber(std::string_view digits) {
+    int value = 0;
+    for (char c : digits) value = value * 10 + (c - '0');
+    return value;
+}
+
+// A key's form agrees with its setting's kind in the catalogue: text and
+// number keys hold text settings, choice and flag keys choices, and a flag
+// (stored as "0" or "1") only a choice of two entries; a choice's default
+// stands inside its list.
+constexpr bool formFitsTheCatalogue(const FileKey& k) {
+    if (k.form == KeyForm::Header) return true;
+    const SettingDef& d = settingsCatalogue().def(k.setting);
+    switch (k.form) {
+        case KeyForm::Header:
+            return true;
+        case KeyForm::Text:
+        case KeyForm::Number:
+            return d.kind == SettingKind::Text;
+        case KeyForm::Flag:
+            if (d.choices.size() != 2) return false;
+            [[fallthrough]];
+        case KeyForm::Choice:
+            return d.kind == SettingKind::Choice &&
+                   static_cast<std::size_t>(wholeNumber(k.defaultText)) < d.choices.size();
+    }
+    return false;
+}
+
+// What a load applies when a key is missing is what the setting holds at
+// start-up, for every setting but the listed ones, which differ.
+constexpr bool defaultsAreStartUpExceptTheListed() {
+    for (const FileKey& k : kFileKeys) {
+        if (k.form == KeyForm::Header) continue;
+        const SettingDef& d = settingsCatalogue().def(k.setting);
+        const bool same = d.kind == SettingKind::Text ? k.defaultText == d.defaultText
+                                                      : wholeNumber(k.defaultText) == d.defaultIndex;
+        const bool listed = std::find(kLoadsOtherThanStartUp.begin(), kLoadsOtherThanStartUp.end(),
+                                      k.setting) != kLoadsOtherThanStartUp.end();
+        if (same == listed) return false;
+    }
+    return true;
+}
+
 static_assert(kFileKeyCount == kSettingCount + 3, "one key per setting and three header keys");
+static_assert(std::all_of(kFileKeys.begin(), kFileKeys.end(), formFitsTheCatalogue),
+              "a key's form agrees with its setting's kind; flags hold two-entry choices; choice defaults "
+              "stand inside their lists");
+static_assert(defaultsAreStartUpExceptTheListed(),
+              "the file's defaults are the start-up values, except for the settings listed as differing");
 static_assert(std::all_of(kFileKeys.begin(), kFileKeys.end(), formFitsTheImage),
               "a key's form agrees with how the image holds its setting");
 static_assert(std::all_of(kFileKeys.begin(), kFileKeys.end(), defaultFitsTheForm),

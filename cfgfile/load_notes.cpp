@@ -23,9 +23,10 @@ std::optional<Message> loadNote(const FileKey& key, const std::optional<std::str
     if (!number) {
         std::string used(key.defaultText);
         if (key.form != KeyForm::Number) {
-            const auto& choices = settingsCatalogue().def(key.setting).choices;
+            // The file's choice defaults stand inside their lists (file_keys.cpp proves it).
+            const auto choices = settingsCatalogue().def(key.setting).choices;
             used +=
-                " (" + quoted(choices.at(static_cast<std::size_t>(*parseWholeNumber(key.defaultText)))) + ")";
+                " (" + quoted(choices[static_cast<std::size_t>(*parseWholeNumber(key.defaultText))]) + ")";
         }
         return Message::fromLatin1(prefix + " is not a whole number; " + used + " used.");
     }

@@ -34,10 +34,10 @@ bool sameValue(const FileKey& key, const Settings& a, const Settings& b) {
 std::string displayValue(const FileKey& key, const Settings& settings) {
     if (key.form != KeyForm::Choice && key.form != KeyForm::Flag) return settings.text(key.setting);
     const int index = settings.index(key.setting);
-    const std::vector<std::string>& choices = settingsCatalogue().def(key.setting).choices;
+    const auto choices = settingsCatalogue().def(key.setting).choices;
     if (index < 0) return {};
     if (static_cast<std::size_t>(index) >= choices.size()) return std::to_string(index);
-    return choices[static_cast<std::size_t>(index)];
+    return std::string(choices[static_cast<std::size_t>(index)]);
 }
 
 std::vector<Difference> compareSettings(const Settings& a, const Settings& b) {

@@ -22,9 +22,8 @@ namespace {
 
 using layout::Check;
 using layout::Field;
+using layout::kNoSelection;
 using layout::Label;
-
-constexpr std::uint8_t kNoSelection = 255;
 
 // Each check returns whether its setting passed; a refused setting is told to
 // the sink, and a text too long for its field is never stored. A check stops

@@ -11,6 +11,7 @@
 
 #include "image/config_image.h"
 #include "image/field_list.h"
+#include "settings/catalogue.h"
 #include "settings/records.h"
 
 namespace zeru::layout {
@@ -40,6 +41,7 @@ struct Field {
     friend constexpr bool operator==(const Field&, const Field&) = default;
 };
 
+inline constexpr std::uint8_t kNoSelection = 255;  // Choice: the byte of no selection
 inline constexpr std::size_t kStationWidth = 7;
 inline constexpr std::size_t kStationNameChars = 6;
 
@@ -360,6 +362,46 @@ inline constexpr auto kStoredAs = [] {
 }();
 
 constexpr Stored storedAs(SettingId s) { return kStoredAs[indexOf(s)]; }
+
+namespace checks {
+
+// A field agrees with its setting in the catalogue: a number or characters
+// hold a text setting, an index a choice whose every entry the byte tells
+// apart from no selection; a text field takes every character a user can type.
+constexpr bool fieldFitsTheCatalogue(const Field& f) {
+    const SettingDef& d = settingsCatalogue().def(f.setting);
+    const bool text = d.kind == SettingKind::Text;
+    switch (f.encoding) {
+        case Encoding::U8:
+        case Encoding::U16:
+        case Encoding::U32:
+            return text;
+        case Encoding::Choice:
+            return !text && d.choices.size() <= kNoSelection;
+        case Encoding::Choice32:
+            return !text;
+        case Encoding::ChoiceFromTop:  // every entry stored as the top minus its index
+            return !text && d.choices.size() == static_cast<std::size_t>(kMiceMessageTop) + 1;
+        case Encoding::Char:
+            return text && d.maxLength == 1;
+        case Encoding::Station:
+            if (settingsCatalogue().def(f.ssidSetting).kind != SettingKind::Text) return false;
+            [[fallthrough]];
+        case Encoding::Text:
+            return text && static_cast<std::size_t>(d.maxLength) <= f.maxChars;
+    }
+    return false;
+}
+
+}  // namespace checks
+
+static_assert(
+    [] {
+        for (const Field& f : kFields)
+            if (!checks::fieldFitsTheCatalogue(f)) return false;
+        return true;
+    }(),
+    "a field agrees with its setting's kind, holds its choices and takes every character a user can type");
 
 // Which field of kFields starts at each byte (kFields.size() for none): fields
 // are told apart by their first byte, which the asserts above prove unique.

@@ -22,7 +22,7 @@ FormPage describePage(const PageLayout& layout, const Catalogue& catalogue) {
 FormDescription describeForm(const Catalogue& catalogue) {
     FormDescription form{std::string(kApplicationTitle), std::string(kVersionLabel), {}};
     // The layout lists a parent page before its second-level pages.
-    for (const PageLayout& layout : buildFormLayout()) {
+    for (const PageLayout& layout : kFormLayout) {
         if (layout.parent.empty()) {
             form.pages.push_back(describePage(layout, catalogue));
             continue;

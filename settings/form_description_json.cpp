@@ -71,7 +71,7 @@ void appendSetting(std::string& out, const SettingDef& def) {
     } else {
         appendKey(out, "choices");
         out += '[';
-        for (const std::string& entry : def.choices) {
+        for (std::string_view entry : def.choices) {
             appendString(out, entry);
             out += ',';
         }

@@ -7,7 +7,8 @@ namespace zeru {
 
 SettingsModel::SettingsModel(const Catalogue& catalogue) : catalogue_(catalogue) {
     values_.reserve(catalogue.size());
-    for (const SettingDef& d : catalogue.defs()) values_.push_back({d.defaultText, d.defaultIndex});
+    for (const SettingDef& d : catalogue.defs())
+        values_.push_back({std::string(d.defaultText), d.defaultIndex});
 }
 
 const SettingsModel::Value& SettingsModel::at(SettingId id, SettingKind kind) const {

@@ -57,17 +57,23 @@ constexpr std::pair<std::string_view, std::string_view> kColumns[] = {
     {"_position", "send position"},
 };
 
-// Labelled settings inside a group frame: name prefix and the group's name.
-constexpr std::pair<std::string_view, std::string_view> kGroups[] = {
-    {"Smartbeaconing_", "SmartBeaconing"},
-    {"Debug_", "Console debug messages"},
-    {"Orvaxe_output", "Orvaxe"},
+// Labelled settings in a run that a group frame or the page names: the
+// run's first and last setting and the name said before each label.
+struct Run {
+    SettingId first;
+    SettingId last;
+    std::string_view spoken;
+};
+constexpr Run kRuns[] = {
+    {SettingId::Smartbeaconing_min_turn_angle, SettingId::Smartbeaconing_fast_period, "SmartBeaconing"},
+    {SettingId::Debug_rf, SettingId::Debug_thermo, "Console debug messages"},
+    {SettingId::Orvaxe_output1, SettingId::Orvaxe_output4, "Orvaxe"},
 };
 
 // Settings whose label is drawn by the page in a form of its own.
-constexpr std::pair<std::string_view, std::string_view> kOwnNames[] = {
-    {"Ssid", "Callsign SSID"},
-    {"Mice_message", "Mic-E message"},
+constexpr std::pair<SettingId, std::string_view> kOwnNames[] = {
+    {SettingId::Ssid, "Callsign SSID"},
+    {SettingId::Mice_message, "Mic-E message"},
 };
 
 std::string withoutColon(std::string_view label) {
@@ -89,7 +95,7 @@ std::string lowercaseWords(std::string text) {
 }
 
 std::string recordName(const SettingDef& def, const Record& record) {
-    std::string_view rest = std::string_view(def.name).substr(record.prefix.size());
+    std::string_view rest = def.name.substr(record.prefix.size());
     std::string number;
     while (!rest.empty() && std::isdigit(static_cast<unsigned char>(rest.front()))) {
         number += rest.front();
@@ -111,17 +117,18 @@ std::string recordName(const SettingDef& def, const Record& record) {
 }  // namespace
 
 std::string spokenName(const SettingDef& def) {
-    for (const auto& [name, spoken] : kOwnNames)
-        if (def.name == name) return std::string(spoken);
+    for (const auto& [id, spoken] : kOwnNames)
+        if (def.id == id) return std::string(spoken);
     if (!def.label.empty()) {
         std::string label = withoutColon(def.label);
-        for (const auto& [prefix, group] : kGroups)
-            if (def.name.starts_with(prefix)) return std::string(group) + " " + lowercaseWords(label);
+        for (const Run& run : kRuns)
+            if (indexOf(run.first) <= indexOf(def.id) && indexOf(def.id) <= indexOf(run.last))
+                return std::string(run.spoken) + " " + lowercaseWords(label);
         return label;
     }
     for (const Record& record : kRecords)
         if (def.name.starts_with(record.prefix)) return recordName(def, record);
-    return def.name;
+    return std::string(def.name);
 }
 
 }  // namespace zeru

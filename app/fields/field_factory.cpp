@@ -44,7 +44,7 @@ QWidget* createComboBox(const SettingDef& def, QWidget* parent) {
     box->setEditable(false);  // only the listed entries can be picked
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(def.choices.size()));
-    for (const std::string& entry : def.choices) entries.append(latin1(entry));
+    for (std::string_view entry : def.choices) entries.append(latin1(entry));
     box->addItems(entries);
     box->setCurrentIndex(-1);
     // The lists never change after start-up, so sizing each box to its

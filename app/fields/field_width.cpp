@@ -22,14 +22,15 @@ constexpr const char* kSentence = "Kestrovane Zeru at the club, QTH JO82LK, 73 d
 // absorbs rounding between the font's advance and the laid-out line.
 constexpr int kLineEditSpare = 2 * 1 + 1 + 1;
 
-bool isNumber(const std::string& text) {
+bool isNumber(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return (c >= '0' && c <= '9') || c == '.' || c == '-';
     });
 }
 
 bool holdsDigitsOnly(const SettingDef& def) {
-    return QString::fromStdString(def.name).endsWith(QLatin1String("ssid"), Qt::CaseInsensitive) ||
+    return QLatin1String(def.name.data(), static_cast<qsizetype>(def.name.size()))
+               .endsWith(QLatin1String("ssid"), Qt::CaseInsensitive) ||
            isNumber(def.defaultText);
 }
 

@@ -55,7 +55,7 @@ WidgetSettings::WidgetSettings(QWidget& root) {
             if (c.line) keepLimitAtLeast(c.line, c.limit);
         }
         if (!c.choice && !c.line && !c.message)
-            throw std::logic_error("the control " + def.name + " is not of the setting's kind");
+            throw std::logic_error("the control " + std::string(def.name) + " is not of the setting's kind");
         settings_.push_back(c);
     }
     for (std::string_view label :

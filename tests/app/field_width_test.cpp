@@ -55,8 +55,8 @@ protected:
         QApplication::setFont(saved_);
     }
     template <typename T>
-    T* field(const std::string& name) {
-        return form_->findChild<T*>(QString::fromStdString(name));
+    T* field(std::string_view name) {
+        return form_->findChild<T*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }
 
     zeru::test::RecordingUi ui_;

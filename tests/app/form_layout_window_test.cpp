@@ -33,7 +33,8 @@ std::vector<std::string> shownSettings(const QWidget& page) {
 std::vector<std::string> describedSettings(const FormPage& page) {
     std::vector<std::string> described;
     for (const FormGroup& group : page.groups)
-        for (const SettingDef* def : group.settings) described.push_back(def->name + "/" + group.caption);
+        for (const SettingDef* def : group.settings)
+            described.push_back(std::string(def->name) + "/" + group.caption);
     return described;
 }
 

@@ -65,7 +65,8 @@ TEST(Decode, EverySettingIsWrittenExactlyOnce) {
     RecordingUi ui;
     ASSERT_TRUE(DecodeConfiguration(image, log, ui));
     std::multiset<std::string> written(log.written.begin(), log.written.end());
-    for (const SettingDef& d : settingsCatalogue().defs()) EXPECT_EQ(written.count(d.name), 1u) << d.name;
+    for (const SettingDef& d : settingsCatalogue().defs())
+        EXPECT_EQ(written.count(std::string(d.name)), 1u) << d.name;
     EXPECT_EQ(written.size(), settingsCatalogue().size());
 }
 

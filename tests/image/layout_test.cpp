@@ -304,26 +304,5 @@ TEST(ImageLayout, DefaultsEncodeToTheKnownStartOfTheBlock) {
     EXPECT_EQ(slice(image, 264, 29), bytesOf("APKV070WIDE1 1WIDE2 1\0\0\0\x1E\0\0\0\x02"s));
 }
 
-// The compiler proves where the fields lie (image/layout.h); what it cannot see
-// is the catalogue, built at run time: each setting's kind must agree with how
-// the image holds it, and what a user can type must fit its text field.
-TEST(ImageLayout, CatalogueKindsAndLimitsFitTheFields) {
-    for (const layout::Field& f : layout::kFields) {
-        const SettingDef& d = settingsCatalogue().def(f.setting);
-        SCOPED_TRACE(d.name);
-        const bool isChoice = layout::storedAs(f.setting) == layout::Stored::Index;
-        EXPECT_EQ(d.kind == SettingKind::Choice, isChoice);
-        if (f.encoding == layout::Encoding::Char) {
-            EXPECT_EQ(d.maxLength, 1);
-        }
-        if (f.encoding == layout::Encoding::Text || f.encoding == layout::Encoding::Station) {
-            EXPECT_LE(static_cast<std::size_t>(d.maxLength), f.maxChars);
-        }
-        if (f.encoding == layout::Encoding::Station) {
-            EXPECT_EQ(settingsCatalogue().def(f.ssidSetting).kind, SettingKind::Text);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace zeru::test

@@ -120,8 +120,8 @@ TEST(ProblemRefusals, EveryRefusedSettingIsListedInTheOrderOfWriteConfig) {
         if (!seen.insert(f.setting).second || f.setting == "Callsign") continue;
         SettingsModel alone = namedEntries();
         alone.setText(settingNamed(f.setting), f.value);
-        expected.push_back(
-            {Severity::Error, f.setting, refusalShown(alone), settingsCatalogue().def(f.setting).page});
+        expected.push_back({Severity::Error, f.setting, refusalShown(alone),
+                            std::string(settingsCatalogue().def(f.setting).page)});
         all.setText(settingNamed(f.setting), f.value);
     }
     all.setIndex(SettingId::Mice_message, 7);  // advice: listed after every error

@@ -14,7 +14,7 @@ TEST(FormDescription, ShowsEverySettingOnceWhereTheCatalogueSaysItIs) {
     const auto visit = [&seen](const FormPage& page) {
         for (const FormGroup& group : page.groups)
             for (const SettingDef* def : group.settings) {
-                ++seen[def->name];
+                ++seen[std::string(def->name)];
                 EXPECT_EQ(def->page, page.name) << def->name;
                 EXPECT_EQ(def->group, group.caption) << def->name;
             }
@@ -30,12 +30,11 @@ TEST(FormDescription, ShowsEverySettingOnceWhereTheCatalogueSaysItIs) {
     for (const auto& [name, count] : seen) EXPECT_EQ(count, 1) << name;
 }
 
-SettingDef textSetting(std::string name, std::string label, std::string help, std::string def) {
+// The texts stay the caller's: a definition only views them.
+SettingDef textSetting(std::string_view name, std::string_view label) {
     SettingDef d;
-    d.name = std::move(name);
-    d.label = std::move(label);
-    d.help = std::move(help);
-    d.defaultText = std::move(def);
+    d.name = name;
+    d.label = label;
     d.maxLength = 9;
     return d;
 }
@@ -55,7 +54,7 @@ TEST(FormDescription, JsonIsUtf8AndEscaped) {
         {"", "\"\""},
     };
     for (const Row& r : rows) {
-        const SettingDef def = textSetting("Comment", r.text, "", "");
+        const SettingDef def = textSetting("Comment", r.text);
         const FormDescription form{"T", "v", {{"P", "C", {}, {{"", {&def}}}}}};
         const std::string json = formDescriptionJson(form);
         EXPECT_NE(json.find("\"label\":" + r.json + ","), std::string::npos) << json;

@@ -15,12 +15,12 @@ inline int reportDifferences(const Settings& written, const Settings& read) {
     for (const auto& def : settingsCatalogue().defs()) {
         if (def.kind == SettingKind::Text) {
             if (written.text(def.id) == read.text(def.id)) continue;
-            std::fprintf(stderr, "differs: %s written '%s' read '%s'\n", def.name.c_str(),
+            std::fprintf(stderr, "differs: %s written '%s' read '%s'\n", std::string(def.name).c_str(),
                          written.text(def.id).c_str(), read.text(def.id).c_str());
         } else {
             if (written.index(def.id) == read.index(def.id)) continue;
-            std::fprintf(stderr, "differs: %s written %d read %d\n", def.name.c_str(), written.index(def.id),
-                         read.index(def.id));
+            std::fprintf(stderr, "differs: %s written %d read %d\n", std::string(def.name).c_str(),
+                         written.index(def.id), read.index(def.id));
         }
         ++differences;
     }
