@@ -81,12 +81,12 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
                                   state.firmwareVersion,
                                   zeru::kReportDescriptor,
                                   options.serialNumber};
-    std::string error;
-    auto device = UhidDevice::create(options.uhidPath, identity, error);
-    if (!device) {
-        std::cerr << "zeru-sim: " << error << "\n";
+    auto created = UhidDevice::create(options.uhidPath, identity);
+    if (!created) {
+        std::cerr << "zeru-sim: " << created.failure().text << "\n";
         return kCannotCreate;
     }
+    std::unique_ptr<UhidDevice> device = std::move(created).value();
     std::fprintf(stderr,
                  "zeru-sim: Kestrovane Zeru attached (vendor 0x%04X, product 0x%04X); stop with Ctrl+C\n",
                  identity.vendor, identity.product);
@@ -96,11 +96,12 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
             poll(nullptr, 0, 200);
             continue;
         }
-        const auto output = device->nextOutput(std::chrono::milliseconds(500));
-        if (device->failed()) {
-            std::cerr << "zeru-sim: the virtual device failed: " << device->lastError() << "\n";
+        const auto next = device->nextOutput(std::chrono::milliseconds(500));
+        if (!next) {
+            std::cerr << "zeru-sim: the virtual device failed: " << next.failure().text << "\n";
             return 3;
         }
+        const std::optional<UhidDevice::Output>& output = *next;
         if (!output) continue;
         const auto request = options.breakage == UsbBreakage::KeepReportNumber
                                  ? reportKeepingNumber(output->bytes)
@@ -118,8 +119,10 @@ int serve(const zeru::uhid::SimOptions& options, zeru::sim::DeviceState& state,
             std::cerr << "zeru-sim: the device is gone (unplugged) as the fault asked\n";
             continue;
         }
-        if (reply && !device->sendInput(std::span(reply->bytes.data(), reply->size))) {
-            std::cerr << "zeru-sim: cannot send a reply: " << device->lastError() << "\n";
+        if (!reply) continue;
+        if (const zeru::Outcome sent = device->sendInput(std::span(reply->bytes.data(), reply->size));
+            !sent) {
+            std::cerr << "zeru-sim: cannot send a reply: " << sent.failure().text << "\n";
             return 3;
         }
     }

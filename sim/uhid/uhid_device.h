@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/result.h"
+
 namespace zeru::uhid {
 
 inline constexpr const char* kDefaultUhidPath = "/dev/uhid";
@@ -27,11 +29,11 @@ struct DeviceIdentity {
 
 class UhidDevice {
 public:
-    // Opens the uhid node and creates the device. On failure returns nullptr
-    // and puts a message for the user into `error` (what is wrong and what to
-    // do about it: load the module, get permission).
-    static std::unique_ptr<UhidDevice> create(const std::string& uhidPath, const DeviceIdentity& identity,
-                                              std::string& error);
+    // Opens the uhid node and creates the device. Else the failure
+    // (DeviceFailed) whose text tells the user what is wrong and what to do
+    // about it (load the module, get permission).
+    static Result<std::unique_ptr<UhidDevice>> create(const std::string& uhidPath,
+                                                      const DeviceIdentity& identity);
     // Removes the device from the system.
     ~UhidDevice();
     UhidDevice(const UhidDevice&) = delete;
@@ -42,21 +44,18 @@ public:
     };
     // Waits at most `limit` for the next output report, answering the kernel's
     // other events on the way. nullopt when none came in time or the wait was
-    // interrupted by a signal; `failed()` tells a broken device apart.
-    std::optional<Output> nextOutput(std::chrono::milliseconds limit);
-    // Sends one input report (the report bytes only: this device has no report numbers).
-    bool sendInput(std::span<const std::uint8_t> report);
-
-    bool failed() const { return failed_; }
-    const std::string& lastError() const { return lastError_; }
+    // interrupted by a signal; the failure (the system's reason) when the
+    // device broke.
+    Result<std::optional<Output>> nextOutput(std::chrono::milliseconds limit);
+    // Sends one input report (the report bytes only: this device has no report
+    // numbers); the failure (the system's reason) when it cannot be sent.
+    Outcome sendInput(std::span<const std::uint8_t> report);
 
 private:
     explicit UhidDevice(int fd) : fd_(fd) {}
-    bool sendEvent(const void* event, std::size_t size);
+    Outcome sendEvent(const void* event, std::size_t size);
 
     int fd_;
-    bool failed_ = false;
-    std::string lastError_;
 };
 
 }  // namespace zeru::uhid

@@ -78,9 +78,10 @@ TEST(ReportDescriptor, OneUnnumberedReportOf64BytesEachWay) {
 }
 
 TEST(UhidDevice, TellsHowToLoadTheModuleWhenTheNodeIsMissing) {
-    std::string error;
     const DeviceIdentity identity{"test", kZeruVendorId, kZeruProductId, 1, kReportDescriptor};
-    EXPECT_EQ(UhidDevice::create("/nonexistent/uhid", identity, error), nullptr);
+    const auto created = UhidDevice::create("/nonexistent/uhid", identity);
+    ASSERT_FALSE(created);
+    const std::string& error = created.failure().text;
     EXPECT_NE(error.find("/nonexistent/uhid does not exist"), std::string::npos) << error;
     EXPECT_NE(error.find("modprobe uhid"), std::string::npos) << error;
 }
