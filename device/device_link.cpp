@@ -24,10 +24,10 @@ bool DeviceLink::FindDevice() {
     const DeviceSelector firstFound;
     const DeviceSelector& selector = selector_ != nullptr ? *selector_ : firstFound;
     if (const auto device = selector.pick(transport_.enumerate())) {
-        std::string whyNot;
-        open_ = transport_.open(device->path, whyNot);
+        const Outcome opened = transport_.open(device->path);
+        open_ = opened.ok();
         ui_.log(Message::fromUtf8(kFoundLine));
-        if (!open_) ui_.log(Message::fromUtf8(openFailureLine(whyNot)));
+        if (!opened) ui_.log(Message::fromUtf8(openFailureLine(opened.failure().text)));
         return true;
     }
     ui_.log(Message::fromUtf8(selector.notFoundLine()));  // the path or serial as the user gave it

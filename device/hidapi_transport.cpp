@@ -65,20 +65,14 @@ std::string openFailureReason(int error) {
     }
 }
 
-bool HidapiTransport::open(const std::string& path, std::string& whyNot) {
+Outcome HidapiTransport::open(const std::string& path) {
     close();
-    if (!start()) {
-        whyNot = "the USB HID library could not start";
-        return false;
-    }
+    if (!start()) return cannotOpen("the USB HID library could not start");
     errno = 0;
     device_ = hid_open_path(path.c_str());
     const int error = errno;
-    if (device_ == nullptr) {
-        whyNot = openFailureReason(error);
-        return false;
-    }
-    return true;
+    if (device_ == nullptr) return cannotOpen(openFailureReason(error));
+    return {};
 }
 
 int HidapiTransport::write(const Report& request) {

@@ -10,8 +10,12 @@
 #include <vector>
 
 #include "device/report.h"
+#include "settings/result.h"
 
 namespace zeru {
+
+// The failure of an open, `why` in plain words (DeviceFailed).
+inline Failure cannotOpen(std::string why) { return Failure::of(FailureKind::DeviceFailed, std::move(why)); }
 
 struct HidDeviceInfo {
     std::uint16_t vendorId = 0;
@@ -28,10 +32,10 @@ public:
     // or the system cannot be asked.
     virtual std::vector<HidDeviceInfo> enumerate() = 0;
 
-    // Opens one device path for reading and writing. On failure returns false
-    // and puts into `whyNot` a short plain-words reason such as
+    // Opens one device path for reading and writing. Else the failure
+    // (cannotOpen) whose text is a short plain-words reason such as
     // "permission denied" (lower case, no full stop).
-    virtual bool open(const std::string& path, std::string& whyNot) = 0;
+    virtual Outcome open(const std::string& path) = 0;
 
     // Sends one request (report number first). Returns how many bytes were
     // taken, -1 on failure.

@@ -12,54 +12,57 @@ namespace {
 // By its full path in the system folder: never a DLL of the same name in the
 // current folder or beside the program. (LOAD_LIBRARY_SEARCH_SYSTEM32 says
 // the same, but Windows 7 without its 2011 update refuses the flag.)
-HMODULE loadSystemLibrary(const wchar_t* name, std::string& whyNot) {
+Result<HMODULE> loadSystemLibrary(const wchar_t* name) {
     wchar_t folder[MAX_PATH];
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     HMODULE module = nullptr;
     if (length > 0 && length < MAX_PATH)
         module = LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
     if (module == nullptr)
-        whyNot = utf8FromWide(name) + " could not be loaded: " + windowsOpenFailureReason(GetLastError());
+        return cannotOpen(utf8FromWide(name) +
+                          " could not be loaded: " + windowsOpenFailureReason(GetLastError()));
     return module;
 }
 
 template <typename Function>
-bool find(HMODULE module, const wchar_t* moduleName, const char* name, Function& function,
-          std::string& whyNot) {
+Outcome find(HMODULE module, const wchar_t* moduleName, const char* name, Function& function) {
     const FARPROC found = GetProcAddress(module, name);
-    if (found == nullptr) {
-        whyNot = utf8FromWide(moduleName) + " has no " + name;
-        return false;
-    }
+    if (found == nullptr) return cannotOpen(utf8FromWide(moduleName) + " has no " + name);
     // Through the type GCC takes as "any function", which the cast to the
     // function's own type then does not warn about.
     function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-    return true;
+    return {};
 }
 
 }  // namespace
 
-std::unique_ptr<HidLibraries> HidLibraries::load(const Names& names, std::string& whyNot) {
+Result<std::unique_ptr<HidLibraries>> HidLibraries::load(const Names& names) {
     std::unique_ptr<HidLibraries> libraries(new HidLibraries);
-    libraries->setupApi_ = loadSystemLibrary(names.setupApi, whyNot);
-    if (libraries->setupApi_ == nullptr) return nullptr;
-    libraries->hid_ = loadSystemLibrary(names.hid, whyNot);
-    if (libraries->hid_ == nullptr) return nullptr;
+    const Result<HMODULE> setupApi = loadSystemLibrary(names.setupApi);
+    if (!setupApi) return setupApi.failure();
+    libraries->setupApi_ = *setupApi;
+    const Result<HMODULE> hid = loadSystemLibrary(names.hid);
+    if (!hid) return hid.failure();
+    libraries->hid_ = *hid;
     HidFunctions& f = libraries->functions_;
     const HMODULE s = libraries->setupApi_;
     const HMODULE h = libraries->hid_;
-    const bool all =
-        find(s, names.setupApi, "SetupDiGetClassDevsW", f.getClassDevs, whyNot) &&
-        find(s, names.setupApi, "SetupDiDestroyDeviceInfoList", f.destroyDeviceInfoList, whyNot) &&
-        find(s, names.setupApi, "SetupDiEnumDeviceInterfaces", f.enumDeviceInterfaces, whyNot) &&
-        find(s, names.setupApi, "SetupDiGetDeviceInterfaceDetailW", f.getDeviceInterfaceDetail, whyNot) &&
-        find(h, names.hid, "HidD_GetHidGuid", f.getHidGuid, whyNot) &&
-        find(h, names.hid, "HidD_GetAttributes", f.getAttributes, whyNot) &&
-        find(h, names.hid, "HidD_GetSerialNumberString", f.getSerialNumberString, whyNot) &&
-        find(h, names.hid, "HidD_GetPreparsedData", f.getPreparsedData, whyNot) &&
-        find(h, names.hid, "HidD_FreePreparsedData", f.freePreparsedData, whyNot) &&
-        find(h, names.hid, "HidP_GetCaps", f.getCaps, whyNot);
-    if (!all) return nullptr;
+    // The first function missing is the one told.
+    Outcome found;
+    const auto need = [&found](HMODULE module, const wchar_t* moduleName, const char* name, auto& function) {
+        if (found) found = find(module, moduleName, name, function);
+    };
+    need(s, names.setupApi, "SetupDiGetClassDevsW", f.getClassDevs);
+    need(s, names.setupApi, "SetupDiDestroyDeviceInfoList", f.destroyDeviceInfoList);
+    need(s, names.setupApi, "SetupDiEnumDeviceInterfaces", f.enumDeviceInterfaces);
+    need(s, names.setupApi, "SetupDiGetDeviceInterfaceDetailW", f.getDeviceInterfaceDetail);
+    need(h, names.hid, "HidD_GetHidGuid", f.getHidGuid);
+    need(h, names.hid, "HidD_GetAttributes", f.getAttributes);
+    need(h, names.hid, "HidD_GetSerialNumberString", f.getSerialNumberString);
+    need(h, names.hid, "HidD_GetPreparsedData", f.getPreparsedData);
+    need(h, names.hid, "HidD_FreePreparsedData", f.freePreparsedData);
+    need(h, names.hid, "HidP_GetCaps", f.getCaps);
+    if (!found) return found.failure();
     return libraries;
 }
 

@@ -40,10 +40,10 @@ public:
         const wchar_t* hid = L"hid.dll";
     };
 
-    // Null, with the reason in `whyNot` ("hid.dll could not be loaded: ...",
-    // "hid.dll has no HidD_GetAttributes"), when either library or any of the
-    // functions is missing.
-    static std::unique_ptr<HidLibraries> load(const Names& names, std::string& whyNot);
+    // Else the failure (cannotOpen: "hid.dll could not be loaded: ...", "hid.dll
+    // has no HidD_GetAttributes") when either library or any of the functions
+    // is missing.
+    static Result<std::unique_ptr<HidLibraries>> load(const Names& names);
 
     ~HidLibraries();
     HidLibraries(const HidLibraries&) = delete;

@@ -155,18 +155,22 @@ WindowsHidTransport::WindowsHidTransport(const HidLibraries::Names& libraryNames
 
 WindowsHidTransport::~WindowsHidTransport() { close(); }
 
-const HidFunctions* WindowsHidTransport::hidFunctions(std::string& whyNot) {
-    if (!libraries_) libraries_ = HidLibraries::load(libraryNames_, whyNot);
-    return libraries_ ? &libraries_->functions() : nullptr;
+Result<const HidFunctions*> WindowsHidTransport::hidFunctions() {
+    if (!libraries_) {
+        Result<std::unique_ptr<HidLibraries>> loaded = HidLibraries::load(libraryNames_);
+        if (!loaded) return loaded.failure();
+        libraries_ = std::move(loaded).value();
+    }
+    return &libraries_->functions();
 }
 
 std::vector<HidDeviceInfo> WindowsHidTransport::enumerate() {
     std::vector<HidDeviceInfo> devices;
     // Without the system's HID libraries no device can be reached: none is
     // found (open says why).
-    std::string whyNot;
-    const HidFunctions* api = hidFunctions(whyNot);
-    if (api == nullptr) return devices;
+    const Result<const HidFunctions*> loaded = hidFunctions();
+    if (!loaded) return devices;
+    const HidFunctions* api = *loaded;
     GUID hidGuid;
     api->getHidGuid(&hidGuid);
     const DeviceInfoSet set(*api, hidGuid);
@@ -186,22 +190,18 @@ std::vector<HidDeviceInfo> WindowsHidTransport::enumerate() {
     return devices;
 }
 
-bool WindowsHidTransport::open(const std::string& path, std::string& whyNot) {
+Outcome WindowsHidTransport::open(const std::string& path) {
     close();
-    const HidFunctions* api = hidFunctions(whyNot);
-    if (api == nullptr) return false;
+    const Result<const HidFunctions*> loaded = hidFunctions();
+    if (!loaded) return loaded.failure();
+    const HidFunctions* api = *loaded;
     auto device = std::make_unique<OpenDevice>();
-    if (!device->readDone.valid() || !device->writeDone.valid()) {
-        whyNot = windowsOpenFailureReason(GetLastError());
-        return false;
-    }
+    if (!device->readDone.valid() || !device->writeDone.valid())
+        return cannotOpen(windowsOpenFailureReason(GetLastError()));
     device->handle.reset(CreateFileW(pathFromUtf8(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                      FILE_FLAG_OVERLAPPED, nullptr));
-    if (!device->handle.valid()) {
-        whyNot = windowsOpenFailureReason(GetLastError());
-        return false;
-    }
+    if (!device->handle.valid()) return cannotOpen(windowsOpenFailureReason(GetLastError()));
     // The lengths the device declares, report number included (65 for ours).
     PHIDP_PREPARSED_DATA preparsed = nullptr;
     if (api->getPreparsedData(device->handle.get(), &preparsed)) {

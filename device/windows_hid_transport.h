@@ -21,15 +21,15 @@ public:
     WindowsHidTransport& operator=(const WindowsHidTransport&) = delete;
 
     std::vector<HidDeviceInfo> enumerate() override;
-    bool open(const std::string& path, std::string& whyNot) override;
+    Outcome open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, std::chrono::milliseconds limit) override;
     void close() override;
 
 private:
-    // The functions of the libraries, loaded on the first call; null, with
-    // the reason, when they cannot be.
-    const HidFunctions* hidFunctions(std::string& whyNot);
+    // The functions of the libraries, loaded on the first call; the failure
+    // of HidLibraries::load when they cannot be.
+    Result<const HidFunctions*> hidFunctions();
 
     class OpenDevice;
     HidLibraries::Names libraryNames_;

@@ -21,7 +21,7 @@ public:
     const Report& lastReply() const { return lastReply_; }
 
     std::vector<HidDeviceInfo> enumerate() override { return inner_.enumerate(); }
-    bool open(const std::string& path, std::string& whyNot) override { return inner_.open(path, whyNot); }
+    Outcome open(const std::string& path) override { return inner_.open(path); }
     int write(const Report& request) override;
     int read(Report& reply, std::chrono::milliseconds limit) override;
     void close() override { inner_.close(); }

@@ -12,21 +12,15 @@ std::vector<HidDeviceInfo> SimulatorTransport::enumerate() {
     return found;
 }
 
-bool SimulatorTransport::open(const std::string& path, std::string& whyNot) {
+Outcome SimulatorTransport::open(const std::string& path) {
     close();
     auto it = std::find_if(devices_.begin(), devices_.end(),
                            [&](const SimulatedDevice& d) { return d.path == path; });
-    if (it == devices_.end() || !it->state->present) {
-        whyNot = "the device is no longer there";
-        return false;
-    }
-    if (!openFailure_.empty()) {
-        whyNot = openFailure_;
-        return false;
-    }
+    if (it == devices_.end() || !it->state->present) return cannotOpen("the device is no longer there");
+    if (!openFailure_.empty()) return cannotOpen(openFailure_);
     open_ = it->state;
     ++opens_;
-    return true;
+    return {};
 }
 
 int SimulatorTransport::write(const Report& request) {

@@ -36,7 +36,7 @@ public:
     int opens() const { return opens_; }  // successful opens so far
 
     std::vector<HidDeviceInfo> enumerate() override;
-    bool open(const std::string& path, std::string& whyNot) override;
+    Outcome open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, std::chrono::milliseconds limit) override;
     void close() override;

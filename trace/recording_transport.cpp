@@ -14,13 +14,13 @@ std::vector<HidDeviceInfo> RecordingTransport::enumerate() {
     return devices;
 }
 
-bool RecordingTransport::open(const std::string& path, std::string& whyNot) {
+Outcome RecordingTransport::open(const std::string& path) {
     Step step{.kind = StepKind::Open, .startMicros = recorder_.now()};
-    const bool opened = inner_.open(path, whyNot);
+    Outcome opened = inner_.open(path);
     step.endMicros = recorder_.now();
     step.result = opened ? 1 : 0;
     step.path = path;
-    if (!opened) step.whyNot = whyNot;
+    if (!opened) step.whyNot = opened.failure().text;
     recorder_.add(std::move(step));
     return opened;
 }

@@ -60,16 +60,16 @@ std::vector<HidDeviceInfo> ReplayTransport::enumerate() {
     throw ReplayMismatch("Replay: the trace ends here; the program went on with a search for the device.");
 }
 
-bool ReplayTransport::open(const std::string& path, std::string& whyNot) {
-    if (!hasNotes_) return true;
+Outcome ReplayTransport::open(const std::string& path) {
+    if (!hasNotes_) return {};
     const Step* note = nextNote(StepKind::Open);
     if (note == nullptr)
         throw ReplayMismatch("Replay: the trace ends here; the program went on with opening " + path + ".");
     if (note->path != path)
         throw ReplayMismatch("Replay: the program opened " + path + " where the trace opened " + note->path +
                              ".");
-    whyNot = note->whyNot;
-    return note->result != 0;
+    if (note->result == 0) return cannotOpen(note->whyNot);
+    return {};
 }
 
 const Step& ReplayTransport::nextExchange(StepKind kind, const Report* request) {

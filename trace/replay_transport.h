@@ -33,7 +33,7 @@ public:
     explicit ReplayTransport(Trace trace);
 
     std::vector<HidDeviceInfo> enumerate() override;
-    bool open(const std::string& path, std::string& whyNot) override;
+    Outcome open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, std::chrono::milliseconds limit) override;
     void close() override {}

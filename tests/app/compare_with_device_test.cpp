@@ -25,9 +25,9 @@ class WatchedTransport final : public ReportTransport {
 public:
     WatchedTransport(sim::DeviceState& device, const TForm1& form) : inner_(device), form_(form) {}
     std::vector<HidDeviceInfo> enumerate() override { return inner_.enumerate(); }
-    bool open(const std::string& path, std::string& failure) override {
+    Outcome open(const std::string& path) override {
         outsideCommand = outsideCommand || !form_.commandRunning();
-        return inner_.open(path, failure);
+        return inner_.open(path);
     }
     void close() override { inner_.close(); }
     int write(const Report& request) override { return inner_.write(request); }

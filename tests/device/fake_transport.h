@@ -30,10 +30,10 @@ public:
     int closes = 0;
 
     std::vector<HidDeviceInfo> enumerate() override { return devices; }
-    bool open(const std::string& path, std::string& whyNot) override {
+    Outcome open(const std::string& path) override {
         opened.push_back(path);
-        whyNot = openFailure;
-        return openFailure.empty();
+        if (!openFailure.empty()) return cannotOpen(openFailure);
+        return {};
     }
     int write(const Report& request) override {
         written.push_back(request);

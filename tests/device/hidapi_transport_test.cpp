@@ -25,9 +25,9 @@ TEST(HidapiTransport, FindsNoDeviceWhereNoneIsAttached) {
     EXPECT_EQ(ui.logLines(), (std::vector<std::string>{std::string(kNotFoundLine), notFoundAdviceLine()}));
     EXPECT_FALSE(link.TransferReport(makeRequest(kFirmwareVersionCommand)));
 
-    std::string why;
-    EXPECT_FALSE(transport.open("/dev/zeru-no-such-hidraw", why));
-    EXPECT_EQ(why, "the device is no longer there");
+    const Outcome opened = transport.open("/dev/zeru-no-such-hidraw");
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.failure().text, "the device is no longer there");
     Report reply;
     EXPECT_EQ(transport.write(makeRequest(kFirmwareVersionCommand)), -1);
     EXPECT_EQ(transport.read(reply, std::chrono::milliseconds(1)), -1);

@@ -129,9 +129,8 @@ TEST(DeviceSimulator, FaultsHitOnlyTheirTarget) {
 TEST(SimulatorTransport, SilentDeviceExpiresTheLimitAndGoneDeviceVanishes) {
     DeviceState state;
     SimulatorTransport transport(state);
-    std::string why;
     ASSERT_EQ(transport.enumerate().size(), 1u);
-    ASSERT_TRUE(transport.open(std::string(SimulatorTransport::kPath), why));
+    ASSERT_TRUE(transport.open(std::string(SimulatorTransport::kPath)));
 
     Report request{};
     request[1] = 0xFC;
@@ -149,7 +148,9 @@ TEST(SimulatorTransport, SilentDeviceExpiresTheLimitAndGoneDeviceVanishes) {
     EXPECT_EQ(transport.read(reply, std::chrono::milliseconds(1000)), -1);
     EXPECT_EQ(transport.write(request), -1);
     EXPECT_TRUE(transport.enumerate().empty());
-    EXPECT_FALSE(transport.open(std::string(SimulatorTransport::kPath), why));
+    const Outcome opened = transport.open(std::string(SimulatorTransport::kPath));
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.failure().text, "the device is no longer there");
 }
 
 TEST(MemoryFile, RoundTripAndRefusesAnotherSize) {

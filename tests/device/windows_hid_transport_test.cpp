@@ -27,10 +27,10 @@ TEST(WindowsHidTransport, FindsNoDeviceWhereNoneIsAttached) {
     EXPECT_FALSE(link.FindDevice());
     EXPECT_EQ(ui.logLines(), (std::vector<std::string>{std::string(kNotFoundLine), notFoundAdviceLine()}));
 
-    std::string why;
-    EXPECT_FALSE(transport.open(
-        "\\\\?\\hid#vid_0483&pid_a050#zeru-no-such#{4d1e55b2-f16f-11cf-88cb-001111000030}", why));
-    EXPECT_EQ(why, "the device is no longer there");
+    const Outcome opened =
+        transport.open("\\\\?\\hid#vid_0483&pid_a050#zeru-no-such#{4d1e55b2-f16f-11cf-88cb-001111000030}");
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.failure().text, "the device is no longer there");
     Report reply;
     EXPECT_EQ(transport.write(makeRequest(kFirmwareVersionCommand)), -1);
     EXPECT_EQ(transport.read(reply, std::chrono::milliseconds(1)), -1);
@@ -45,9 +45,9 @@ TEST(WindowsHidTransport, DeviceHeldByAnotherProgramIsSaidSo) {
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     WindowsHidTransport transport;
-    std::string why;
-    EXPECT_FALSE(transport.open(utf8FromPath(held), why));
-    EXPECT_EQ(why, "the device is in use by another program");
+    const Outcome opened = transport.open(utf8FromPath(held));
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.failure().text, "the device is in use by another program");
     CloseHandle(holder);
     std::filesystem::remove_all(folder);
 }
@@ -70,20 +70,19 @@ TEST(WindowsHidTransport, MissingHidLibrariesAreSaidSo) {
         {{L"setupapi.dll", L"kernel32.dll"}, "kernel32.dll has no HidD_GetHidGuid"},
     };
     for (const auto& c : cases) {
-        std::string why;
-        const auto libraries = HidLibraries::load(c.names, why);
-        EXPECT_EQ(libraries != nullptr, c.whyNot.empty()) << c.whyNot;
-        EXPECT_EQ(why, c.whyNot);
+        const auto libraries = HidLibraries::load(c.names);
+        EXPECT_EQ(libraries.ok(), c.whyNot.empty()) << c.whyNot;
         if (libraries) {
-            EXPECT_NE(libraries->functions().getClassDevs, nullptr);
-            EXPECT_NE(libraries->functions().getCaps, nullptr);
+            EXPECT_NE((*libraries)->functions().getClassDevs, nullptr);
+            EXPECT_NE((*libraries)->functions().getCaps, nullptr);
             continue;
         }
+        EXPECT_EQ(libraries.failure().text, c.whyNot);
         WindowsHidTransport transport(c.names);
         EXPECT_TRUE(transport.enumerate().empty()) << c.whyNot;
-        std::string openWhy;
-        EXPECT_FALSE(transport.open("\\\\?\\hid#vid_0483&pid_a050#zeru-no-such", openWhy));
-        EXPECT_EQ(openWhy, c.whyNot);
+        const Outcome opened = transport.open("\\\\?\\hid#vid_0483&pid_a050#zeru-no-such");
+        ASSERT_FALSE(opened) << c.whyNot;
+        EXPECT_EQ(opened.failure().text, c.whyNot);
     }
 }
 

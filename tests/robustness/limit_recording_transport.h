@@ -18,7 +18,7 @@ public:
     explicit LimitRecordingTransport(ReportTransport& inner) : inner_(inner) {}
 
     std::vector<HidDeviceInfo> enumerate() override { return inner_.enumerate(); }
-    bool open(const std::string& path, std::string& whyNot) override { return inner_.open(path, whyNot); }
+    Outcome open(const std::string& path) override { return inner_.open(path); }
     int write(const Report& request) override {
         lastCommand_ = request[kCommandOffset];
         return inner_.write(request);

@@ -44,8 +44,8 @@ public:
     std::vector<zeru::HidDeviceInfo> enumerate() override {
         return timed(finding, [&] { return inner.enumerate(); });
     }
-    bool open(const std::string& path, std::string& whyNot) override {
-        return timed(finding, [&] { return inner.open(path, whyNot); });
+    zeru::Outcome open(const std::string& path) override {
+        return timed(finding, [&] { return inner.open(path); });
     }
     int write(const zeru::Report& request) override {
         return timed(exchanging, [&] { return inner.write(request); });

@@ -99,14 +99,12 @@ std::vector<HidDeviceInfo> WebHidTransport::enumerate() {
     return devices;
 }
 
-bool WebHidTransport::open(const std::string& path, std::string& whyNot) {
+Outcome WebHidTransport::open(const std::string& path) {
     const OwnedText reason(zeru_hid_open(path.c_str()));
-    if (!reason) {
-        whyNot = "out of memory";
-        return false;
-    }
-    whyNot = reason.get();
-    return whyNot.empty();
+    if (!reason) return cannotOpen("out of memory");
+    std::string whyNot = reason.get();
+    if (!whyNot.empty()) return cannotOpen(std::move(whyNot));
+    return {};
 }
 
 int WebHidTransport::write(const Report& request) {

@@ -13,7 +13,7 @@ namespace zeru::web {
 class WebHidTransport final : public ReportTransport {
 public:
     std::vector<HidDeviceInfo> enumerate() override;
-    bool open(const std::string& path, std::string& whyNot) override;
+    Outcome open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, std::chrono::milliseconds limit) override;
     void close() override;
