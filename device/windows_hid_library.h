@@ -17,6 +17,8 @@ extern "C" {
 #include <memory>
 #include <string>
 
+#include "settings/result.h"
+
 namespace zeru {
 
 struct HidFunctions {

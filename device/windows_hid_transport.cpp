@@ -214,7 +214,7 @@ Outcome WindowsHidTransport::open(const std::string& path) {
     }
     device->readBuffer.resize(device->inputLength);
     device_ = std::move(device);
-    return true;
+    return {};
 }
 
 int WindowsHidTransport::write(const Report& request) {
