@@ -45,8 +45,8 @@ private:
 
 }  // namespace
 
-QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
-                            const DeviceSelector* selector) {
+Outcome readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
+                          const DeviceSelector* selector) {
     ProgressOnlyUi quiet(ui);
     auto images = std::make_unique<ConfigImages>();  // 14 KiB: not on the stack
     DeviceFlows flows(settings, quiet, *images, transport);
@@ -58,8 +58,11 @@ QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTranspo
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
     } busy(ui);
-    const bool read = flows.readConfig().settingsRead;
-    return {read, read ? std::string() : quiet.kept()};
+    const ReadOutcome read = flows.readConfig();
+    if (read.settingsRead) return {};
+    Failure failure = read.outcome ? Failure::of(FailureKind::DeviceFailed) : read.outcome.failure();
+    failure.text = quiet.kept();
+    return failure;
 }
 
 }  // namespace zeru

@@ -10,21 +10,18 @@
 #include "device/device_selector.h"
 #include "device/report_transport.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings.h"
 
 namespace zeru {
 
-struct QuietRead {
-    bool read = false;
-    // When not read: what "Read config" would have told, its lines joined by
-    // "\n" (the page lines and the found line left out).
-    std::string failure;
-};
-
 // Reads the device's configuration into `settings` (the rules' messages of
 // the decoding are not shown). `ui` gets the busy state and the progress
-// only; `selector` chooses the device (null: the first one).
-QuietRead readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
-                            const DeviceSelector* selector);
+// only; `selector` chooses the device (null: the first one). When the
+// settings were not read, the failure of "Read config", its text what that
+// would have told, its lines joined by "\n" (the page lines and the found
+// line left out).
+Outcome readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
+                          const DeviceSelector* selector);
 
 }  // namespace zeru

@@ -174,10 +174,10 @@ private:
     // A command of its own: busy, input dropped, and quiet (the log, the
     // version box and the rules' boxes belong to "Read config"); its
     // exchanges kept as every device command's are.
-    QuietRead readDevice(Settings& settings) {
+    Outcome readDevice(Settings& settings) {
         startDeviceCommand("Compare with device");
-        QuietRead read;
-        read.failure = "The device was not read.";  // stays so if the command fails
+        // Stays so if the command ends by a fault of the program (its error box shown).
+        Outcome read = Failure::of(FailureKind::DeviceFailed, "The device was not read.");
         form_.runAsCommand([&] { read = readDeviceQuietly(settings, ui_, recording_, &selector_); });
         return read;
     }

@@ -130,11 +130,11 @@ bool ChangesWindow::compareWith(Reference reference) {
         }
         case Reference::Device: {
             if (!sources_.device) return false;
-            const QuietRead read = sources_.device(other);
-            if (!read.read) {
+            const Outcome read = sources_.device(other);
+            if (!read) {
                 // Told here, where the comparison was asked for.
                 summary_->setText(QStringLiteral("Not compared with the device:\n") +
-                                  messageText(read.failure));
+                                  messageText(read.failure().text));
                 return false;
             }
             name = QStringLiteral("Device");

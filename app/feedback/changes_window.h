@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "compare/comparison.h"
-#include "device/quiet_read.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 #include "settings/settings_model.h"
 
 class QComboBox;
@@ -33,9 +33,9 @@ struct ComparisonSources {
     // the file's name, or nullopt when cancelled or refused.
     std::function<std::optional<std::string>(Settings& settings)> file;
     // Reads the device's configuration into `settings` as a command, without
-    // a word to the log; what failed when it was not read.
-    // failed (the user has been told).
-    std::function<QuietRead(Settings& settings)> device;
+    // a word to the log; when it was not read, the failure whose text tells
+    // why.
+    std::function<Outcome(Settings& settings)> device;
 };
 
 class ChangesWindow : public QDialog {

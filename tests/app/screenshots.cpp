@@ -160,7 +160,8 @@ int main(int argc, char** argv) {
                             zeru::SettingsModel startup;
                             zeru::test::RecordingUi quiet;
                             zeru::rules::applyStartupSequence(startup, quiet);
-                            return zeru::QuietRead{zeru::compare::asTheDeviceHoldsIt(startup, device), ""};
+                            if (zeru::compare::asTheDeviceHoldsIt(startup, device)) return zeru::Outcome();
+                            return zeru::Outcome(zeru::Failure::of(zeru::FailureKind::DeviceFailed));
                         }});
     changes.show();
     changes.compareWith(ChangesWindow::Reference::Device);
