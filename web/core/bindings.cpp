@@ -145,7 +145,7 @@ public:
     void compareWithBaseline() { session_.compareWithBaseline(); }
     void compareWithDefaults() { session_.compareWithDefaults(); }
     bool compareWithFile(const val& bytes, const std::string& name) {
-        return session_.compareWithFile(bytesFrom(bytes), name);  // a file name is UTF-8
+        return session_.compareWithFile(bytesFrom(bytes), name).ok();  // a file name is UTF-8
     }
     void revert(const val& names) { session_.revert(stringsFrom(names)); }
 
@@ -159,7 +159,7 @@ public:
         return o;
     }
     bool readFromFile(const val& bytes, const std::string& name) {
-        return session_.readFromFile(bytesFrom(bytes), name);
+        return session_.readFromFile(bytesFrom(bytes), name).ok();
     }
 
     // The backups kept in the browser, newest first.
@@ -178,7 +178,7 @@ public:
         const auto bytes = session_.backups().file(name);
         return bytes ? bytesOf(*bytes) : val::null();
     }
-    bool restoreBackup(const std::string& name) { return session_.restoreBackup(name); }
+    bool restoreBackup(const std::string& name) { return session_.restoreBackup(name).ok(); }
 
     BrowserSession& session() { return session_; }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "backup/backup_flows.h"
 #include "cfgfile/config_file.h"
@@ -59,20 +60,14 @@ void BrowserSession::compareWithDefaults() {
     reference_ = Reference::Defaults;
 }
 
-bool BrowserSession::compareWithFile(const std::string& bytes, const std::string& name) {
+Outcome BrowserSession::compareWithFile(const std::string& bytes, const std::string& name) {
     SettingsModel file;
     SilentUi quiet;
     rules::applyStartupSequence(file, quiet);
-    if (bytes.size() > cfgfile::kMaxConfigFileSize) {
-        ui_.information(cfgfile::tooLargeMessage(name, bytes.size()));
-        return false;
-    }
-    bool loaded = false;
-    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), file, ui_).ok(); });
-    if (!loaded) return false;
+    if (Outcome loaded = loadFile(bytes, name, file); !loaded) return loaded;
     copySettings(file, other_);
     reference_ = Reference::File;
-    return true;
+    return {};
 }
 
 bool BrowserSession::compareWithDevice() {
@@ -113,30 +108,34 @@ SavedFile BrowserSession::saveToFile() {
     return file;
 }
 
-bool BrowserSession::readFromFile(const std::string& bytes, const std::string& name) {
+Outcome BrowserSession::loadFile(const std::string& bytes, const std::string& name, Settings& settings) {
     if (bytes.size() > cfgfile::kMaxConfigFileSize) {
-        ui_.information(cfgfile::tooLargeMessage(name, bytes.size()));
-        return false;
+        const Message refusal = cfgfile::tooLargeMessage(name, bytes.size());
+        ui_.information(refusal);
+        return Failure::of(FailureKind::ImageRefused, refusal.utf8());
     }
-    bool loaded = false;
-    runCommand(ui_,
-               [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings_, ui_).ok(); });
-    if (!loaded) return false;
-    ui_.log(Message::fromUtf8("Loaded " + name));
-    takeBaseline();
-    return true;
+    // Stays so if a fault of the program ends the load (its error box shown).
+    Outcome loaded = Failure::of(FailureKind::ImageRefused);
+    runCommand(ui_, [&] { loaded = cfgfile::applyConfigFile(cfgfile::ProfileFile(bytes), settings, ui_); });
+    return loaded;
 }
 
-bool BrowserSession::restoreBackup(const std::string& name) {
-    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".cfg") != 0) {
-        ui_.information(Message::fromUtf8(backup::kOnlyCfgLoads));
-        return false;
-    }
+Outcome BrowserSession::readFromFile(const std::string& bytes, const std::string& name) {
+    if (Outcome loaded = loadFile(bytes, name, settings_); !loaded) return loaded;
+    ui_.log(Message::fromUtf8("Loaded " + name));
+    takeBaseline();
+    return {};
+}
+
+Outcome BrowserSession::restoreBackup(const std::string& name) {
+    const auto refused = [this](std::string_view text) {
+        ui_.information(Message::fromUtf8(text));
+        return Failure::of(FailureKind::ImageRefused, std::string(text));
+    };
+    if (name.size() < 4 || name.compare(name.size() - 4, 4, ".cfg") != 0)
+        return refused(backup::kOnlyCfgLoads);
     const auto bytes = backups_.file(name);
-    if (!bytes) {
-        ui_.information(Message::fromUtf8(cfgfile::kIdentificationMessage));
-        return false;
-    }
+    if (!bytes) return refused(cfgfile::kIdentificationMessage);
     return readFromFile(*bytes, name);
 }
 

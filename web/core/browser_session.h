@@ -63,8 +63,8 @@ public:
     Reference reference() const { return reference_; }
     void compareWithBaseline() { reference_ = Reference::Baseline; }
     void compareWithDefaults();
-    // False (the refusal shown) when the file does not load.
-    bool compareWithFile(const std::string& bytes, const std::string& name);
+    // The refusal (shown) when the file does not load.
+    Outcome compareWithFile(const std::string& bytes, const std::string& name);
     // Reads the device into the reference only; false when it cannot be read.
     bool compareWithDevice();
     // Puts the named settings (every listed one when empty) back to their
@@ -73,10 +73,11 @@ public:
 
     // "Save to file": success logs "Saved NAME" and makes the settings the baseline.
     SavedFile saveToFile();
-    // "Read from file" of a chosen or dropped file: success logs "Loaded NAME".
-    bool readFromFile(const std::string& bytes, const std::string& name);
+    // "Read from file" of a chosen or dropped file: success logs "Loaded NAME";
+    // else the refusal, shown.
+    Outcome readFromFile(const std::string& bytes, const std::string& name);
     // "Read from file" of a backup kept in the browser.
-    bool restoreBackup(const std::string& name);
+    Outcome restoreBackup(const std::string& name);
 
     // The three device commands, as the window's buttons run them, each with
     // how it ended; nullopt when the user answered no to its question. They
@@ -90,6 +91,8 @@ public:
 
 private:
     void takeBaseline() { copySettings(settings_, baseline_); }
+    // A configuration file's bytes applied over `settings`; the refusal, shown.
+    Outcome loadFile(const std::string& bytes, const std::string& name, Settings& settings);
 
     JsUserInterface pageUi_;
     WebHidTransport pageTransport_;
