@@ -17,14 +17,12 @@ namespace zeru::cli {
 namespace {
 
 // "Section.Key" of a setting, as --set takes it.
-std::string fileKeyOf(std::string_view setting) {
-    const auto id = findSetting(setting);
-    if (!id) return std::string(setting);
-    const cfgfile::FileKey& key = cfgfile::fileKeyOf(*id);
+std::string fileKeyOf(SettingId setting) {
+    const cfgfile::FileKey& key = cfgfile::fileKeyOf(setting);
     return std::string(key.section) + "." + std::string(key.key);
 }
 
-std::string problemLine(bool error, std::string_view setting, std::string_view message) {
+std::string problemLine(bool error, SettingId setting, std::string_view message) {
     return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + terminalText(message);
 }
 

@@ -13,8 +13,7 @@ namespace zeru::problems {
 namespace {
 
 Problem problemAt(Severity severity, SettingId setting, std::string message) {
-    return {severity, std::string(settingName(setting)), std::move(message),
-            std::string(settingsCatalogue().def(setting).page)};
+    return {severity, setting, std::move(message), settingsCatalogue().def(setting).page};
 }
 
 // Every refusal of the encoding, each with the text "Write config" would show

@@ -17,9 +17,9 @@ enum class Severity { Error, Warning };
 
 struct Problem {
     Severity severity = Severity::Error;
-    std::string setting;  // catalogue name of the setting concerned ("Callsign")
-    std::string message;  // the refusal's exact text, or the advice (UTF-8, as every message)
-    std::string page;     // objectName of the page that holds the setting
+    SettingId setting{};    // the setting concerned
+    std::string message;    // the refusal's exact text, or the advice (UTF-8, as every message)
+    std::string_view page;  // objectName of the page that holds the setting
     bool operator==(const Problem&) const = default;
 };
 

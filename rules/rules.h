@@ -55,10 +55,9 @@ struct PortConflict {
 };
 std::vector<PortConflict> portConflicts(const Settings& settings);
 
-// The rule that follows a user's choice in the drop-down list `name`, as the
-// window runs it: settle for the setting of that name. False when no rule
-// follows that list.
-bool userChoiceMade(Settings& settings, std::string_view name, UserInterface& ui);
+// The rule that follows a user's choice of `setting`, as the window runs it:
+// settle for that setting. False when no rule follows that list.
+bool userChoiceMade(Settings& settings, SettingId setting, UserInterface& ui);
 
 // Telemetry presets: the "Default parameters" buttons, channel 1..5 (analog)
 // and 1..8 (digital). A source selection outside the table changes nothing.

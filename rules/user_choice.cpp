@@ -3,9 +3,8 @@
 
 namespace zeru::rules {
 
-bool userChoiceMade(Settings& settings, std::string_view name, UserInterface& ui) {
-    const auto id = findSetting(name);
-    return id && settle(settings, *id, ui);
+bool userChoiceMade(Settings& settings, SettingId setting, UserInterface& ui) {
+    return settle(settings, setting, ui);
 }
 
 }  // namespace zeru::rules

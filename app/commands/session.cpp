@@ -149,7 +149,7 @@ private:
 
     // After the refusal box of "Write config" or "Save to file": the setting it refused.
     void showRefusedSetting(const Failure& failure) {
-        if (failure.setting) fields().showSetting(settingName(*failure.setting), true);
+        if (failure.setting) fields().showSetting(*failure.setting, true);
     }
 
     // Whether the settings were saved; a refusal shows its setting.

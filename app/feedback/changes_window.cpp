@@ -177,7 +177,7 @@ void ChangesWindow::fill() {
     for (std::size_t i = 0; i < differences_.size(); ++i) {
         const compare::Difference& d = differences_[i];
         const std::string setting(settingName(d.key->setting));
-        const QWidget* field = feedback_.field(setting);
+        const QWidget* field = feedback_.field(d.key->setting);
         auto* item = new QTreeWidgetItem(
             {pageCaption(field), fieldName(field, setting), latin1(d.before), latin1(d.after)});
         item->setData(0, kSettingRole, QString::fromStdString(setting));
@@ -237,7 +237,7 @@ void ChangesWindow::undoRevert() {
 
 void ChangesWindow::showLine(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= differences_.size()) return;
-    feedback_.showSetting(settingName(differences_[static_cast<std::size_t>(row)].key->setting), true);
+    feedback_.showSetting(differences_[static_cast<std::size_t>(row)].key->setting, true);
 }
 
 }  // namespace zeru::app

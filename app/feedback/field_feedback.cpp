@@ -71,8 +71,7 @@ void FieldFeedback::refresh() {
 void FieldFeedback::markChanges() {
     std::unordered_map<QWidget*, QString> texts;
     texts.reserve(changes_.size());
-    for (const compare::Difference& d : changes_)
-        texts.emplace(field(settingName(d.key->setting)), changeText(d));
+    for (const compare::Difference& d : changes_) texts.emplace(field(d.key->setting), changeText(d));
     for (const auto& [w, text] : changeTexts_)
         if (!texts.contains(w)) marks_.setChange(w, QString());
     for (const auto& [w, text] : texts) {
@@ -128,10 +127,8 @@ void FieldFeedback::markTabs() {
     }
 }
 
-QWidget* FieldFeedback::field(std::string_view setting) const { return settings_.widget(setting); }
+QWidget* FieldFeedback::field(SettingId setting) const { return settings_.widget(setting); }
 
-void FieldFeedback::showSetting(std::string_view setting, bool selectText) {
-    showField(field(setting), selectText);
-}
+void FieldFeedback::showSetting(SettingId setting, bool selectText) { showField(field(setting), selectText); }
 
 }  // namespace zeru::app

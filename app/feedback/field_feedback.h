@@ -49,8 +49,8 @@ public:
     void refresh();
 
     // The widget of a setting; shows its page and focuses it.
-    QWidget* field(std::string_view setting) const;
-    void showSetting(std::string_view setting, bool selectText);
+    QWidget* field(SettingId setting) const;
+    void showSetting(SettingId setting, bool selectText);
 
     const FieldMarks& marks() const { return marks_; }
 

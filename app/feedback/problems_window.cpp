@@ -48,8 +48,8 @@ void ProblemsWindow::fill() {
     QList<QTreeWidgetItem*> items;
     for (const problems::Problem& p : feedback_.problems()) {
         const QWidget* field = feedback_.field(p.setting);
-        auto* item =
-            new QTreeWidgetItem({pageCaption(field), fieldName(field, p.setting), messageText(p.message)});
+        auto* item = new QTreeWidgetItem(
+            {pageCaption(field), fieldName(field, settingName(p.setting)), messageText(p.message)});
         const bool error = p.severity == problems::Severity::Error;
         item->setIcon(0, markIcon(error ? FieldMark::Error : FieldMark::Warning));
         // The icon's shape tells it, and so does the text for a screen reader.

@@ -91,7 +91,7 @@ TEST_F(FieldFeedbackTest, TheProblemsButtonCountsAndItsListShowsTheField) {
     // A click on a line; errors first, in the order "Write config" checks them.
     const QRect line = list.list().visualItemRect(list.list().topLevelItem(0));
     QTest::mouseClick(list.list().viewport(), Qt::LeftButton, {}, line.center());
-    const std::string first = fields().problems().front().setting;
+    const std::string first(settingName(fields().problems().front().setting));
     ASSERT_TRUE(first == "Txdelay" || first == "Latitude") << first;
     EXPECT_TRUE(find("TabSheet_radio")->isVisible());
     EXPECT_EQ(find<QLineEdit>(first)->selectedText(),

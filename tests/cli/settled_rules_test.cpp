@@ -135,8 +135,8 @@ TEST(SettledRules, AnUnsettledPairIsAnErrorAtBothPorts) {
             continue;
         }
         ASSERT_EQ(errors.size(), 2u);
-        EXPECT_EQ(errors[0].setting, "Serial1_mode");
-        EXPECT_EQ(errors[1].setting, "Serial2_mode");
+        EXPECT_EQ(errors[0].setting, SettingId::Serial1_mode);
+        EXPECT_EQ(errors[1].setting, SettingId::Serial2_mode);
         EXPECT_EQ(errors[0].message, c.reason);
         EXPECT_EQ(errors[1].message, c.reason);
     }

@@ -93,9 +93,9 @@ TEST_P(Advice, WarnsWhereTheSettingMisbehavesOnTheAir) {
     }
     std::vector<std::string> warned;
     for (const problems::Problem& p : problems::findProblems(s)) {
-        EXPECT_EQ(p.severity, Severity::Warning) << p.setting << ": " << p.message;
+        EXPECT_EQ(p.severity, Severity::Warning) << settingName(p.setting) << ": " << p.message;
         EXPECT_EQ(p.page, settingsCatalogue().def(p.setting).page);
-        warned.push_back(p.setting);
+        warned.emplace_back(settingName(p.setting));
     }
     EXPECT_EQ(warned, GetParam().warned);
     EXPECT_EQ(problems::sendsEmergency(s), warned == std::vector<std::string>{"Mice_message"});

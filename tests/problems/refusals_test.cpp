@@ -20,8 +20,8 @@
 
 namespace zeru::problems {
 void PrintTo(const Problem& p, std::ostream* os) {
-    *os << (p.severity == Severity::Error ? "error " : "warning ") << p.setting << ": " << p.message << " ["
-        << p.page << "]";
+    *os << (p.severity == Severity::Error ? "error " : "warning ") << settingName(p.setting) << ": "
+        << p.message << " [" << p.page << "]";
 }
 }  // namespace zeru::problems
 
@@ -105,7 +105,7 @@ TEST(ProblemRefusals, FirstErrorIsTheRefusalOfWriteConfig) {
         s.setText(settingNamed(f.setting), f.value);
         const auto errors = errorsOf(problems::findProblems(s));
         ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(errors);
-        EXPECT_EQ(errors[0].setting, f.setting);
+        EXPECT_EQ(settingName(errors[0].setting), f.setting);
         EXPECT_EQ(errors[0].message, refusalShown(s));
         EXPECT_EQ(errors[0].page, settingsCatalogue().def(f.setting).page);
     }
@@ -120,8 +120,8 @@ TEST(ProblemRefusals, EveryRefusedSettingIsListedInTheOrderOfWriteConfig) {
         if (!seen.insert(f.setting).second || f.setting == "Callsign") continue;
         SettingsModel alone = namedEntries();
         alone.setText(settingNamed(f.setting), f.value);
-        expected.push_back({Severity::Error, f.setting, refusalShown(alone),
-                            std::string(settingsCatalogue().def(f.setting).page)});
+        expected.push_back({Severity::Error, settingNamed(f.setting), refusalShown(alone),
+                            settingsCatalogue().def(f.setting).page});
         all.setText(settingNamed(f.setting), f.value);
     }
     all.setIndex(SettingId::Mice_message, 7);  // advice: listed after every error
@@ -131,7 +131,7 @@ TEST(ProblemRefusals, EveryRefusedSettingIsListedInTheOrderOfWriteConfig) {
     EXPECT_TRUE(std::is_partitioned(found.begin(), found.end(),
                                     [](const Problem& p) { return p.severity == Severity::Error; }));
     EXPECT_TRUE(std::any_of(found.begin(), found.end(), [](const Problem& p) {
-        return p.severity == Severity::Warning && p.setting == "Mice_message";
+        return p.severity == Severity::Warning && p.setting == SettingId::Mice_message;
     }));
     EXPECT_EQ(refusalShown(all), expected.front().message);
 }

@@ -80,9 +80,9 @@ val differences(const std::vector<compare::Difference>& list) { return arrayOf(l
 val problemObject(const problems::Problem& p) {
     val o = val::object();
     o.set("severity", std::string(p.severity == problems::Severity::Error ? "error" : "warning"));
-    o.set("setting", p.setting);
+    o.set("setting", std::string(settingName(p.setting)));
     o.set("message", val(p.message));  // UTF-8 already, as every message
-    o.set("page", p.page);
+    o.set("page", std::string(p.page));
     return o;
 }
 

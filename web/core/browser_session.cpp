@@ -34,7 +34,7 @@ void BrowserSession::chooseEntry(const std::string& name, int index) {
     const auto id = findSetting(name);
     if (!id) return;
     settings_.setIndex(*id, index);
-    runCommand(ui_, [&] { rules::userChoiceMade(settings_, name, ui_); });
+    runCommand(ui_, [&] { rules::userChoiceMade(settings_, *id, ui_); });
 }
 
 void BrowserSession::defaultParameters(bool analog, int channel) {
