@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cfgfile/file_replace.h"
+#include "cli/command_support.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_text.h"
@@ -127,10 +128,7 @@ int CommandLine::run(int argc, const char* const* argv) {
     std::optional<trace::ReplayTransport> replay;
     if (global_.replay) {
         Result<trace::Trace> recorded = trace::loadTrace(*global_.replay);
-        if (!recorded) {
-            ui.error(Message::fromUtf8(recorded.failure().text));
-            return exitStatus(recorded.failure().kind);
-        }
+        if (!recorded) return showFailure(recorded.failure(), ui);
         replay.emplace(std::move(recorded).value());
         global_.replayTransport = &*replay;
     }
