@@ -17,5 +17,5 @@ grep -q '"file": "[^"]*/app/' "$build/compile_commands.json" ||
 # What was found clean is kept outside the checkout, as the Wine prefix is.
 cache="${ZERU_TIDY_CACHE:-/var/cache/zeru-tidy}"
 mkdir -p "$cache" 2>/dev/null && [ -w "$cache" ] || cache="${TMPDIR:-/tmp}/zeru-tidy-$(id -u)"
-folders=(interaction settings rules image cfgfile compare changes backup problems device trace report sim aprs cli app)
+folders=(core sim cli app)
 python3 scripts/check_tidy.py "$build" "$cache" "${folders[@]}"
