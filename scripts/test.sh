@@ -54,21 +54,21 @@ core() {
   # The virtual-machine and package checks need the whole program: second pass.
   ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
 }
-step core "core without the window" -- core
+step core "core, without the window" -- core
 
 # The whole program: the window, the benchmarks, the virtual-machine tests.
 sanitizers_build() {
   cmake -S . -B "$build" "${strict[@]}" -DZERU_SANITIZE=ON -DZERU_BUILD_GUI=ON -DZERU_BUILD_BENCH=ON &&
     cmake --build "$build" -j"$jobs"
 }
-step build "everything, with the sanitizers: build" -- sanitizers_build
+step build "sanitizers: build" -- sanitizers_build
 
 # clang-tidy over the core and the window: after the build, whose dependency
 # files tell which sources are unchanged since a clean run.
 step tidy "clang-tidy" --needs build -- ./scripts/check-tidy.sh "$build"
 
 # (The browser page through the kernel needs the site: it runs below.)
-step sanitizers "everything, with the sanitizers: tests" --needs build -- \
+step sanitizers "sanitizers" --needs build -- \
   ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^vm_web_'
 
 # Windows: zeru-cli.exe cross-built with MinGW-w64 (warnings as errors), the
@@ -94,7 +94,7 @@ release_tree() {
   # there); the virtual-machine and package checks ran on the build above.
   ctest --test-dir "$release" --output-on-failure -j"$jobs" -E '^(vm_|packaging_)'
 }
-step release "release build, for the optimiser's warnings and what it changes" -- release_tree
+step release "Release" -- release_tree
 
 # The core as WebAssembly (Debian's emscripten), warnings as errors: one
 # build folder makes the site's module and the core's own unit tests, which
@@ -105,8 +105,8 @@ wasm_build() {
     -DZERU_BUILD_BENCH=OFF -DZERU_BUILD_TESTS=ON >/dev/null &&
     cmake --build "$wasm" -j"$jobs"
 }
-step wasm_build "the core as WebAssembly: build" -- wasm_build
-step wasm "the core's unit tests as WebAssembly under node" --needs wasm_build -- \
+step wasm_build "WebAssembly: build" -- wasm_build
+step wasm "WebAssembly" --needs wasm_build -- \
   ctest --test-dir "$wasm" --output-on-failure -j"$jobs"
 
 # The browser page (web/, tests/web/): the site built as scripts/web.sh builds
@@ -117,7 +117,7 @@ site() {
   ZERU_WASM_BUILD="$wasm" ./scripts/web.sh --build "$site" || return
   [ -f "$site/core/core.js" ] || { echo "no core module in $site/core"; return 1; }
 }
-step site "browser page: the site" --needs wasm_build -- site
+step site "page: site" --needs wasm_build -- site
 
 # "Read config" through the kernel in the virtual machine, Chromium's real
 # WebHID (about nine minutes of one core under emulation): in the background
@@ -127,12 +127,12 @@ if steps_ready site build; then
   ctest --test-dir "$build" --output-on-failure -R '^vm_web_' >"$steps_logs/vm_web.out" 2>&1 &
   vm_web_pid=$!
 fi
-step page "browser page in Chromium" --needs site build -- \
+step page "page in Chromium" --needs site build -- \
   env ZERU_WEB_SITE="$PWD/$site" ZERU_CLI="$PWD/$build/cli/zeru-cli" \
   /usr/bin/python3 -m unittest discover -s tests/web -p 'test_*.py'
 # The browser's core under node: every device command and fault against
 # zeru-cli's lines, files byte for byte, backups.
-step web_core "the browser's core under node" --needs wasm_build build -- \
+step web_core "page's core under node" --needs wasm_build build -- \
   env ZERU_WEB_CORE="$PWD/$wasm/web/core" ZERU_CLI="$PWD/$build/cli/zeru-cli" node --test tests/wasm/
 vm_web_status=0
 [ -z "$vm_web_pid" ] || wait "$vm_web_pid" || vm_web_status=$?
@@ -140,12 +140,12 @@ vm_web() {
   cat "$steps_logs/vm_web.out"
   return "$vm_web_status"
 }
-step vm_web "browser page through the kernel" --needs site build -- vm_web
+step vm_web "page through the kernel" --needs site build -- vm_web
 
 # Each fuzzer for 60 seconds on top of its committed corpus (clang, own build).
 # The seed is fixed so that a run can be repeated: a finding here comes from a
 # change and shows again on the developer's machine. Longer runs with new seeds
 # (scripts/fuzz.sh alone) look for new findings.
-step fuzz "fuzzers, 60 s each" -- env ZERU_FUZZ_BUILD=build-fuzz ZERU_FUZZ_SEED=1 ./scripts/fuzz.sh 60
+step fuzz "fuzzers" -- env ZERU_FUZZ_BUILD=build-fuzz ZERU_FUZZ_SEED=1 ./scripts/fuzz.sh 60
 
 steps_summary
