@@ -48,6 +48,4 @@ mount -t sysfs sysfs /newroot/sys
 chroot /newroot /bin/bash "$work/run.sh"
 rc=$?
 echo "$rc" > /work/vm-exit-status
-umount "/newroot$work"
-umount /work
 finish "$rc"

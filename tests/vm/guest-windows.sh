@@ -15,6 +15,9 @@ work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+# Wine takes Unix paths in the locale's character set: in one that is not
+# UTF-8, a folder named with a letter outside ASCII would not reach it.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 
 # Sockets want a real file system, not 9p: a tmpfs inside the work folder
 # (Wine's server folder goes in the guest's /tmp, which is writable).

@@ -14,6 +14,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=$1 sim=$2 cli=$3
 command -v wine >/dev/null || { echo "wine is not installed" >&2; exit 77; }
+# Wine takes Unix paths in the locale's character set: in one that is not
+# UTF-8, a folder named with a letter outside ASCII would not reach it.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
 # The boot's work folder sits under the system's temporary folder, behind a
