@@ -7,12 +7,12 @@
 #
 #   run-in-vm.sh [--cache DIR] [--timeout SECONDS] [--log FILE] [--work DIR] -- COMMAND [ARGS...]
 #
-# The command runs in the current folder (any folder of the host's; /tmp's
-# writes stay in the guest) with TMPDIR and HOME set to a writable work folder that
-# lives as long as the boot; $ZERU_VM_WORK names it. --work DIR makes an
-# existing folder the work folder, with what the caller put in it beforehand
-# (the caller removes it afterwards). Anything else in the host
-# tree is read-only inside. Exit 77 when the machine cannot be prepared
+# The command runs in the current folder (any folder of the host's, whatever
+# its name) with TMPDIR and HOME set to a writable work folder that lives as
+# long as the boot; $ZERU_VM_WORK names it. --work DIR makes an existing
+# folder the work folder, with what the caller put in it beforehand (the
+# caller removes it afterwards). Anything else in the host tree is read-only
+# inside, but for /tmp, whose writes stay in the guest's memory. Exit 77 when the machine cannot be prepared
 # (no qemu, no busybox, kernel not downloadable); 124 when the time limit hit.
 set -euo pipefail
 
