@@ -9,6 +9,9 @@
 # are copies of it: seconds, where making one takes tens of seconds.
 set -euo pipefail
 export WINEDEBUG=-all
+# Wine takes Unix paths in the locale's character set: in one that is not
+# UTF-8, a folder named with a letter outside ASCII would not reach it.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 # No Mono or Gecko installers: the programs are console tools.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 make_only=false

@@ -102,7 +102,7 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
     if (stdoutTo == Stdout::ClosedPipe) outRead.close();
 
     // Absolute, as this process sees it: the child starts in another folder.
-    const std::wstring program = std::filesystem::absolute(ZERU_CLI_PATH).wstring();
+    const std::wstring program = std::filesystem::absolute(pathFromUtf8(ZERU_CLI_PATH)).wstring();
     std::wstring commandLine = quoted(program);
     for (const std::string& a : args) commandLine += L" " + quoted(wide(a));
     std::wstring environment = environmentFor(folder);

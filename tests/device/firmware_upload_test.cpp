@@ -8,6 +8,7 @@
 
 #include "device/device_flows.h"
 #include "device/firmware_resource.h"
+#include "interaction/utf8_path.h"
 #include "settings/settings_model.h"
 #include "sim_link.h"
 
@@ -54,7 +55,7 @@ TEST(FirmwareResource, ShippedImageIsResourceOneAndMatchesItsFile) {
     EXPECT_FALSE(findFirmwareResource(2));
     const auto image = findFirmwareResource(1);
     ASSERT_TRUE(image);
-    std::ifstream file(ZERU_FIRMWARE_IMAGE_PATH, std::ios::binary);
+    std::ifstream file(pathFromUtf8(ZERU_FIRMWARE_IMAGE_PATH), std::ios::binary);
     ASSERT_TRUE(file) << ZERU_FIRMWARE_IMAGE_PATH;
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
                                           std::istreambuf_iterator<char>());
@@ -62,7 +63,7 @@ TEST(FirmwareResource, ShippedImageIsResourceOneAndMatchesItsFile) {
 }
 
 TEST(FirmwareResource, ShippedBlockIs1408Pages) {
-    EXPECT_EQ(std::filesystem::file_size(ZERU_SHIPPED_FIRMWARE_PATH), 45056u);
+    EXPECT_EQ(std::filesystem::file_size(pathFromUtf8(ZERU_SHIPPED_FIRMWARE_PATH)), 45056u);
 }
 
 // The built-in image (the shipped block unless the build names another file).

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cli_process.h"
+#include "interaction/utf8_path.h"
 #include "trace/trace_file.h"
 
 namespace zeru::test {
@@ -31,19 +32,19 @@ std::vector<std::string> commandToReplay(const std::vector<std::string>& recorde
 }
 
 TEST(ReplayFolder, EveryTraceGivesItsRecordedLogLines) {
-    const std::filesystem::path replays = std::filesystem::path(ZERU_TRACE_REPLAYS);
+    const std::filesystem::path replays = pathFromUtf8(ZERU_TRACE_REPLAYS);
     int replayed = 0;
     for (const auto& entry : std::filesystem::directory_iterator(replays)) {
         if (entry.path().extension() != ".pcapng") continue;
         SCOPED_TRACE(entry.path().filename().string());
-        const auto recorded = trace::loadTrace(entry.path().string());
+        const auto recorded = trace::loadTrace(utf8FromPath(entry.path()));
         ASSERT_TRUE(recorded) << recorded.failure().text;
         ASSERT_FALSE(recorded->logLines.empty());
         ScratchFolder folder;
         for (const auto& file : std::filesystem::directory_iterator(replays))
             if (file.path().extension() == ".cfg")
                 std::filesystem::copy_file(file.path(), folder.path() / file.path().filename());
-        std::vector<std::string> args = {"--replay=" + entry.path().string(), "--trace=replayed.pcapng"};
+        std::vector<std::string> args = {"--replay=" + utf8FromPath(entry.path()), "--trace=replayed.pcapng"};
         const auto command = commandToReplay(recorded->commandLine);
         args.insert(args.end(), command.begin(), command.end());
         const CliRun run = runCli(args, folder.path());

@@ -27,7 +27,7 @@ for arg in "$@"; do
   esac
 done
 work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
-for program in "$sim" "$flows" "$bare" $cli $window; do
+for program in "$sim" "$flows" "$bare" ${cli:+"$cli"} ${window:+"$window"}; do
   [ -x "$program" ] || { echo "FAIL: $program is not built (build everything before ctest)"; exit 1; }
 done
 export QT_QPA_PLATFORM=offscreen

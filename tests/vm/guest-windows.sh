@@ -3,8 +3,9 @@
 # Runs inside the test guest (see windows-hid-in-vm.sh): zeru-sim makes a
 # Kestrovane Zeru appear through uhid, and zeru-cli.exe under Wine reaches it
 # through Wine's HID bus (hidraw underneath) with list, info, write, read and
-# upload-firmware. $ZERU_VM_WORK/base.cfg is the configuration to write. The Wine prefix is $ZERU_VM_WORK/prefix, made on the host
-# with Wine's SDL-only HID backend turned off.
+# upload-firmware. $ZERU_VM_WORK/base.cfg is the configuration to write. The
+# Wine prefix is $ZERU_VM_WORK/prefix, made on the host with Wine's SDL-only
+# HID backend turned off.
 #
 #   guest-windows.sh ZERU_SIM ZERU_CLI_EXE
 # Exit 0 when every step went as it should; 1 otherwise, after all the steps.
@@ -14,11 +15,15 @@ work=${ZERU_VM_WORK:?run me through run-in-vm.sh}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+# Wine takes Unix paths in the locale's character set: in one that is not
+# UTF-8, a folder named with a letter outside ASCII would not reach it.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 
-# Sockets and Wine's server folder want a real file system, not 9p.
+# Sockets want a real file system, not 9p: a tmpfs inside the work folder
+# (Wine's server folder goes in the guest's /tmp, which is writable).
 mkdir -p "$work/t"
 mount -t tmpfs -o size=64m tmpfs "$work/t" || { echo "FAIL: no tmpfs"; exit 1; }
-mount -t tmpfs -o size=64m tmpfs /tmp || { echo "FAIL: no tmpfs on /tmp"; exit 1; }
+[ -w /tmp ] || { echo "FAIL: the guest's /tmp is read-only"; exit 1; }
 export TMPDIR="$work/t" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 ip link set lo up 2>/dev/null
 

@@ -8,14 +8,14 @@
 #   prepare-kernel.sh CACHE_DIR
 #
 # Leaves CACHE_DIR/vmlinux, CACHE_DIR/modules/*.ko and CACHE_DIR/modules.order
-# (load order, dependencies first). Does nothing when they are already there.
+# (load order, dependencies first). Does nothing when they are already there
+# (the same modules of the same package).
 # Exit status 77 when the kernel package cannot be fetched (no apt, no network).
 set -euo pipefail
 
 cache=${1:?usage: prepare-kernel.sh CACHE_DIR}
 mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
-[ -f "$cache/kernel.ready" ] && exit 0
 
 # Load order: each module after the ones it depends on (checked against the
 # depends= field of each module; Debian's package carries no modules.dep).
@@ -25,7 +25,11 @@ modules=(
   drivers/virtio/virtio_pci
   net/9p/9pnet net/9p/9pnet_virtio fs/netfs/netfs fs/fscache/fscache fs/9p/9p
   drivers/hid/hid drivers/hid/uhid drivers/hid/hid-generic   # hid-generic makes the hidraw node
+  fs/overlayfs/overlay   # the guest's writable /tmp over the host's
 )
+# A cache made for another list of modules is made again.
+[ -f "$cache/kernel.ready" ] && [ "$(cat "$cache/modules.order" 2>/dev/null)" = "$(printf '%s\n' "${modules[@]##*/}")" ] &&
+  exit 0
 
 skip() { echo "prepare-kernel: $*" >&2; exit 77; }
 

@@ -7,12 +7,12 @@
 #
 #   run-in-vm.sh [--cache DIR] [--timeout SECONDS] [--log FILE] [--work DIR] -- COMMAND [ARGS...]
 #
-# The command runs in the current folder (it must be visible to the guest, i.e.
-# under the host root) with TMPDIR and HOME set to a writable work folder that
-# lives as long as the boot; $ZERU_VM_WORK names it. --work DIR makes an
-# existing folder the work folder, with what the caller put in it beforehand
-# (the caller removes it afterwards). Anything else in the host
-# tree is read-only inside. Exit 77 when the machine cannot be prepared
+# The command runs in the current folder (any folder of the host's, whatever
+# its name) with TMPDIR and HOME set to a writable work folder that lives as
+# long as the boot; $ZERU_VM_WORK names it. --work DIR makes an existing
+# folder the work folder, with what the caller put in it beforehand (the
+# caller removes it afterwards). Anything else in the host tree is read-only
+# inside, but for /tmp, whose writes stay in the guest's memory. Exit 77 when the machine cannot be prepared
 # (no qemu, no busybox, kernel not downloadable); 124 when the time limit hit.
 set -euo pipefail
 
@@ -45,16 +45,19 @@ else
   work=$(mktemp -d "${TMPDIR:-/tmp}/zeru-vm.XXXXXX")
   trap 'rm -rf "$work"' EXIT
 fi
-# The kernel command line holds no spaces of ours: the command goes in a script.
-case "$work" in *[[:space:]]*) echo "run-in-vm: work folder path has spaces: $work" >&2; exit 2 ;; esac
+# Any path will do (spaces, any letters): the guest reads the work folder's
+# place from vm-work-path, and the command from run.sh, which bash runs.
+printf '%s' "$work" > "$work/vm-work-path"
+rm -f "$work/vm-exit-status"
+q() { printf '%q' "$1"; }
 {
-  echo "cd $(printf '%q' "$PWD") || exit 126"
+  echo "cd $(q "$PWD") || exit 126"
   echo "export PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin"
-  echo "export TMPDIR=$work HOME=$work ZERU_VM_WORK=$work XDG_RUNTIME_DIR=$work/xdg"
-  echo "mkdir -p -m 700 $work/xdg"
+  echo "export TMPDIR=$(q "$work") HOME=$(q "$work") ZERU_VM_WORK=$(q "$work") XDG_RUNTIME_DIR=$(q "$work/xdg")"
+  echo "mkdir -p -m 700 \"\$XDG_RUNTIME_DIR\""
   # Pass on the sanitizer and test settings the caller runs with.
   for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS QT_QPA_PLATFORM ZERU_SOURCE_DIR; do
-    [ -n "${!v:-}" ] && echo "export $v=$(printf '%q' "${!v}")"
+    [ -n "${!v:-}" ] && echo "export $v=$(q "${!v}")"
   done
   printf '%q ' "$@"; echo
 } > "$work/run.sh"
@@ -65,9 +68,9 @@ timeout -k 5 "$limit" qemu-system-x86_64 \
   -accel tcg -machine pc -m 1024 -smp 1 -nographic -no-reboot -nodefaults -no-user-config \
   -serial stdio -monitor none \
   -kernel "$cache/vmlinux" -initrd "$cache/initramfs.cpio.gz" \
-  -append "console=ttyS0 quiet loglevel=3 panic=-1 zeru.work=$work zeru.run=$work/run.sh" \
+  -append "console=ttyS0 quiet loglevel=3 panic=-1" \
   -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
-  -virtfs "local,path=$work,mount_tag=work,security_model=none,multidevs=remap" \
+  -virtfs "local,path=${work//,/,,},mount_tag=work,security_model=none,multidevs=remap" \
   </dev/null 2>&1 | tr -d '\r' | tee "$console"
 qemu_status=${PIPESTATUS[0]}
 set -e
