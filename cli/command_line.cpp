@@ -9,6 +9,7 @@
 #include "cli/command_support.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
+#include "cli/file_roles.h"
 #include "cli/terminal_text.h"
 #include "cli/terminal_ui.h"
 #include "cli/usage_formatter.h"
@@ -123,6 +124,9 @@ int CommandLine::run(int argc, const char* const* argv) {
     }
     const CommandRun* command = commands_.chosen();
     if (!command) return usageError("no command given");
+    // Before anything is read or written: a run must not destroy what it works from.
+    if (const auto clash = outputAlsoInput(namedFiles(*commands_.chosenCommand(), global_)))
+        return usageError(*clash);
 
     TerminalUi ui(stderr, global_.verbose, isTerminal(stderr));
     std::optional<trace::ReplayTransport> replay;

@@ -15,4 +15,10 @@ const CommandRun* CommandSet::chosen() const {
     return nullptr;
 }
 
+const CLI::App* CommandSet::chosenCommand() const {
+    for (const auto& [sub, run] : commands_)
+        if (sub->parsed()) return sub;
+    return nullptr;
+}
+
 }  // namespace zeru::cli

@@ -36,6 +36,8 @@ public:
 
     // The command the parsed command line names; nullptr when none.
     const CommandRun* chosen() const;
+    // Its subcommand, with the arguments and options it was given; nullptr when none.
+    const CLI::App* chosenCommand() const;
 
 private:
     CLI::App& app_;

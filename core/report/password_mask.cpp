@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/password_mask.h"
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "cfgfile/config_file.h"
 #include "cfgfile/file_keys.h"
+#include "cfgfile/load_notes.h"
 #include "image/layout.h"
+#include "interaction/message.h"
 
 namespace zeru::report {
 namespace {
@@ -49,6 +53,110 @@ void changePage(Report& report, Change change) {
             static_cast<std::uint16_t>(getLe16(report, kPageSumOffset) + dataSum(report) - before));
 }
 
+std::vector<PageOnWire> pagesOnWire(trace::Trace& trace) {
+    std::vector<PageOnWire> pages;
+    Report lastRequest{};
+    for (trace::Step& step : trace.steps) {
+        if (auto page = pageOf(step, lastRequest)) pages.push_back(*page);
+        if (step.kind == trace::StepKind::Write) lastRequest = step.report;
+    }
+    return pages;
+}
+
+// "SerialPorts.Bluetooth_password", as the file, --set and the change lines name it.
+std::string passwordKey() {
+    for (const cfgfile::FileKey& key : cfgfile::fileKeys())
+        if (key.form != cfgfile::KeyForm::Header && key.setting == layout::kBluetoothPassword.setting)
+            return std::string(key.section) + "." + std::string(key.key);
+    return {};
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The values a report's pieces carry, and the pieces masked.
+class Finder {
+public:
+    std::vector<std::string> values;
+
+    void pages(trace::Trace& trace) {
+        for (const PageOnWire& p : pagesOnWire(trace)) {
+            if (p.page != kPasswordPage) continue;
+            const auto* text = p.step->report.data() + kPageDataOffset + kPasswordInPage;
+            std::string value(text, std::find(text, text + kPasswordLength, 0));
+            values.push_back(std::move(value));
+        }
+        maskPassword(trace);
+    }
+
+    // "--set KEY=VALUE" and "--set=KEY=VALUE", the key in any letter case.
+    void commandLine(std::vector<std::string>& args) {
+        constexpr std::string_view kSet = "--set";
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == kSet && i + 1 < args.size())
+                assignment(args[i + 1], 0);
+            else if (args[i].starts_with(kSet) && args[i].size() > kSet.size() && args[i][kSet.size()] == '=')
+                assignment(args[i], kSet.size() + 1);
+        }
+    }
+
+    // "SerialPorts.Bluetooth_password: "OLD" -> "NEW"", as a write logs its changes.
+    void logLines(std::vector<std::string>& lines) {
+        const std::string prefix = key_ + ": ";
+        for (std::string& line : lines) {
+            if (!line.starts_with(prefix)) continue;
+            for (std::string value : quotedValues(std::string_view(line).substr(prefix.size())))
+                values.push_back(std::move(value));
+            line = prefix + cfgfile::quoted(kMaskedPassword) + " -> " + cfgfile::quoted(kMaskedPassword);
+        }
+    }
+
+private:
+    void assignment(std::string& arg, std::size_t at) {
+        const std::size_t eq = arg.find('=', at);
+        if (eq == std::string::npos || !sameIgnoringCase(std::string_view(arg).substr(at, eq - at), key_))
+            return;
+        values.push_back(arg.substr(eq + 1));
+        arg.replace(eq + 1, std::string::npos, kMaskedPassword);
+    }
+
+    // The texts between the quotes of cfgfile::quoted, unescaped.
+    static std::vector<std::string> quotedValues(std::string_view text) {
+        std::vector<std::string> found;
+        std::optional<std::string> open;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (!open) {
+                if (c == '"') open.emplace();
+            } else if (c == '\\' && i + 1 < text.size()) {
+                *open += text[++i];
+            } else if (c == '"') {
+                found.push_back(std::move(*open));
+                open.reset();
+            } else {
+                *open += c;
+            }
+        }
+        return found;
+    }
+
+    std::string key_ = passwordKey();
+};
+
+// Overwrites every occurrence of `value` in `bytes` by as many '*'.
+void overwrite(std::string& bytes, const std::string& value) {
+    for (std::size_t at = bytes.find(value); at != std::string::npos;
+         at = bytes.find(value, at + value.size()))
+        bytes.replace(at, value.size(), value.size(), '*');
+}
+
+// Shorter values are masked only where their shape tells them: swept through
+// every file, one or two characters would blank half of it.
+constexpr std::size_t kShortestSwept = 3;
+
 }  // namespace
 
 Result<std::string> configurationWithoutPassword(const Settings& settings) {
@@ -63,12 +171,7 @@ Result<std::string> configurationWithoutPassword(const Settings& settings) {
 }
 
 void maskPassword(trace::Trace& trace) {
-    std::vector<PageOnWire> pages;
-    Report lastRequest{};
-    for (trace::Step& step : trace.steps) {
-        if (auto page = pageOf(step, lastRequest)) pages.push_back(*page);
-        if (step.kind == trace::StepKind::Write) lastRequest = step.report;
-    }
+    const std::vector<PageOnWire> pages = pagesOnWire(trace);
     // Page 0 holds the checksum of the pages after it: it follows the change
     // of the next password page that goes the same way.
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -95,6 +198,51 @@ void maskPassword(trace::Trace& trace) {
             changePage(p.step->report, [](std::uint8_t* data) {
                 std::copy(kMaskedPassword.begin(), kMaskedPassword.end(), data + kPasswordInPage);
             });
+}
+
+std::vector<ArchiveFile> filesWithoutPassword(
+    ProblemReport report, const std::function<std::vector<ArchiveFile>(ProblemReport)>& files) {
+    Finder finder;
+    finder.logLines(report.logLines);
+    if (report.trace) {
+        finder.pages(*report.trace);
+        finder.commandLine(report.trace->commandLine);
+        finder.logLines(report.trace->logLines);
+    }
+    // Each value as the report's texts may spell it: as found, in Latin-1
+    // (the settings' texts) and in UTF-8 (the messages'), and escaped between quotes.
+    std::vector<std::string> swept;
+    for (const std::string& value : finder.values) {
+        if (value.size() < kShortestSwept) continue;
+        const std::string quoted = cfgfile::quoted(value);
+        for (const std::string& spelling :
+             {value, latin1ToUtf8(value), utf8ToLatin1(value), quoted.substr(1, quoted.size() - 2)}) {
+            if (std::find(swept.begin(), swept.end(), spelling) == swept.end()) swept.push_back(spelling);
+        }
+    }
+    const auto sweep = [&swept](std::string& text) {
+        for (const std::string& value : swept) overwrite(text, value);
+    };
+    // The pcapng file keeps its bytes, whose page sums would break: its texts
+    // are swept in the trace it is made of.
+    if (report.trace) {
+        trace::Trace& t = *report.trace;
+        sweep(t.application);
+        std::for_each(t.commandLine.begin(), t.commandLine.end(), sweep);
+        std::for_each(t.logLines.begin(), t.logLines.end(), sweep);
+        for (trace::Step& step : t.steps) {
+            sweep(step.path);
+            sweep(step.whyNot);
+            for (HidDeviceInfo& device : step.devices) {
+                sweep(device.path);
+                sweep(device.serialNumber);
+            }
+        }
+    }
+    std::vector<ArchiveFile> masked = files(std::move(report));
+    for (ArchiveFile& file : masked)
+        if (!file.name.ends_with(".pcapng")) sweep(file.bytes);
+    return masked;
 }
 
 }  // namespace zeru::report

@@ -50,7 +50,8 @@ std::string readme(const ProblemReport& r, const std::vector<ArchiveFile>& files
     text +=
         "\nThe Bluetooth password is replaced by **** in config.cfg and in the pages of\n"
         "the trace that carry it (their sums follow, so the trace still replays with\n"
-        "\"zeru-cli --replay\"). The callsign stays: it is public on the air.\n";
+        "\"zeru-cli --replay\"). The callsign stays: it is public on the air.\n"
+        "It is replaced in the log lines and in the recorded command line too.\n";
     if (!r.trace)
         text +=
             "\nNo device command had been run, so there is no log or trace. From a shell, run\n"
@@ -59,7 +60,7 @@ std::string readme(const ProblemReport& r, const std::vector<ArchiveFile>& files
     return text;
 }
 
-std::vector<ArchiveFile> archiveFiles(ProblemReport r) {
+std::vector<ArchiveFile> unmaskedFiles(ProblemReport r) {
     std::vector<ArchiveFile> files;
     files.push_back({"README.txt", ""});
     files.push_back({"version.txt", r.program + "\nQt: " + (r.qtVersion.empty() ? "not used" : r.qtVersion) +
@@ -68,13 +69,16 @@ std::vector<ArchiveFile> archiveFiles(ProblemReport r) {
     files.push_back({"devices.txt", r.devices.empty() ? "No device.\n" : joinedLines(r.devices)});
     if (!r.logLines.empty()) files.push_back({"log.txt", joinedLines(r.logLines)});
     if (r.trace) {
-        maskPassword(*r.trace);
         files.push_back({"trace.pcapng", trace::encodePcapng(*r.trace)});
         files.push_back({"trace.txt", trace::formatTraceText(*r.trace)});
     }
     if (r.configuration) files.push_back({"config.cfg", *r.configuration});
     files.front().bytes = readme(r, files);
     return files;
+}
+
+std::vector<ArchiveFile> archiveFiles(ProblemReport r) {
+    return filesWithoutPassword(std::move(r), unmaskedFiles);
 }
 
 }  // namespace

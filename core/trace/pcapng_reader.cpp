@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "device/usb_descriptors.h"
@@ -215,12 +217,16 @@ bool isZeruDeviceDescriptor(const UsbPacket& p) {
            static_cast<std::uint8_t>(p.data[11]) == (kZeruProductId >> 8);
 }
 
-}  // namespace
+// What a trace may hold: a firmware upload is about 14000 reports; past these
+// a hostile file would make its reader hold many times its size.
+constexpr std::size_t kMostItems = kMostTraceReports;
+// Comments hold the notes, the command line and the log lines.
+constexpr std::size_t kMostCommentBytes = std::size_t{16} * 1024 * 1024;
 
-Result<Trace> decodePcapng(std::string_view bytes) {
-    Trace trace;
-    std::vector<Note> notes;
-    std::vector<UsbPacket> packets;
+// One walk over the blocks, checking every length: each comment of a section
+// header and each USB packet of a usbmon interface, in file order.
+template <typename OnComment, typename OnPacket>
+std::optional<Failure> walkBlocks(std::string_view bytes, OnComment onComment, OnPacket onPacket) {
     std::vector<Interface> interfaces;
     bool bigEndian = false;
     bool sectionSeen = false;
@@ -249,10 +255,7 @@ Result<Trace> decodePcapng(std::string_view bytes) {
 
         const std::size_t end = at + length - 4;  // before the trailing length
         if (type == kSectionHeaderBlock && length >= 28) {
-            forEachOption(bytes, r, at + 24, end, [&](std::uint16_t code, std::string_view value) {
-                if (code == kOptionComment) readComment(value, trace, notes);
-                if (code == kOptionShbUserApplication) trace.application = std::string(value);
-            });
+            forEachOption(bytes, r, at + 24, end, onComment);
         } else if (type == kInterfaceDescriptionBlock && length >= 20) {
             Interface interface { .linkType = r.u16(at + 8) };
             forEachOption(bytes, r, at + 16, end, [&](std::uint16_t code, std::string_view value) {
@@ -288,24 +291,63 @@ Result<Trace> decodePcapng(std::string_view bytes) {
                 const std::uint32_t dataLength =
                     std::min<std::uint32_t>(r.u32(h + 36), captured - kUsbHeaderSize);
                 p.data = bytes.substr(h + kUsbHeaderSize, dataLength);
-                packets.push_back(p);
+                if (auto failure = onPacket(p)) return failure;
             }
         }
         at += length;
     }
     if (!sectionSeen) return notReadable("not a pcapng file");
+    return std::nullopt;
+}
 
-    // A capture of a whole bus: only the device that told it is a Kestrovane Zeru.
-    const auto zeru = std::find_if(packets.begin(), packets.end(), isZeruDeviceDescriptor);
-    if (!packets.empty()) trace.startEpochMicros = packets.front().micros;
+}  // namespace
+
+Result<Trace> decodePcapng(std::string_view bytes) {
+    // Two walks, so that no packet is held: the first reads the comments and
+    // finds where the trace begins and which device on the bus is a
+    // Kestrovane Zeru (a capture of a whole bus); the second turns that
+    // device's packets into exchanges.
+    Trace trace;
+    std::vector<Note> notes;
+    std::size_t items = 0;  // notes, devices they list, command-line words, log lines
+    std::size_t commentBytes = 0;
+    std::optional<std::int64_t> epoch;
+    std::optional<std::pair<std::uint16_t, std::uint8_t>> zeru;
+    const auto onComment = [&](std::uint16_t code, std::string_view value) {
+        if (code == kOptionShbUserApplication) trace.application = std::string(value);
+        // Past the limit the rest is skipped: one comment adds at most 64 KiB.
+        if (code != kOptionComment || items > kMostItems || commentBytes > kMostCommentBytes) return;
+        commentBytes += value.size();
+        const std::size_t notesBefore = notes.size();
+        items -= trace.commandLine.size() + trace.logLines.size();
+        readComment(value, trace, notes);
+        items += trace.commandLine.size() + trace.logLines.size() + (notes.size() - notesBefore);
+        if (notes.size() > notesBefore) items += notes.back().step.devices.size();
+    };
+    const auto firstWalk = [&](const UsbPacket& p) -> std::optional<Failure> {
+        if (!epoch) epoch = p.micros;
+        if (!zeru && isZeruDeviceDescriptor(p)) zeru.emplace(p.bus, p.device);
+        return std::nullopt;
+    };
+    if (auto failure = walkBlocks(bytes, onComment, firstWalk)) return *failure;
+    if (items > kMostItems || commentBytes > kMostCommentBytes)
+        return notReadable(std::string(kTraceTooLarge));
+
+    trace.startEpochMicros = epoch.value_or(0);
     std::vector<Step> exchanges;
     Exchanges builder(exchanges);
-    for (const UsbPacket& p : packets) {
-        if (p.transfer != kInterruptTransfer) continue;
-        if (zeru != packets.end() && (p.bus != zeru->bus || p.device != zeru->device)) continue;
+    const auto secondWalk = [&](const UsbPacket& p) -> std::optional<Failure> {
+        if (p.transfer != kInterruptTransfer) return std::nullopt;
+        if (zeru && (p.bus != zeru->first || p.device != zeru->second)) return std::nullopt;
         builder.add(p, trace.startEpochMicros);
-    }
+        if (items + exchanges.size() > kMostItems) return notReadable(std::string(kTraceTooLarge));
+        return std::nullopt;
+    };
+    if (auto failure = walkBlocks(
+            bytes, [](std::uint16_t, std::string_view) {}, secondWalk))
+        return *failure;
     // Notes go back before the exchange they preceded.
+    trace.steps.reserve(exchanges.size() + notes.size());
     std::size_t next = 0;
     for (std::size_t i = 0; i <= exchanges.size(); ++i) {
         while (next < notes.size() && notes[next].beforeExchange <= i)

@@ -45,6 +45,8 @@ Result<Trace> loadTrace(const std::string& path) {
             return refused("Cannot read " + path + ".");
     }
     Result<Trace> trace = decodePcapng(file.bytes);
+    if (!trace && trace.failure().text == kTraceTooLarge)
+        return refused("Cannot read " + path + ": " + trace.failure().text + ".");
     if (!trace) return refused(path + " is not a trace: " + trace.failure().text + ".");
     return trace;
 }

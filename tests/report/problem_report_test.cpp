@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "device/device_flows.h"
@@ -133,6 +135,70 @@ TEST(ProblemReport, TheArchiveHoldsWhatItsReadmeSays) {
         }
         EXPECT_EQ(names, c.names);
         EXPECT_EQ(files.at("version.txt").find("Qt: not used"), files.at("version.txt").find("Qt: "));
+    }
+}
+
+// The device held `before`; the trace reads it, then writes `after`.
+trace::Trace readThenWrite(const std::string& before, const std::string& after) {
+    DeviceRun run;
+    run.settings.setText(SettingId::Bluetooth_password, before);
+    EXPECT_TRUE(DeviceFlows(run.settings, run.ui, run.images, run.recording).writeConfig());
+    run.recorder.restart();
+    EXPECT_TRUE(DeviceFlows(run.settings, run.ui, run.images, run.recording).readConfig());
+    run.settings.setText(SettingId::Bluetooth_password, after);
+    EXPECT_TRUE(DeviceFlows(run.settings, run.ui, run.images, run.recording).writeConfig());
+    return run.recorder.trace();
+}
+
+TEST(ProblemReport, NoFileOfTheArchiveCarriesThePassword) {
+    const struct {
+        std::string before, after;
+        std::vector<std::string> commandLine;
+        std::string typed;  // a value typed on the command line; "" for `after`
+    } cases[] = {
+        {"4862",
+         "9137",
+         {"zeru-cli", "write", "old.cfg", "--set", "SerialPorts.Bluetooth_password=9137"},
+         ""},
+        {"7351", "0420", {"zeru-cli", "--set=serialports.bluetooth_PASSWORD=0420", "write", "a.cfg"}, ""},
+        {"2580",
+         "3690",
+         {"zeru-cli", "write", "a.cfg", "--set=SerialPorts.Bluetooth_password=a\"\\\xC3\xA9", "--set",
+          "SERIALPORTS.BLUETOOTH_PASSWORD=3690"},
+         "a\"\\\xE9"},
+        // Too short to sweep: masked where its shape tells it.
+        {"1234", "5678", {"zeru-cli", "write", "a.cfg", "--set", "SerialPorts.Bluetooth_password=12"}, "12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        const std::string typed = c.typed.empty() ? c.after : c.typed;
+        const std::string change = "SerialPorts.Bluetooth_password: \"" + c.before + "\" -> \"" +
+                                   (c.typed == "12"   ? c.typed
+                                    : c.typed.empty() ? c.after
+                                                      : "a\\\"\\\\\xC3\xA9") +
+                                   "\"";
+        ProblemReport problem{.writtenBy = "a test", .logLines = {"Eeprom read success.", change}};
+        problem.trace = readThenWrite(c.before, c.after);
+        problem.trace->commandLine = c.commandLine;
+        problem.trace->logLines = problem.logLines;
+        // Fields the masking knows nothing of: swept for the values found.
+        problem.trace->steps.front().path = "/dev/hidraw" + typed;
+        problem.devices = {"/dev/hidraw1\tZS" + typed + "\t1.02"};
+
+        const std::string archive = reportArchive(problem).value();
+        const auto files = unzip(archive);
+        ASSERT_TRUE(files.contains("trace.txt"));
+        std::string text = files.at("trace.txt");
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+        EXPECT_NE(text.find("serialports.bluetooth_password=****"), std::string::npos);
+        EXPECT_NE(files.at("log.txt").find("Bluetooth_password: \"****\" -> \"****\""), std::string::npos);
+        const std::vector<std::string> values = {c.before, c.after, typed, latin1ToUtf8(typed), "a\\\"\\\\"};
+        for (const std::string& value : values) {
+            if (value.size() < 3) continue;
+            EXPECT_EQ(archive.find(value), std::string::npos) << value;
+            for (const auto& [name, bytes] : files) EXPECT_EQ(bytes.find(value), std::string::npos) << name;
+        }
     }
 }
 

@@ -3,9 +3,13 @@
 // included, and a damaged file is refused without harm.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "support/unique_folder.h"
 #include "trace/pcapng_reader.h"
 #include "trace/pcapng_writer.h"
 #include "trace/text_form.h"
+#include "trace/trace_file.h"
 
 namespace zeru::trace {
 namespace {
@@ -137,6 +141,45 @@ TEST(TraceFormat, DamagedFilesAreRefusedOrReadSafely) {
         damaged[d.offset] = static_cast<char>(d.value);
         EXPECT_FALSE(decodePcapng(damaged)) << d.what;
     }
+}
+
+// A hostile file must not make its reader hold many times its size: past
+// the limits the trace is refused, whatever holds the items.
+TEST(TraceLimits, ATracePastTheLimitsIsRefused) {
+    const auto writes = [](std::size_t count) {
+        Trace trace;
+        trace.steps.assign(count, exchange(StepKind::Write, 65, 0xFB, 10));
+        return trace;
+    };
+    const auto logOf = [](std::size_t lines, std::size_t length) {
+        Trace trace;
+        trace.logLines.assign(lines, std::string(length, 'x'));
+        return trace;
+    };
+    const struct {
+        const char* what;
+        Trace trace;
+        bool read;
+    } cases[] = {
+        {"reports at the limit", writes(kMostTraceReports), true},
+        {"one report more", writes(kMostTraceReports + 1), false},
+        {"log lines past the limit", logOf(kMostTraceReports + 1, 0), false},
+        {"17 MiB of log lines", logOf(280, 64000), false},
+    };
+    const std::filesystem::path folder = test::makeUniqueFolder("zeru-trace-limits-");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = (folder / "t.pcapng").string();
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << encodePcapng(c.trace);
+        const Result<Trace> loaded = loadTrace(path);
+        EXPECT_EQ(loaded.ok(), c.read);
+        if (!loaded) {
+            EXPECT_EQ(
+                loaded.failure().text,
+                "Cannot read " + path + ": more than 100000 reports, or 16 MiB of notes and log lines.");
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
