@@ -40,31 +40,51 @@ Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options,
     return backup::BackupFolder(*defaultFolder);
 }
 
-Result<CommandSafety> CommandSafety::of(const BackupOptions& options) {
+Result<CommandSafety> CommandSafety::of(const BackupOptions& options, backup::DeviceOrigin origin) {
     CommandSafety safety;
     if (options.noBackup) return safety;
     Result<backup::BackupFolder> folder = backupFolderOf(options);
     if (!folder) return folder.failure();
-    safety.folder_ = std::make_unique<backup::BackupFolder>(std::move(folder).value());
+    safety.folder_ = std::make_unique<backup::BackupFolder>(backup::backupsOf(folder->folder(), origin));
     safety.net_ = std::make_unique<backup::SafetyNet>(*safety.folder_);
     return safety;
 }
 
+namespace {
+
+int listBackups(const BackupOptions& options, CommandContext& c) {
+    const Result<backup::BackupFolder> folder = backupFolderOf(options);
+    if (!folder) return showFailure(folder.failure(), c.ui);
+    using backup::DeviceOrigin;
+    const backup::BackupFolder listed(backup::backupsOf(
+        folder->folder(), options.simulated ? DeviceOrigin::Simulated : DeviceOrigin::Real));
+    // Names in the folder come from outside: a planted one
+    // must not steer the terminal.
+    for (const backup::BackupEntry& e : listed.list())
+        std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
+                    terminalText(utf8FromPath(e.path)).c_str());
+    if (std::fflush(stdout) != 0) return kImageRefused;
+    if (!options.simulated) {
+        // On standard error, so that the list stays one backup a line.
+        const std::size_t n =
+            backup::BackupFolder(backup::backupsOf(folder->folder(), DeviceOrigin::Simulated)).list().size();
+        if (n > 0)
+            c.ui.note(Message::fromUtf8(std::to_string(n) + (n == 1 ? " backup" : " backups") +
+                                        " of simulated devices not listed (--simulated lists them)."));
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
 void addBackupsCommand(CommandSet& commands) {
     auto options = std::make_shared<BackupOptions>();
-    CLI::App& command = commands.add(
-        "backups", "Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.",
-        [options](CommandContext& c) -> int {
-            const Result<backup::BackupFolder> folder = backupFolderOf(*options);
-            if (!folder) return showFailure(folder.failure(), c.ui);
-            // Names in the folder come from outside: a planted one
-            // must not steer the terminal.
-            for (const backup::BackupEntry& e : folder->list())
-                std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
-                            terminalText(utf8FromPath(e.path)).c_str());
-            return std::fflush(stdout) == 0 ? kSuccess : kImageRefused;
-        });
+    CLI::App& command =
+        commands.add("backups", "Lists the backups, newest first: stamp, CALLSIGN-SSID and path, one a line.",
+                     [options](CommandContext& c) -> int { return listBackups(*options, c); });
     addBackupOptions(command, *options, false);
+    command.add_flag("--simulated", options->simulated,
+                     "the backups of simulated and replayed devices instead, kept apart");
 }
 
 }  // namespace zeru::cli

@@ -17,6 +17,7 @@ namespace zeru::cli {
 struct BackupOptions {
     bool noBackup = false;                 // --no-backup
     std::optional<std::string> backupDir;  // --backup-dir DIR
+    bool simulated = false;                // "backups --simulated"
 };
 
 // --backup-dir DIR, and with `skippable` --no-backup.
@@ -31,11 +32,12 @@ Result<backup::BackupFolder> backupFolderOf(const BackupOptions& options,
                                             const std::optional<std::filesystem::path>& defaultFolder);
 
 // What write and upload-firmware run before they send: the backup into the
-// command's folder, or nothing with --no-backup.
+// command's folder (its simulated/ folder for a simulated or replayed
+// device), or nothing with --no-backup.
 class CommandSafety {
 public:
     // The failure of backupFolderOf when the folder is not known.
-    static Result<CommandSafety> of(const BackupOptions& options);
+    static Result<CommandSafety> of(const BackupOptions& options, backup::DeviceOrigin origin);
     WriteSafety* get() { return net_.get(); }
 
 private:
@@ -45,7 +47,9 @@ private:
     std::unique_ptr<backup::SafetyNet> net_;
 };
 
-// "backups": every backup, newest first, "stamp  CALLSIGN-SSID  PATH" a line.
+// "backups": every backup of a real device, newest first, "stamp
+// CALLSIGN-SSID  PATH" a line, then on standard error how many of simulated
+// devices there are, when any; with --simulated those instead.
 void addBackupsCommand(CommandSet& commands);
 
 }  // namespace zeru::cli

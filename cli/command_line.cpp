@@ -5,7 +5,6 @@
 #include <exception>
 #include <memory>
 
-#include "cfgfile/file_replace.h"
 #include "cli/command_support.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
@@ -139,8 +138,8 @@ int CommandLine::run(int argc, const char* const* argv) {
     std::optional<trace::TraceRecorder> recorder;
     if (global_.trace) {
         // Refused before the device is used: a conversation that could not be saved would be lost.
-        if (!trace::maySaveTrace(*global_.trace)) {
-            ui.error(Message::fromUtf8(cfgfile::unableToWriteText(*global_.trace) + "."));
+        if (const Outcome may = trace::maySaveTrace(*global_.trace); !may) {
+            ui.error(Message::fromUtf8(may.failure().text + "."));
             return kImageRefused;
         }
         recorder.emplace();

@@ -47,7 +47,7 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
     ConfigImages images;
-    Result<CommandSafety> safety = CommandSafety::of(a.backup);
+    Result<CommandSafety> safety = CommandSafety::of(a.backup, session.origin());
     if (!safety) return showFailure(safety.failure(), c.ui);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource,
                       safety.value().get());
@@ -78,7 +78,7 @@ int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {
     DeviceSession& session = opened.value();
     SettingsModel settings;
     ConfigImages images;
-    Result<CommandSafety> safety = CommandSafety::of(a.backup);
+    Result<CommandSafety> safety = CommandSafety::of(a.backup, session.origin());
     if (!safety) return showFailure(safety.failure(), c.ui);
     DeviceFlows flows(settings, c.ui, images, session.transport(), findFirmwareResource,
                       safety.value().get());

@@ -40,8 +40,8 @@ Outcome DeviceSession::openDevice(const GlobalOptions& options) {
     statePath_ = *options.simulate;
     simulated_ = std::make_unique<sim::DeviceState>();
     // Refused before the device is used: a state that could not be saved would be lost.
-    if (!cfgfile::mayReplaceFileContent(*statePath_))
-        return Failure::of(FailureKind::ImageRefused, cfgfile::unableToWriteText(*statePath_) + ".");
+    if (const Outcome may = cfgfile::checkReplace(*statePath_); !may)
+        return Failure::of(FailureKind::ImageRefused, may.failure().text + ".");
     // Held until the session ends, after the state is saved: one process per
     // simulated device. Another command on it is waited for.
     Result<sim::StateLock> locked = sim::StateLock::acquire(*statePath_, kStatePatience);

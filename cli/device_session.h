@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "backup/backup_folder.h"
 #include "cli/global_options.h"
 #include "device/device_selector.h"
 #include "device/report_transport.h"
@@ -31,6 +32,12 @@ public:
 
     // The device, through the recorder when the conversation is traced.
     ReportTransport& transport() { return recording_ ? *recording_ : *device_; }
+    // Whether the simulator or a recorded trace stands in for the device:
+    // its backups are kept apart from a real device's.
+    backup::DeviceOrigin origin() const {
+        const bool real = transport_ && !simulated_;  // not the replay's, not the simulator's
+        return real ? backup::DeviceOrigin::Real : backup::DeviceOrigin::Simulated;
+    }
     // Which device the flows and links of this session use.
     const DeviceSelector& selector() const { return selector_; }
     // Saves the simulator's memory back to its state file; the failure of

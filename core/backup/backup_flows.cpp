@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "backup/backup_folder.h"
 #include "cfgfile/file_flows.h"
 #include "interaction/utf8_path.h"
 
@@ -14,9 +15,7 @@ BackupFlows::BackupFlows(UserInterface& ui, std::filesystem::path folder, Load l
 void BackupFlows::openBackup() {
     // Made when missing, as a backup would make it, so that the dialog opens
     // there even before the first backup.
-    std::error_code error;
-    if (!folder_.empty() && std::filesystem::create_directories(folder_, error))
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
+    if (!folder_.empty()) static_cast<void>(makePrivateFolders(folder_));
     const auto path =
         ui_.chooseOpenFile({utf8FromPath(folder_), std::string(cfgfile::kConfigFileFilter), ""});
     if (!path) return;

@@ -139,14 +139,31 @@ std::string stationName(const Settings& settings) {
 BackupFolder::BackupFolder(fs::path folder, LocalTime now, std::size_t kept)
     : folder_(std::move(folder)), now_(std::move(now)), kept_(kept) {}
 
+fs::path backupsOf(const fs::path& folder, DeviceOrigin origin) {
+    return origin == DeviceOrigin::Real ? folder : folder / kSimulatedFolder;
+}
+
+Result<bool> makePrivateFolders(const fs::path& folder) {
+    std::vector<fs::path> missing;
+    std::error_code error;
+    for (fs::path f = folder; !f.empty() && !fs::is_directory(f, error); f = f.parent_path()) {
+        missing.push_back(f);
+        if (!f.has_relative_path() || f.parent_path() == f) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (!makePrivateFolder(*it)) return cfgfile::unableToWrite(utf8FromPath(folder));
+    return !missing.empty();
+}
+
 Result<bool> BackupFolder::makeFolder() const {
+    const std::string path = utf8FromPath(folder_);
+    if (const auto link = cfgfile::plantedLink(path)) return cfgfile::plantedLinkRefusal(path, *link);
     std::error_code error;
     if (fs::is_directory(folder_, error)) return false;
-    if (folder_.has_parent_path()) fs::create_directories(folder_.parent_path(), error);
-    // The backups hold the device's passwords: a folder made here is the user's alone.
-    Result<bool> made = makePrivateFolder(folder_);
+    // The backups hold the device's passwords: the folders made here are the user's alone.
+    Result<bool> made = makePrivateFolders(folder_);
     if (!made) return made;
-    if (!fs::is_directory(folder_, error)) return cfgfile::unableToWrite(utf8FromPath(folder_));
+    if (!fs::is_directory(folder_, error)) return cfgfile::unableToWrite(path);
     return made;
 }
 

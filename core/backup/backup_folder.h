@@ -24,6 +24,14 @@ namespace zeru::backup {
 inline constexpr std::size_t kBackupsKept = 200;
 inline constexpr std::string_view kUnknownStation = "unknown";
 
+// Where the memory came from: a device on the USB, or the simulator or a
+// recorded trace standing in for one. Backups of the second kind go to a
+// folder of their own under the backup folder, kept and counted apart, so
+// that they never prune, replace or outrank a real device's.
+enum class DeviceOrigin { Real, Simulated };
+inline constexpr std::string_view kSimulatedFolder = "simulated";
+std::filesystem::path backupsOf(const std::filesystem::path& folder, DeviceOrigin origin);
+
 // The folder backups go to: $XDG_STATE_HOME/kestrovane-zeru/backups, else
 // $HOME/.local/state/kestrovane-zeru/backups; on Windows
 // %LOCALAPPDATA%\Kestrovane\Zeru\backups. `environment` reads one variable
@@ -36,6 +44,9 @@ std::optional<std::filesystem::path> defaultBackupFolder();  // from this proces
 // whatever the umask; false when it was there already, cfgfile::unableToWrite
 // when it cannot be made.
 Result<bool> makePrivateFolder(const std::filesystem::path& folder);
+// makePrivateFolder for `folder` and every missing folder above it, from the
+// top; cfgfile::unableToWrite of `folder` when one cannot be made.
+Result<bool> makePrivateFolders(const std::filesystem::path& folder);
 // Whether an existing folder lets its group or others in.
 bool openToOthers(const std::filesystem::path& folder);
 // The default folder as a help text names it, and the variables that give it.
@@ -63,8 +74,10 @@ public:
     explicit BackupFolder(std::filesystem::path folder, LocalTime now = localTimeNow,
                           std::size_t kept = kBackupsKept);
 
-    // Creates the folder (0700) when missing, else completes the backups a
-    // kill left without their .cfg; writes the backup (0600) under a name not
+    // Creates the folder (0700, as every missing folder above it) when
+    // missing, else completes the backups a kill left without their .cfg;
+    // refuses a folder reached through a link another user planted
+    // (cfgfile::plantedLink); writes the backup (0600) under a name not
     // yet taken, then removes the oldest backups beyond the number kept, never
     // the one just made.
     Result<std::string> keep(const ConfigImage& memory, const Settings* settings) override;

@@ -12,6 +12,12 @@ Failure unableToWrite(const std::string& path) {
     return Failure::of(FailureKind::ImageRefused, unableToWriteText(path));
 }
 
+Failure plantedLinkRefusal(const std::string& path, const std::string& link) {
+    return Failure::of(FailureKind::ImageRefused, unableToWriteText(path) + ": " +
+                                                      (link == path ? std::string("it") : link) +
+                                                      " is another user's link in a shared folder");
+}
+
 std::optional<std::string> readFileBytes(const std::string& path) {
     InputFile file = readInputFile(path, kMaxConfigFileSize);
     if (file.status != InputFile::Status::Read) return std::nullopt;

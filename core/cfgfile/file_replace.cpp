@@ -34,10 +34,21 @@ std::optional<std::string> linkText(const std::string& link) {
     return text;
 }
 
-// Follows symbolic links one by one, so that a dangling link leads to the
-// name it points at; nullopt for anything but a regular file or a free name
-// in a folder.
-std::optional<Target> findTarget(const std::string& path) {
+// The rule the kernel applies when it follows a link itself
+// (fs.protected_symlinks): in a sticky folder that everyone may write, a link
+// is followed only by its owner or when it belongs to the folder's owner.
+// The save resolves links by itself, so the kernel never gets to ask.
+bool plantedByAnother(const std::string& link, const struct stat& linkInfo) {
+    struct stat folder {};
+    if (::stat(posix::folderOf(link).c_str(), &folder) != 0) return true;  // unsure: not followed
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return shared && linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != folder.st_uid;
+}
+
+// Where the links from `path` lead, one by one, so that a dangling link leads
+// to the name it points at; nullopt for anything but a regular file or a free
+// name in a folder. `planted` receives a link that plantedByAnother refuses.
+std::optional<Target> findTarget(const std::string& path, std::string* planted = nullptr) {
     if (path.empty()) return std::nullopt;
     std::string current = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
@@ -52,6 +63,10 @@ std::optional<Target> findTarget(const std::string& path) {
         }
         if (S_ISREG(info.st_mode)) return Target{current, info};
         if (!S_ISLNK(info.st_mode)) return std::nullopt;
+        if (plantedByAnother(current, info)) {
+            if (planted) *planted = current;
+            return std::nullopt;
+        }
         const auto text = linkText(current);
         if (!text) return std::nullopt;
         const fs::path next(*text);
@@ -162,16 +177,30 @@ bool rewriteInPlace(const Target& t, std::string_view bytes) {
            fd.close();
 }
 
-}  // namespace
-
-bool mayReplaceFileContent(const std::string& path) {
-    const auto target = findTarget(path);
-    return target && writable(*target) && ownerCanBeKept(*target);
+// The file a save to `path` writes, or why it may not.
+Result<Target> allowedTarget(const std::string& path) {
+    std::string planted;
+    const auto target = findTarget(path, &planted);
+    if (!planted.empty()) return plantedLinkRefusal(path, planted);
+    if (!target || !writable(*target) || !ownerCanBeKept(*target)) return unableToWrite(path);
+    return *target;
 }
 
+}  // namespace
+
+std::optional<std::string> plantedLink(const std::string& path) {
+    std::string planted;
+    if (findTarget(path, &planted) || planted.empty()) return std::nullopt;
+    return planted;
+}
+
+Outcome checkReplace(const std::string& path) { return allowedTarget(path).outcome(); }
+
+bool mayReplaceFileContent(const std::string& path) { return checkReplace(path).ok(); }
+
 Outcome replaceFileContent(const std::string& path, std::string_view bytes) {
-    const auto target = findTarget(path);
-    if (!target || !writable(*target) || !ownerCanBeKept(*target)) return unableToWrite(path);
+    const Result<Target> target = allowedTarget(path);
+    if (!target) return target.failure();
     if (hardLinked(*target)) {
         if (!rewriteInPlace(*target, bytes)) return unableToWrite(path);
         return {};

@@ -16,6 +16,17 @@ namespace zeru::cfgfile {
 std::string unableToWriteText(const std::string& path);
 Failure unableToWrite(const std::string& path);
 
+// "Unable to write to PATH: LINK is another user's link in a shared folder"
+// ("it is" when LINK is PATH itself), and its failure (ImageRefused).
+Failure plantedLinkRefusal(const std::string& path, const std::string& link);
+
+// The first symbolic link on the way from `path` that a save does not follow:
+// one in a sticky folder that everyone may write, owned neither by this user
+// nor by the folder's owner (the rule of the kernel's protected symlinks,
+// which never applies to links that the program resolves itself). nullopt
+// when there is none; always on Windows.
+std::optional<std::string> plantedLink(const std::string& path);
+
 // The bytes of a regular file of at most kMaxConfigFileSize bytes; nullopt
 // otherwise (see readInputFile).
 std::optional<std::string> readFileBytes(const std::string& path);
@@ -26,8 +37,12 @@ std::optional<std::string> readFileBytes(const std::string& path);
 // reached directly or through symbolic links (a dangling link leads to the
 // free name it points at). A FIFO, socket, device or folder is never
 // replaced, and neither is a file that nobody may write, not even by the
-// superuser, nor a name in a missing folder. Only looks; writes nothing.
+// superuser, nor a name in a missing folder, nor a file reached through a
+// link that plantedLink names. Only looks; writes nothing.
 bool mayReplaceFileContent(const std::string& path);
+// The same, with the failure replaceFileContent would return: the refusal of
+// a planted link, else unableToWrite.
+Outcome checkReplace(const std::string& path);
 
 // Replaces the file's content by `bytes` so that the file is never seen half
 // written: the bytes go to a new file in the same folder, flushed to disk,
@@ -41,7 +56,8 @@ bool mayReplaceFileContent(const std::string& path);
 // names keep showing one file (room for the content is taken first; only a
 // crash in the middle of that write can leave it part written). On any
 // failure, or when mayReplaceFileContent refuses, `path` is left as it was, no temporary
-// file is left behind and the failure is unableToWrite.
+// file is left behind and the failure is that of checkReplace, or
+// unableToWrite.
 Outcome replaceFileContent(const std::string& path, std::string_view bytes);
 
 // Creates a new file `path` holding `bytes`, readable and writable by its

@@ -166,9 +166,18 @@ Placed throughTemporaryFile(const Target& t, std::string_view bytes, Place place
 
 }  // namespace
 
+// Windows has no sticky folders shared by every user: no link is refused for
+// who made it.
+std::optional<std::string> plantedLink(const std::string&) { return std::nullopt; }
+
 bool mayReplaceFileContent(const std::string& path) {
     const auto target = findTarget(path);
     return target && writable(*target);
+}
+
+Outcome checkReplace(const std::string& path) {
+    if (!mayReplaceFileContent(path)) return unableToWrite(path);
+    return {};
 }
 
 Outcome replaceFileContent(const std::string& path, std::string_view bytes) {

@@ -56,18 +56,24 @@ struct Line {
     bool blank() const { return trimBlanks(text).empty(); }
 };
 
-// Calls `visit` for every line of `bytes`, in order.
+// A UTF-8 byte-order mark, which some editors put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Calls `visit` for every line of `bytes`, in order. A line ends in CR LF,
+// LF or a CR alone (as old editors write); a byte-order mark at the start
+// belongs to no line.
 template <class Visit>
 void forEachLine(std::string_view bytes, Visit visit) {
-    std::size_t pos = 0;
+    std::size_t pos = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < bytes.size()) {
-        const auto lf = bytes.find('\n', pos);
+        const auto lineEnd = bytes.find_first_of("\r\n", pos);
         Line line;
         line.start = pos;
-        line.ended = lf != std::string_view::npos;
-        line.end = line.ended ? lf + 1 : bytes.size();
-        line.text = bytes.substr(pos, (line.ended ? lf : bytes.size()) - pos);
-        if (line.ended && !line.text.empty() && line.text.back() == '\r') line.text.remove_suffix(1);
+        line.ended = lineEnd != std::string_view::npos;
+        line.text = bytes.substr(pos, (line.ended ? lineEnd : bytes.size()) - pos);
+        line.end = !line.ended                                ? bytes.size()
+                   : bytes.substr(lineEnd).starts_with(kCrLf) ? lineEnd + kCrLf.size()
+                                                              : lineEnd + 1;
         visit(line);
         pos = line.end;
     }
@@ -87,19 +93,27 @@ public:
         opened = false;
         if (const auto name = line.sectionName()) {
             current_ = nullptr;
+            repeated_ = false;
             const auto it = sections_.find(lowered(*name, buffer_));
-            if (it != sections_.end() && !it->second->seen) {
-                it->second->seen = true;
-                current_ = it->second;
-                opened = true;
+            if (it != sections_.end()) {
+                repeated_ = it->second->seen;
+                if (!repeated_) {
+                    it->second->seen = true;
+                    current_ = it->second;
+                    opened = true;
+                }
             }
         }
         return current_;
     }
+    // Whether the last line passed to at() is in a later occurrence of a
+    // section of interest (its section line included).
+    bool inRepeatedSection() const { return repeated_; }
 
 private:
     std::unordered_map<std::string, Section*> sections_;
     Section* current_ = nullptr;
+    bool repeated_ = false;
     std::string buffer_;
 };
 
@@ -235,6 +249,12 @@ std::string ProfileFile::bytes() const {
     SectionTracker<WriteSection> tracker(std::move(sections));
     WriteSection* current = nullptr;
     std::string buffer;
+    // A line left out of the result: a stale copy that a reader taking the
+    // last one would find.
+    auto dropLine = [&](const Line& line) {
+        copyUpTo(line.start);
+        copied = line.end;
+    };
     forEachLine(bytes_, [&](const Line& line) {
         bool opened = false;
         WriteSection* section = tracker.at(line, opened);
@@ -242,13 +262,17 @@ std::string ProfileFile::bytes() const {
             closeSection(current);
             current = section;
         }
+        // A written section appears once: its later occurrences go whole.
+        if (tracker.inRepeatedSection()) return dropLine(line);
         if (!section) return;
         bool replaced = false;
         if (!opened) {
             if (const auto name = line.keyName()) {
                 const SectionWrites& writes = writesOf(section);
                 const auto it = writes.byKey.find(lowered(*name, buffer));
-                if (it != writes.byKey.end() && !section->placed[it->second]) {
+                if (it != writes.byKey.end()) {
+                    // ... and so does a written key.
+                    if (section->placed[it->second]) return dropLine(line);
                     copyUpTo(line.start);
                     entryLine(writes.keys[it->second]);
                     copied = line.end;
@@ -267,7 +291,7 @@ std::string ProfileFile::bytes() const {
     // Sections the file did not hold, in the order they were first written.
     for (std::size_t i = 0; i < writes_.size(); ++i) {
         if (state[i].seen) continue;
-        if (!out.empty() && out.back() != '\n') out += kCrLf;
+        if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += kCrLf;
         out += '[';
         out += writes_[i].name;
         out += ']';

@@ -6,11 +6,14 @@
 //     read, and are written exactly as the caller spells them;
 //   - values are taken as they stand after the first "=", with no quoting,
 //     escaping or trimming, and read back up to 2047 characters;
-//   - CR LF and LF line endings are both accepted; every line this class
-//     writes ends in CR LF, every other line keeps its bytes and its ending;
+//   - CR LF, LF and a lone CR all end a line, and a UTF-8 byte-order mark
+//     before the first line is passed over; every line this class writes
+//     ends in CR LF, every other line keeps its bytes and its ending;
 //   - bytes are 8-bit characters (Latin-1), never converted.
 // Where the same section or key appears twice, the first one counts, for
-// reading and writing alike.
+// reading and writing alike; a write leaves the section it writes to once in
+// the file, with each key it writes once in it (the later copies, which other
+// readers may take instead, are left out).
 //
 // Lookups of many keys (values) and the writes (applied by bytes) each take
 // one pass over the file, and memory in proportion to the file and the keys

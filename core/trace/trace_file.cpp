@@ -20,7 +20,7 @@ bool isTextTracePath(const std::string& path) {
     return extension == ".txt";
 }
 
-bool maySaveTrace(const std::string& path) { return cfgfile::mayReplaceFileContent(path); }
+Outcome maySaveTrace(const std::string& path) { return cfgfile::checkReplace(path); }
 
 Outcome saveTrace(const Trace& trace, const std::string& path) {
     return cfgfile::replaceFileContent(path,

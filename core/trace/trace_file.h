@@ -18,9 +18,10 @@ bool isTextTracePath(const std::string& path);
 Outcome saveTrace(const Trace& trace, const std::string& path);
 
 // Whether saveTrace could write `path` now: a file that may be replaced, in a
-// folder that exists. Asked before the device is used, so that a conversation
-// is never recorded only to be lost.
-bool maySaveTrace(const std::string& path);
+// folder that exists; else the failure saveTrace would meet
+// (cfgfile::checkReplace). Asked before the device is used, so that a
+// conversation is never recorded only to be lost.
+Outcome maySaveTrace(const std::string& path);
 
 // The largest trace file read: a firmware upload's trace is under 1 MiB, a
 // capture of a busy bus may be far larger.

@@ -199,6 +199,11 @@ TEST(LoadConfigFile, IdentificationAndVersion) {
     const std::string body = "[Radio]\r\nCallsign=SP2XYZ\r\n";
     const Row rows[] = {
         {"correct", kHeader + body, true, {}},
+        {"byte-order mark first", "\xEF\xBB\xBF" + kHeader + body, true, {}},
+        {"CR-only line ends",
+         "[!WARNING]\rApplication=Kestrovane Zeru Configurator\rVersion=v1.02\r[Radio]\rCallsign=SP2XYZ\r",
+         true,
+         {}},
         {"names in other letter case",
          "[!warning]\r\nAPPLICATION=Kestrovane Zeru Configurator\r\nversion=v1.02\r\n" + body,
          true,
@@ -378,8 +383,8 @@ TEST(LoadConfigFile, EnabledPositionFieldsFollowTheLoadedEncoding) {
 }
 
 TEST(LoadConfigFile, HandWrittenFile) {
-    for (const char* ending : {"\r\n", "\n"}) {
-        SCOPED_TRACE(ending[0] == '\r' ? "CR LF" : "LF");
+    for (const std::string ending : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(ending == "\r\n" ? "CR LF" : ending == "\n" ? "LF" : "CR");
         std::string content =
             "; kept by hand\n"
             "[serialports]\n"

@@ -33,7 +33,10 @@ TEST(ProfileFileRead, Lookups) {
         {"first section counts", "[P]\r\n[Q]\r\n[P]\r\nk=3\r\n", "P", "k", std::nullopt},
         {"comment line is no entry", "[P]\r\n;k=1\r\nk=2\r\n", "P", "k", "2"},
         {"Latin-1 bytes", "[P]\r\nk=caf\xE9\r\n", "P", "k", "caf\xE9"},
-        {"CR inside a line", "[P]\r\nk=a\rb\r\n", "P", "k", "a\rb"},
+        {"a lone CR ends a line", "[P]\r\nk=a\rb\r\n", "P", "k", "a"},
+        {"CR-only line ends", "[Q]\rk=1\r[P]\rk=2\r", "P", "k", "2"},
+        {"byte-order mark before the first section", "\xEF\xBB\xBF[P]\r\nk=1\r\n", "P", "k", "1"},
+        {"byte-order mark elsewhere is text", "[Q]\r\n\xEF\xBB\xBF[P]\r\nk=1\r\n", "P", "k", std::nullopt},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -83,6 +86,17 @@ TEST(ProfileFileWrite, Placement) {
         {"same key in another section untouched", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n", "B", "K", "9",
          "[A]\r\nk=1\r\n[B]\r\nK=9\r\n"},
         {"empty value", "[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
+        {"later copies of the section go",
+         "[A]\r\nk=1\r\n[B]\r\nx=1\r\n\r\n[a]\r\nk=2\r\nz=3\r\n[A]\r\n[C]\r\n", "A", "k", "9",
+         "[A]\r\nk=9\r\n[B]\r\nx=1\r\n\r\n[C]\r\n"},
+        {"later copies of the key go", "[A]\r\nk=1\r\nx=1\r\nK=2\r\n", "A", "k", "9",
+         "[A]\r\nk=9\r\nx=1\r\n"},
+        {"copies of a section not written stay", "[B]\r\nx=1\r\n[B]\r\nx=2\r\n", "A", "k", "9",
+         "[B]\r\nx=1\r\n[B]\r\nx=2\r\n[A]\r\nk=9\r\n"},
+        {"CR-only lines keep their ends", "[A]\rk=1\rx=1\r[B]\r", "A", "k", "9", "[A]\rk=9\r\nx=1\r[B]\r"},
+        {"new key in a CR-only section", "[A]\rx=1\r[B]\r", "A", "z", "3", "[A]\rx=1\rz=3\r\n[B]\r"},
+        {"new section after a CR-only line", "[A]\rx=1\r", "B", "y", "2", "[A]\rx=1\r[B]\r\ny=2\r\n"},
+        {"byte-order mark kept", "\xEF\xBB\xBF[A]\nk=1\n", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2\r\n"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

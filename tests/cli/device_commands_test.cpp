@@ -315,8 +315,9 @@ TEST_F(DeviceCommands, VerboseWriteLogsEveryPage) {
 }
 
 // A write over a device that holds a configuration keeps a backup of it
-// (in the state folder, in --backup-dir, or nowhere with --no-backup);
-// "backups" lists it and "write" puts it back.
+// (in the state folder, in --backup-dir, or nowhere with --no-backup), the
+// simulator's in the folder's simulated/; "backups --simulated" lists it,
+// "backups" only counts it, and "write" puts it back.
 TEST_F(DeviceCommands, WriteKeepsABackupThatBackupsListsAndWriteRestores) {
     const struct {
         std::vector<std::string> options;
@@ -338,19 +339,25 @@ TEST_F(DeviceCommands, WriteKeepsABackupThatBackupsListsAndWriteRestores) {
 
         std::vector<std::string> list{"backups"};
         if (!c.folder.empty() && c.folder != cases[0].folder) list = {"backups", "--backup-dir", c.folder};
+        const CliRun real = inScratch(list);
+        ASSERT_EQ(real.status, 0) << real.err;
+        EXPECT_EQ(real.out, "");
+        list.push_back("--simulated");
         const CliRun listed = inScratch(list);
         ASSERT_EQ(listed.status, 0) << listed.err;
         if (c.folder.empty()) {
             EXPECT_EQ(listed.out, "");
+            EXPECT_EQ(real.err, "");
             EXPECT_FALSE(std::filesystem::exists(scratch.path() / "state"));
             continue;
         }
+        EXPECT_EQ(real.lastErrLine(), "1 backup of simulated devices not listed (--simulated lists them).");
         // "2024-05-01T18-30-05  NOCALL-0  /tmp/.../2024-05-01T18-30-05_NOCALL-0.cfg"
         const std::string line = listed.out.substr(0, listed.out.find('\n'));
         ASSERT_EQ(listed.out, line + "\n") << listed.out;
         const std::string stamp = line.substr(0, 19);
         const std::filesystem::path cfg =
-            (scratch.path() / c.folder / (stamp + "_NOCALL-0.cfg")).make_preferred();
+            (scratch.path() / c.folder / "simulated" / (stamp + "_NOCALL-0.cfg")).make_preferred();
         EXPECT_EQ(line, stamp + "  NOCALL-0  " + cfg.string());
 
         ASSERT_EQ(inScratch({"--simulate=state.bin", "write", cfg.string(), "--no-backup"}).status, 0);

@@ -57,7 +57,8 @@ TEST(FileNames, PathsInMessagesArePrintedAsNamed) {
         {{state, "write", saved}, 0, ""},  // an erased device: nothing to back up
         {{state, "--verbose", "write", saved, "--backup-dir", kept, "--set", "Radio.Callsign=OK1ZRU"},
          0,
-         "Backup saved: " + utf8FromPath((pathFromUtf8(kept) / "STAMP_NOCALL-0.cfg").make_preferred())},
+         "Backup saved: " +
+             utf8FromPath((pathFromUtf8(kept) / "simulated" / "STAMP_NOCALL-0.cfg").make_preferred())},
         {{"defaults", "-o", backups + "/none/x.cfg"}, 3, "Unable to write to " + backups + "/none/x.cfg."},
     };
     for (const auto& s : steps) {

@@ -46,7 +46,8 @@ TEST(SharedState, TwoWritesOnOneStateFileFollowOneAnother) {
         // under OK1OLD had none to back up).
         ASSERT_EQ(runCli({"--simulate=state.bin", "read", "-o", "now.cfg"}, folder.path()).status, 0);
         std::multiset<std::string> calls{settingsOfFile(folder.file("now.cfg")).text(SettingId::Callsign)};
-        for (const auto& e : fs::directory_iterator(folder.path() / "state" / "kestrovane-zeru" / "backups"))
+        for (const auto& e :
+             fs::directory_iterator(folder.path() / "state" / "kestrovane-zeru" / "backups" / "simulated"))
             if (e.path().extension() == ".cfg")
                 calls.insert(settingsOfFile(e.path().string()).text(SettingId::Callsign));
         EXPECT_EQ(calls, (std::multiset<std::string>{"OK1OLD", "OK1AAA", "OK1BBB"}));
