@@ -5,8 +5,8 @@
 
 #include "cli/command_support.h"
 #include "cli/exit_status.h"
-#include "cli/terminal_text.h"
 #include "interaction/utf8_path.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::cli {
 
@@ -61,8 +61,8 @@ int listBackups(const BackupOptions& options, CommandContext& c) {
     // Names in the folder come from outside: a planted one
     // must not steer the terminal.
     for (const backup::BackupEntry& e : listed.list())
-        std::printf("%s  %s  %s\n", terminalText(e.stamp).c_str(), terminalText(e.station).c_str(),
-                    terminalText(utf8FromPath(e.path)).c_str());
+        std::printf("%s  %s  %s\n", visibleText(e.stamp).c_str(), visibleText(e.station).c_str(),
+                    visibleText(utf8FromPath(e.path)).c_str());
     if (std::fflush(stdout) != 0) return kImageRefused;
     if (!options.simulated) {
         // On standard error, so that the list stays one backup a line.

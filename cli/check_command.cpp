@@ -10,7 +10,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "cli/terminal_text.h"
+#include "interaction/visible_text.h"
 #include "problems/problems.h"
 
 namespace zeru::cli {
@@ -23,7 +23,7 @@ std::string fileKeyOf(SettingId setting) {
 }
 
 std::string problemLine(bool error, SettingId setting, std::string_view message) {
-    return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + terminalText(message);
+    return std::string(error ? "error: " : "warning: ") + fileKeyOf(setting) + ": " + std::string(message);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ int reportProblems(const Settings& settings, std::FILE* out) {
     for (const problems::Problem& p : problems) {
         const bool error = p.severity == problems::Severity::Error;
         anyError = anyError || error;
-        std::fprintf(out, "%s\n", problemLine(error, p.setting, p.message).c_str());
+        std::fprintf(out, "%s\n", visibleLine(problemLine(error, p.setting, p.message)).c_str());
     }
     if (problems.empty())
         std::fputs("No problems.\n", out);
@@ -43,6 +43,11 @@ int reportProblems(const Settings& settings, std::FILE* out) {
     else
         std::fprintf(out, "%zu problems.\n", problems.size());
     return anyError ? kSettingsRefused : kSuccess;
+}
+
+void tellUnsettledChoices(const Settings& settings, UserInterface& ui) {
+    for (const problems::Problem& p : problems::unsettledChoices(settings))
+        ui.note(Message::fromUtf8(problemLine(false, p.setting, p.message)));
 }
 
 void addCheckCommand(CommandSet& commands) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "interaction/user_interface.h"
 #include "settings/settings.h"
 
 namespace zeru::cli {
@@ -14,5 +15,10 @@ namespace zeru::cli {
 // from the file) are shown escaped. Returns 0 when there is no error, 2 when
 // there is one: warnings never change the status.
 int reportProblems(const Settings& settings, std::FILE* out);
+
+// The warnings of unsettledChoices (a pair of port roles the rules would
+// change, a choice outside its list) on `ui`, one "warning: ..." line each:
+// "write" tells them before it writes, as nothing stops them.
+void tellUnsettledChoices(const Settings& settings, UserInterface& ui);
 
 }  // namespace zeru::cli

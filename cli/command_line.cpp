@@ -9,9 +9,9 @@
 #include "cli/console.h"
 #include "cli/exit_status.h"
 #include "cli/file_roles.h"
-#include "cli/terminal_text.h"
 #include "cli/terminal_ui.h"
 #include "cli/usage_formatter.h"
+#include "interaction/visible_text.h"
 #include "trace/replay_transport.h"
 #include "trace/trace_file.h"
 
@@ -32,7 +32,8 @@ CLI::Validator noOptionAsFile(const std::string& what) {
     return CLI::Validator(
         [what](const std::string& path) -> std::string {
             if (!path.starts_with('-')) return {};
-            return "takes " + what + ", not '" + path + "' (./" + path + " for such a file)";
+            const std::string shown = visibleText(path);
+            return "takes " + what + ", not '" + shown + "' (./" + shown + " for such a file)";
         },
         "");
 }
@@ -108,7 +109,7 @@ std::string CommandLine::usage() const {
 
 int CommandLine::usageError(const std::string& reason) const {
     // The reason may repeat an argument as it was given.
-    std::fprintf(stderr, "zeru-cli: %s\n\n%s", terminalText(reason).c_str(), usage().c_str());
+    std::fprintf(stderr, "zeru-cli: %s\n\n%s", visibleLine(reason).c_str(), usage().c_str());
     return kUsageError;
 }
 

@@ -10,6 +10,7 @@
 #include "cli/device_session.h"
 #include "cli/exit_status.h"
 #include "image/codec.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::cli {
 
@@ -17,9 +18,9 @@ Result<ConfigImage> readImageFile(const std::string& path) {
     using Status = cfgfile::InputFile::Status;
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
     if (file.status != Status::Read && file.status != Status::TooLarge)
-        return Failure::of(FailureKind::ImageRefused, "Unable to read " + path + ".");
+        return Failure::of(FailureKind::ImageRefused, "Unable to read " + visibleText(path) + ".");
     if (file.size != kImageSize)
-        return Failure::of(FailureKind::ImageRefused, path + " is not a configuration image (" +
+        return Failure::of(FailureKind::ImageRefused, visibleText(path) + " is not a configuration image (" +
                                                           std::to_string(file.size) + " bytes, not " +
                                                           std::to_string(kImageSize) + ").");
     ConfigImage image;
@@ -42,7 +43,7 @@ int readDeviceSettings(const GlobalOptions& global, SettingsModel& settings, Ter
     ConfigImages images;
     DeviceFlows flows(settings, ui, images, session.transport());
     flows.useDeviceSelector(&session.selector());
-    return finishDevice(exitStatus(flows.readConfig().outcome), session, ui);
+    return finishDevice(exitStatus(flows.readConfig(PortRoles::AsHeld).outcome), session, ui);
 }
 
 SourceKind sourceKind(const std::string& source) {
@@ -64,7 +65,7 @@ int loadSource(const std::string& source, const GlobalOptions& global, SettingsM
         case SourceKind::Image: {
             const Result<ConfigImage> image = readVerifiedImage(source);
             if (!image) return showFailure(image.failure(), ui);
-            return exitStatus(DecodeConfiguration(*image, settings, ui));
+            return exitStatus(DecodeConfiguration(*image, settings, ui, PortRoles::AsHeld));
         }
         case SourceKind::Device:
             return readDeviceSettings(global, settings, ui, device);

@@ -22,14 +22,15 @@ Result<ConfigImage> readImageFile(const std::string& path);
 Result<ConfigImage> readVerifiedImage(const std::string& path);
 
 // "Read config" from the device (or the simulator of --simulate) into
-// `settings`; the exit status. A simulator's memory goes back to its file.
+// `settings`, the port roles as the device holds them (not settled: what is
+// compared is what the device holds); the exit status. A simulator's memory goes back to its file.
 int readDeviceSettings(const GlobalOptions& global, SettingsModel& settings, TerminalUi& ui,
                        const std::string& device = {});
 
 enum class SourceKind {
     File,      // a configuration file, loaded as "Read from file" loads it
-    Image,     // a .bin image, checked and decoded as "Read config" decodes it
-    Device,    // "device": read as "Read config" reads it
+    Image,     // a .bin image, checked and decoded as "Read config" decodes it, roles not settled
+    Device,    // "device": read as "Read config" reads it, roles not settled
     Defaults,  // "defaults": the start-up settings
 };
 

@@ -4,12 +4,14 @@
 #include <memory>
 
 #include "cli/backup_command.h"
+#include "cli/check_command.h"
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "device/device_link.h"
 #include "device/upload_notice.h"
 #include "device/version_requests.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::cli {
 namespace {
@@ -36,7 +38,7 @@ int runRead(const DeviceArguments& a, CommandContext& c) {
     // "Eeprom read success." may stand before a failed page past the
     // configuration block: the file is still not saved, and must not seem so.
     if (read.settingsRead && status == kDeviceFailed)
-        c.ui.error(Message::fromUtf8(a.output + " was not written."));
+        c.ui.error(Message::fromUtf8(visibleText(a.output) + " was not written."));
     return finishDevice(status, session, c.ui);
 }
 
@@ -46,6 +48,7 @@ int runWrite(const DeviceArguments& a, CommandContext& c) {
     DeviceSession& session = opened.value();
     SettingsModel settings = startupSettings(c.ui);
     if (int status = loadSettings(a.input, a.sets, settings, c.ui)) return status;
+    tellUnsettledChoices(settings, c.ui);
     ConfigImages images;
     Result<CommandSafety> safety = CommandSafety::of(a.backup, session.origin());
     if (!safety) return showFailure(safety.failure(), c.ui);

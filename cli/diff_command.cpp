@@ -14,10 +14,10 @@
 #include "cli/config_sources.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
-#include "cli/terminal_text.h"
 #include "compare/comparison.h"
 #include "compare/held_settings.h"
 #include "interaction/command.h"
+#include "interaction/visible_text.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cli {
@@ -37,7 +37,7 @@ std::string summaryLine(std::size_t count) {
 
 void printLines(const std::vector<compare::Difference>& differences) {
     for (const compare::Difference& d : differences)
-        std::printf("%s\n", terminalText(latin1ToUtf8(compare::differenceLine(d))).c_str());
+        std::printf("%s\n", visibleLine(latin1ToUtf8(compare::differenceLine(d))).c_str());
     std::printf("%s\n", summaryLine(differences.size()).c_str());
 }
 
@@ -59,8 +59,8 @@ Result<std::string> fragmentOf(const std::vector<compare::Difference>& differenc
     return fragment.bytes();
 }
 
-// The fragment as it is, or line by line with its control characters escaped
-// when it goes to a terminal.
+// The fragment as it is, or line by line with its control characters (and
+// backslashes, as its values are not quoted) escaped when it goes to a terminal.
 void printFragment(const std::string& fragment) {
     if (!isTerminal(stdout)) {
         std::fwrite(fragment.data(), 1, fragment.size(), stdout);
@@ -69,7 +69,7 @@ void printFragment(const std::string& fragment) {
     std::size_t start = 0;
     while (start < fragment.size()) {
         const auto end = fragment.find("\r\n", start);
-        std::printf("%s\n", terminalText(std::string_view(fragment).substr(start, end - start)).c_str());
+        std::printf("%s\n", visibleText(std::string_view(fragment).substr(start, end - start)).c_str());
         start = end + 2;
     }
 }
@@ -99,7 +99,7 @@ int runDiff(const DiffArguments& a, CommandContext& c) {
             if (refusal.kind == FailureKind::SettingsRefused)  // a number that does not convert
                 c.ui.error(Message::fromUtf8(errorBoxText(refusal.text)));
             else  // a text with a line break: no file can hold it
-                c.ui.error(Message::fromUtf8("The differences of " + a.b +
+                c.ui.error(Message::fromUtf8("The differences of " + visibleText(a.b) +
                                              " cannot be written as a configuration file."));
             return exitStatus(refusal.kind);
         }

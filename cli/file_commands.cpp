@@ -13,6 +13,7 @@
 #include "cli/exit_status.h"
 #include "image/codec.h"
 #include "interaction/command.h"
+#include "interaction/visible_text.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cli {
@@ -86,7 +87,7 @@ void addVerifyCommand(CommandSet& commands) {
         commands.add("verify", "Checks the checksum and end marker of an image.", [a](CommandContext& c) {
             if (const Result<ConfigImage> image = readVerifiedImage(a->input); !image)
                 return showFailure(image.failure(), c.ui);
-            std::printf("%s: checksum and end marker are right.\n", a->input.c_str());
+            std::printf("%s: checksum and end marker are right.\n", visibleText(a->input).c_str());
             return int{kSuccess};
         });
     addInputArgument(command, "IN.bin", a->input);

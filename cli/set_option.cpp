@@ -5,7 +5,9 @@
 #include <cctype>
 
 #include "cfgfile/file_keys.h"
+#include "interaction/visible_text.h"
 #include "rules/rules.h"
+#include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cli {
@@ -30,7 +32,7 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
         return sameIgnoringCase(k.section, section) && sameIgnoringCase(k.key, key);
     });
     if (it == keys.end() || it->form == cfgfile::KeyForm::Header)
-        return Failure::of(FailureKind::SettingsRefused, "Unknown setting key: " + sectionKey);
+        return Failure::of(FailureKind::SettingsRefused, "Unknown setting key: " + visibleText(sectionKey));
 
     switch (it->form) {
         case cfgfile::KeyForm::Text:
@@ -41,8 +43,16 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
         case cfgfile::KeyForm::Flag: {
             const auto index = parseWholeNumber(value);
             if (!index)
-                return Failure::refused(it->setting,
-                                        "'" + value + "' is not a valid choice index for " + sectionKey);
+                return Failure::refused(it->setting, "'" + visibleText(value) +
+                                                         "' is not a valid choice index for " +
+                                                         visibleText(sectionKey));
+            // An index outside the list would reach the device as "no selection".
+            const auto count = static_cast<std::int32_t>(settingsCatalogue().def(it->setting).choices.size());
+            if (*index < 0 || *index >= count)
+                return Failure::refused(
+                    it->setting, "'" + visibleText(value) + "' is outside the choices of " +
+                                     std::string(it->section) + "." + std::string(it->key) + " (0 to " +
+                                     std::to_string(count - 1) + ")");
             settings.setIndex(it->setting, *index);
             break;
         }

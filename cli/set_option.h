@@ -17,7 +17,8 @@ namespace zeru::cli {
 // choice takes `value` as its index. The rules that tie settings together then
 // settle as after the user's pick (rules::settle), their messages told to
 // `ui`. Refused (SettingsRefused, nothing set) for an unknown key, a header
-// key, or a choice value that is not a whole number (naming its setting).
+// key, a choice value that is not a whole number or lies outside the list
+// (naming its setting).
 Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
                        UserInterface& ui);
 

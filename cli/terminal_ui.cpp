@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "cli/terminal_text.h"
 #include "device/device_link.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::cli {
 
@@ -39,7 +39,7 @@ TerminalUi::TerminalUi(std::FILE* out, bool verbose, bool progressBar)
 void TerminalUi::printLines(std::string_view text) {
     endBar();
     forEachLine(text, [this](std::string_view part) {
-        const std::string line = terminalText(part);
+        const std::string line = visibleLine(part);
         std::fprintf(out_, "%s\n", line.c_str());
         lastLine_ = line;
     });
@@ -52,10 +52,10 @@ void TerminalUi::keep(std::string_view text) {
 
 void TerminalUi::log(const Message& line) {
     keep(line);
-    if (isFailureLine(line)) lastFailureLine_ = terminalText(line);
+    if (isFailureLine(line)) lastFailureLine_ = visibleLine(line);
     if (!verbose_ && !isFailureLine(line) && !isAdviceLine(line)) return;
     endBar();
-    lastLine_ = terminalText(line);
+    lastLine_ = visibleLine(line);
     std::fprintf(out_, "%s\n", lastLine_.c_str());
 }
 

@@ -6,6 +6,7 @@
 
 #include "cfgfile/file_replace.h"
 #include "interaction/utf8_path.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::sim {
 
@@ -22,18 +23,19 @@ Result<ConfigImage> readMemoryFile(const std::string& path) {
         return Failure::of(FailureKind::ImageRefused, std::move(text));
     };
     const cfgfile::InputFile file = cfgfile::readInputFile(path, kImageSize);
+    const std::string shown = visibleText(path);
     switch (file.status) {
         case Status::Read:
         case Status::TooLarge:
             break;
         case Status::NotRegular:
-            return refused(path + " is not a file");
+            return refused(shown + " is not a file");
         case Status::Missing:
         case Status::Unreadable:
-            return refused("cannot read " + path);
+            return refused("cannot read " + shown);
     }
     if (file.size != kImageSize)
-        return refused(path + " holds " + std::to_string(file.size) + " bytes, not " +
+        return refused(shown + " holds " + std::to_string(file.size) + " bytes, not " +
                        std::to_string(kImageSize));
     ConfigImage memory;
     std::transform(file.bytes.begin(), file.bytes.end(), memory.begin(),

@@ -10,6 +10,8 @@
 #include <thread>
 #include <utility>
 
+#include "interaction/visible_text.h"
+
 namespace zeru::sim {
 namespace {
 
@@ -52,10 +54,12 @@ Result<StateLock> StateLock::acquire(const std::string& path, std::chrono::milli
         if (attempt == Attempt::Locked) return StateLock(fd);
         if (fd >= 0) ::close(fd);
         if (attempt == Attempt::Failed || attempt == Attempt::NotAFile)
-            return Failure::of(FailureKind::ImageRefused,
-                               attempt == Attempt::Failed ? "cannot open " + path : path + " is not a file");
+            return Failure::of(FailureKind::ImageRefused, attempt == Attempt::Failed
+                                                              ? "cannot open " + visibleText(path)
+                                                              : visibleText(path) + " is not a file");
         if (attempt == Attempt::Busy && std::chrono::steady_clock::now() >= until)
-            return Failure::of(FailureKind::ImageRefused, path + " is in use by another process.");
+            return Failure::of(FailureKind::ImageRefused,
+                               visibleText(path) + " is in use by another process.");
         if (attempt == Attempt::Busy) std::this_thread::sleep_for(kRetryEvery);
     }
 }

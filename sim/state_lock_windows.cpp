@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "interaction/utf8_path.h"
+#include "interaction/visible_text.h"
 #include "sim/state_lock.h"
 
 namespace zeru::sim {
@@ -43,17 +44,17 @@ Result<StateLock> StateLock::acquire(const std::string& path, std::chrono::milli
     std::error_code status;
     if (std::filesystem::exists(pathFromUtf8(path), status) &&
         !std::filesystem::is_regular_file(pathFromUtf8(path), status))
-        return Failure::of(FailureKind::ImageRefused, path + " is not a file");
+        return Failure::of(FailureKind::ImageRefused, visibleText(path) + " is not a file");
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(path).c_str());
-    if (mutex == nullptr) return Failure::of(FailureKind::ImageRefused, "cannot open " + path);
+    if (mutex == nullptr) return Failure::of(FailureKind::ImageRefused, "cannot open " + visibleText(path));
     // A mutex left by a process that ended (WAIT_ABANDONED) is as free as any.
     const DWORD waited = WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));
     if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
         return StateLock(reinterpret_cast<std::intptr_t>(mutex));
     CloseHandle(mutex);
     return Failure::of(FailureKind::ImageRefused, waited == WAIT_TIMEOUT
-                                                      ? path + " is in use by another process."
-                                                      : "cannot open " + path);
+                                                      ? visibleText(path) + " is in use by another process."
+                                                      : "cannot open " + visibleText(path));
 }
 
 }  // namespace zeru::sim

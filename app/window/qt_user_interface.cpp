@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "app/fields/field_factory.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::app {
 namespace {
@@ -73,7 +74,8 @@ void QtUserInterface::error(const Message& text) {
 }
 
 void QtUserInterface::log(const Message& line) {
-    if (log_) log_->appendPlainText(messageText(line));
+    // One line a message: a control character from outside text is shown, never acted on.
+    if (log_) log_->appendPlainText(messageText(Message::fromUtf8(visibleLine(line))));
 }
 
 void QtUserInterface::setProgressRange(int minimum, int maximum) {

@@ -15,6 +15,7 @@
 #include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
 #include "interaction/utf8_path.h"
+#include "interaction/visible_text.h"
 #include "settings/settings_model.h"
 
 namespace zeru::backup {
@@ -169,7 +170,7 @@ Result<bool> BackupFolder::makeFolder() const {
 
 std::optional<std::string> BackupFolder::folderNote() const {
     if (!openToOthers(folder_)) return std::nullopt;
-    return "Backup folder " + utf8FromPath(folder_) + " can be read by others.";
+    return "Backup folder " + visibleText(utf8FromPath(folder_)) + " can be read by others.";
 }
 
 Result<std::string> BackupFolder::keep(const ConfigImage& memory, const Settings* settings) {

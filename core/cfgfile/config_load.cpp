@@ -4,6 +4,7 @@
 #include "cfgfile/file_keys.h"
 #include "cfgfile/file_read.h"
 #include "cfgfile/load_notes.h"
+#include "interaction/visible_text.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
@@ -64,8 +65,9 @@ Outcome applyConfigFile(const ProfileFile& file, Settings& settings, UserInterfa
 }
 
 Message tooLargeMessage(const std::string& path, std::uint64_t size) {
-    return Message::fromUtf8(path + " is too large for a configuration file (" + std::to_string(size) +
-                             " bytes, at most " + std::to_string(kMaxConfigFileSize) + ").");
+    return Message::fromUtf8(visibleText(path) + " is too large for a configuration file (" +
+                             std::to_string(size) + " bytes, at most " + std::to_string(kMaxConfigFileSize) +
+                             ").");
 }
 
 std::optional<Message> unreadableFileMessage(const std::string& path, const InputFile& file) {
@@ -73,14 +75,14 @@ std::optional<Message> unreadableFileMessage(const std::string& path, const Inpu
         case InputFile::Status::Read:
             return std::nullopt;
         case InputFile::Status::Missing:
-            return Message::fromUtf8(path + " does not exist.");
+            return Message::fromUtf8(visibleText(path) + " does not exist.");
         case InputFile::Status::TooLarge:
             return tooLargeMessage(path, file.size);
         case InputFile::Status::NotRegular:
         case InputFile::Status::Unreadable:
             break;
     }
-    return Message::fromUtf8(path + " cannot be read: " + file.reason + ".");
+    return Message::fromUtf8(visibleText(path) + " cannot be read: " + file.reason + ".");
 }
 
 Outcome loadConfigFile(const std::string& path, Settings& settings, UserInterface& ui) {

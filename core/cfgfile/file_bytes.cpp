@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of file_replace.h that every system shares.
 #include "cfgfile/file_replace.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::cfgfile {
 
 std::string unableToWriteText(const std::string& path) {
-    return path.empty() ? std::string("Unable to write to an empty path") : "Unable to write to " + path;
+    return path.empty() ? std::string("Unable to write to an empty path")
+                        : "Unable to write to " + visibleText(path);
 }
 
 Failure unableToWrite(const std::string& path) {

@@ -10,6 +10,7 @@
 #include "cfgfile/file_read.h"
 #include "interaction/command.h"
 #include "interaction/utf8_path.h"
+#include "interaction/visible_text.h"
 #include "settings/catalogue.h"
 
 namespace zeru::cfgfile {
@@ -81,14 +82,15 @@ void FileFlows::offerRemovalFromHistory(const std::string& path) {
     if (!history_) return;
     std::vector<std::string> files = history_->recentFiles();
     const auto entry = std::find(files.begin(), files.end(), path);
-    if (entry == files.end() || !ui_.confirm(Message::fromUtf8("Remove " + path + " from the recent files?")))
+    if (entry == files.end() ||
+        !ui_.confirm(Message::fromUtf8("Remove " + visibleText(path) + " from the recent files?")))
         return;
     files.erase(entry);
     history_->setRecentFiles(files);
 }
 
 void FileFlows::fileUsed(std::string_view verb, const std::string& path) {
-    ui_.log(Message::fromUtf8(std::string(verb) + path));
+    ui_.log(Message::fromUtf8(std::string(verb) + visibleText(path)));
     if (history_) history_->setRecentFiles(withRecentFile(history_->recentFiles(), path));
     currentFile_ = path;
     if (fileUsed_) fileUsed_(path);

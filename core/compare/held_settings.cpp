@@ -11,7 +11,8 @@ bool asTheDeviceHoldsIt(const Settings& settings, Settings& held) {
     ConfigImage image{};
     SettingsModel decoded;
     // A number that does not convert is refused by the encoder as any other setting.
-    if (!EncodeConfiguration(settings, silent, image, 0) || !DecodeConfiguration(image, decoded, silent))
+    if (!EncodeConfiguration(settings, silent, image, 0) ||
+        !DecodeConfiguration(image, decoded, silent, PortRoles::AsHeld))
         return false;
     copySettings(decoded, held);
     return true;

@@ -11,8 +11,8 @@
 namespace zeru::compare {
 
 // `settings` encoded and decoded again, quietly, into `held` (which may be
-// `settings` itself). False, with `held` untouched, when "Write config" would
-// refuse the settings.
+// `settings` itself), the port roles as they stand, not settled. False, with `held` untouched, when "Write
+// config" would refuse the settings.
 bool asTheDeviceHoldsIt(const Settings& settings, Settings& held);
 
 }  // namespace zeru::compare

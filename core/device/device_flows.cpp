@@ -86,7 +86,7 @@ Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
     return {};
 }
 
-ReadOutcome DeviceFlows::readConfig() {
+ReadOutcome DeviceFlows::readConfig(PortRoles roles) {
     images_.readImage.fill(0);
     DeviceLink link(transport_, ui_, selector_);
     if (!link.FindDevice()) {
@@ -108,7 +108,7 @@ ReadOutcome DeviceFlows::readConfig() {
         if (!pages) return {false, pages};  // the device failed: the image is not its own
         return {false, Failure::of(FailureKind::ImageRefused, kChecksumError)};
     }
-    if (!DecodeConfiguration(images_.readImage, settings_, ui_)) {
+    if (!DecodeConfiguration(images_.readImage, settings_, ui_, roles)) {
         static constexpr char kReadError[] = "Eeprom read error. Please reload configuration.";
         ui_.log(kReadError);
         return {false, Failure::of(FailureKind::ImageRefused, kReadError)};

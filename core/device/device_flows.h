@@ -12,6 +12,7 @@
 #include "device/firmware_upload.h"
 #include "device/report_transport.h"
 #include "device/write_safety.h"
+#include "image/codec.h"
 #include "image/config_image.h"
 #include "interaction/user_interface.h"
 #include "settings/result.h"
@@ -43,8 +44,8 @@ public:
     Outcome writeConfig();
     // Reads the device's image, checks and decodes it into the settings, then
     // shows the device's versions. The settings change only when the image
-    // passes its checks.
-    ReadOutcome readConfig();
+    // passes its checks. A comparison reads the port roles AsHeld.
+    ReadOutcome readConfig(PortRoles roles = PortRoles::Settle);
     // Sends the built-in firmware image with the command buttons disabled
     // (the safety's backup first).
     // Done when "Firmware upgrade success" was logged.

@@ -7,6 +7,7 @@
 #include "device/device_link.h"
 #include "device/device_selector.h"
 #include "device/version_requests.h"
+#include "interaction/visible_text.h"
 
 namespace zeru {
 namespace {
@@ -30,7 +31,8 @@ bool appendVersions(std::string& line, const HidDeviceInfo& device, ReportTransp
     link.CloseDevice();
     char number[32] = "-";
     if (firmware) std::snprintf(number, sizeof number, "%.2f", *firmware * 0.01);
-    line += kSeparator + std::string(number) + kSeparator + (hardware ? *hardware : kUnknown);
+    line += kSeparator + std::string(number) + kSeparator +
+            (hardware ? visibleText(latin1ToUtf8(hardware->c_str())) : kUnknown);
     return firmware && hardware;
 }
 
@@ -39,7 +41,7 @@ bool appendVersions(std::string& line, const HidDeviceInfo& device, ReportTransp
 DeviceListing listDevices(ReportTransport& transport, UserInterface& ui, bool withVersions) {
     DeviceListing listing;
     for (const HidDeviceInfo& device : zeruDevices(transport.enumerate())) {
-        std::string line = device.path + kSeparator + device.serialNumber;
+        std::string line = visibleText(device.path) + kSeparator + visibleText(device.serialNumber);
         if (withVersions && !appendVersions(line, device, transport, ui)) listing.allAnswered = false;
         listing.lines.push_back(line);
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "device/report.h"
+#include "interaction/visible_text.h"
 
 namespace zeru {
 
@@ -20,8 +21,10 @@ std::optional<HidDeviceInfo> DeviceSelector::pick(const std::vector<HidDeviceInf
     // A path names one device for sure; a serial number only when the maker
     // gave each its own, so a path wins over a serial that looks the same.
     for (const auto& same : {&HidDeviceInfo::path, &HidDeviceInfo::serialNumber}) {
-        auto it = std::find_if(devices.begin(), devices.end(),
-                               [&](const HidDeviceInfo& d) { return choice_.empty() || d.*same == choice_; });
+        auto it = std::find_if(devices.begin(), devices.end(), [&](const HidDeviceInfo& d) {
+            // The path or serial as given, or as "list" shows it.
+            return choice_.empty() || d.*same == choice_ || visibleText(d.*same) == choice_;
+        });
         if (it != devices.end()) return *it;
     }
     return std::nullopt;
@@ -29,7 +32,7 @@ std::optional<HidDeviceInfo> DeviceSelector::pick(const std::vector<HidDeviceInf
 
 std::string DeviceSelector::notFoundLine() const {
     if (choice_.empty()) return std::string(kNotFoundLine);
-    return "Kestrovane Zeru " + choice_ + " not found.";
+    return "Kestrovane Zeru " + visibleText(choice_) + " not found.";
 }
 
 }  // namespace zeru

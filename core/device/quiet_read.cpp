@@ -58,7 +58,7 @@ Outcome readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
     } busy(ui);
-    const ReadOutcome read = flows.readConfig();
+    const ReadOutcome read = flows.readConfig(PortRoles::AsHeld);
     if (read.settingsRead) return {};
     Failure failure = read.outcome ? Failure::of(FailureKind::DeviceFailed) : read.outcome.failure();
     failure.text = quiet.kept();

@@ -15,8 +15,9 @@
 
 namespace zeru {
 
-// Reads the device's configuration into `settings` (the rules' messages of
-// the decoding are not shown). `ui` gets the busy state and the progress
+// Reads the device's configuration into `settings` as the device holds it:
+// the port roles are not settled (a comparison must see the pair the device
+// holds). `ui` gets the busy state and the progress
 // only; `selector` chooses the device (null: the first one). When the
 // settings were not read, the failure of "Read config", its text what that
 // would have told, its lines joined by "\n" (the page lines and the found

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "interaction/visible_text.h"
+
 namespace zeru {
 
 std::optional<std::uint32_t> GetFirmwareVersion(DeviceLink& link) {
@@ -43,8 +45,9 @@ bool ShowDeviceVersions(DeviceLink& link) {
     std::string text = format("Firmware version: %.2f", shown(*firmware));
     const std::optional<std::string> hardware = GetHardwareVersion(link);
     if (!hardware) return false;
-    text += format("\r\nHardware version: %s", hardware->c_str());
-    link.ui().message(Message::fromLatin1(text));  // the hardware version is the device's text
+    // The hardware version is the device's text (Latin-1), up to its first NUL.
+    text += "\r\nHardware version: " + visibleText(latin1ToUtf8(hardware->c_str()));
+    link.ui().message(Message::fromUtf8(text));
     return true;
 }
 

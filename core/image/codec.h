@@ -25,10 +25,17 @@ Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigI
 Outcome EncodeConfiguration(const Settings& settings, UserInterface& ui, ConfigImage& writeImage,
                             std::uint16_t writeStamp);
 
+// Whether a decoding settles the port rules: "Read config" does; a
+// comparison with what the device holds must not, or a pair of roles the
+// device holds would show as the pair the rules make of it.
+enum class PortRoles { Settle, AsHeld };
+
 // Checks the configuration version, then sets every setting from `readImage`
-// and runs the position and port rules. When the version differs, the
-// failure (ImageRefused) carrying the message it showed ("Uncompatible
-// configuration version: ..."); no setting is changed then.
-Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui);
+// and runs the position rules and (unless `roles` is AsHeld) the port rules.
+// When the version differs, the failure (ImageRefused) carrying the message
+// it showed ("Uncompatible configuration version: ..."); no setting is
+// changed then.
+Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui,
+                            PortRoles roles = PortRoles::Settle);
 
 }  // namespace zeru

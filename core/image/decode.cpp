@@ -115,7 +115,8 @@ Outcome versionMatches(const ConfigImage& image, UserInterface& ui) {
 
 }  // namespace
 
-Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui) {
+Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, UserInterface& ui,
+                            PortRoles roles) {
     if (Outcome version = versionMatches(readImage, ui); !version) return version;
 
     Decoder decode(readImage, settings);
@@ -125,7 +126,7 @@ Outcome DecodeConfiguration(const ConfigImage& readImage, Settings& settings, Us
         if (f == layout::kPositionReportMode) rules::positionReportModeChanged(settings);
         if (f == layout::kPositionReportEncoding) rules::positionEncodingChanged(settings);
     }
-    rules::runPortRules(settings, ui);
+    if (roles == PortRoles::Settle) rules::runPortRules(settings, ui);
     return {};
 }
 

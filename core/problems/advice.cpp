@@ -8,6 +8,7 @@
 
 #include "image/layout.h"
 #include "interaction/message.h"
+#include "interaction/visible_text.h"
 #include "problems/problems.h"
 #include "settings/whole_number.h"
 
@@ -128,7 +129,8 @@ void AdviceList::addresses() {
             return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         });
         if (!valid)
-            add(f->setting, "\"" + latin1ToUtf8(s_.text(f->setting)) + "\" is not a valid AX.25 address");
+            add(f->setting,
+                "\"" + visibleText(latin1ToUtf8(s_.text(f->setting))) + "\" is not a valid AX.25 address");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "problems/advice.h"
 #include "rules/rules.h"
 #include "settings/catalogue.h"
+#include "settings/spoken_name.h"
 #include "settings/whole_number.h"
 
 namespace zeru::problems {
@@ -41,12 +42,23 @@ std::vector<Problem> findProblems(const Settings& settings) {
     AllRefusals sink(problems);
     ConfigImage scratch{};
     static_cast<void>(EncodeConfiguration(settings, sink, scratch, 0));  // every refusal is in `problems`
-    // A pair of port roles that no rule settled (a configuration from
-    // elsewhere): an error at both ports, as the device cannot serve it.
-    for (const rules::PortConflict& c : rules::portConflicts(settings))
-        problems.push_back(problemAt(Severity::Error, c.setting, std::string(c.reason)));
+    for (Problem& p : unsettledChoices(settings)) problems.push_back(std::move(p));
     for (Advice& a : findAdvice(settings))
         problems.push_back(problemAt(Severity::Warning, a.setting, std::move(a.message)));
+    return problems;
+}
+
+std::vector<Problem> unsettledChoices(const Settings& settings) {
+    std::vector<Problem> problems;
+    for (const SettingDef& d : settingsCatalogue().defs())
+        if (d.kind == SettingKind::Choice && settings.index(d.id) < 0)
+            problems.push_back(
+                problemAt(Severity::Warning, d.id,
+                          spokenName(d) + " - outside its list: the device gets no selection."));
+    // The rules accept such a pair when the RS-232 port changes last: told,
+    // never refused, as the device takes it.
+    for (const rules::PortConflict& c : rules::portConflicts(settings))
+        problems.push_back(problemAt(Severity::Warning, c.setting, std::string(c.reason)));
     return problems;
 }
 

@@ -24,11 +24,16 @@ struct Problem {
 };
 
 // Errors first, in the order "Write config" checks them (the first error's
-// message is the refusal that "Write config" shows), then two ports in a role
-// only one may hold (at both ports, with the port rule's reason: no path of
-// this program leaves them so, as every change settles the rules), then
-// warnings.
+// message is the refusal that "Write config" shows), then the choices nothing
+// settled (unsettledChoices), then advice. Only errors stop a write.
 std::vector<Problem> findProblems(const Settings& settings);
+
+// Warnings about choices that no rule or check stops: each choice outside its
+// list (no entry selected, which the device gets as its "no selection"
+// value), in catalogue order, then a pair of port roles the port rules would
+// change (at both ports, with the rule's reason). zeru-cli tells them before
+// a write as well, since nothing else would.
+std::vector<Problem> unsettledChoices(const Settings& settings);
 
 // True when the position reports go out in Mic-E with the message "Emergency",
 // which sets off alarms at every station that hears it: the window asks before

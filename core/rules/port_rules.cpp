@@ -46,9 +46,7 @@ std::optional<std::string> serial2ModeChanged(Settings& settings) {
     }
     if (bt == bluetooth::kGpsPassthrough && rs != rs232::kGps) {
         settings.setIndex(SettingId::Serial1_mode, rs232::kGps);
-        return joinLines(
-            "RS-232 port 2 changed to GPS.",
-            "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.");
+        return joinLines("RS-232 port 2 changed to GPS.", kPassthroughReason);
     }
     return std::nullopt;
 }
@@ -67,6 +65,8 @@ std::vector<PortConflict> portConflicts(const Settings& settings) {
         return {{SettingId::Serial1_mode, kConsoleReason}, {SettingId::Serial2_mode, kConsoleReason}};
     if (rs == rs232::kKiss && bt == bluetooth::kKiss)
         return {{SettingId::Serial1_mode, kKissReason}, {SettingId::Serial2_mode, kKissReason}};
+    if (bt == bluetooth::kGpsPassthrough && rs != rs232::kGps)
+        return {{SettingId::Serial1_mode, kPassthroughReason}, {SettingId::Serial2_mode, kPassthroughReason}};
     return {};
 }
 

@@ -38,6 +38,8 @@ void runPortRules(Settings& settings, UserInterface& ui);
 // The reasons the port rules give for a role only one port may hold.
 inline constexpr std::string_view kConsoleReason = "Serial console can be selected on one port only.";
 inline constexpr std::string_view kKissReason = "KISS packet output can be selected on one port only.";
+inline constexpr std::string_view kPassthroughReason =
+    "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.";
 
 // Settles the rules that tie settings together after `changed` took a new
 // value on the user's behalf (a --set, a revert), exactly as when the user
@@ -46,9 +48,11 @@ inline constexpr std::string_view kKissReason = "KISS packet output can be selec
 // rule and nothing happens (false).
 bool settle(Settings& settings, SettingId changed, UserInterface& ui);
 
-// Both ports in a role only one port may hold, at each port with the rule's
-// reason; empty when the roles agree. For configurations that no rule has
-// settled.
+// A pair of roles the port rules would change: both ports in a role only one
+// port may hold, or GPS passthrough on Bluetooth without GPS on RS-232; at
+// each port with the rule's reason, empty when the roles agree. The rules
+// accept such a pair when the RS-232 port changes last (a --set, a revert),
+// so this tells what nothing settled.
 struct PortConflict {
     SettingId setting;
     std::string_view reason;

@@ -2,6 +2,7 @@
 #include "settings/whole_number.h"
 
 #include "interaction/message.h"
+#include "interaction/visible_text.h"
 
 namespace zeru {
 namespace {
@@ -58,7 +59,7 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
 }
 
 std::string notAWholeNumberText(std::string_view text) {
-    return "'" + latin1ToUtf8(text) + "' is not a valid integer value";
+    return "'" + visibleText(latin1ToUtf8(text)) + "' is not a valid integer value";
 }
 
 Result<std::int32_t> toWholeNumber(SettingId setting, std::string_view text) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "interaction/visible_text.h"
 #include "trace/report_meaning.h"
 
 namespace zeru::trace {
@@ -64,10 +65,11 @@ Outcome ReplayTransport::open(const std::string& path) {
     if (!hasNotes_) return {};
     const Step* note = nextNote(StepKind::Open);
     if (note == nullptr)
-        throw ReplayMismatch("Replay: the trace ends here; the program went on with opening " + path + ".");
+        throw ReplayMismatch("Replay: the trace ends here; the program went on with opening " +
+                             visibleText(path) + ".");
     if (note->path != path)
-        throw ReplayMismatch("Replay: the program opened " + path + " where the trace opened " + note->path +
-                             ".");
+        throw ReplayMismatch("Replay: the program opened " + visibleText(path) + " where the trace opened " +
+                             visibleText(note->path) + ".");
     if (note->result == 0) return cannotOpen(note->whyNot);
     return {};
 }

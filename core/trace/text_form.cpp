@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "interaction/visible_text.h"
 #include "trace/report_meaning.h"
 
 namespace zeru::trace {
@@ -37,8 +38,8 @@ std::string deviceList(const std::vector<HidDeviceInfo>& devices) {
     for (std::size_t i = 0; i < devices.size(); ++i) {
         char ids[16];
         std::snprintf(ids, sizeof ids, "%04x:%04x", devices[i].vendorId, devices[i].productId);
-        text += (i ? ", " : ": ") + devices[i].path + " " + ids;
-        if (!devices[i].serialNumber.empty()) text += " serial " + devices[i].serialNumber;
+        text += (i ? ", " : ": ") + visibleText(devices[i].path) + " " + ids;
+        if (!devices[i].serialNumber.empty()) text += " serial " + visibleText(devices[i].serialNumber);
     }
     return text;
 }
@@ -63,9 +64,10 @@ std::string replyLine(const Step& read, const Report& request, bool requestSeen)
 }  // namespace
 
 std::string formatTraceText(const Trace& trace) {
-    std::string text = "# " + (trace.application.empty() ? std::string("trace") : trace.application);
+    std::string text =
+        "# " + (trace.application.empty() ? std::string("trace") : visibleText(trace.application));
     for (std::size_t i = 0; i < trace.commandLine.size(); ++i)
-        text += (i ? " " : ": ") + trace.commandLine[i];
+        text += (i ? " " : ": ") + visibleText(trace.commandLine[i]);
     text += "\n# started " + utcTime(trace.startEpochMicros) + "; times in ms since then\n";
     Report request{};
     bool requestSeen = false;
@@ -75,8 +77,8 @@ std::string formatTraceText(const Trace& trace) {
                 text += milliseconds(step.startMicros) + "  enumerate: " + deviceList(step.devices) + "\n";
                 break;
             case StepKind::Open:
-                text += milliseconds(step.startMicros) + "  open " + step.path +
-                        (step.result ? std::string() : ": failed, " + step.whyNot) + "\n";
+                text += milliseconds(step.startMicros) + "  open " + visibleText(step.path) +
+                        (step.result ? std::string() : ": failed, " + visibleText(step.whyNot)) + "\n";
                 break;
             case StepKind::Close:
                 text += milliseconds(step.startMicros) + "  close\n";
@@ -98,7 +100,7 @@ std::string formatTraceText(const Trace& trace) {
     }
     if (!trace.logLines.empty()) {
         text += "# log:\n";
-        for (const std::string& line : trace.logLines) text += "#   " + line + "\n";
+        for (const std::string& line : trace.logLines) text += "#   " + visibleText(line) + "\n";
     }
     return text;
 }

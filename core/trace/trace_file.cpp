@@ -6,6 +6,7 @@
 
 #include "cfgfile/file_read.h"
 #include "cfgfile/file_replace.h"
+#include "interaction/visible_text.h"
 #include "trace/pcapng_reader.h"
 #include "trace/pcapng_writer.h"
 #include "trace/text_form.h"
@@ -36,18 +37,18 @@ Result<Trace> loadTrace(const std::string& path) {
         case cfgfile::InputFile::Status::Read:
             break;
         case cfgfile::InputFile::Status::Missing:
-            return refused("Cannot read " + path + ": no such file.");
+            return refused("Cannot read " + visibleText(path) + ": no such file.");
         case cfgfile::InputFile::Status::TooLarge:
-            return refused("Cannot read " + path + ": larger than 256 MiB.");
+            return refused("Cannot read " + visibleText(path) + ": larger than 256 MiB.");
         case cfgfile::InputFile::Status::NotRegular:
-            return refused("Cannot read " + path + ": not a regular file.");
+            return refused("Cannot read " + visibleText(path) + ": not a regular file.");
         case cfgfile::InputFile::Status::Unreadable:
-            return refused("Cannot read " + path + ".");
+            return refused("Cannot read " + visibleText(path) + ".");
     }
     Result<Trace> trace = decodePcapng(file.bytes);
     if (!trace && trace.failure().text == kTraceTooLarge)
-        return refused("Cannot read " + path + ": " + trace.failure().text + ".");
-    if (!trace) return refused(path + " is not a trace: " + trace.failure().text + ".");
+        return refused("Cannot read " + visibleText(path) + ": " + trace.failure().text + ".");
+    if (!trace) return refused(visibleText(path) + " is not a trace: " + trace.failure().text + ".");
     return trace;
 }
 

@@ -127,6 +127,13 @@ TEST_F(QtUserInterfaceTest, PathsAndQuotedTextsShowAsWritten) {
     }
 }
 
+// A file's name or a device's string cannot break or colour the log.
+TEST_F(QtUserInterfaceTest, TheLogShowsControlCharactersEscaped) {
+    qtUi.log(Message::fromUtf8("Loaded A\rFAKE\x1b[2J\xE2\x80\xAE.cfg"));
+    EXPECT_EQ(find<QPlainTextEdit>("Memo1")->toPlainText(),
+              QStringLiteral("Loaded A\\rFAKE\\x1B[2J\\u202E.cfg"));
+}
+
 TEST_F(QtUserInterfaceTest, FileDialogsAskWithFolderNameAndFilter) {
     FileDialogOptions options{"/home/op/configs", "Kestrovane Zeru config files (*.cfg)", "NOCALL-0.cfg"};
     qtUi.answer = QString();

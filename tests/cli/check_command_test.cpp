@@ -16,6 +16,7 @@ struct CheckCase {
     std::vector<std::string> sets;
     int status;
     std::string out;
+    std::string err = "";  // the rules' boxes
 };
 
 const CheckCase kChecks[] = {
@@ -52,6 +53,15 @@ const CheckCase kChecks[] = {
      // The soft hyphen is stored in Latin-1, the bidirectional control as '?'.
      "warning: Radio.Callsign: \"OK\\x1B\\u00AD?\" is not a valid AX.25 address\n"
      "warning: Beacons.Beacon1_path1_string: \"RELAY,\" is not a valid AX.25 address\n2 problems.\n"},
+    {"PortRolesThatNoRuleSettled",
+     {"SerialPorts.Serial2=3", "SerialPorts.Serial1=4"},
+     0,
+     "warning: SerialPorts.Serial1: GPS passthrough function on Bluetooth 1 port needs a GPS connected to "
+     "RS-232 port 2.\n"
+     "warning: SerialPorts.Serial2: GPS passthrough function on Bluetooth 1 port needs a GPS connected to "
+     "RS-232 port 2.\n2 problems.\n",
+     "RS-232 port 2 changed to GPS.\nReason:\nGPS passthrough function on Bluetooth 1 port needs a GPS "
+     "connected to RS-232 port 2.\n"},
 };
 
 class Check : public ::testing::TestWithParam<CheckCase> {};
@@ -64,11 +74,28 @@ TEST_P(Check, ListsEveryProblemAndExitsByTheErrors) {
     const CliRun r = runCli(args, folder.path());
     EXPECT_EQ(r.status, GetParam().status) << r.err;
     EXPECT_EQ(r.out, GetParam().out);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, GetParam().err);
 }
 
 INSTANTIATE_TEST_SUITE_P(Statuses, Check, ::testing::ValuesIn(kChecks),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file may hold a choice outside its list: it loads as before, and is told.
+TEST(CheckFile, AChoiceOutsideItsListIsAWarning) {
+    ScratchFolder folder;
+    ASSERT_EQ(runCli({"defaults", "-o", "base.cfg"}, folder.path()).status, 0);
+    std::string file = readFile(folder.file("base.cfg"));
+    const auto at = file.find("Serial1=2");
+    ASSERT_NE(at, std::string::npos);
+    file.replace(at, 9, "Serial1=9");
+    writeFile(folder.file("odd.cfg"), file);
+    const CliRun r = runCli({"check", "odd.cfg"}, folder.path());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.out,
+        "warning: SerialPorts.Serial1: RS-232 port 2 - outside its list: the device gets no selection.\n"
+        "1 problem.\n");
+}
 
 TEST(CheckRefusal, AFileThatCannotBeReadIsNotChecked) {
     ScratchFolder folder;

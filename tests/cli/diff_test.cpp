@@ -112,5 +112,29 @@ TEST_F(Diff, FragmentLoadsBackToTheSameDifferences) {
     EXPECT_EQ(run({"diff", "raw.cfg", "raw.cfg", "--format=cfg"}).out, savedHeader);
 }
 
+// A pair of port roles the rules would change is written as it stands, told
+// before the write, and compared as the device holds it: a read settles it,
+// so the file read back differs from the device.
+TEST_F(Diff, PortRolesAreComparedAsTheDeviceHoldsThem) {
+    const std::string passthrough =
+        "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.";
+    const CliRun written =
+        run({kSim, "write", "base.cfg", "--set", "SerialPorts.Serial2=3", "--set", "SerialPorts.Serial1=4"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(written.err.find("warning: SerialPorts.Serial1: " + passthrough +
+                               "\n"
+                               "warning: SerialPorts.Serial2: " +
+                               passthrough + "\n"),
+              std::string::npos)
+        << written.err;
+    ok({kSim, "read", "-o", "rd.cfg"});
+    ok({kSim, "encode", "rd.cfg", "-o", "rd.bin"});
+    const CliRun device = run({kSim, "diff", "device", "rd.cfg"});
+    EXPECT_EQ(device.status, 6);
+    EXPECT_EQ(device.out, "SerialPorts.Serial1: \"KISS\" -> \"GPS\"\n1 setting differs.\n");
+    EXPECT_EQ(device.err.find("changed to"), std::string::npos);  // no rule spoke: nothing was settled
+    EXPECT_EQ(run({kSim, "diff", "state.bin", "rd.bin"}).out, device.out);  // the device's memory as an image
+}
+
 }  // namespace
 }  // namespace zeru::test

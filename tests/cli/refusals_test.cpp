@@ -138,6 +138,14 @@ const RefusalCase kRefusals[] = {
      {"encode", "base.cfg", "--set", "Radio.PTT=High", "-o", "out.bin"},
      2,
      "'High' is not a valid choice index for Radio.PTT"},
+    {"ChoicePastItsList",
+     {"check", "base.cfg", "--set", "SerialPorts.Serial1=9"},
+     2,
+     "'9' is outside the choices of SerialPorts.Serial1 (0 to 4)"},
+    {"ChoiceBelowItsList",
+     {"encode", "base.cfg", "--set", "serialports.serial2=-1", "-o", "out.bin"},
+     2,
+     "'-1' is outside the choices of SerialPorts.Serial2 (0 to 3)"},
 
     // Files and images refused, or not to be read or written.
     {"FileOfAnotherProgram", {"encode", "other.cfg", "-o", "out.bin"}, 3, kIdentificationLastLine},

@@ -5,6 +5,7 @@
 // elsewhere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "cfgfile/config_file.h"
@@ -115,30 +116,44 @@ TEST(SettledRules, RevertOfTheEncodingSwitchesItsFields) {
     EXPECT_FALSE(settings.isEnabled(SettingId::Position_time));
 }
 
-TEST(SettledRules, AnUnsettledPairIsAnErrorAtBothPorts) {
+// What nothing settled is told at the fields concerned, as a warning: the
+// device takes it, so "Write config" does not refuse it.
+TEST(SettledRules, UnsettledChoicesAreWarningsAtTheirFields) {
+    const std::string console = "Serial console can be selected on one port only.";
+    const std::string kiss = "KISS packet output can be selected on one port only.";
+    const std::string passthrough =
+        "GPS passthrough function on Bluetooth 1 port needs a GPS connected to RS-232 port 2.";
+    const std::string outside = "RS-232 port 2 - outside its list: the device gets no selection.";
+    using P = std::pair<SettingId, std::string>;
+    const SettingId rs = SettingId::Serial1_mode, bt = SettingId::Serial2_mode;
     const struct {
-        int rs232, bluetooth;
-        std::string reason;  // "" for none
+        int rs232, bluetooth;  // 9: outside the RS-232 list
+        std::vector<P> warnings;
     } cases[] = {
-        {2, 1, "Serial console can be selected on one port only."},
-        {4, 2, "KISS packet output can be selected on one port only."},
-        {2, 2, ""},
-        {0, 3, ""},  // passthrough without a GPS is the rule's to settle, not an error
+        {2, 1, {{rs, console}, {bt, console}}},
+        {4, 2, {{rs, kiss}, {bt, kiss}}},
+        {4, 3, {{rs, passthrough}, {bt, passthrough}}},  // --set Serial2=3, then Serial1=4
+        {2, 2, {}},
+        {3, 3, {}},
+        {9, 0, {{rs, outside}}},
+        {9, 3, {{rs, outside}, {rs, passthrough}, {bt, passthrough}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.rs232) + "/" + std::to_string(c.bluetooth));
-        std::vector<problems::Problem> errors;
-        for (const problems::Problem& p : problems::findProblems(withPorts(c.rs232, c.bluetooth)))
-            if (p.severity == problems::Severity::Error) errors.push_back(p);
-        if (c.reason.empty()) {
-            EXPECT_TRUE(errors.empty());
-            continue;
+        const SettingsModel settings = withPorts(c.rs232, c.bluetooth);
+        std::vector<P> warnings;
+        for (const problems::Problem& p : problems::unsettledChoices(settings)) {
+            EXPECT_EQ(p.severity, problems::Severity::Warning);
+            warnings.emplace_back(p.setting, p.message);
         }
-        ASSERT_EQ(errors.size(), 2u);
-        EXPECT_EQ(errors[0].setting, SettingId::Serial1_mode);
-        EXPECT_EQ(errors[1].setting, SettingId::Serial2_mode);
-        EXPECT_EQ(errors[0].message, c.reason);
-        EXPECT_EQ(errors[1].message, c.reason);
+        EXPECT_EQ(warnings, c.warnings);
+        // All of them among the problems, and none an error.
+        std::size_t found = 0;
+        for (const problems::Problem& p : problems::findProblems(settings)) {
+            EXPECT_EQ(p.severity, problems::Severity::Warning) << p.message;
+            found += std::count(warnings.begin(), warnings.end(), P{p.setting, p.message}) > 0 ? 1 : 0;
+        }
+        EXPECT_EQ(found, warnings.size());
     }
 }
 

@@ -68,6 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
                            [](SettingsModel& s) { s.setText(SettingId::Callsign, "OK1ZRU"); },
                            true,
                            {"Radio.Callsign: \"NOCALL\" -> \"OK1ZRU\""}},
+                      Case{"port roles as they stand, not settled",
+                           [](SettingsModel& s) {
+                               s.setIndex(SettingId::Serial2_mode, 3);
+                               s.setIndex(SettingId::Serial1_mode, 4);
+                           },
+                           true,
+                           {"SerialPorts.Serial1: \"Serial console\" -> \"KISS\"",
+                            "SerialPorts.Serial2: \"KISS\" -> \"GPS passthrough\""}},
                       Case{"refused settings stay as typed, empty SSIDs and all",
                            [](SettingsModel& s) { s.setText(SettingId::Txdelay, "12a"); },
                            false,

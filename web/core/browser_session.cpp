@@ -74,7 +74,9 @@ bool BrowserSession::compareWithDevice() {
     SettingsModel device;
     auto images = std::make_unique<ConfigImages>();
     DeviceFlows flows(device, ui_, *images, transport_);
-    if (!flows.readConfig().settingsRead) return false;
+    // What the device holds, its port roles not settled: a pair the rules
+    // would change must not compare as the pair they make of it.
+    if (!flows.readConfig(PortRoles::AsHeld).settingsRead) return false;
     copySettings(device, other_);
     reference_ = Reference::Device;
     return true;

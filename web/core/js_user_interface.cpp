@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "interaction/visible_text.h"
+
 namespace {
 
 // clang-format off
@@ -47,7 +49,9 @@ namespace zeru::web {
 void JsUserInterface::information(const Message& text) { send("information", text); }
 void JsUserInterface::message(const Message& text) { send("message", text); }
 void JsUserInterface::error(const Message& text) { send("error", text); }
-void JsUserInterface::log(const Message& line) { send("log", line); }
+// The log shows one line a message, its control characters escaped, as the
+// desktop's log does.
+void JsUserInterface::log(const Message& line) { send("log", visibleLine(line)); }
 void JsUserInterface::note(const Message& line) { send("note", line); }
 
 void JsUserInterface::setProgressRange(int minimum, int maximum) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/terminal_text.h"
+#include "interaction/visible_text.h"
 
-namespace zeru::cli {
+namespace zeru {
 namespace {
 
 void appendHex(std::string& out, unsigned char byte) {
@@ -60,12 +60,15 @@ Sequence printableSequence(std::string_view s) {
 
 }  // namespace
 
-std::string terminalText(std::string_view text) {
+std::string visibleText(std::string_view text, Backslash backslash) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x7F) {
+        if (c == '\\' && backslash == Backslash::Escaped) {
+            out += "\\\\";
+            ++i;
+        } else if (c >= 0x20 && c < 0x7F) {
             out += text[i++];
         } else if (c == '\t' || c == '\n' || c == '\r') {
             out += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
@@ -84,4 +87,4 @@ std::string terminalText(std::string_view text) {
     return out;
 }
 
-}  // namespace zeru::cli
+}  // namespace zeru
