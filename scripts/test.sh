@@ -102,6 +102,13 @@ else
   # The browser's core under node: every device command and fault against
   # zeru-cli's lines, files byte for byte, backups.
   ZERU_WEB_CORE="$PWD/build-web/wasm/web/core" ZERU_CLI="$PWD/$build/cli/zeru-cli" node --test tests/wasm/
+  # The same page tests on the page as one file, opened from disk.
+  ./scripts/web.sh --single build-web/zeru-configurator.html
+  ZERU_WEB_PAGE="$PWD/build-web/zeru-configurator.html" ZERU_WEB_SITE="$PWD/build-web/site" \
+    ZERU_CLI="$PWD/$build/cli/zeru-cli" /usr/bin/python3 -m unittest discover -s tests/web -p 'test_*.py'
+  # The release's page and Windows zip, from the builds above: packed twice to
+  # the same bytes, versions agreeing, the page within its size.
+  ./scripts/check-release.sh
   vm_web_status=0
   wait "$vm_web" || vm_web_status=$?
   cat "$build/vm-web.log"
