@@ -23,6 +23,7 @@ if [ "${1:-}" = "--test" ]; then
     tshark                            # traces read as a protocol analyser reads them
     emscripten nodejs googletest      # the core as WebAssembly and its tests under node
     esbuild                           # the page's modules bundled into one file
+    zip unzip                         # the release's zips and their check
     qemu-system-x86 busybox-static cpio xz-utils  # virtual-device tests
     chromium chromium-driver python3-selenium     # browser page tests
   )

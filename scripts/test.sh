@@ -134,6 +134,16 @@ step page "page in Chromium" --needs site build -- \
 # zeru-cli's lines, files byte for byte, backups.
 step web_core "page's core under node" --needs wasm_build build -- \
   env ZERU_WEB_CORE="$PWD/$wasm/web/core" ZERU_CLI="$PWD/$build/cli/zeru-cli" node --test tests/wasm/
+# The same page tests on the page as one file, opened from disk.
+single_page() {
+  ./scripts/web.sh --single build-web/zeru-configurator.html || return
+  ZERU_WEB_PAGE="$PWD/build-web/zeru-configurator.html" ZERU_WEB_SITE="$PWD/$site" \
+    ZERU_CLI="$PWD/$build/cli/zeru-cli" /usr/bin/python3 -m unittest discover -s tests/web -p 'test_*.py'
+}
+step single_page "page as one file" --needs site build -- single_page
+# The release's page and Windows zip, from the builds above: packed twice to
+# the same bytes, versions agreeing, the page within its size.
+step release_check "release: reproducible" --needs site windows -- ./scripts/check-release.sh
 vm_web_status=0
 [ -z "$vm_web_pid" ] || wait "$vm_web_pid" || vm_web_status=$?
 vm_web() {

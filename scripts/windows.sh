@@ -52,7 +52,7 @@ fi
 echo "== zeru-cli for Windows"
 cmake -S . -B "$build" --toolchain "$toolchain" "${cache[@]}" -DCMAKE_PREFIX_PATH="$prefix" \
   -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF -DZERU_BUILD_TESTS="$testing" \
-  ${ZERU_WERROR:+-DZERU_WERROR="$ZERU_WERROR"} ${ZERU_NATIVE_CLI:+-DZERU_NATIVE_CLI="$ZERU_NATIVE_CLI"} \
+  ${ZERU_WERROR:+-DZERU_WERROR="$ZERU_WERROR"} ${ZERU_REPRODUCIBLE:+-DZERU_REPRODUCIBLE="$ZERU_REPRODUCIBLE"} ${ZERU_NATIVE_CLI:+-DZERU_NATIVE_CLI="$ZERU_NATIVE_CLI"} \
   ${ZERU_NATIVE_SIM:+-DZERU_NATIVE_SIM="$ZERU_NATIVE_SIM"} ${ZERU_VM_CACHE:+-DZERU_VM_CACHE="$ZERU_VM_CACHE"}
 cmake --build "$build" -j"$(nproc)"
 
@@ -77,7 +77,7 @@ x86_64-w64-mingw32-strip -o "$build/$name/zeru-cli.exe" "$exe"
 # Its README: the user's guide to the tool, the Windows page first.
 cat docs/user/windows.md - docs/user/zeru-cli.md <<<"" >"$build/$name/README.md"
 cp LICENSE "$build/$name/LICENSE.txt"
-(cd "$build" && zip -q -r -X "$name.zip" "$name")
+scripts/stable-zip.sh "$build/$name" "$build/$name.zip"
 echo "$build/$name.zip"
 
 if [ "$testing" = ON ]; then

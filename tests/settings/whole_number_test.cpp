@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "interaction/command.h"
+#include "settings/setting_id.h"
+#include "settings/settings_model.h"
 #include "support/recording_ui.h"
 
 namespace zeru {
@@ -60,6 +63,30 @@ TEST(Command, EscapedFailureShowsTheStandardErrorBoxAndGoesOn) {
     EXPECT_TRUE(runCommand(ui, [] {}));
     EXPECT_EQ(ui.texts(test::RecordingUi::Event::Error),
               (std::vector<std::string>{"Unable to write to x.", ""}));
+}
+
+// A fault thrown deep in the core ends in the error box and the next command
+// runs on the same settings. In WebAssembly the core is compiled without
+// catching, so the throw passes through its frames to runCommand's catch.
+TEST(Command, FaultInsideTheCoreShowsTheErrorBoxAndTheNextCommandRuns) {
+    const struct {
+        const char* fault;
+        std::function<void(SettingsModel&)> command;
+        std::string box;
+    } rows[] = {
+        {"a setting read as another kind", [](SettingsModel& m) { (void)m.text(SettingId::Ptt); },
+         "setting Ptt is not of the kind asked for."},
+        {"a name of no setting", [](SettingsModel&) { (void)settingNamed("Nonesuch"); },
+         "unknown setting Nonesuch."},
+    };
+    for (const auto& row : rows) {
+        test::RecordingUi ui;
+        SettingsModel model;
+        EXPECT_FALSE(runCommand(ui, [&] { row.command(model); })) << row.fault;
+        EXPECT_TRUE(runCommand(ui, [&] { model.setText(SettingId::Callsign, "OK1ZRU"); })) << row.fault;
+        EXPECT_EQ(model.text(SettingId::Callsign), "OK1ZRU") << row.fault;
+        EXPECT_EQ(ui.texts(test::RecordingUi::Event::Error), std::vector<std::string>{row.box}) << row.fault;
+    }
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 // compiled to WebAssembly (core/zeru-sim.js of the site). Tests steer it
 // through window.zeruFakeHid.
 (() => {
-  if (!location.protocol.startsWith('http')) return;
+  // (A page opened from disk gets the simulator as a script put in beside this one.)
+  if (!location.protocol.startsWith('http') && !window.zeruSimFactory) return;
   const VENDOR = 0x0483;
   const PRODUCT = 0xa050;
   let simulator = null;
-  const loading = import('/core/zeru-sim.js').then((m) => m.default())
+  const loading = (window.zeruSimFactory ? window.zeruSimFactory() : import('/core/zeru-sim.js').then((m) => m.default()))
     .then((module) => { simulator = new module.SimulatedDevice(); });
 
   class FakeDevice extends EventTarget {

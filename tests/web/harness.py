@@ -1,7 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a built site and drives Debian's Chromium, headless, through
 chromedriver. Every test gets a fresh browser profile in a temporary folder,
-with the fake navigator.hid installed before the page's scripts run."""
+with the fake navigator.hid installed before the page's scripts run.
+
+With ZERU_WEB_PAGE naming the page as one file (scripts/web.sh --single), the
+same tests open that file from disk instead; the fake navigator.hid then takes
+the simulator from ZERU_WEB_SITE's core/ folder, put into the page beside it.
+The site is served with the Content-Security-Policy header that the README
+gives to those who host it."""
+import base64
 import functools
 import http.server
 import os
@@ -19,6 +26,8 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 HERE = pathlib.Path(__file__).resolve().parent
 SITE = pathlib.Path(os.environ.get("ZERU_WEB_SITE", HERE.parents[1] / "build-web" / "site")).resolve()
+PAGE = pathlib.Path(os.environ["ZERU_WEB_PAGE"]).resolve() if os.environ.get("ZERU_WEB_PAGE") else None
+README = HERE.parents[1] / "README.md"
 CHROMIUM = os.environ.get("ZERU_CHROMIUM", "/usr/bin/chromium")
 CHROMEDRIVER = os.environ.get("ZERU_CHROMEDRIVER", "/usr/bin/chromedriver")
 
@@ -31,12 +40,34 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-store")
+        self.send_header("Content-Security-Policy", hosting_policy())
         super().end_headers()
 
 
 class QuietServer(http.server.ThreadingHTTPServer):
     def handle_error(self, request, client_address):
         pass  # a browser that goes away mid-request (a test ends) is no failure
+
+
+@functools.cache
+def hosting_policy():
+    """The Content-Security-Policy header the README tells a host to send."""
+    for line in README.read_text().splitlines():
+        if line.startswith("Content-Security-Policy: "):
+            return line.split(": ", 1)[1]
+    raise AssertionError("the README gives no Content-Security-Policy header")
+
+
+@functools.cache
+def simulator_script():
+    """The site's simulator module as a plain script that defines
+    window.zeruSimFactory, its WebAssembly inside: a page opened from disk
+    may import nothing."""
+    module = (SITE / "core" / "zeru-sim.js").read_text()
+    module = module.replace("import.meta.url", "location.href").replace("export default createZeruSim;", "")
+    wasm = base64.b64encode((SITE / "core" / "zeru-sim.wasm").read_bytes()).decode()
+    return ("window.zeruSimFactory = (() => {" + module + "\nreturn () => createZeruSim({wasmBinary: "
+            f"Uint8Array.from(atob('{wasm}'), (c) => c.charCodeAt(0))}});}})();")
 
 
 def serve(directory):
@@ -77,6 +108,8 @@ def start_browser(folder, fake_hid=True, dark=False, zoom=1.0, size=(1366, 768),
             "width": int(size[0] / zoom), "height": int(size[1] / zoom), "deviceScaleFactor": zoom,
             "mobile": False})
     driver.execute_cdp_cmd("Browser.setDownloadBehavior", {"behavior": "allow", "downloadPath": str(downloads)})
+    if fake_hid and PAGE:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": simulator_script()})
     if fake_hid:
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                {"source": (HERE / "fake_hid.js").read_text()})
@@ -95,6 +128,11 @@ class PageTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
+        if PAGE:
+            if not PAGE.exists():
+                raise unittest.SkipTest(f"no page {PAGE}: run scripts/web.sh --single {PAGE}")
+            cls.url = PAGE.as_uri()
+            return
         if not (SITE / "index.html").exists():
             raise unittest.SkipTest(f"no site in {SITE}: run scripts/web.sh --build {SITE}")
         cls.server, cls.url = serve(SITE)

@@ -21,7 +21,7 @@ fi
 # A folder configured already (the test script's, with the tests) is built as it is.
 if [ ! -f "$build/CMakeCache.txt" ]; then
   emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZERU_BUILD_GUI=OFF -DZERU_BUILD_BENCH=OFF \
-    -DZERU_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+    -DZERU_BUILD_TESTS=OFF ${ZERU_REPRODUCIBLE:+-DZERU_REPRODUCIBLE="$ZERU_REPRODUCIBLE"} "${launcher[@]}" >/dev/null
 fi
 cmake --build "$build" -j"$(nproc)" --target zeru-core zeru-sim-web
 

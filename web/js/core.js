@@ -4,13 +4,18 @@
 
 import { loadCore as loadModule } from '../core/core.js';
 import { WebHidTransport } from '../core/hid-transport.js';
+import { coreBinaryBase64 } from './core-binary.js';
 
 export async function loadCore(ui) {
   const hid = 'hid' in navigator ? new WebHidTransport() : null;
   // The module finds its .wasm beside its own script, which the site's
   // bundle (js/page.js) holds: core/ is named here.
   const locateFile = (name) => new URL(`../core/${name}`, import.meta.url).href;
-  return loadModule({ ui, hid, moduleOptions: { locateFile } });
+  const moduleOptions = { locateFile };
+  if (coreBinaryBase64) {
+    moduleOptions.wasmBinary = Uint8Array.from(atob(coreBinaryBase64), (c) => c.charCodeAt(0));
+  }
+  return loadModule({ ui, hid, moduleOptions });
 }
 
 // The form as the core describes it: {title, version, pages: [{name, caption,
