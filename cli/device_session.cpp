@@ -40,7 +40,7 @@ Outcome DeviceSession::openDevice(const GlobalOptions& options) {
     statePath_ = *options.simulate;
     simulated_ = std::make_unique<sim::DeviceState>();
     // Refused before the device is used: a state that could not be saved would be lost.
-    if (!cfgfile::mayReplace(*statePath_))
+    if (!cfgfile::mayReplaceFileContent(*statePath_))
         return Failure::of(FailureKind::ImageRefused, cfgfile::unableToWriteText(*statePath_) + ".");
     // Held until the session ends, after the state is saved: one process per
     // simulated device. Another command on it is waited for.

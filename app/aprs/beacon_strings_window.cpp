@@ -16,7 +16,7 @@ constexpr QSize kDesignedClientSize(317, 206);
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+BeaconStringsWindow::BeaconStringsWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(latin1(rules::kSpecialStringsTitle));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -46,7 +46,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setFixedSize(width, height);
 }
 
-void TForm2::showModally() {
+void BeaconStringsWindow::showModally() {
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();

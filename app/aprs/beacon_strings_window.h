@@ -8,10 +8,10 @@
 
 namespace zeru::app {
 
-class TForm2 : public QDialog {
+class BeaconStringsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit BeaconStringsWindow(QWidget* parent = nullptr);
 
     // Shows the window application-modal: the main window takes no input until
     // it is closed. Returns at once.

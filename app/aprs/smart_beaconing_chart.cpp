@@ -14,8 +14,8 @@
 #include <cmath>
 
 #include "app/fields/field_factory.h"
-#include "app/window/place_beside.h"
-#include "app/window/text_size.h"
+#include "app/widgets/place_beside.h"
+#include "app/widgets/text_size.h"
 #include "aprs/decimal_text.h"
 
 namespace zeru::app {

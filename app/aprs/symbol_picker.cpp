@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/fields/field_factory.h"
-#include "app/window/text_size.h"
+#include "app/widgets/text_size.h"
 #include "aprs/symbols.h"
 
 namespace zeru::app {

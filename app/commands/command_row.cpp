@@ -16,7 +16,7 @@
 
 #include "app/commands/device_status.h"
 #include "app/fields/field_factory.h"
-#include "app/window/flow_layout.h"
+#include "app/widgets/flow_layout.h"
 
 namespace zeru::app {
 namespace {

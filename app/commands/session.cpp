@@ -43,7 +43,7 @@ std::filesystem::path backupFolder() {
 // device's or a file's makes them the baseline of the pending changes.
 class Session final : public CommandSession {
 public:
-    Session(TForm1& form, UserInterface& ui, std::unique_ptr<ReportTransport> transport)
+    Session(CommandWindow& form, UserInterface& ui, std::unique_ptr<ReportTransport> transport)
         : form_(form),
           ui_(ui),
           transport_(std::move(transport)),
@@ -59,15 +59,15 @@ public:
           backupFiles_(ui, backups_.folder(), [this](const std::string& path) { readFromFile(path); }) {
         // Where and how large the user left the window last time.
         form.restoreLayout(layoutStore_.layout());
-        form.setCommand(CommandButton::ReadConfig, [this] { Button_read_configClick(); });
-        form.setCommand(CommandButton::WriteConfig, [this] { Button_write_configClick(); });
-        form.setCommand(CommandButton::UploadFirmware, [this] { Button_upload_firmwareClick(); });
-        form.setCommand(CommandButton::SaveToFile, [this] { Button_save_to_fileClick(); });
-        form.setCommand(CommandButton::ReadFromFile, [this] { Button_read_from_fileClick(); });
+        form.setCommand(CommandButton::ReadConfig, [this] { readConfig(); });
+        form.setCommand(CommandButton::WriteConfig, [this] { writeConfig(); });
+        form.setCommand(CommandButton::UploadFirmware, [this] { uploadFirmware(); });
+        form.setCommand(CommandButton::SaveToFile, [this] { saveToChosenFile(); });
+        form.setCommand(CommandButton::ReadFromFile, [this] { readFromChosenFile(); });
         form.setCommand(CommandButton::Backups, [this] {
             if (mayReplaceSettings()) backupFiles_.openBackup();
         });
-        form.setCloseGuard([this] { return FormCloseQuery(); });
+        form.setCloseGuard([this] { return mayCloseWindow(); });
         form.feedback().setComparisonSources({[this](Settings& s) { return loadForComparison(s); },
                                               [this](Settings& s) { return readDevice(s); }});
 
@@ -97,13 +97,13 @@ private:
     }
     FieldFeedback& fields() { return form_.feedback().fields(); }
 
-    // The window's handlers of its five command buttons and of its closing.
-    void Button_read_configClick() {
+    // What the five command buttons and the window's closing run.
+    void readConfig() {
         if (!mayReplaceSettings()) return;
         startDeviceCommand("Read config");
         if (device_.readConfig()) fields().takeBaseline();
     }
-    void Button_write_configClick() {
+    void writeConfig() {
         startDeviceCommand("Write config");
         if (problems::sendsEmergency(form_.settings()) &&
             !ui_.confirm(Message::fromUtf8(problems::kEmergencyQuestion)))
@@ -114,7 +114,7 @@ private:
         else
             showRefusedSetting(written.failure());
     }
-    void Button_upload_firmwareClick() {
+    void uploadFirmware() {
         // Nothing to ask about while no device is there.
         if (!selector_.pick(transport_->enumerate()))
             return ui_.information(Message::fromUtf8(selector_.notFoundLine()));
@@ -123,12 +123,12 @@ private:
         if (ui_.confirm(Message::fromUtf8(firmwareUploadQuestion())))
             static_cast<void>(device_.uploadFirmware());
     }
-    void Button_save_to_fileClick() { saveToFile(); }
-    void Button_read_from_fileClick() {
+    void saveToChosenFile() { saveToFile(); }
+    void readFromChosenFile() {
         // A file refused has been told in its box.
         if (mayReplaceSettings()) static_cast<void>(files_.readFromFile());
     }
-    bool FormCloseQuery() {
+    bool mayCloseWindow() {
         const bool closes =
             changes::mayClose(fields().hasUnsavedChanges(), ui_, [this] { return saveToFile(); });
         if (closes) layoutStore_.setLayout(form_.saveLayout());
@@ -182,7 +182,7 @@ private:
         return read;
     }
 
-    TForm1& form_;
+    CommandWindow& form_;
     UserInterface& ui_;
     ConfigImages images_;
     std::unique_ptr<ReportTransport> transport_;
@@ -205,12 +205,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CommandSession> createSessionOver(TForm1& form, UserInterface& ui,
+std::unique_ptr<CommandSession> createSessionOver(CommandWindow& form, UserInterface& ui,
                                                   std::unique_ptr<ReportTransport> transport) {
     return std::make_unique<Session>(form, ui, std::move(transport));
 }
 
-std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui) {
+std::unique_ptr<CommandSession> createSession(CommandWindow& form, UserInterface& ui) {
     return createSessionOver(form, ui, std::make_unique<HidapiTransport>());
 }
 

@@ -5,18 +5,19 @@
 
 #include <memory>
 
-#include "app/window/startup.h"
+#include "app/commands/command_window.h"
 #include "device/report_transport.h"
+#include "interaction/user_interface.h"
 
 namespace zeru::app {
 
 // Attaches the commands of "Read config", "Write config", "Upload firmware",
 // "Save to file" and "Read from file" to `form` and keeps what they need for
 // the whole run: the device over hidapi.
-std::unique_ptr<CommandSession> createSession(TForm1& form, UserInterface& ui);
+std::unique_ptr<CommandSession> createSession(CommandWindow& form, UserInterface& ui);
 
 // The same with the device behind `transport` (tests: a fake device).
-std::unique_ptr<CommandSession> createSessionOver(TForm1& form, UserInterface& ui,
+std::unique_ptr<CommandSession> createSessionOver(CommandWindow& form, UserInterface& ui,
                                                   std::unique_ptr<ReportTransport> transport);
 
 }  // namespace zeru::app

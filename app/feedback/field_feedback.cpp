@@ -8,7 +8,7 @@
 #include "app/fields/beacon_message_edit.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/widget_settings.h"
-#include "app/window/page_locator.h"
+#include "app/widgets/page_locator.h"
 #include "settings/catalogue.h"
 
 namespace zeru::app {

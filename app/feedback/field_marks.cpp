@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "app/window/page_locator.h"
-#include "app/window/page_scroller.h"
+#include "app/widgets/page_locator.h"
+#include "app/widgets/page_scroller.h"
 
 namespace zeru::app {
 

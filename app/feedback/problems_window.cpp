@@ -11,8 +11,8 @@
 #include "app/feedback/field_feedback.h"
 #include "app/feedback/mark_icons.h"
 #include "app/fields/field_factory.h"
-#include "app/window/page_locator.h"
-#include "app/window/text_size.h"
+#include "app/widgets/page_locator.h"
+#include "app/widgets/text_size.h"
 
 namespace zeru::app {
 

@@ -7,7 +7,7 @@
 #include "app/feedback/mark_icons.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/widget_settings.h"
-#include "app/window/place_beside.h"
+#include "app/widgets/place_beside.h"
 
 namespace zeru::app {
 

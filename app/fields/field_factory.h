@@ -11,23 +11,13 @@
 #include <QString>
 #include <string_view>
 
+#include "app/widgets/core_text.h"
 #include "settings/catalogue.h"
 
 class QGridLayout;
 class QWidget;
 
 namespace zeru::app {
-
-// Text from the core (8-bit Latin-1) for a widget.
-inline QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A message or log line from the core (a Message, a problem's text): UTF-8,
-// the paths it names and the values it quotes alike (interaction/message.h).
-inline QString messageText(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The widget of one setting: a line edit, a drop-down list, or for the beacon
 // messages the two-line message field.

@@ -28,24 +28,14 @@ void onClick(QPushButton* button, UserInterface& ui, std::function<void()> comma
 }  // namespace
 
 void connectFormRules(const PageButtons& buttons, WidgetSettings& settings, UserInterface& ui) {
-    // The window's handlers of a user's choice in its drop-down lists: each
-    // settles the rules as every change made on the user's behalf does (a
-    // --set, a revert). The weather station's is the RS-232 rule then the
-    // Bluetooth rule, each message shown before the next rule runs.
-    const auto settled = [&settings, &ui](SettingId id) {
-        return [&settings, &ui, id] { rules::settle(settings, id, ui); };
-    };
-    const auto Serial1_modeChange = settled(SettingId::Serial1_mode);
-    const auto Serial2_modeChange = settled(SettingId::Serial2_mode);
-    const auto Weather_stationtypeChange = settled(SettingId::Weather_stationtype);
-    const auto Position_report_encodingChange = settled(SettingId::Position_report_encoding);
-    const auto Position_report_modeChange = settled(SettingId::Position_report_mode);
-
-    onUserChoice(settings, SettingId::Serial1_mode, ui, Serial1_modeChange);
-    onUserChoice(settings, SettingId::Serial2_mode, ui, Serial2_modeChange);
-    onUserChoice(settings, SettingId::Weather_stationtype, ui, Weather_stationtypeChange);
-    onUserChoice(settings, SettingId::Position_report_encoding, ui, Position_report_encodingChange);
-    onUserChoice(settings, SettingId::Position_report_mode, ui, Position_report_modeChange);
+    // A user's choice in one of these drop-down lists settles the rules as
+    // every change made on the user's behalf does (a --set, a revert). The
+    // weather station's is the RS-232 rule then the Bluetooth rule, each
+    // message shown before the next rule runs.
+    for (const SettingId id :
+         {SettingId::Serial1_mode, SettingId::Serial2_mode, SettingId::Weather_stationtype,
+          SettingId::Position_report_encoding, SettingId::Position_report_mode})
+        onUserChoice(settings, id, ui, [&settings, &ui, id] { rules::settle(settings, id, ui); });
 
     for (int channel = 1; channel <= 5; ++channel)
         onClick(buttons.analogDefaults[static_cast<std::size_t>(channel - 1)], ui,

@@ -6,7 +6,7 @@
 // themselves.
 #pragma once
 
-#include "app/window/page_tree.h"
+#include "app/widgets/page_buttons.h"
 #include "interaction/user_interface.h"
 
 namespace zeru::app {

@@ -19,9 +19,9 @@
 #include "app/aprs/beacon_strings_window.h"
 #include "app/commands/command_row.h"
 #include "app/commands/input_dropper.h"
+#include "app/feedback/field_resets.h"
 #include "app/feedback/window_feedback.h"
 #include "app/fields/field_factory.h"
-#include "app/fields/field_resets.h"
 #include "app/fields/form_rules_wiring.h"
 #include "app/fields/path_paste.h"
 #include "app/fields/widget_settings.h"
@@ -74,7 +74,7 @@ QProgressBar* createProgressBar(QWidget* parent) {
 
 }  // namespace
 
-TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
+MainWindow::MainWindow(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     setObjectName(QStringLiteral("Form1"));
 
     // The progress bar runs across the full width along the bottom edge; the
@@ -123,7 +123,7 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     installPathPaste(*settings_, this);
     feedback_ = new WindowFeedback(*settings_, *pageTree_, *this, ui_);
     commandRow->addTool(feedback_->buttons());
-    connect(&feedback_->fields(), &FieldFeedback::updated, this, &TForm1::updateTitle);
+    connect(&feedback_->fields(), &FieldFeedback::updated, this, &MainWindow::updateTitle);
     // Ctrl+F finds a setting; each field's menu and two shortcuts set it back.
     installSearchBox(feedback_->fields(), *settings_, *pageTree_, *this);
     new FieldResets(*settings_, feedback_->fields(), ui_, *this);
@@ -132,41 +132,41 @@ TForm1::TForm1(UserInterface& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
     if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QString TForm1::caption() { return latin1(kApplicationTitle) + QLatin1Char(' ') + latin1(kVersionLabel); }
+QString MainWindow::caption() { return latin1(kApplicationTitle) + QLatin1Char(' ') + latin1(kVersionLabel); }
 
-Settings& TForm1::settings() { return *settings_; }
+Settings& MainWindow::settings() { return *settings_; }
 
-void TForm1::setCommand(CommandButton button, std::function<void()> command) {
+void MainWindow::setCommand(CommandButton button, std::function<void()> command) {
     commands_[static_cast<std::size_t>(button)] = std::move(command);
 }
 
-QPushButton* TForm1::commandButton(CommandButton button) const {
+QPushButton* MainWindow::commandButton(CommandButton button) const {
     return buttons_[static_cast<std::size_t>(button)];
 }
 
-InterfaceWidgets TForm1::interfaceWidgets() {
+InterfaceWidgets MainWindow::interfaceWidgets() {
     // The busy state greys the five commands that talk to the device or files.
     return {this, log_, progress_, {buttons_[0], buttons_[1], buttons_[2], buttons_[3], buttons_[4]}};
 }
 
-void TForm1::setSpecialStringsWindow(TForm2* window) { specialStrings_ = window; }
+void MainWindow::setSpecialStringsWindow(BeaconStringsWindow* window) { specialStrings_ = window; }
 
-void TForm1::runButtonCommand(CommandButton button) {
+void MainWindow::runButtonCommand(CommandButton button) {
     const auto& command = commands_[static_cast<std::size_t>(button)];
     if (!command) return;
     logCommandStart(commandButton(button)->text());
     runAsCommand(command);
 }
 
-void TForm1::runAsCommand(const std::function<void()>& command) {
+void MainWindow::runAsCommand(const std::function<void()>& command) {
     InputDropper dropper(*this);
     const QScopedValueRollback<bool> running(commandRunning_, true);
     runCommand(ui_, command);
 }
 
-void TForm1::logCommandStart(QString caption) {
+void MainWindow::logCommandStart(QString caption) {
     caption.remove(QLatin1Char('&'));
     const QString dash(QChar(0x2014));
     log_->appendPlainText(dash + QLatin1Char(' ') + caption + QStringLiteral(", ") +
@@ -174,9 +174,9 @@ void TForm1::logCommandStart(QString caption) {
                           dash);
 }
 
-WindowFeedback& TForm1::feedback() { return *feedback_; }
+WindowFeedback& MainWindow::feedback() { return *feedback_; }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (mayClose_ && !mayClose_()) {
         event->ignore();
         return;
@@ -184,13 +184,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-QSize TForm1::naturalSize() {
+QSize MainWindow::naturalSize() {
     // Every page whole (see PageScroller), the log at its four lines, and at
     // least the size the window was drawn at.
     return sizeHint().expandedTo(kDesignedClientSize);
 }
 
-void TForm1::fitToScreen(const QSize& available) {
+void MainWindow::fitToScreen(const QSize& available) {
     QSize size = naturalSize().boundedTo(available);
     // Narrower than its natural size, the command row may take a second line.
     const int rowGrows = commandRow_->heightForWidth(size.width() - 12) - commandRow_->sizeHint().height();
@@ -202,7 +202,7 @@ void TForm1::fitToScreen(const QSize& available) {
     splitter_->setSizes({pages, std::max(1, splitter_->height() - pages - splitter_->handleWidth())});
 }
 
-void TForm1::centreOnScreen() {
+void MainWindow::centreOnScreen() {
     if (layoutRestored_) return;  // where and how large the user left it
     if (QScreen* s = screen()) {
         // The title bar and borders are known once the window is shown.
@@ -214,14 +214,14 @@ void TForm1::centreOnScreen() {
     }
 }
 
-QByteArray TForm1::saveLayout() const {
+QByteArray MainWindow::saveLayout() const {
     QByteArray layout;
     QDataStream out(&layout, QIODevice::WriteOnly);
     out << saveGeometry() << splitter_->saveState();
     return layout;
 }
 
-bool TForm1::restoreLayout(const QByteArray& layout) {
+bool MainWindow::restoreLayout(const QByteArray& layout) {
     if (layout.isEmpty()) return false;
     QDataStream in(layout);
     QByteArray geometry;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/commands/command_row.h"
+#include "app/commands/command_window.h"
 #include "app/window/page_tree.h"
 #include "app/window/qt_user_interface.h"
 #include "interaction/user_interface.h"
@@ -26,46 +27,46 @@ class QTabWidget;
 namespace zeru::app {
 
 class DeviceStatus;
-class TForm2;
+class BeaconStringsWindow;
 class WidgetSettings;
 class WindowFeedback;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget, public CommandWindow {
     Q_OBJECT
 public:
     // `ui` shows every effect of the window's commands and rules; it must
     // outlive the window. Settings are left empty: the start-up sequence sets
     // the defaults.
-    explicit TForm1(UserInterface& ui, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(UserInterface& ui, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // "Kestrovane Zeru Configurator v1.02".
     static QString caption();
 
-    Settings& settings();
+    Settings& settings() override;
 
     // The command run by a click on one of the command buttons, through
     // runCommand (an escaped exception is shown in the error box).
-    void setCommand(CommandButton button, std::function<void()> command);
+    void setCommand(CommandButton button, std::function<void()> command) override;
     QPushButton* commandButton(CommandButton button) const;
     // What the Qt user interface shows its effects in.
     InterfaceWidgets interfaceWidgets();
 
     // The file last loaded or saved, shown before the application's name in
     // the title.
-    void setCurrentFile(const QString& path);
+    void setCurrentFile(const QString& path) override;
     // What loads a file given by its path: a recent file chosen under "Read
     // from file", a .cfg file dropped on the window, the command line.
-    void setOpenFileCommand(std::function<void(const QString&)> command);
+    void setOpenFileCommand(std::function<void(const QString&)> command) override;
     // Runs the open-file command as a button runs its command.
     void openFile(const QString& path);
     // Where the list of recent files comes from, most recent first.
-    void setRecentFiles(std::function<QStringList()> source);
+    void setRecentFiles(std::function<QStringList()> source) override;
     // Entries that follow the recent files in their menu, added each time it opens.
-    void setMoreFileEntries(std::function<void(QMenu&)> add) { moreFileEntries_ = std::move(add); }
+    void setMoreFileEntries(std::function<void(QMenu&)> add) override { moreFileEntries_ = std::move(add); }
 
     // The reference window shown modally by "Special strings".
-    void setSpecialStringsWindow(TForm2* window);
+    void setSpecialStringsWindow(BeaconStringsWindow* window);
 
     // Sizes the window for its screen and puts it in the middle of it,
     // unless restoreLayout gave it the size and place of the last run.
@@ -76,21 +77,21 @@ public:
     void fitToScreen(const QSize& available);
     // The window's size, place and log height, to be kept between runs, and
     // put back; false (nothing changed) for a layout that cannot be read.
-    QByteArray saveLayout() const;
-    bool restoreLayout(const QByteArray& layout);
+    QByteArray saveLayout() const override;
+    bool restoreLayout(const QByteArray& layout) override;
 
     // The command row's connection state (see device_status.h).
-    DeviceStatus* deviceStatus() const { return deviceStatus_; }
+    DeviceStatus* deviceStatus() const override { return deviceStatus_; }
     // True while one of the five commands runs.
-    bool commandRunning() const { return commandRunning_; }
+    bool commandRunning() const override { return commandRunning_; }
     // Runs `command` as the command buttons run theirs: input to the window
     // dropped meanwhile, the connection state not asked, a failure shown in
     // the standard error box.
-    void runAsCommand(const std::function<void()>& command);
+    void runAsCommand(const std::function<void()>& command) override;
     // The marks at the fields, the changes and their window.
-    WindowFeedback& feedback();
+    WindowFeedback& feedback() override;
     // Asked when the user closes the window; false keeps it open.
-    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
+    void setCloseGuard(std::function<bool()> mayClose) override { mayClose_ = std::move(mayClose); }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -116,7 +117,7 @@ private:
     QPlainTextEdit* log_ = nullptr;
     QProgressBar* progress_ = nullptr;
     std::array<std::function<void()>, 6> commands_;
-    TForm2* specialStrings_ = nullptr;
+    BeaconStringsWindow* specialStrings_ = nullptr;
     DeviceStatus* deviceStatus_ = nullptr;
     bool commandRunning_ = false;
     WindowFeedback* feedback_ = nullptr;  // a child QObject

@@ -28,31 +28,31 @@ QString droppedConfigFile(const QMimeData* data) {
 
 }  // namespace
 
-void TForm1::setCurrentFile(const QString& path) {
+void MainWindow::setCurrentFile(const QString& path) {
     currentFile_ = QFileInfo(path).fileName();
     updateTitle();
 }
 
-void TForm1::updateTitle() {
+void MainWindow::updateTitle() {
     QString title = currentFile_.isEmpty() ? caption() : currentFile_ + QLatin1String(" - ") + caption();
     if (feedback_ && feedback_->fields().hasUnsavedChanges()) title.prepend(QLatin1Char('*'));
     setWindowTitle(title);
 }
 
-void TForm1::setOpenFileCommand(std::function<void(const QString&)> command) {
+void MainWindow::setOpenFileCommand(std::function<void(const QString&)> command) {
     openFile_ = std::move(command);
 }
 
-void TForm1::setRecentFiles(std::function<QStringList()> source) { recentFiles_ = std::move(source); }
+void MainWindow::setRecentFiles(std::function<QStringList()> source) { recentFiles_ = std::move(source); }
 
-void TForm1::openFile(const QString& path) {
+void MainWindow::openFile(const QString& path) {
     if (!openFile_) return;
     logCommandStart(commandButton(CommandButton::ReadFromFile)->text());
     InputDropper dropper(*this);
     runCommand(ui_, [&] { openFile_(path); });
 }
 
-void TForm1::fillRecentFilesMenu(QMenu& menu) {
+void MainWindow::fillRecentFilesMenu(QMenu& menu) {
     menu.clear();
     const QStringList files = recentFiles_ ? recentFiles_() : QStringList();
     for (int i = 0; i < files.size(); ++i) {
@@ -70,11 +70,11 @@ void TForm1::fillRecentFilesMenu(QMenu& menu) {
     menu.setToolTipsVisible(true);
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedConfigFile(event->mimeData()).isEmpty() && openFile_) event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString file = droppedConfigFile(event->mimeData());
     if (file.isEmpty() || !openFile_) return;
     event->acceptProposedAction();

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/pages.h"
-#include "app/window/page_scroller.h"
+#include "app/widgets/page_scroller.h"
 
 namespace zeru::app {
 namespace {

@@ -28,8 +28,8 @@ void waitKeepingWindowsPainted(std::chrono::milliseconds time) {
     }
 }
 
-std::unique_ptr<TForm1> buildMainWindow(UserInterface& ui) {
-    auto form = std::make_unique<TForm1>(ui);
+std::unique_ptr<MainWindow> buildMainWindow(UserInterface& ui) {
+    auto form = std::make_unique<MainWindow>(ui);
     rules::applyStartupSequence(form->settings(), ui);
     // The start-up settings: nothing changed yet, nothing read to go back to.
     form->feedback().fields().takeBaseline(FieldFeedback::BaselineFrom::StartUp);
@@ -47,24 +47,24 @@ Configurator startConfigurator(UserInterface& ui, const StartupOptions& options)
     splash->showAndPaint();
 
     Configurator run;
-    run.form1 = buildMainWindow(ui);
-    if (options.attachCommands) run.session = options.attachCommands(*run.form1, ui);
-    run.form2 = new TForm2(run.form1.get());  // hidden until "Special strings"
-    run.form1->setSpecialStringsWindow(run.form2);
+    run.mainWindow = buildMainWindow(ui);
+    if (options.attachCommands) run.session = options.attachCommands(*run.mainWindow, ui);
+    run.beaconStrings = new BeaconStringsWindow(run.mainWindow.get());  // hidden until "Special strings"
+    run.mainWindow->setSpecialStringsWindow(run.beaconStrings);
 
     if (options.wait) options.wait(options.splashTime);
     splash.reset();
 
-    run.form1->show();
-    run.form1->centreOnScreen();
+    run.mainWindow->show();
+    run.mainWindow->centreOnScreen();
     if (!options.fileToOpen.empty())
-        run.form1->openFile(QFile::decodeName(QByteArray::fromStdString(options.fileToOpen)));
+        run.mainWindow->openFile(QFile::decodeName(QByteArray::fromStdString(options.fileToOpen)));
     return run;
 }
 
 int runConfigurator(QtUserInterface& ui, StartupOptions options) {
     const CommandSessionFactory attach = std::move(options.attachCommands);
-    options.attachCommands = [&ui, attach](TForm1& form,
+    options.attachCommands = [&ui, attach](MainWindow& form,
                                            UserInterface& shown) -> std::unique_ptr<CommandSession> {
         ui.attach(form.interfaceWidgets());
         return attach ? attach(form, shown) : nullptr;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/aprs/beacon_strings_window.h"
+#include "app/commands/command_window.h"
 #include "app/window/main_window.h"
 #include "interaction/user_interface.h"
 
@@ -20,13 +21,7 @@ class QtUserInterface;
 // Keeps the windows painted for `time` without taking user input.
 void waitKeepingWindowsPainted(std::chrono::milliseconds time);
 
-// Whatever the composition root keeps alive for the run to serve the five
-// command buttons (device and file flows, configuration images, transport).
-class CommandSession {
-public:
-    virtual ~CommandSession() = default;
-};
-using CommandSessionFactory = std::function<std::unique_ptr<CommandSession>(TForm1&, UserInterface&)>;
+using CommandSessionFactory = std::function<std::unique_ptr<CommandSession>(MainWindow&, UserInterface&)>;
 
 struct StartupOptions {
     // How the splash's time on screen is spent; tests pass one that does not wait.
@@ -40,13 +35,13 @@ struct StartupOptions {
 
 // The windows start-up leaves running.
 struct Configurator {
-    std::unique_ptr<TForm1> form1;
-    TForm2* form2 = nullptr;                  // owned by form1
-    std::unique_ptr<CommandSession> session;  // declared last: let go before the window
+    std::unique_ptr<MainWindow> mainWindow;
+    BeaconStringsWindow* beaconStrings = nullptr;  // owned by mainWindow
+    std::unique_ptr<CommandSession> session;       // declared last: let go before the window
 };
 
 // Builds Form1 and runs the start-up sequence of defaults, presets and rules on it.
-std::unique_ptr<TForm1> buildMainWindow(UserInterface& ui);
+std::unique_ptr<MainWindow> buildMainWindow(UserInterface& ui);
 
 // Runs the start-up sequence and shows the main window (not its event loop).
 Configurator startConfigurator(UserInterface& ui, const StartupOptions& options);

@@ -164,7 +164,7 @@ bool rewriteInPlace(const Target& t, std::string_view bytes) {
 
 }  // namespace
 
-bool mayReplace(const std::string& path) {
+bool mayReplaceFileContent(const std::string& path) {
     const auto target = findTarget(path);
     return target && writable(*target) && ownerCanBeKept(*target);
 }

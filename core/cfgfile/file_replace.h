@@ -27,7 +27,7 @@ std::optional<std::string> readFileBytes(const std::string& path);
 // free name it points at). A FIFO, socket, device or folder is never
 // replaced, and neither is a file that nobody may write, not even by the
 // superuser, nor a name in a missing folder. Only looks; writes nothing.
-bool mayReplace(const std::string& path);
+bool mayReplaceFileContent(const std::string& path);
 
 // Replaces the file's content by `bytes` so that the file is never seen half
 // written: the bytes go to a new file in the same folder, flushed to disk,
@@ -40,7 +40,7 @@ bool mayReplace(const std::string& path);
 // file with several hard links is rewritten where it stands, so that all its
 // names keep showing one file (room for the content is taken first; only a
 // crash in the middle of that write can leave it part written). On any
-// failure, or when mayReplace refuses, `path` is left as it was, no temporary
+// failure, or when mayReplaceFileContent refuses, `path` is left as it was, no temporary
 // file is left behind and the failure is unableToWrite.
 Outcome replaceFileContent(const std::string& path, std::string_view bytes);
 

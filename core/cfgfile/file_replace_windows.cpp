@@ -166,7 +166,7 @@ Placed throughTemporaryFile(const Target& t, std::string_view bytes, Place place
 
 }  // namespace
 
-bool mayReplace(const std::string& path) {
+bool mayReplaceFileContent(const std::string& path) {
     const auto target = findTarget(path);
     return target && writable(*target);
 }

@@ -15,7 +15,6 @@
 namespace zeru {
 
 inline constexpr std::string_view kFoundLine = "Kestrovane Zeru found, vid: Vid_0483, pid: A050";
-inline constexpr std::string_view kNotFoundLine = "Kestrovane Zeru not found.";
 
 // Where an installed user reads how to give themselves access to the device.
 inline constexpr std::string_view kDeviceAccessDocumentation =

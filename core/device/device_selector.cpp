@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "device/device_link.h"
+#include "device/report.h"
 
 namespace zeru {
 

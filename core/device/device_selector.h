@@ -6,11 +6,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "device/report_transport.h"
 
 namespace zeru {
+
+inline constexpr std::string_view kNotFoundLine = "Kestrovane Zeru not found.";
 
 // The Kestrovane Zeru devices (vendor 0x0483, product 0xA050) among every
 // enumerated HID interface, in enumeration order.

@@ -20,7 +20,7 @@ bool isTextTracePath(const std::string& path) {
     return extension == ".txt";
 }
 
-bool maySaveTrace(const std::string& path) { return cfgfile::mayReplace(path); }
+bool maySaveTrace(const std::string& path) { return cfgfile::mayReplaceFileContent(path); }
 
 Outcome saveTrace(const Trace& trace, const std::string& path) {
     return cfgfile::replaceFileContent(path,

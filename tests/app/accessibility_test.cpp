@@ -87,7 +87,7 @@ TEST_F(Accessibility, TheTabKeyNeverStopsInTheLog) {
 }
 
 TEST_F(Accessibility, TheSpecialStringsCanBeCopied) {
-    TForm2 card(form.get());
+    BeaconStringsWindow card(form.get());
     card.show();
     for (QLabel* line : card.findChildren<QLabel*>()) {
         line->setSelection(0, static_cast<int>(line->text().size()));

@@ -23,7 +23,7 @@ using Event = zeru::test::RecordingUi::Event;
 // The simulated device, noting whether the window ran a command while asked.
 class WatchedTransport final : public ReportTransport {
 public:
-    WatchedTransport(sim::DeviceState& device, const TForm1& form) : inner_(device), form_(form) {}
+    WatchedTransport(sim::DeviceState& device, const MainWindow& form) : inner_(device), form_(form) {}
     std::vector<HidDeviceInfo> enumerate() override { return inner_.enumerate(); }
     Outcome open(const std::string& path) override {
         outsideCommand = outsideCommand || !form_.commandRunning();
@@ -36,7 +36,7 @@ public:
 
 private:
     sim::SimulatorTransport inner_;
-    const TForm1& form_;
+    const MainWindow& form_;
 };
 
 TEST(CompareWithTheDevice, IsAQuietCommandWhoseFailureTheChangesWindowTells) {
@@ -61,7 +61,7 @@ TEST(CompareWithTheDevice, IsAQuietCommandWhoseFailureTheChangesWindowTells) {
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(folder.path().string()));
         zeru::test::RecordingUi ui;
-        std::unique_ptr<TForm1> form = buildMainWindow(ui);
+        std::unique_ptr<MainWindow> form = buildMainWindow(ui);
         sim::DeviceState device;
         SettingsModel held;
         zeru::test::RecordingUi quiet;

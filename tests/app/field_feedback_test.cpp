@@ -12,7 +12,7 @@
 
 #include "app/feedback/window_feedback.h"
 #include "app/fields/widget_settings.h"
-#include "app/window/page_locator.h"
+#include "app/widgets/page_locator.h"
 #include "image/codec.h"
 #include "interaction/silent_ui.h"
 #include "window_fixture.h"

@@ -60,7 +60,7 @@ protected:
     }
 
     zeru::test::RecordingUi ui_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
     QFont saved_;
 };
 

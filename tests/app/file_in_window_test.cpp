@@ -96,7 +96,7 @@ TEST(StartupFile, IsOpenedOnceTheWindowIsShownWithItsIcon) {
     StartupOptions options;
     options.wait = [](std::chrono::milliseconds) {};
     options.fileToOpen = "/home/op/portable.cfg";
-    options.attachCommands = [&](TForm1& form, UserInterface&) -> std::unique_ptr<CommandSession> {
+    options.attachCommands = [&](MainWindow& form, UserInterface&) -> std::unique_ptr<CommandSession> {
         form.setOpenFileCommand([&, window = &form](const QString& path) {
             opened << path;
             shownWhenOpened = window->isVisible();

@@ -7,7 +7,7 @@
 #include <QTabWidget>
 
 #include "app/fields/field_factory.h"
-#include "app/window/page_scroller.h"
+#include "app/widgets/page_scroller.h"
 #include "settings/form_description.h"
 #include "window_fixture.h"
 

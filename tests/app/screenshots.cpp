@@ -23,8 +23,8 @@
 #include "app/commands/device_status.h"
 #include "app/feedback/window_feedback.h"
 #include "app/search/search_box.h"
+#include "app/widgets/page_scroller.h"
 #include "app/window/main_window.h"
-#include "app/window/page_scroller.h"
 #include "app/window/qt_user_interface.h"
 #include "app/window/startup.h"
 #include "compare/held_settings.h"
@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
     changes.grab().save(out.filePath(QStringLiteral("changes_window_device.png")));
     changes.hide();
 
-    TForm2 card(form.get());
+    BeaconStringsWindow card(form.get());
     card.show();
     QApplication::processEvents();
     std::printf("special strings %dx%d\n", card.width(), card.height());

@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include "app/feedback/field_resets.h"
 #include "app/feedback/window_feedback.h"
-#include "app/fields/field_resets.h"
 #include "app/search/search_box.h"
 #include "window_fixture.h"
 

@@ -11,7 +11,7 @@
 #include <QSet>
 #include <QTabWidget>
 
-#include "app/window/page_scroller.h"
+#include "app/widgets/page_scroller.h"
 #include "settings/settings_model.h"
 #include "window_fixture.h"
 

@@ -73,10 +73,10 @@ TEST(Splash, IsPaintedFirstStaysWhileTheWindowIsBuiltAndIsGoneAfter) {
     EXPECT_TRUE(windowHiddenDuringWait);
     EXPECT_TRUE(splashDuringWait.isNull()) << "the splash is destroyed before the window takes input";
     EXPECT_EQ(splashOnScreen(), nullptr);
-    EXPECT_TRUE(run.form1->isVisible());
+    EXPECT_TRUE(run.mainWindow->isVisible());
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Kestrovane Zeru Configurator"));
-    ASSERT_TRUE(run.form2);
-    EXPECT_FALSE(run.form2->isVisible()) << "the reference window is created hidden";
+    ASSERT_TRUE(run.beaconStrings);
+    EXPECT_FALSE(run.beaconStrings->isVisible()) << "the reference window is created hidden";
     EXPECT_TRUE(ui.events.empty());
 }
 
@@ -102,7 +102,7 @@ TEST(StartupFailure, IsShownInTheErrorBoxAndEndsTheProgram) {
     RecordingQtUi ui;
     StartupOptions options;
     options.wait = nullptr;
-    options.attachCommands = [](TForm1&, UserInterface&) -> std::unique_ptr<CommandSession> {
+    options.attachCommands = [](MainWindow&, UserInterface&) -> std::unique_ptr<CommandSession> {
         throw std::runtime_error("the device layer could not start");
     };
     EXPECT_EQ(runConfigurator(ui, options), 1);
@@ -121,13 +121,13 @@ TEST(StartupCommands, TheCompositionRootAttachesTheButtonCommands) {
     options.wait = nullptr;
     int reads = 0;
     struct Kept : CommandSession {};
-    options.attachCommands = [&](TForm1& form, UserInterface&) -> std::unique_ptr<CommandSession> {
+    options.attachCommands = [&](MainWindow& form, UserInterface&) -> std::unique_ptr<CommandSession> {
         form.setCommand(CommandButton::ReadConfig, [&] { ++reads; });
         return std::make_unique<Kept>();
     };
     Configurator run = startConfigurator(ui, options);
     ASSERT_TRUE(run.session);
-    QTest::mouseClick(run.form1->commandButton(CommandButton::ReadConfig), Qt::LeftButton);
+    QTest::mouseClick(run.mainWindow->commandButton(CommandButton::ReadConfig), Qt::LeftButton);
     EXPECT_EQ(reads, 1);
 }
 
@@ -139,18 +139,18 @@ protected:
         options.wait = nullptr;
         return startConfigurator(ui, options);
     }();
-    QPushButton* button = run.form1->findChild<QPushButton*>(QStringLiteral("Button_special_strings"));
+    QPushButton* button = run.mainWindow->findChild<QPushButton*>(QStringLiteral("Button_special_strings"));
 
     QStringList lines() const {
         QStringList texts;
-        for (QLabel* label : run.form2->findChildren<QLabel*>()) texts << label->text();
+        for (QLabel* label : run.beaconStrings->findChildren<QLabel*>()) texts << label->text();
         return texts;
     }
 };
 
 TEST_F(SpecialStrings, ShowsTheTenLinesInItsFixedWindow) {
-    EXPECT_EQ(run.form2->objectName(), QStringLiteral("Form2"));
-    EXPECT_EQ(run.form2->windowTitle(), QStringLiteral("Beacon special strings"));
+    EXPECT_EQ(run.beaconStrings->objectName(), QStringLiteral("Form2"));
+    EXPECT_EQ(run.beaconStrings->windowTitle(), QStringLiteral("Beacon special strings"));
     EXPECT_EQ(
         lines(),
         QStringList({"<statlat> - inserts latitude defined on  \"Radio\" Tab.",
@@ -162,14 +162,15 @@ TEST_F(SpecialStrings, ShowsTheTenLinesInItsFixedWindow) {
                      "<temp> - inserts temperature from thermometer connected to RS-485 bus (Celsius).",
                      "<tempf> - inserts temperature from thermometer connected to RS-485 bus. (Fahrenheit)",
                      "Example:", "/<gpsdate>z<gpslat>/<gpslong>>Kestrovane U=<volt>V."}));
-    for (QLabel* label : run.form2->findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(run.form2->minimumSize(), run.form2->maximumSize());
-    EXPECT_GE(run.form2->width(), 317);
-    EXPECT_GE(run.form2->height(), 206);
+    for (QLabel* label : run.beaconStrings->findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(run.beaconStrings->minimumSize(), run.beaconStrings->maximumSize());
+    EXPECT_GE(run.beaconStrings->width(), 317);
+    EXPECT_GE(run.beaconStrings->height(), 206);
 }
 
 TEST_F(SpecialStrings, OpensModallyAndIsReused) {
-    QDialog* first = run.form2;
+    QDialog* first = run.beaconStrings;
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowModality(), Qt::ApplicationModal);
@@ -179,7 +180,7 @@ TEST_F(SpecialStrings, OpensModallyAndIsReused) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(run.form1->findChildren<TForm2*>().size(), 1);
+    EXPECT_EQ(run.mainWindow->findChildren<BeaconStringsWindow*>().size(), 1);
     EXPECT_EQ(lines(), shown);
     first->close();
 }

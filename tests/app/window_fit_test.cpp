@@ -16,8 +16,8 @@
 #include "app/feedback/changes_window.h"
 #include "app/feedback/problems_window.h"
 #include "app/feedback/window_feedback.h"
-#include "app/window/page_scroller.h"
-#include "app/window/place_beside.h"
+#include "app/widgets/page_scroller.h"
+#include "app/widgets/place_beside.h"
 #include "support/recording_ui.h"
 #include "window_fixture.h"
 
@@ -67,7 +67,7 @@ protected:
     }
     const QFont saved_ = QApplication::font();
     zeru::test::RecordingUi ui;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_P(NaturalSize, NoPageScrollsAndNoCaptionIsCutEvenAfterEdits) {
@@ -92,7 +92,7 @@ TEST_P(NaturalSize, NoPageScrollsAndNoCaptionIsCutEvenAfterEdits) {
 INSTANTIATE_TEST_SUITE_P(PointSizes, NaturalSize, ::testing::Values(9, 16));
 
 // The tool windows' first sizes, each at the current font.
-std::vector<std::pair<std::string, QSize>> toolWindowSizes(TForm1& form) {
+std::vector<std::pair<std::string, QSize>> toolWindowSizes(MainWindow& form) {
     std::array<QLineEdit, 7> edits;
     SmartBeaconingFields fields;
     for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = &edits[i];

@@ -17,7 +17,7 @@ namespace zeru::app::test {
 class StartedWindow : public ::testing::Test {
 protected:
     zeru::test::RecordingUi ui;
-    std::unique_ptr<TForm1> form = buildMainWindow(ui);
+    std::unique_ptr<MainWindow> form = buildMainWindow(ui);
 
     template <typename T = QWidget>
     T* find(QLatin1String name) const {

@@ -117,7 +117,7 @@ TEST(SaveOverAFile, AnEmptyPathIsNamedAsSuch) {
         ASSERT_FALSE(written) << "wrote to an empty path";
         EXPECT_EQ(written.failure().text, "Unable to write to an empty path");
     }
-    EXPECT_FALSE(mayReplace(""));
+    EXPECT_FALSE(mayReplaceFileContent(""));
 }
 
 // Another user's file that we may write, in a folder everyone may write: a
@@ -136,7 +136,7 @@ TEST(SaveOverAFile, AnotherUsersFileKeepsItsOwnerOrIsNotReplaced) {
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
         if (saveConfigFile(SettingsModel(), file)) ::_exit(0);
-        ::_exit(mayReplace(file) ? 4 : 3);
+        ::_exit(mayReplaceFileContent(file) ? 4 : 3);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

@@ -116,7 +116,7 @@ TEST(HostileTargets, OnlyRegularFilesTheCallerMayWriteAreReplaced) {
             struct stat before {};
             ::stat(out.c_str(), &before);
 
-            EXPECT_EQ(mayReplace(out), t.written);
+            EXPECT_EQ(mayReplaceFileContent(out), t.written);
             EXPECT_EQ(w.write(out), t.written);
 
             EXPECT_EQ(typeOf(out), typeBefore);  // a link stays a link, a FIFO a FIFO
@@ -142,8 +142,8 @@ TEST(HostileTargets, OnlyRegularFilesTheCallerMayWriteAreReplaced) {
 
 // Only looked at, never written: the superuser's /dev/null stays a device.
 TEST(HostileTargets, SystemDeviceIsNeverReplaceable) {
-    EXPECT_FALSE(mayReplace("/dev/null"));
-    EXPECT_FALSE(mayReplace("/dev"));
+    EXPECT_FALSE(mayReplaceFileContent("/dev/null"));
+    EXPECT_FALSE(mayReplaceFileContent("/dev"));
     SettingsModel model;
     test::RecordingUi ui;
     EXPECT_FALSE(loadConfigFile("/dev/null", model, ui));

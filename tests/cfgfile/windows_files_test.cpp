@@ -47,7 +47,7 @@ TEST(WindowsFiles, DevicesFoldersAndReadOnlyFilesAreNeitherReadNorReplaced) {
         {inFolder(folder, "missing\\new.cfg"), Status::Missing, ""},
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(mayReplace(c.path)) << c.path;
+        EXPECT_FALSE(mayReplaceFileContent(c.path)) << c.path;
         EXPECT_FALSE(replaceFileContent(c.path, "new")) << c.path;
         const InputFile read = readInputFile(c.path, kMaxConfigFileSize);
         EXPECT_EQ(read.status, c.read) << c.path;

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         std::printf("zeru-vm-window-flows: the window's buttons have no commands attached yet\n");
         return 77;
     }
-    zeru::Settings& fields = configurator.form1->settings();
+    zeru::Settings& fields = configurator.mainWindow->settings();
 
     std::mt19937 rng(seed);
     zeru::test::fillRandomValidSettings(fields, rng, {.canonical = true});
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     zeru::copySettings(fields, written);
 
     ui.events.clear();
-    configurator.form1->commandButton(zeru::app::CommandButton::WriteConfig)->click();
+    configurator.mainWindow->commandButton(zeru::app::CommandButton::WriteConfig)->click();
     if (!logged(ui, "Eeprom write success")) {
         printEvents("write", ui);
         std::fprintf(stderr, "zeru-vm-window-flows: \"Write config\" failed\n");
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     zeru::rules::applyStartupSequence(fields, ui);
     ui.saveChangesAnswer = zeru::SaveAnswer::Discard;
     ui.events.clear();
-    configurator.form1->commandButton(zeru::app::CommandButton::ReadConfig)->click();
+    configurator.mainWindow->commandButton(zeru::app::CommandButton::ReadConfig)->click();
     if (!logged(ui, "Eeprom read success.")) {
         printEvents("read", ui);
         std::fprintf(stderr, "zeru-vm-window-flows: \"Read config\" failed\n");

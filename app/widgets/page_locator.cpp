@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/page_locator.h"
+#include "app/widgets/page_locator.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "app/fields/field_factory.h"
+#include "app/widgets/core_text.h"
 #include "compare/comparison.h"
 #include "settings/catalogue.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/place_beside.h"
+#include "app/widgets/place_beside.h"
 
 #include <QRect>
 #include <QScreen>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/fields/field_resets.h"
+#include "app/feedback/field_resets.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/page_scroller.h"
+#include "app/widgets/page_scroller.h"
 
 #include <QTabWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/text_size.h"
+#include "app/widgets/text_size.h"
 
 #include <QFontMetrics>
 #include <QScreen>

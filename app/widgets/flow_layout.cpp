@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/flow_layout.h"
+#include "app/widgets/flow_layout.h"
 
 #include <QWidget>
 #include <algorithm>
