@@ -17,6 +17,7 @@ void addAllCommands(CommandSet& commands) {
     addListCommand(commands);
     addBackupsCommand(commands);
     addDiffCommand(commands);
+    addFindCommand(commands);
     addTraceCommand(commands);
     addReportCommand(commands);
 }

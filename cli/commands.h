@@ -17,6 +17,7 @@ void addInfoCommand(CommandSet& commands);
 void addUploadFirmwareCommand(CommandSet& commands);
 void addListCommand(CommandSet& commands);
 void addDiffCommand(CommandSet& commands);
+void addFindCommand(CommandSet& commands);
 void addTraceCommand(CommandSet& commands);
 void addReportCommand(CommandSet& commands);
 

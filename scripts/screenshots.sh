@@ -3,7 +3,8 @@
 # Pictures of the window to look at before a change to it is merged: every
 # page, before and after an edit, at its natural size in 9 and 16 points at
 # scale 1, 1.5 and 2, and on 1280x800 and 1366x768 screens at scale 1.5
-# (the logical sizes 853x533 and 910x512), each in a light and a dark palette.
+# (the logical sizes 853x533 and 910x512) and a 1920x1080 one at scale 1,
+# each in a light and a dark palette.
 #
 #   scripts/screenshots.sh BUILD_DIR OUT_DIR
 set -euo pipefail
@@ -34,6 +35,7 @@ for palette in light dark; do
   done
   shoot "1280x800_x1.5_$palette" "$(screen 1280x800)" 1.5 "$palette" 853x533
   shoot "1366x768_x1.5_$palette" "$(screen 1366x768)" 1.5 "$palette" 910x512
+  shoot "1920x1080_x1_$palette" "$(screen 1920x1080)" 1 "$palette" 1920x1040
 done
 grep -l "changed the window" "$out"/*/sizes.txt || true
 echo "pictures in $out"

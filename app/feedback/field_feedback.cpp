@@ -43,8 +43,9 @@ void FieldFeedback::watchFields() {
     }
 }
 
-void FieldFeedback::takeBaseline() {
+void FieldFeedback::takeBaseline(BaselineFrom from) {
     copySettings(settings_, baseline_);
+    baselineRead_ = from == BaselineFrom::ReadOrWritten;
     refresh();
 }
 

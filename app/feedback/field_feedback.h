@@ -32,9 +32,13 @@ public:
     // `pages`: the outermost tab control of the settings pages.
     FieldFeedback(WidgetSettings& settings, QTabWidget& pages, QObject* parent = nullptr);
 
-    // The window's settings as they stand become the baseline.
-    void takeBaseline();
+    // The window's settings as they stand become the baseline: the start-up
+    // settings, or a configuration read, loaded, saved or written.
+    enum class BaselineFrom { StartUp, ReadOrWritten };
+    void takeBaseline(BaselineFrom from = BaselineFrom::ReadOrWritten);
     const SettingsModel& baseline() const { return baseline_; }
+    // Whether the baseline is a configuration read, loaded, saved or written.
+    bool baselineRead() const { return baselineRead_; }
 
     // The settings that differ from the baseline, in file key order.
     const std::vector<compare::Difference>& changes();
@@ -67,6 +71,7 @@ private:
     WidgetSettings& settings_;
     QTabWidget& pages_;
     SettingsModel baseline_;
+    bool baselineRead_ = false;
     FieldMarks marks_;
     QTimer pending_;  // one refresh for a burst of changes (a load sets 226 fields)
     std::vector<compare::Difference> changes_;

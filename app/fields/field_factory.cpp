@@ -12,6 +12,7 @@
 #include "app/fields/beacon_message_edit.h"
 #include "app/fields/choice_box.h"
 #include "app/fields/field_width.h"
+#include "changes/setting_reset.h"
 #include "settings/spoken_name.h"
 
 namespace zeru::app {
@@ -69,7 +70,9 @@ QWidget* createSettingWidget(const SettingDef& def, QWidget* parent) {
     }
     widget->setObjectName(latin1(def.name));
     widget->setAccessibleName(latin1(spokenName(def)));
-    if (!def.help.empty()) widget->setToolTip(latin1(def.help));
+    // The help, then the start-up value that "Reset to default" gives back.
+    const QString note = latin1(changes::defaultNote(def));
+    widget->setToolTip(def.help.empty() ? note : latin1(def.help) + QLatin1Char('\n') + note);
     return widget;
 }
 

@@ -19,11 +19,13 @@
 #include "app/aprs/beacon_strings_window.h"
 #include "app/commands/command_row.h"
 #include "app/commands/input_dropper.h"
+#include "app/feedback/field_resets.h"
 #include "app/feedback/window_feedback.h"
 #include "app/fields/field_factory.h"
 #include "app/fields/form_rules_wiring.h"
 #include "app/fields/path_paste.h"
 #include "app/fields/widget_settings.h"
+#include "app/search/search_box.h"
 #include "app/window/page_tree.h"
 #include "interaction/command.h"
 #include "settings/catalogue.h"
@@ -122,6 +124,9 @@ MainWindow::MainWindow(UserInterface& ui, QWidget* parent) : QWidget(parent), ui
     feedback_ = new WindowFeedback(*settings_, *pageTree_, *this, ui_);
     commandRow->addTool(feedback_->buttons());
     connect(&feedback_->fields(), &FieldFeedback::updated, this, &MainWindow::updateTitle);
+    // Ctrl+F finds a setting; each field's menu and two shortcuts set it back.
+    installSearchBox(feedback_->fields(), *settings_, *pageTree_, *this);
+    new FieldResets(*settings_, feedback_->fields(), ui_, *this);
 
     setWindowTitle(caption());
     if (QScreen* s = screen()) fitToScreen(s->availableGeometry().size());

@@ -31,7 +31,8 @@ void waitKeepingWindowsPainted(std::chrono::milliseconds time) {
 std::unique_ptr<MainWindow> buildMainWindow(UserInterface& ui) {
     auto form = std::make_unique<MainWindow>(ui);
     rules::applyStartupSequence(form->settings(), ui);
-    form->feedback().fields().takeBaseline();  // the start-up settings: nothing changed yet
+    // The start-up settings: nothing changed yet, nothing read to go back to.
+    form->feedback().fields().takeBaseline(FieldFeedback::BaselineFrom::StartUp);
     return form;
 }
 

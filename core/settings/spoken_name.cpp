@@ -94,7 +94,7 @@ std::string lowercaseWords(std::string text) {
     return text;
 }
 
-std::string recordName(const SettingDef& def, const Record& record) {
+SpokenParts recordName(const SettingDef& def, const Record& record) {
     std::string_view rest = def.name.substr(record.prefix.size());
     std::string number;
     while (!rest.empty() && std::isdigit(static_cast<unsigned char>(rest.front()))) {
@@ -110,25 +110,31 @@ std::string recordName(const SettingDef& def, const Record& record) {
     }
     std::string name(record.spoken);
     if (!number.empty()) name += " " + number;
-    if (!column.empty()) name += " " + std::string(column);
-    return name;
+    return {name, std::string(column)};
 }
 
 }  // namespace
 
-std::string spokenName(const SettingDef& def) {
+SpokenParts spokenNameParts(const SettingDef& def) {
     for (const auto& [id, spoken] : kOwnNames)
-        if (def.id == id) return std::string(spoken);
+        if (def.id == id) return {{}, std::string(spoken)};
     if (!def.label.empty()) {
         std::string label = withoutColon(def.label);
         for (const Run& run : kRuns)
             if (indexOf(run.first) <= indexOf(def.id) && indexOf(def.id) <= indexOf(run.last))
-                return std::string(run.spoken) + " " + lowercaseWords(label);
-        return label;
+                return {std::string(run.spoken), lowercaseWords(label)};
+        return {{}, label};
     }
     for (const Record& record : kRecords)
         if (def.name.starts_with(record.prefix)) return recordName(def, record);
-    return std::string(def.name);
+    return {{}, std::string(def.name)};
+}
+
+std::string spokenName(const SettingDef& def) {
+    SpokenParts parts = spokenNameParts(def);
+    if (parts.owner.empty()) return parts.field;
+    if (parts.field.empty()) return parts.owner;
+    return parts.owner + " " + parts.field;
 }
 
 }  // namespace zeru

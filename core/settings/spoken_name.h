@@ -13,4 +13,13 @@ namespace zeru {
 
 std::string spokenName(const SettingDef& def);
 
+// The spoken name in its two parts: what the setting belongs to ("Beacon 3",
+// "SmartBeaconing"; "" for a setting on its own) and the field itself
+// ("path 1 SSID", "slow speed [km/h]"; "" where the record names it whole).
+struct SpokenParts {
+    std::string owner;
+    std::string field;
+};
+SpokenParts spokenNameParts(const SettingDef& def);
+
 }  // namespace zeru

@@ -8,6 +8,7 @@
 
 #include "app/fields/beacon_message_edit.h"
 #include "app/fields/field_factory.h"
+#include "changes/setting_reset.h"
 #include "settings/catalogue.h"
 #include "window_fixture.h"
 
@@ -28,7 +29,8 @@ TEST_F(CatalogueInWindow, EverySettingIsAWidgetOfItsKindShowingItsDefault) {
     for (const SettingDef& def : settingsCatalogue().defs()) {
         SCOPED_TRACE(def.name);
         QWidget* widget = find(def.name);
-        EXPECT_EQ(widget->toolTip(), latin1(def.help));
+        const QString note = latin1(changes::defaultNote(def));
+        EXPECT_EQ(widget->toolTip(), def.help.empty() ? note : latin1(def.help) + QLatin1Char('\n') + note);
         if (def.kind == SettingKind::Choice) {
             auto* box = qobject_cast<QComboBox*>(widget);
             ASSERT_TRUE(box);

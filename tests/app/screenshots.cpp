@@ -22,6 +22,7 @@
 #include "app/aprs/symbol_picker.h"
 #include "app/commands/device_status.h"
 #include "app/feedback/window_feedback.h"
+#include "app/search/search_box.h"
 #include "app/widgets/page_scroller.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_user_interface.h"
@@ -97,6 +98,16 @@ int main(int argc, char** argv) {
     }
     top->setCurrentIndex(0);
     save(QStringLiteral("main_window"));
+
+    // The search box with its hits, then the field it went to, marked.
+    if (auto* search = form->findChild<zeru::app::SearchBox*>()) {
+        search->open();
+        search->line().setText(QStringLiteral("beacon 2 path"));
+        save(QStringLiteral("search_open"));
+        search->goToHit(0);
+        save(QStringLiteral("search_found"));
+        top->setCurrentIndex(0);
+    }
 
     // Every page again after an edit on it: its first field at its longest,
     // in the widest letter, so that marks and hints show (nothing may move).

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Screenshots of the page in headless Chromium at 1366 x 768: light and dark,
-100 % and 200 % zoom, on a few pages. Usage: screenshots.py SITE OUT_DIR"""
+100 % and 200 % zoom, on a few pages; then the search box open and the field
+it found, on 1280 x 800 at 150 % and 1920 x 1080 at 100 %, light and dark.
+Usage: screenshots.py SITE OUT_DIR [PAGE...]"""
 import pathlib
 import sys
 import tempfile
@@ -26,6 +28,24 @@ try:
                         driver.execute_script("window.zeruPage && window.zeruPage.show(arguments[0])", page)
                         name = f"{page}-{'dark' if dark else 'light'}-{zoom * 100}.png"
                         driver.save_screenshot(str(out / name))
+                finally:
+                    driver.quit()
+    for dark in (False, True):
+        for size, zoom in (((1280, 800), 1.5), ((1920, 1080), 1)):
+            with tempfile.TemporaryDirectory() as folder:
+                driver, _ = harness.start_browser(folder, dark=dark, zoom=zoom, size=size)
+                try:
+                    driver.get(url)
+                    harness.WebDriverWait(driver, 30).until(
+                        lambda d: d.execute_script("return document.body.dataset.ready"))
+                    name = f"{size[0]}x{size[1]}-{'dark' if dark else 'light'}-{int(zoom * 100)}"
+                    driver.execute_script("window.zeruPage.search.open();"
+                                          "const line = document.getElementById('Search_line');"
+                                          "line.value = 'beacon 2 path';"
+                                          "line.dispatchEvent(new Event('input'));")
+                    driver.save_screenshot(str(out / f"search-open-{name}.png"))
+                    driver.switch_to.active_element.send_keys("\n")
+                    driver.save_screenshot(str(out / f"search-found-{name}.png"))
                 finally:
                     driver.quit()
 finally:

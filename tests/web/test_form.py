@@ -54,7 +54,9 @@ const check = (s) => {
   const c = document.getElementById(s.name);
   if (!c) { bad.push(s.name + ': no control'); return; }
   if (!c.labels.length) bad.push(s.name + ': no label');
-  if (s.tooltip && c.title !== s.tooltip) bad.push(s.name + ': tooltip');
+  // The help, then the start-up value that "Reset to default" gives back.
+  const note = window.zeruPage.core.defaultNote(s.name);
+  if (c.title !== (s.tooltip ? s.tooltip + '\\n' + note : note)) bad.push(s.name + ': tooltip');
   if (s.kind === 'choice') {
     const texts = [...c.options].map((o) => o.textContent);
     if (c.tagName !== 'SELECT' || JSON.stringify(texts) !== JSON.stringify(s.choices)) bad.push(s.name + ': choices');

@@ -24,9 +24,11 @@
 #include "backup/backup_folder.h"
 #include "cfgfile/file_keys.h"
 #include "changes/pending_changes.h"
+#include "changes/setting_reset.h"
 #include "device/upload_notice.h"
 #include "interaction/command.h"
 #include "rules/beacon_placeholders.h"
+#include "search/setting_search.h"
 #include "settings/catalogue.h"
 #include "settings/form_description.h"
 #include "settings/records.h"
@@ -180,6 +182,49 @@ public:
     }
     bool restoreBackup(const std::string& name) { return session_.restoreBackup(name).ok(); }
 
+    // The settings that `words` find, best first, at most `limit`:
+    // [{setting, place, value, key, rank: "exact", "word start" or "elsewhere"}].
+    val find(const std::string& words, unsigned limit) {
+        return arrayOf(search_.find(words, session_.settings(), limit), [](const search::Hit& hit) {
+            val o = val::object();
+            o.set("setting", std::string(settingName(hit.setting)));
+            o.set("place", hit.place);  // UTF-8 already
+            o.set("value", hit.value);
+            o.set("key", hit.fileKey);
+            o.set("rank", std::string(hit.rank == search::Rank::Exact       ? "exact"
+                                      : hit.rank == search::Rank::WordStart ? "word start"
+                                                                            : "elsewhere"));
+            return o;
+        });
+    }
+    // What the field's menu offers: {toDefault, toLastRead}, each true when
+    // it would change the setting; undefined for an unknown name.
+    val resets(const std::string& name) {
+        const auto id = findSetting(name);
+        if (!id) return val::undefined();
+        val o = val::object();
+        o.set("toDefault", !changes::holds(session_.settings(), changes::defaultAssignment(*id)));
+        o.set("toLastRead",
+              session_.baselineRead() &&
+                  !changes::holds(session_.settings(), changes::assignmentFrom(*id, session_.baseline())));
+        return o;
+    }
+    // "Reset to default" and "Back to the last read" of one setting, as a
+    // user's pick (its rule runs); false for an unknown name or nothing read.
+    bool resetToDefault(const std::string& name) {
+        const auto id = findSetting(name);
+        if (!id) return false;
+        changes::assign(session_.settings(), changes::defaultAssignment(*id), session_.ui());
+        return true;
+    }
+    bool backToLastRead(const std::string& name) {
+        const auto id = findSetting(name);
+        if (!id || !session_.baselineRead()) return false;
+        changes::assign(session_.settings(), changes::assignmentFrom(*id, session_.baseline()),
+                        session_.ui());
+        return true;
+    }
+
     BrowserSession& session() { return session_; }
 
 private:
@@ -190,6 +235,7 @@ private:
     }
 
     BrowserSession session_;
+    const search::SettingSearch search_;
 };
 
 // --- APRS helpers: what the settings do on the air ---
@@ -329,7 +375,15 @@ val texts() {
     o.set("emergencyQuestion", text(problems::kEmergencyQuestion));
     o.set("saveBeforeClosingQuestion", std::string(changes::kSaveBeforeClosingQuestion));
     o.set("onlyCfgLoads", std::string(backup::kOnlyCfgLoads));
+    o.set("resetToDefault", std::string(changes::kResetToDefault));
+    o.set("backToLastRead", std::string(changes::kBackToLastRead));
     return o;
+}
+
+// A setting's start-up value as its tooltip tells it ("Default: 250"); "" for an unknown name.
+std::string defaultNote(const std::string& name) {
+    const auto id = findSetting(name);
+    return id ? utf8FromLatin1(changes::defaultNote(settingsCatalogue().def(*id))) : std::string();
 }
 
 // How a device command ended, as one number for the asynchronous call: bit 0
@@ -410,6 +464,7 @@ EMSCRIPTEN_BINDINGS(zeru_core) {
     using namespace emscripten;
     function("formDescription", &formDescription);
     function("texts", &texts);
+    function("defaultNote", &defaultNote);
     function("settingNameAt", &settingNameAt);
     function("settingNames", &settingNames);
     function("channels", &channels);
@@ -445,7 +500,11 @@ EMSCRIPTEN_BINDINGS(zeru_core) {
         .function("readFromFile", &Session::readFromFile)
         .function("backups", &Session::backups)
         .function("backupFile", &Session::backupFile)
-        .function("restoreBackup", &Session::restoreBackup);
+        .function("restoreBackup", &Session::restoreBackup)
+        .function("find", &Session::find)
+        .function("resets", &Session::resets)
+        .function("resetToDefault", &Session::resetToDefault)
+        .function("backToLastRead", &Session::backToLastRead);
 }
 
 }  // namespace zeru::web

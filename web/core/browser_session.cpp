@@ -27,7 +27,7 @@ BrowserSession::BrowserSession(UserInterface& ui, ReportTransport& transport)
       safety_(backups_),
       device_(settings_, ui_, images_, transport_, findFirmwareResource, &safety_) {
     rules::applyStartupSequence(settings_, ui_);
-    takeBaseline();
+    takeBaseline(false);  // the start-up settings: nothing read yet
 }
 
 void BrowserSession::chooseEntry(const std::string& name, int index) {

@@ -54,6 +54,10 @@ public:
         return compare::compareSettings(baseline_, settings_);
     }
     bool hasUnsavedChanges() const { return !changes().empty(); }
+    // The configuration last read, loaded, saved or written (the start-up
+    // settings before any), and whether there has been one.
+    const SettingsModel& baseline() const { return baseline_; }
+    bool baselineRead() const { return baselineRead_; }
 
     // The "Changes" list: the settings against a reference, the baseline at
     // first. Against the device, the settings count as the device would hold
@@ -90,7 +94,10 @@ public:
     BrowserBackups& backups() { return backups_; }
 
 private:
-    void takeBaseline() { copySettings(settings_, baseline_); }
+    void takeBaseline(bool read = true) {
+        copySettings(settings_, baseline_);
+        baselineRead_ = read;
+    }
     // A configuration file's bytes applied over `settings`; the refusal, shown.
     Outcome loadFile(const std::string& bytes, const std::string& name, Settings& settings);
 
@@ -100,6 +107,7 @@ private:
     ReportTransport& transport_;
     SettingsModel settings_;
     SettingsModel baseline_;
+    bool baselineRead_ = false;
     SettingsModel other_;  // the reference of the "Changes" list when not the baseline
     Reference reference_ = Reference::Baseline;
     ConfigImages images_;

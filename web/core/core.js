@@ -43,6 +43,7 @@ class Core {
     // --- what the form is made of (plain data, computed once) ---
     formDescription() { return JSON.parse(this.module.formDescription()); }
     texts() { return this.module.texts(); }
+    defaultNote(name) { return this.module.defaultNote(name); }
     specialStrings() { return this.module.specialStrings(); }
     channels() { return this.module.channels(); }
 
@@ -55,6 +56,12 @@ class Core {
     problems() { return this.session.problems(); }
     changes() { return this.session.changes(); }
     hasUnsavedChanges() { return this.session.hasUnsavedChanges(); }
+
+    // --- finding a setting and setting one back ---
+    find(words, limit = 40) { return this.session.find(words, limit); }
+    resets(name) { return this.session.resets(name); }
+    resetToDefault(name) { return this.session.resetToDefault(name); }
+    backToLastRead(name) { return this.session.backToLastRead(name); }
 
     // --- the "Changes" list and its reference ---
     comparison() { return this.session.comparison(); }

@@ -13,6 +13,8 @@ import { watchDevice } from './device.js';
 import { wireLists } from './lists.js';
 import { addPageButtons } from './page-buttons.js';
 import { wireHelpers } from './helpers.js';
+import { wireSearch } from './search.js';
+import { wireResets } from './resets.js';
 
 async function start() {
   const ui = { ...boxes, ...feedback, note: feedback.log, setBusy: () => {} };
@@ -37,6 +39,8 @@ async function start() {
   const commands = wireCommands({ form, core, device, refresh });
   ui.setBusy = commands.setBusy;
   wireLists({ form, core, marks, refresh });
+  const search = wireSearch({ form, core });
+  wireResets({ form, core, refresh, onEdited: marks.schedule });
 
   // Changes neither saved nor written: the browser asks before the page goes
   // (in its own words; a page cannot ask "Save changes to a file before closing?").
@@ -49,7 +53,7 @@ async function start() {
   main.removeAttribute('aria-busy');
   // Tests and the browser's console reach the page through this.
   window.zeruPage = {
-    core, form, description, show: form.show, refresh,
+    core, form, description, show: form.show, refresh, search,
     leaveWithoutAsking: () => window.removeEventListener('beforeunload', askBeforeLeaving),
   };
   document.body.dataset.ready = 'true';
