@@ -37,15 +37,16 @@ std::string format(const char* pattern, Args... args) {
 
 }  // namespace
 
-bool ShowDeviceVersions(DeviceLink& link) {
+Outcome ShowDeviceVersions(DeviceLink& link) {
+    const Failure failed = Failure::of(FailureKind::DeviceFailed, std::string(kVersionReadError));
     const std::optional<std::uint32_t> firmware = GetFirmwareVersion(link);
-    if (!firmware) return false;
+    if (!firmware) return failed;
     std::string text = format("Firmware version: %.2f", shown(*firmware));
     const std::optional<std::string> hardware = GetHardwareVersion(link);
-    if (!hardware) return false;
+    if (!hardware) return failed;
     text += format("\r\nHardware version: %s", hardware->c_str());
     link.ui().message(Message::fromLatin1(text));  // the hardware version is the device's text
-    return true;
+    return {};
 }
 
 std::string writeIncompatibleText(std::uint32_t deviceVersion) {
