@@ -74,7 +74,8 @@ name="zeru-cli-$version-windows-x64"
 rm -rf "${build:?}/$name" "$build/$name.zip"
 mkdir "$build/$name"
 x86_64-w64-mingw32-strip -o "$build/$name/zeru-cli.exe" "$exe"
-cp README.md "$build/$name/README.md"
+# Its README: the user's guide to the tool, the Windows page first.
+cat docs/user/windows.md - docs/user/zeru-cli.md <<<"" >"$build/$name/README.md"
 cp LICENSE "$build/$name/LICENSE.txt"
 (cd "$build" && zip -q -r -X "$name.zip" "$name")
 echo "$build/$name.zip"
