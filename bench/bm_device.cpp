@@ -100,7 +100,7 @@ void BM_SafeWrite(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const zeru::ConfigImage& written = images[next];
-        const bool ok = safety.beforeWrite(link, written) && zeru::WriteEeprom(link, written) &&
+        const bool ok = safety.beforeWrite(link, written).ok() && zeru::WriteEeprom(link, written).ok() &&
                         zeru::verifyEepromPages(link, written) == zeru::kPageCount;
         if (!ok) {
             state.SkipWithError("safe write failed");
@@ -138,7 +138,7 @@ void BM_UploadFirmware(benchmark::State& state) {
     auto buffer = std::make_unique<std::array<std::uint8_t, zeru::kFirmwareBufferSize>>();
     const zeru::FirmwareSource source = zeru::findFirmwareResource;
     for (auto _ : state) {
-        const bool ok = zeru::UploadFirmware(link, source, *buffer);
+        const bool ok = zeru::UploadFirmware(link, source, *buffer).ok();
         benchmark::DoNotOptimize(ok);
     }
     if (device.firmware.size() != 1408 * zeru::kPageSize) state.SkipWithError("upload incomplete");

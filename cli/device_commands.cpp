@@ -63,12 +63,12 @@ int runInfo(const DeviceArguments& a, CommandContext& c) {
     if (!opened) return showFailure(opened.failure(), c.ui);
     DeviceSession& session = opened.value();
     DeviceLink link(session.transport(), c.ui, &session.selector());
-    if (!link.FindDevice()) return finishDevice(kNoDevice, session, c.ui);
-    if (!link.isOpen()) return finishDevice(kDeviceFailed, session, c.ui);
-    const bool shown = ShowDeviceVersions(link);
+    if (const Outcome found = link.FindDevice(); !found)
+        return finishDevice(exitStatus(found), session, c.ui);
+    const Outcome shown = ShowDeviceVersions(link);
     link.CloseDevice();
-    if (!shown) c.ui.error("Version read error.");
-    return finishDevice(shown ? kSuccess : kDeviceFailed, session, c.ui);
+    if (!shown) c.ui.error(Message::fromUtf8(shown.failure().text));
+    return finishDevice(exitStatus(shown), session, c.ui);
 }
 
 int runUploadFirmware(const DeviceArguments& a, CommandContext& c) {

@@ -2,6 +2,7 @@
 #include "backup/safety_net.h"
 
 #include <string>
+#include <utility>
 
 #include "backup/quiet_decode.h"
 #include "compare/comparison.h"
@@ -14,18 +15,22 @@ namespace {
 
 constexpr std::string_view kNothingWritten = " Nothing was written.";
 
+// A backup that failed: its line logged, and its failure with that text.
+Failure failed(UserInterface& ui, std::string line) {
+    ui.log(Message::fromUtf8(line));
+    return Failure::of(FailureKind::DeviceFailed, std::move(line));
+}
+
 }  // namespace
 
-SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, Settings& deviceSettings,
-                                         bool& decoded) {
+Result<SafetyNet::Backup> SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten,
+                                                 Settings& deviceSettings, bool& decoded) {
     UserInterface& ui = link.ui();
     const std::string tail = nothingWritten ? std::string(kNothingWritten) : std::string();
     ConfigImage memory{};
     const std::size_t pages = readEepromPages(link, memory);
-    if (pages < kPageCount) {
-        ui.log(Message::fromUtf8(pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail));
-        return Backup::Failed;
-    }
+    if (pages < kPageCount)
+        return failed(ui, pageLine("Backup read error: page ", pages + 1, kPageCount) + "." + tail);
     // A memory that fails its checksum holds no configuration (erased, or
     // written by something else); one of another configuration version is
     // kept as it is.
@@ -36,20 +41,17 @@ SafetyNet::Backup SafetyNet::readAndKeep(DeviceLink& link, bool nothingWritten, 
     decoded = decodeQuietly(memory, deviceSettings);
     if (const auto note = store_.folderNote()) ui.log(Message::fromUtf8(*note));
     const Result<std::string> kept = store_.keep(memory, decoded ? &deviceSettings : nullptr);
-    if (!kept) {
-        ui.log(Message::fromUtf8("Backup not saved: " + kept.failure().text + "." + tail));
-        return Backup::Failed;
-    }
+    if (!kept) return failed(ui, "Backup not saved: " + kept.failure().text + "." + tail);
     ui.log(Message::fromUtf8("Backup saved: " + *kept));
     return Backup::Kept;
 }
 
-bool SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
+Outcome SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
     SettingsModel onDevice;
     bool decoded = false;
-    const Backup backup = readAndKeep(link, true, onDevice, decoded);
-    if (backup == Backup::Failed) return false;
-    if (!decoded) return true;
+    if (const Result<Backup> backup = readAndKeep(link, true, onDevice, decoded); !backup)
+        return backup.failure();
+    if (!decoded) return {};
 
     SettingsModel written;
     decodeQuietly(toWrite, written);
@@ -57,18 +59,18 @@ bool SafetyNet::beforeWrite(DeviceLink& link, const ConfigImage& toWrite) {
     UserInterface& ui = link.ui();
     if (changes.empty()) {
         ui.log("No changes: the device already holds this configuration.");
-        return true;
+        return {};
     }
     ui.log(Message::fromUtf8("Changes on the device: " + std::to_string(changes.size()) + " settings"));
     for (const compare::Difference& change : changes)
         ui.log(Message::fromLatin1(compare::differenceLine(change)));
-    return true;
+    return {};
 }
 
 void SafetyNet::beforeUpload(DeviceLink& link) {
     SettingsModel onDevice;
     bool decoded = false;
-    readAndKeep(link, false, onDevice, decoded);
+    static_cast<void>(readAndKeep(link, false, onDevice, decoded));  // its line says how it went
 }
 
 }  // namespace zeru::backup

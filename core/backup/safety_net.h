@@ -14,18 +14,20 @@ public:
     // `store` must outlive the safety net.
     explicit SafetyNet(BackupStore& store) : store_(store) {}
 
-    // Reads and keeps the memory, then logs the changes. False (nothing to be
-    // sent) when a page cannot be read or the backup cannot be kept.
-    bool beforeWrite(DeviceLink& link, const ConfigImage& toWrite) override;
+    // Reads and keeps the memory, then logs the changes. A failure (nothing
+    // to be sent), its text the line logged, when a page cannot be read or
+    // the backup cannot be kept.
+    Outcome beforeWrite(DeviceLink& link, const ConfigImage& toWrite) override;
     // Reads and keeps the memory; a failure is logged and the upload goes on.
     void beforeUpload(DeviceLink& link) override;
 
 private:
-    enum class Backup { Kept, NoValidConfiguration, Failed };
+    enum class Backup { Kept, NoValidConfiguration };
     // Reads and keeps the memory, logging the outcome; `nothingWritten` adds
-    // that to the failure lines. `deviceSettings` receives the memory's
-    // settings when it decodes.
-    Backup readAndKeep(DeviceLink& link, bool nothingWritten, Settings& deviceSettings, bool& decoded);
+    // that to the failure lines, which are the failure's text.
+    // `deviceSettings` receives the memory's settings when it decodes.
+    Result<Backup> readAndKeep(DeviceLink& link, bool nothingWritten, Settings& deviceSettings,
+                               bool& decoded);
 
     BackupStore& store_;
 };

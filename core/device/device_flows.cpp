@@ -16,20 +16,29 @@ namespace {
 
 constexpr std::string_view kFirmwareVersionReadError = "Firmware version read error.";
 
-// True when the device's firmware version is ours; otherwise tells the user (a
-// failed request as a log line, another version as `incompatibleText`'s box).
+// Done when the device's firmware version is ours; otherwise tells the user
+// (a failed request as a log line, another version as `incompatibleText`'s
+// box) and fails with that text.
 template <typename IncompatibleText>
-bool firmwareMatches(DeviceLink& link, IncompatibleText incompatibleText) {
+Outcome firmwareMatches(DeviceLink& link, IncompatibleText incompatibleText) {
     const std::optional<std::uint32_t> version = GetFirmwareVersion(link);
     if (!version) {
         link.ui().log(Message::fromUtf8(kFirmwareVersionReadError));
-        return false;
+        return Failure::of(FailureKind::DeviceFailed, std::string(kFirmwareVersionReadError));
     }
     if (*version != kConfiguratorVersion) {
-        link.ui().information(Message::fromUtf8(incompatibleText(*version)));
-        return false;
+        std::string text = incompatibleText(*version);
+        link.ui().information(Message::fromUtf8(text));
+        return Failure::of(FailureKind::DeviceFailed, std::move(text));
     }
-    return true;
+    return {};
+}
+
+// `earlier`'s text, then `line` below it: a failure told in more than one line.
+Failure withLine(Failure earlier, std::string_view line) {
+    if (!earlier.text.empty()) earlier.text += '\n';
+    earlier.text += line;
+    return earlier;
 }
 
 // Enables the command buttons again however the upload ends.
@@ -59,17 +68,11 @@ DeviceFlows::DeviceFlows(Settings& settings, UserInterface& ui, ConfigImages& im
 Outcome DeviceFlows::writeConfig() {
     if (Outcome encoded = EncodeConfiguration(settings_, ui_, images_.writeImage); !encoded) return encoded;
     DeviceLink link(transport_, ui_, selector_);
-    if (!link.FindDevice()) {
-        link.CloseDevice();
-        return Failure::of(FailureKind::NoDevice);
-    }
-    if (!link.isOpen()) return Failure::of(FailureKind::DeviceFailed);  // its line says why
-    Outcome written = Failure::of(FailureKind::DeviceFailed);
-    if (firmwareMatches(link, writeIncompatibleText) &&
-        (!safety_ || safety_->beforeWrite(link, images_.writeImage)))
-        written = writeAndVerify(link);
-    link.CloseDevice();
-    return written;
+    if (Outcome found = link.FindDevice(); !found) return found;
+    if (Outcome matches = firmwareMatches(link, writeIncompatibleText); !matches) return matches;
+    if (Outcome safe = safety_ ? safety_->beforeWrite(link, images_.writeImage) : Outcome(); !safe)
+        return safe;
+    return writeAndVerify(link);  // the link is closed on the way out
 }
 
 Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
@@ -89,32 +92,29 @@ Outcome DeviceFlows::writeAndVerify(DeviceLink& link) {
 ReadOutcome DeviceFlows::readConfig(PortRoles roles) {
     images_.readImage.fill(0);
     DeviceLink link(transport_, ui_, selector_);
-    if (!link.FindDevice()) {
-        link.CloseDevice();
-        return {false, Failure::of(FailureKind::NoDevice)};
-    }
-    if (!link.isOpen()) return {false, Failure::of(FailureKind::DeviceFailed)};  // its line says why
-    if (!firmwareMatches(link, readIncompatibleText)) {
-        link.CloseDevice();
-        return {false, Failure::of(FailureKind::DeviceFailed)};
-    }
+    if (Outcome found = link.FindDevice(); !found) return {false, found};
+    if (Outcome matches = firmwareMatches(link, readIncompatibleText); !matches) return {false, matches};
     // A failed page leaves zeros behind; the checks below tell whether the
     // part of the image that matters came through.
     const Outcome pages = ReadEeprom(link, images_.readImage);
     link.CloseDevice();
+    // A failure's text is every line and box the read told, in order.
     if (!VerifyImage(images_.readImage)) {
         static constexpr char kChecksumError[] = "Eeprom checksum error. Please reload configuration.";
         ui_.log(kChecksumError);
-        if (!pages) return {false, pages};  // the device failed: the image is not its own
+        // The device failed: the image is not its own.
+        if (!pages) return {false, withLine(pages.failure(), kChecksumError)};
         return {false, Failure::of(FailureKind::ImageRefused, kChecksumError)};
     }
-    if (!DecodeConfiguration(images_.readImage, settings_, ui_, roles)) {
+    if (const Outcome decoded = DecodeConfiguration(images_.readImage, settings_, ui_, roles); !decoded) {
         static constexpr char kReadError[] = "Eeprom read error. Please reload configuration.";
         ui_.log(kReadError);
-        return {false, Failure::of(FailureKind::ImageRefused, kReadError)};
+        Failure told = Failure::of(FailureKind::ImageRefused, pages ? std::string() : pages.failure().text);
+        return {false, withLine(withLine(std::move(told), decoded.failure().text), kReadError)};
     }
     ui_.log("Eeprom read success.");
-    if (link.FindDevice()) ShowDeviceVersions(link);
+    // The versions' box is all that is left to tell: its failure is not the read's.
+    if (link.FindDevice()) static_cast<void>(ShowDeviceVersions(link));
     link.CloseDevice();
     // A page past the configuration block may fail without harm to the
     // settings ("Eeprom read success." stands); the outcome still tells that
@@ -124,17 +124,10 @@ ReadOutcome DeviceFlows::readConfig(PortRoles roles) {
 
 Outcome DeviceFlows::uploadFirmware() {
     DeviceLink link(transport_, ui_, selector_);
-    if (!link.FindDevice()) return Failure::of(FailureKind::NoDevice);
-    if (!link.isOpen()) return Failure::of(FailureKind::DeviceFailed);
-    bool uploaded = false;
-    {
-        BusyScope busy(ui_);
-        if (safety_) safety_->beforeUpload(link);
-        uploaded = UploadFirmware(link, firmware_, *firmwareBuffer_);
-    }
-    link.CloseDevice();
-    if (!uploaded) return Failure::of(FailureKind::DeviceFailed);
-    return {};
+    if (Outcome found = link.FindDevice(); !found) return found;
+    BusyScope busy(ui_);
+    if (safety_) safety_->beforeUpload(link);
+    return UploadFirmware(link, firmware_, *firmwareBuffer_);
 }
 
 }  // namespace zeru

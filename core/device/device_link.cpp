@@ -1,25 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/device_link.h"
 
-namespace zeru {
+#include <utility>
 
-std::string notFoundAdviceLine() {
-#ifdef __linux__
-    return "Check that the USB cable is plugged in and the device is powered, and that the device-access "
-           "rule "
-           "is installed (see " +
-           std::string(kDeviceAccessDocumentation) + ").";
-#else
-    return "Check that the USB cable is plugged in and the device is powered.";
-#endif
-}
+namespace zeru {
 
 std::string openFailureLine(std::string_view reason) {
     return "Cannot open the device: " + std::string(reason) + ". See " +
            std::string(kDeviceAccessDocumentation) + ".";
 }
 
-bool DeviceLink::FindDevice() {
+Outcome DeviceLink::FindDevice() {
     CloseDevice();
     const DeviceSelector firstFound;
     const DeviceSelector& selector = selector_ != nullptr ? *selector_ : firstFound;
@@ -27,14 +18,22 @@ bool DeviceLink::FindDevice() {
         const Outcome opened = transport_.open(device->path);
         open_ = opened.ok();
         ui_.log(Message::fromUtf8(kFoundLine));
-        if (!opened) ui_.log(Message::fromUtf8(openFailureLine(opened.failure().text)));
-        return true;
+        if (opened) return {};
+        std::string why = openFailureLine(opened.failure().text);
+        ui_.log(Message::fromUtf8(why));
+        return Failure::of(FailureKind::DeviceFailed, std::move(why));
     }
-    ui_.log(Message::fromUtf8(selector.notFoundLine()));  // the path or serial as the user gave it
+    std::string told = selector.notFoundLine();  // the path or serial as the user gave it
+    ui_.log(Message::fromUtf8(told));
     // Advice for a device that is nowhere; a chosen one that is missing is
     // better looked for in the list of those that are there.
-    if (selector.choice().empty()) ui_.log(Message::fromUtf8(notFoundAdviceLine()));
-    return false;
+    if (selector.choice().empty()) {
+        const std::string advice = notFoundAdviceLine();
+        ui_.log(Message::fromUtf8(advice));
+        told += '\n';
+        told += advice;
+    }
+    return Failure::of(FailureKind::NoDevice, std::move(told));
 }
 
 void DeviceLink::CloseDevice() {

@@ -11,6 +11,7 @@
 #include "device/report.h"
 #include "device/report_transport.h"
 #include "interaction/user_interface.h"
+#include "settings/result.h"
 
 namespace zeru {
 
@@ -20,7 +21,8 @@ inline constexpr std::string_view kFoundLine = "Kestrovane Zeru found, vid: Vid_
 inline constexpr std::string_view kDeviceAccessDocumentation =
     "man zeru-cli and /usr/share/doc/kestrovane-zeru-configurator/";
 
-// The line logged right after the not-found line: what to check.
+// The line logged right after the not-found line: what to check. It differs
+// between the systems: each has its own source (device_access_*.cpp).
 std::string notFoundAdviceLine();
 
 // The line logged after the found line when the device cannot be opened.
@@ -46,9 +48,11 @@ public:
 
     // Opens the first enumerated interface with vendor 0x0483 and product
     // 0xA050 (or the chosen one) and logs the found line, or the not-found
-    // line and what to check. True when one was found, even when it could not be opened (then
-    // a second line says why, isOpen() is false and every exchange fails).
-    bool FindDevice();
+    // line and what to check. Done when the device is open. Else NoDevice,
+    // its text the lines logged; or, for a device found that cannot be
+    // opened, DeviceFailed, its text the second line, which says why (every
+    // exchange fails then).
+    Outcome FindDevice();
     void CloseDevice();
     // One request and its reply; nullopt when fewer than 65 bytes went either
     // way, the reply did not come within `limit`, or the device is not open.

@@ -24,7 +24,7 @@ bool appendVersions(std::string& line, const HidDeviceInfo& device, ReportTransp
     DeviceLink link(transport, ui, &thisOne);
     std::optional<std::uint32_t> firmware;
     std::optional<std::string> hardware;
-    if (link.FindDevice() && link.isOpen()) {
+    if (link.FindDevice()) {
         firmware = GetFirmwareVersion(link);
         if (firmware) hardware = GetHardwareVersion(link);
     }

@@ -2,25 +2,23 @@
 #include "device/quiet_read.h"
 
 #include <memory>
+#include <utility>
 
 #include "device/device_flows.h"
-#include "device/device_link.h"
 
 namespace zeru {
 namespace {
 
-// Passes the progress and the busy state on and keeps every line and box,
-// so that a failure can be told where the comparison is shown.
+// Passes the progress and the busy state on; the lines and boxes are the
+// read's own to tell, and its failure carries them.
 class ProgressOnlyUi final : public UserInterface {
 public:
     explicit ProgressOnlyUi(UserInterface& shown) : shown_(shown) {}
 
-    void information(const Message& text) override { keep(text); }
-    void message(const Message& text) override { keep(text); }
-    void error(const Message& text) override { keep(text); }
-    void log(const Message& line) override {
-        if (!line.utf8().starts_with("Page read: ") && line.utf8() != kFoundLine) keep(line);
-    }
+    void information(const Message&) override {}
+    void message(const Message&) override {}
+    void error(const Message&) override {}
+    void log(const Message&) override {}
     void setProgressRange(int low, int high) override { shown_.setProgressRange(low, high); }
     void setProgress(int value) override { shown_.setProgress(value); }
     int progress() const override { return shown_.progress(); }
@@ -31,16 +29,8 @@ public:
     std::optional<std::string> chooseSaveFile(const FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> chooseOpenFile(const FileDialogOptions&) override { return std::nullopt; }
 
-    const std::string& kept() const { return kept_; }
-
 private:
-    void keep(std::string_view text) {
-        if (!kept_.empty()) kept_ += '\n';
-        kept_ += text;
-    }
-
     UserInterface& shown_;
-    std::string kept_;
 };
 
 }  // namespace
@@ -58,11 +48,9 @@ Outcome readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
     } busy(ui);
-    const ReadOutcome read = flows.readConfig(PortRoles::AsHeld);
+    ReadOutcome read = flows.readConfig(PortRoles::AsHeld);
     if (read.settingsRead) return {};
-    Failure failure = read.outcome ? Failure::of(FailureKind::DeviceFailed) : read.outcome.failure();
-    failure.text = quiet.kept();
-    return failure;
+    return std::move(read.outcome);
 }
 
 }  // namespace zeru

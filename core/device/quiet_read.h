@@ -20,8 +20,7 @@ namespace zeru {
 // holds). `ui` gets the busy state and the progress
 // only; `selector` chooses the device (null: the first one). When the
 // settings were not read, the failure of "Read config", its text what that
-// would have told, its lines joined by "\n" (the page lines and the found
-// line left out).
+// would have told, its lines joined by "\n".
 Outcome readDeviceQuietly(Settings& settings, UserInterface& ui, ReportTransport& transport,
                           const DeviceSelector* selector);
 

@@ -39,16 +39,17 @@ std::string format(const char* pattern, Args... args) {
 
 }  // namespace
 
-bool ShowDeviceVersions(DeviceLink& link) {
+Outcome ShowDeviceVersions(DeviceLink& link) {
+    const Failure failed = Failure::of(FailureKind::DeviceFailed, std::string(kVersionReadError));
     const std::optional<std::uint32_t> firmware = GetFirmwareVersion(link);
-    if (!firmware) return false;
+    if (!firmware) return failed;
     std::string text = format("Firmware version: %.2f", shown(*firmware));
     const std::optional<std::string> hardware = GetHardwareVersion(link);
-    if (!hardware) return false;
+    if (!hardware) return failed;
     // The hardware version is the device's text (Latin-1), up to its first NUL.
     text += "\r\nHardware version: " + visibleText(latin1ToUtf8(hardware->c_str()));
     link.ui().message(Message::fromUtf8(text));
-    return true;
+    return {};
 }
 
 std::string writeIncompatibleText(std::uint32_t deviceVersion) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "device/device_link.h"
 
@@ -22,9 +23,12 @@ std::optional<std::uint32_t> GetFirmwareVersion(DeviceLink& link);
 // zero byte, or up to byte 64 when there is none. nullopt when it fails.
 std::optional<std::string> GetHardwareVersion(DeviceLink& link);
 
-// Queries both versions and shows them in one plain message box. False, and
-// nothing shown, when either request fails.
-bool ShowDeviceVersions(DeviceLink& link);
+// Queries both versions and shows them in one plain message box. When either
+// request fails, nothing is shown and the failure (DeviceFailed) carries
+// kVersionReadError.
+Outcome ShowDeviceVersions(DeviceLink& link);
+
+inline constexpr std::string_view kVersionReadError = "Version read error.";
 
 // The information boxes for a device whose firmware differs from ours.
 std::string writeIncompatibleText(std::uint32_t deviceVersion);

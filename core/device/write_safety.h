@@ -6,6 +6,7 @@
 
 #include "device/device_link.h"
 #include "image/config_image.h"
+#include "settings/result.h"
 
 namespace zeru {
 
@@ -14,8 +15,8 @@ public:
     virtual ~WriteSafety() = default;
 
     // Before a configuration write of `toWrite`, once the device's firmware
-    // matches. False stops the write: nothing is sent.
-    virtual bool beforeWrite(DeviceLink& link, const ConfigImage& toWrite) = 0;
+    // matches. A failure stops the write: nothing is sent.
+    virtual Outcome beforeWrite(DeviceLink& link, const ConfigImage& toWrite) = 0;
     // Before a firmware upload; the upload goes on whatever happens here, as it
     // is how a broken device is mended.
     virtual void beforeUpload(DeviceLink& link) = 0;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "device/eeprom_transfer.h"
+#include "device/quiet_read.h"
 #include "device/version_requests.h"
 #include "image/codec.h"
 #include "settings/settings_model.h"
@@ -383,6 +386,66 @@ TEST(DeviceFlows, HardwareTextWithoutZeroByteEndsAtByte64) {
 
     EXPECT_EQ(s.ui.texts(RecordingUi::Event::Message),
               std::vector<std::string>{"Firmware version: 1.02\r\nHardware version: " + text.substr(0, 63)});
+}
+
+// A failed read carries, as its text, every line and box it told (the page
+// lines and the found line aside): the comparison with the device shows it
+// from the quiet read, which tells nothing itself.
+TEST(DeviceFlows, AFailedReadCarriesWhatItTold) {
+    const std::string readError = "Eeprom read error. Please reload configuration.";
+    struct Case {
+        const char* name;
+        std::function<void(Session&)> setUp;
+        FailureKind kind;
+        std::string text;  // "" for the box shown, then readError
+    };
+    const Case cases[] = {
+        {"no device", [](Session& s) { s.device.present = false; }, FailureKind::NoDevice,
+         kNotFound + "\n" + notFoundAdviceLine()},
+        {"open refused", [](Session& s) { s.transport.failOpen("permission denied"); },
+         FailureKind::DeviceFailed, openFailureLine("permission denied")},
+        {"firmware version unread", [](Session& s) { s.device.fault = sim::parseFault("refuse:fw"); },
+         FailureKind::DeviceFailed, "Firmware version read error."},
+        {"other firmware", [](Session& s) { s.device.firmwareVersion = 101; }, FailureKind::DeviceFailed,
+         readIncompatibleText(101)},
+        {"page 41 spoilt",
+         [](Session& s) {
+             s.storeImageOf(storedSettings("OK3BBB"));
+             s.device.fault = sim::parseFault("bad-sum:40");
+         },
+         FailureKind::DeviceFailed, "Page read error: 41/224\n" + kChecksumError},
+        {"erased", [](Session&) {}, FailureKind::ImageRefused, kChecksumError},
+        {"other configuration version",
+         [](Session& s) {
+             s.storeImageOf(storedSettings("OK3BBB"));
+             ConfigImage& image = s.device.memory;
+             image[kConfigVersionOffset + 4] = '1';
+             const std::uint32_t sum = imageChecksum(image);
+             for (int i = 0; i < 4; ++i) image[i] = static_cast<std::uint8_t>(sum >> (8 * i));
+         },
+         FailureKind::ImageRefused, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session loud;
+        c.setUp(loud);
+        const ReadOutcome read = loud.flows.readConfig();
+        ASSERT_FALSE(read);
+        ASSERT_FALSE(read.outcome);
+        const std::string expected = c.text.empty() ? loud.ui.boxes().at(0) + "\n" + readError : c.text;
+        EXPECT_EQ(read.outcome.failure().kind, c.kind);
+        EXPECT_EQ(read.outcome.failure().text, expected);
+
+        Session quiet;
+        c.setUp(quiet);
+        const Outcome quietly = readDeviceQuietly(quiet.settings, quiet.ui, quiet.transport, nullptr);
+        ASSERT_FALSE(quietly);
+        EXPECT_EQ(quietly.failure().kind, c.kind);
+        EXPECT_EQ(quietly.failure().text, expected);
+        EXPECT_TRUE(quiet.ui.logLines().empty());
+        EXPECT_TRUE(quiet.ui.boxes().empty());
+        EXPECT_EQ(differences(quiet.settings, quiet.before), std::vector<std::string>{});
+    }
 }
 
 }  // namespace

@@ -28,11 +28,15 @@ TEST_P(FindDeviceTest, MatchesVendorAndProductFirstMatchWins) {
     RecordingUi ui;
     DeviceLink link(transport, ui);
 
-    EXPECT_EQ(link.FindDevice(), c.found);
+    const Outcome found = link.FindDevice();
+    EXPECT_EQ(found.ok(), c.found);
     const std::vector<std::string> expected = c.found
                                                   ? std::vector<std::string>{kFound}
                                                   : std::vector<std::string>{kNotFound, notFoundAdviceLine()};
     EXPECT_EQ(ui.logLines(), expected);
+    if (!c.found) {
+        EXPECT_EQ(found.failure().text, kNotFound + "\n" + notFoundAdviceLine());
+    }
     EXPECT_EQ(transport.opened, c.opened);
     EXPECT_EQ(link.isOpen(), c.found);
 }
@@ -62,11 +66,14 @@ TEST(DeviceLink, OpenFailureLogsFoundThenWhyAndTheExchangeFailsWithoutWriting) {
     RecordingUi ui;
     DeviceLink link(transport, ui);
 
-    EXPECT_TRUE(link.FindDevice());
-    EXPECT_EQ(ui.logLines(),
-              (std::vector<std::string>{kFound,
-                                        "Cannot open the device: permission denied. See man zeru-cli and "
-                                        "/usr/share/doc/kestrovane-zeru-configurator/."}));
+    const Outcome found = link.FindDevice();
+    const std::string why =
+        "Cannot open the device: permission denied. See man zeru-cli and "
+        "/usr/share/doc/kestrovane-zeru-configurator/.";
+    ASSERT_FALSE(found);
+    EXPECT_EQ(found.failure().kind, FailureKind::DeviceFailed);
+    EXPECT_EQ(found.failure().text, why);
+    EXPECT_EQ(ui.logLines(), (std::vector<std::string>{kFound, why}));
     EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(link.TransferReport(makeRequest(kFirmwareVersionCommand)));
     EXPECT_TRUE(transport.written.empty());
