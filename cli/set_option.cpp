@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 
 #include "cfgfile/file_keys.h"
-#include "rules/rules.h"
 #include "settings/whole_number.h"
 
 namespace zeru::cli {
@@ -19,8 +19,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
-                       UserInterface& ui) {
+Outcome applySetOption(session::EditingSession& editing, const std::string& sectionKey,
+                       const std::string& value) {
     const auto dot = sectionKey.find('.');
     const std::string_view section = std::string_view(sectionKey).substr(0, dot);
     const std::string_view key =
@@ -32,10 +32,11 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
     if (it == keys.end() || it->form == cfgfile::KeyForm::Header)
         return Failure::of(FailureKind::SettingsRefused, "Unknown setting key: " + sectionKey);
 
+    session::Assignment assignment{it->setting, {}};
     switch (it->form) {
         case cfgfile::KeyForm::Text:
         case cfgfile::KeyForm::Number:
-            settings.setText(it->setting, utf8ToLatin1(value));  // the command line is UTF-8
+            assignment.value.text = utf8ToLatin1(value);  // the command line is UTF-8
             break;
         case cfgfile::KeyForm::Choice:
         case cfgfile::KeyForm::Flag: {
@@ -43,14 +44,20 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
             if (!index)
                 return Failure::refused(it->setting,
                                         "'" + value + "' is not a valid choice index for " + sectionKey);
-            settings.setIndex(it->setting, *index);
+            assignment.value.index = *index;
             break;
         }
         case cfgfile::KeyForm::Header:
             break;
     }
-    rules::settle(settings, it->setting, ui);
+    editing.applyAssignments("Set " + sectionKey, std::span(&assignment, 1));
     return {};
+}
+
+Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                       UserInterface& ui) {
+    session::EditingSession editing(settings, ui);
+    return applySetOption(editing, sectionKey, value);
 }
 
 }  // namespace zeru::cli

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interaction/user_interface.h"
+#include "session/editing_session.h"
 #include "settings/result.h"
 #include "settings/settings.h"
 
@@ -18,6 +19,10 @@ namespace zeru::cli {
 // settle as after the user's pick (rules::settle), their messages told to
 // `ui`. Refused (SettingsRefused, nothing set) for an unknown key, a header
 // key, or a choice value that is not a whole number (naming its setting).
+// Applied through the editing session as one step ("Set Radio.Callsign").
+Outcome applySetOption(session::EditingSession& editing, const std::string& sectionKey,
+                       const std::string& value);
+// The same in a session of its own over `settings`.
 Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
                        UserInterface& ui);
 

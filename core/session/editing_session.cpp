@@ -71,12 +71,10 @@ void EditingSession::defaultParameters(bool analog, int channel) {
 
 bool EditingSession::applyAssignments(std::string_view name, std::span<const Assignment> assignments) {
     history_.record(kUnrecordedEditStep);
-    runCommand(ui_, [&] {
-        for (const Assignment& assignment : assignments) {
-            writeValue(settings_, assignment.id, assignment.value);
-            rules::settle(settings_, assignment.id, ui_);
-        }
-    });
+    for (const Assignment& assignment : assignments) {
+        writeValue(settings_, assignment.id, assignment.value);
+        rules::settle(settings_, assignment.id, ui_);
+    }
     return history_.record(name);
 }
 

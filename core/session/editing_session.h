@@ -33,6 +33,7 @@ struct Assignment {
 // The names of the steps the session records itself.
 inline constexpr std::string_view kReadConfigStep = "Read config";
 inline constexpr std::string_view kReadFromFileStep = "Read from file";
+inline constexpr std::string_view kRestoreBackupStep = "Restore backup";
 inline constexpr std::string_view kDefaultParametersStep = "Default parameters";
 inline constexpr std::string_view kUnrecordedEditStep = "Edit";
 // "Revert 1 setting", "Revert 3 settings".
