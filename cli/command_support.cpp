@@ -19,8 +19,9 @@ SettingsModel startupSettings(UserInterface& ui) {
 int loadSettings(const std::string& path, const SetOptions& sets, SettingsModel& settings, TerminalUi& ui) {
     if (const Outcome loaded = cfgfile::loadConfigFile(path, settings, ui); !loaded)
         return exitStatus(loaded);
+    session::EditingSession editing(settings, ui);
     for (const auto& [key, value] : sets) {
-        if (const Outcome set = applySetOption(settings, key, value, ui); !set) {
+        if (const Outcome set = applySetOption(editing, key, value); !set) {
             ui.error(Message::fromUtf8(set.failure().text));
             return exitStatus(set);
         }

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 
 #include "cfgfile/file_keys.h"
 #include "interaction/visible_text.h"
-#include "rules/rules.h"
 #include "settings/catalogue.h"
 #include "settings/whole_number.h"
 
@@ -21,8 +21,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
-                       UserInterface& ui) {
+Outcome applySetOption(session::EditingSession& editing, const std::string& sectionKey,
+                       const std::string& value) {
     const auto dot = sectionKey.find('.');
     const std::string_view section = std::string_view(sectionKey).substr(0, dot);
     const std::string_view key =
@@ -34,10 +34,11 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
     if (it == keys.end() || it->form == cfgfile::KeyForm::Header)
         return Failure::of(FailureKind::SettingsRefused, "Unknown setting key: " + visibleText(sectionKey));
 
+    session::Assignment assignment{it->setting, {}};
     switch (it->form) {
         case cfgfile::KeyForm::Text:
         case cfgfile::KeyForm::Number:
-            settings.setText(it->setting, utf8ToLatin1(value));  // the command line is UTF-8
+            assignment.value.text = utf8ToLatin1(value);  // the command line is UTF-8
             break;
         case cfgfile::KeyForm::Choice:
         case cfgfile::KeyForm::Flag: {
@@ -53,14 +54,20 @@ Outcome applySetOption(Settings& settings, const std::string& sectionKey, const 
                     it->setting, "'" + visibleText(value) + "' is outside the choices of " +
                                      std::string(it->section) + "." + std::string(it->key) + " (0 to " +
                                      std::to_string(count - 1) + ")");
-            settings.setIndex(it->setting, *index);
+            assignment.value.index = *index;
             break;
         }
         case cfgfile::KeyForm::Header:
             break;
     }
-    rules::settle(settings, it->setting, ui);
+    editing.applyAssignments("Set " + sectionKey, std::span(&assignment, 1));
     return {};
+}
+
+Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
+                       UserInterface& ui) {
+    session::EditingSession editing(settings, ui);
+    return applySetOption(editing, sectionKey, value);
 }
 
 }  // namespace zeru::cli

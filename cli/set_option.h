@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interaction/user_interface.h"
+#include "session/editing_session.h"
 #include "settings/result.h"
 #include "settings/settings.h"
 
@@ -19,6 +20,10 @@ namespace zeru::cli {
 // `ui`. Refused (SettingsRefused, nothing set) for an unknown key, a header
 // key, a choice value that is not a whole number or lies outside the list
 // (naming its setting).
+// Applied through the editing session as one step ("Set Radio.Callsign").
+Outcome applySetOption(session::EditingSession& editing, const std::string& sectionKey,
+                       const std::string& value);
+// The same in a session of its own over `settings`.
 Outcome applySetOption(Settings& settings, const std::string& sectionKey, const std::string& value,
                        UserInterface& ui);
 
