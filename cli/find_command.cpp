@@ -10,8 +10,8 @@
 #include "cli/commands.h"
 #include "cli/config_sources.h"
 #include "cli/exit_status.h"
-#include "cli/terminal_text.h"
 #include "compare/comparison.h"
+#include "interaction/visible_text.h"
 #include "search/setting_search.h"
 
 namespace zeru::cli {
@@ -30,8 +30,8 @@ int runFind(const FindArguments& a, CommandContext& c) {
     for (const std::string& word : a.words) words += (words.empty() ? "" : " ") + word;
     const std::vector<search::Hit> hits = search::SettingSearch().find(words, settings);
     for (const search::Hit& hit : hits)
-        std::printf("%s\t%s\t%s\n", hit.fileKey.c_str(), terminalText(hit.place).c_str(),
-                    terminalText(compare::quoted(hit.value)).c_str());
+        std::printf("%s\t%s\t%s\n", hit.fileKey.c_str(), visibleText(hit.place).c_str(),
+                    visibleLine(compare::quoted(hit.value)).c_str());
     if (hits.empty()) std::printf("No setting found.\n");
     return kSuccess;
 }
