@@ -52,6 +52,25 @@ void addCamelParts(std::string_view word, std::vector<std::string>& words) {
     }
 }
 
+// Calls `take(start, end, digits)` for each run of letters, or of digits, of
+// folded text.
+template <typename Take>
+void eachWord(std::string_view folded, Take take) {
+    std::size_t i = 0;
+    while (i < folded.size()) {
+        const char c = folded[i];
+        if (!isLetter(c) && !isDigit(c)) {
+            ++i;
+            continue;
+        }
+        const bool digits = isDigit(c);
+        std::size_t end = i;
+        while (end < folded.size() && (digits ? isDigit(folded[end]) : isLetter(folded[end]))) ++end;
+        take(i, end, digits);
+        i = end;
+    }
+}
+
 }  // namespace
 
 std::string foldLatin1(std::string_view latin1) {
@@ -85,39 +104,19 @@ std::string foldUtf8(std::string_view utf8) {
 
 std::vector<std::string> foldedWords(std::string_view folded) {
     std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < folded.size()) {
-        const char c = folded[i];
-        if (!isLetter(c) && !isDigit(c)) {
-            ++i;
-            continue;
-        }
-        const bool digits = isDigit(c);
-        std::size_t end = i;
-        while (end < folded.size() && (digits ? isDigit(folded[end]) : isLetter(folded[end]))) ++end;
-        words.emplace_back(folded.substr(i, end - i));
-        i = end;
-    }
+    eachWord(folded, [&](std::size_t start, std::size_t end, bool) {
+        words.emplace_back(folded.substr(start, end - start));
+    });
     return words;
 }
 
 std::vector<std::string> wordsOf(std::string_view latin1, bool camelParts) {
     const std::string folded = foldLatin1(latin1);
     std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < folded.size()) {
-        const char c = folded[i];
-        if (!isLetter(c) && !isDigit(c)) {
-            ++i;
-            continue;
-        }
-        const bool digits = isDigit(c);
-        std::size_t end = i;
-        while (end < folded.size() && (digits ? isDigit(folded[end]) : isLetter(folded[end]))) ++end;
-        words.push_back(folded.substr(i, end - i));
-        if (camelParts && !digits) addCamelParts(latin1.substr(i, end - i), words);
-        i = end;
-    }
+    eachWord(folded, [&](std::size_t start, std::size_t end, bool digits) {
+        words.push_back(folded.substr(start, end - start));
+        if (camelParts && !digits) addCamelParts(latin1.substr(start, end - start), words);
+    });
     return words;
 }
 
