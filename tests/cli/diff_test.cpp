@@ -132,7 +132,7 @@ TEST_F(Diff, PortRolesAreComparedAsTheDeviceHoldsThem) {
     const CliRun device = run({kSim, "diff", "device", "rd.cfg"});
     EXPECT_EQ(device.status, 6);
     EXPECT_EQ(device.out, "SerialPorts.Serial1: \"KISS\" -> \"GPS\"\n1 setting differs.\n");
-    EXPECT_EQ(device.err.find("changed to"), std::string::npos);  // no rule spoke: nothing was settled
+    EXPECT_EQ(device.err.find("changed to"), std::string::npos);      // no rule spoke: nothing was settled
     EXPECT_EQ(run({"diff", "state.bin", "rd.bin"}).out, device.out);  // the device's memory as an image
 }
 
