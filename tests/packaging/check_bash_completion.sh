@@ -36,7 +36,7 @@ expect() { # "WORDS" EXPECTED...
 }
 expect "zeru-cli de" defaults decode
 expect "zeru-cli u" upload-firmware
-expect "zeru-cli --sim" --simulate= --sim-version= --sim-fault=
+expect "zeru-cli --sim" --simulate= --sim-version= --sim-fault= --simulated
 expect "zeru-cli encode base.cfg --" --set --help
 expect "zeru-cli write b" backup.cfg base.cfg
 expect "zeru-cli --simulate = ba" backup.cfg base.cfg
