@@ -10,6 +10,7 @@
 #include "cfgfile/config_file.h"
 #include "device/device_flows.h"
 #include "image/codec.h"
+#include "interaction/visible_text.h"
 #include "settings/settings_model.h"
 #include "sim/simulator_transport.h"
 #include "support/encoded_image.h"
@@ -120,7 +121,7 @@ TEST(SafeWrite, BackupThatCannotBeKeptStopsAWriteButNotAnUpload) {
         EXPECT_EQ((upload ? s.flows.uploadFirmware() : s.flows.writeConfig()).ok(), upload);
 
         const std::string line = "Backup not saved: Unable to write to " +
-                                 (s.temp.path() / "backups").string() +
+                                 visibleText((s.temp.path() / "backups").string()) +
                                  (upload ? "." : ". Nothing was written.");
         const auto lines = s.ui.logLines();
         EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << upload;

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "cfgfile/file_keys.h"
+#include "interaction/visible_text.h"
 #include "settings/catalogue.h"
 #include "settings/settings_model.h"
 #include "support/recording_ui.h"
@@ -266,11 +267,11 @@ TEST(LoadConfigFile, AFileThatCannotBeReadIsNamedWithWhy) {
         std::string box;
     };
     const Row rows[] = {
-        {folder.file("absent.cfg"), folder.file("absent.cfg") + " does not exist."},
-        {folder.file("absent/in.cfg"), folder.file("absent/in.cfg") + " does not exist."},
-        {folder.path().string(), folder.path().string() + " cannot be read: Is a directory."},
+        {folder.file("absent.cfg"), visibleText(folder.file("absent.cfg")) + " does not exist."},
+        {folder.file("absent/in.cfg"), visibleText(folder.file("absent/in.cfg")) + " does not exist."},
+        {folder.path().string(), visibleText(folder.path().string()) + " cannot be read: Is a directory."},
         {locked, rootReadsAnything ? std::string(kIdentificationMessage)
-                                   : locked + " cannot be read: Permission denied."},
+                                   : visibleText(locked) + " cannot be read: Permission denied."},
     };
     for (const Row& r : rows) {
         RecordingUi ui;

@@ -13,6 +13,7 @@
 #include "device/device_link.h"
 #include "device/upload_notice.h"
 #include "image/codec.h"
+#include "interaction/visible_text.h"
 
 namespace zeru::test {
 namespace {
@@ -358,7 +359,7 @@ TEST_F(DeviceCommands, WriteKeepsABackupThatBackupsListsAndWriteRestores) {
         const std::string stamp = line.substr(0, 19);
         const std::filesystem::path cfg =
             (scratch.path() / c.folder / "simulated" / (stamp + "_NOCALL-0.cfg")).make_preferred();
-        EXPECT_EQ(line, stamp + "  NOCALL-0  " + cfg.string());
+        EXPECT_EQ(line, stamp + "  NOCALL-0  " + visibleText(cfg.string()));
 
         ASSERT_EQ(inScratch({"--simulate=state.bin", "write", cfg.string(), "--no-backup"}).status, 0);
         ASSERT_EQ(inScratch({"--simulate=state.bin", "read", "-o", "back.cfg"}).status, 0);

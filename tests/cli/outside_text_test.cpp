@@ -113,6 +113,11 @@ TEST(OutsideTextOfEachKind, EveryCommandShowsItEscaped) {
             SCOPED_TRACE(std::string(command.name) + " " + sample.name);
 #ifdef _WIN32
             if (command.fileName && !sample.inNames) continue;  // no control character or backslash there
+            // Arguments reach a Windows program as UTF-16: bytes that are not UTF-8
+            // cannot be passed, only read from a file.
+            if (std::string_view(sample.name) == "InvalidUtf8" &&
+                std::string_view(command.name) != "ReplayedDeviceList")
+                continue;
 #endif
             ScratchFolder folder;
             ASSERT_EQ(runCli({"defaults", "-o", "base.cfg"}, folder.path()).status, 0);

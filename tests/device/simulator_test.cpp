@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "interaction/visible_text.h"
 #include "sim/device_simulator.h"
 #include "sim/fault.h"
 #include "sim/memory_file.h"
@@ -167,7 +168,7 @@ TEST(MemoryFile, RoundTripAndRefusesAnotherSize) {
     std::filesystem::resize_file(path, 7167);
     const Result<ConfigImage> cut = readMemoryFile(path);
     ASSERT_FALSE(cut);
-    EXPECT_EQ(cut.failure().text, path + " holds 7167 bytes, not 7168");
+    EXPECT_EQ(cut.failure().text, visibleText(path) + " holds 7167 bytes, not 7168");
     EXPECT_EQ(cut.failure().kind, FailureKind::ImageRefused);
     std::filesystem::remove(path);
     EXPECT_FALSE(readMemoryFile(path));

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "interaction/visible_text.h"
 #include "support/unique_folder.h"
 #include "trace/pcapng_reader.h"
 #include "trace/pcapng_writer.h"
@@ -174,9 +175,9 @@ TEST(TraceLimits, ATracePastTheLimitsIsRefused) {
         const Result<Trace> loaded = loadTrace(path);
         EXPECT_EQ(loaded.ok(), c.read);
         if (!loaded) {
-            EXPECT_EQ(
-                loaded.failure().text,
-                "Cannot read " + path + ": more than 100000 reports, or 16 MiB of notes and log lines.");
+            EXPECT_EQ(loaded.failure().text,
+                      "Cannot read " + visibleText(path) +
+                          ": more than 100000 reports, or 16 MiB of notes and log lines.");
         }
     }
     std::filesystem::remove_all(folder);
