@@ -58,7 +58,9 @@ run() {
 
 run list list
 line=$(printf '%s\n' "$out" | grep -i 'vid_0483&pid_a050' | head -n 1)
-if [ "$status" -eq 0 ] && [[ "$line" == *$'\tZS0042' ]] && [[ "$line" == '\\?\hid#'* ]]; then
+# list shows the path with its backslashes escaped, as all outside text;
+# --device takes it as shown.
+if [ "$status" -eq 0 ] && [[ "$line" == *$'\tZS0042' ]] && [[ "$line" == '\\\\?\\hid#'* ]]; then
   pass "list: $line"
 else
   fail "list: status $status, out [$out], err [$err]"
